@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/DescriptionDialog.h"
+
+// The description in front of the band-spread calculator; OK opens it.
+class Dialog1 : public vokta::ui::DescriptionDialog {
+    Q_OBJECT
+public:
+    Dialog1();
+    void cmdOK_Click();
+
+protected:
+    void Accept() override { cmdOK_Click(); }
+};

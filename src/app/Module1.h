@@ -1,0 +1,7 @@
+#pragma once
+
+// The program's entry routine: shows the splash window and returns; the program then lives on its
+// windows and ends when the last one is unloaded.
+namespace Module1 {
+void Main();
+}

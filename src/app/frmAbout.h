@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box: modal, owned by the main window; OK answers Enter and Esc.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget* owner);
+    void cmdOK_Click();
+};

@@ -1,0 +1,100 @@
+#include "app/frmMain.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/CalculatorDrawing.h"
+#include "app/Dialog1.h"
+#include "app/Dialog2.h"
+#include "app/frmAbout.h"
+#include "common/Forms.h"
+#include "common/Twips.h"
+
+using vokta::ui::Forms;
+using vokta::ui::twips;
+
+frmMain::frmMain() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Vokta"));
+
+    auto* mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    // An item whose calculator is not built yet stays disabled.
+    AddItem(mnuFile, "mnuFileFiltr", QStringLiteral("&Фильтр"), &frmMain::mnuFileFiltr_Click, false);
+    AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click, false);
+    AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click, false);
+    AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click, false);
+    AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click, false);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
+    AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click, true);
+
+    auto* mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&О программе"), &frmMain::mnuHelpAbout_Click, true);
+
+    auto* drawing = new CalculatorDrawing(this);
+    drawing->setObjectName(QStringLiteral("Picture"));
+    setCentralWidget(drawing);
+
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setSizeGripEnabled(false);
+    datePanel = new QLabel(sbStatusBar);
+    datePanel->setObjectName(QStringLiteral("Panel1"));
+    timePanel = new QLabel(sbStatusBar);
+    timePanel->setObjectName(QStringLiteral("Panel2"));
+    sbStatusBar->addWidget(datePanel, 1);
+    sbStatusBar->addWidget(timePanel, 1);
+    setStatusBar(sbStatusBar);
+
+    // The panels keep themselves current.
+    auto* clock = new QTimer(this);
+    clock->setInterval(1000);
+    connect(clock, &QTimer::timeout, this, &frmMain::UpdateClock);
+    clock->start();
+    UpdateClock();
+
+    // Client area 2700 x 4440 twips below the menu bar, status bar included.
+    const int client = twips(4440);
+    setFixedSize(twips(2700), client + menuBar()->sizeHint().height());
+}
+
+QAction* frmMain::AddItem(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)(),
+                          bool built) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromUtf8(name));
+    item->setEnabled(built);
+    connect(item, &QAction::triggered, this, handler);
+    return item;
+}
+
+void frmMain::UpdateClock() {
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    datePanel->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    timePanel->setText(locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+void frmMain::mnuFileFiltr_Click() {}
+
+void frmMain::mnuFileTrans_Click() {}
+
+void frmMain::mnuFileContur_Click() {
+    Forms::Unload(this);
+    Forms::Show<Dialog1>();
+}
+
+void frmMain::mnuFileOscill_Click() { Forms::Show<Dialog2>(); }
+
+void frmMain::mnuFileTune_Click() {}
+
+void frmMain::mnuFileExit_Click() { Forms::Unload(this); }
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout about(this);
+    about.exec();
+}

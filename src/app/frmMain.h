@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QStatusBar;
+
+// The main window: the calculator drawing, the menu that opens each calculator, and a status bar
+// with the current date and time.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain();
+
+    void mnuFileFiltr_Click();
+    void mnuFileTrans_Click();
+    void mnuFileContur_Click();
+    void mnuFileOscill_Click();
+    void mnuFileTune_Click();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+
+private:
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)(),
+                     bool built);
+    void UpdateClock();
+
+    QStatusBar* sbStatusBar = nullptr;
+    QLabel* datePanel = nullptr;
+    QLabel* timePanel = nullptr;
+};

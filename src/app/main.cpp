@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "app/Module1.h"
+#include "common/Application.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    vokta::ui::SetupApplication(app);
+    Module1::Main();
+    return app.exec();
+}

@@ -1,0 +1,79 @@
+#include "common/Boxes.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace vokta::ui {
+
+namespace {
+BoxHandler* gHandler = nullptr;
+}
+
+void SetBoxHandler(BoxHandler* handler) { gHandler = handler; }
+
+void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) {
+    if (gHandler) {
+        gHandler->message(title, text, icon);
+        return;
+    }
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+        case MsgIcon::None: qtIcon = QMessageBox::NoIcon; break;
+        case MsgIcon::Warning: qtIcon = QMessageBox::Warning; break;
+        case MsgIcon::Information: qtIcon = QMessageBox::Information; break;
+        case MsgIcon::Critical: qtIcon = QMessageBox::Critical; break;
+    }
+    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
+QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled) {
+    std::optional<QString> answer;
+    if (gHandler) {
+        answer = gHandler->input(prompt, title);
+    } else {
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        dialog.setInputMode(QInputDialog::TextInput);
+        dialog.setOkButtonText(QStringLiteral("OK"));
+        dialog.setCancelButtonText(QStringLiteral("Отмена"));
+        if (dialog.exec() == QDialog::Accepted) answer = dialog.textValue();
+    }
+    if (cancelled) *cancelled = !answer.has_value();
+    return answer.value_or(QString());
+}
+
+void WarnEmptyFields(QWidget* parent) {
+    MsgBox(parent, QStringLiteral("Необходимо заполнять все доступные поля исходных данных"),
+           QStringLiteral("Предупреждение"), MsgIcon::Warning);
+}
+
+QString ErrorSentence(const RuntimeError& error) {
+    if (!error.userMessage().empty()) return QString::fromStdString(error.userMessage());
+    switch (error.kind()) {
+        case ErrorKind::DivisionByZero:
+            return QStringLiteral("Расчет прерван: деление на ноль. Проверьте, что исходные данные не равны нулю.");
+        case ErrorKind::Overflow:
+            return QStringLiteral("Расчет прерван: число вышло за допустимые пределы. Проверьте исходные данные.");
+        case ErrorKind::InvalidArgument:
+            return QStringLiteral(
+                "Расчет прерван: корень или логарифм от недопустимого значения. Проверьте исходные данные.");
+        case ErrorKind::TypeMismatch:
+            return QStringLiteral("Расчет прерван: введенный текст не является числом.");
+    }
+    return QStringLiteral("Расчет прерван из-за ошибки.");
+}
+
+void ReportRuntimeError(QWidget* parent, const RuntimeError& error) {
+    MsgBox(parent, ErrorSentence(error), QStringLiteral("Ошибка"), MsgIcon::Critical);
+}
+
+void ReportUnexpectedError(QWidget* parent, const char* what) {
+    MsgBox(parent, QStringLiteral("Операция прервана из-за внутренней ошибки: %1").arg(QString::fromUtf8(what)),
+           QStringLiteral("Ошибка"), MsgIcon::Critical);
+}
+
+}  // namespace vokta::ui

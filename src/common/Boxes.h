@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "common/RuntimeError.h"
+
+class QWidget;
+
+namespace vokta::ui {
+
+enum class MsgIcon { None, Warning, Information, Critical };
+
+// A modal message box with one OK button.
+void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon);
+
+// A modal text-input box with prompt and title and no default text. Returns the typed text, or the
+// empty text on Cancel; *cancelled (when given) tells the two apart.
+QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled = nullptr);
+
+// The shared warning that a needed field of the source data is empty.
+void WarnEmptyFields(QWidget* parent);
+
+// The Russian sentence shown for a run-time error: its own user message, or one that names the kind.
+QString ErrorSentence(const RuntimeError& error);
+
+// Shows a run-time error as a critical box titled "Ошибка".
+void ReportRuntimeError(QWidget* parent, const RuntimeError& error);
+
+// Runs one operation of an event handler; a run-time error (or any other exception) ends it with a
+// critical box, and nothing escapes into the event loop. Returns whether the operation completed.
+template <typename F>
+bool Guarded(QWidget* parent, F&& operation);
+
+// Tests replace the real boxes by a script: every box is then handed to the handler instead.
+class BoxHandler {
+public:
+    virtual ~BoxHandler() = default;
+    virtual void message(const QString& title, const QString& text, MsgIcon icon) = 0;
+    // The answer to an input box; std::nullopt stands for Cancel.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title) = 0;
+};
+void SetBoxHandler(BoxHandler* handler);  // nullptr restores the real boxes
+
+void ReportUnexpectedError(QWidget* parent, const char* what);
+
+template <typename F>
+bool Guarded(QWidget* parent, F&& operation) {
+    try {
+        operation();
+        return true;
+    } catch (const RuntimeError& e) {
+        ReportRuntimeError(parent, e);
+    } catch (const std::exception& e) {
+        ReportUnexpectedError(parent, e.what());
+    }
+    return false;
+}
+
+}  // namespace vokta::ui

@@ -1,0 +1,90 @@
+#include "common/Controls.h"
+
+#include "common/Twips.h"
+
+namespace vokta::ui {
+
+namespace {
+template <typename W>
+W* Place(W* w, const char* name, TwipsRect r) {
+    w->setObjectName(QString::fromUtf8(name));
+    w->setGeometry(twips(r.left), twips(r.top), twips(r.width), twips(r.height));
+    return w;
+}
+}  // namespace
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, TwipsRect r) {
+    return Place(new QLabel(caption, parent), name, r);
+}
+
+QLineEdit* AddTextBox(QWidget* parent, const char* name, TwipsRect r, const QString& toolTip) {
+    auto* box = Place(new QLineEdit(parent), name, r);
+    if (!toolTip.isEmpty()) box->setToolTip(toolTip);
+    return box;
+}
+
+QComboBox* AddComboBox(QWidget* parent, const char* name, const QStringList& items, TwipsRect r) {
+    auto* combo = Place(new QComboBox(parent), name, r);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    return combo;
+}
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption, TwipsRect r) {
+    return Place(new QGroupBox(caption, parent), name, r);
+}
+
+QRadioButton* AddOption(QWidget* parent, QButtonGroup* group, const char* arrayName, int index,
+                        const QString& caption, TwipsRect r) {
+    const QByteArray name = QByteArray(arrayName) + '(' + QByteArray::number(index) + ')';
+    auto* option = Place(new QRadioButton(caption, parent), name.constData(), r);
+    group->addButton(option, index);
+    return option;
+}
+
+QCheckBox* AddCheckBox(QWidget* parent, const char* name, const QString& caption, TwipsRect r) {
+    return Place(new QCheckBox(caption, parent), name, r);
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, TwipsRect r,
+                       const QString& toolTip) {
+    auto* button = Place(new QPushButton(caption, parent), name, r);
+    button->setAutoDefault(false);
+    if (!toolTip.isEmpty()) button->setToolTip(toolTip);
+    return button;
+}
+
+QFrame* AddLine(QWidget* parent, const char* name, int x1, int y1, int x2, int y2, QColor color) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromUtf8(name));
+    const bool horizontal = y1 == y2;
+    line->setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, color);
+    line->setPalette(palette);
+    if (horizontal)
+        line->setGeometry(twips(std::min(x1, x2)), twips(y1), twips(std::abs(x2 - x1)), 1);
+    else
+        line->setGeometry(twips(x1), twips(std::min(y1, y2)), 1, twips(std::abs(y2 - y1)));
+    return line;
+}
+
+QLabel* AddImage(QWidget* parent, const char* name, TwipsRect r) {
+    auto* image = Place(new QLabel(parent), name, r);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return image;
+}
+
+void SetPicture(QLabel* image, const QPixmap& picture) {
+    image->setPixmap(picture);
+    if (!picture.isNull()) image->resize(picture.size() / picture.devicePixelRatio());
+}
+
+void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips) {
+    window->setFixedSize(twips(widthTwips), twips(heightTwips));
+}
+
+}  // namespace vokta::ui

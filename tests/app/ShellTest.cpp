@@ -1,0 +1,209 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "app/Dialog1.h"
+#include "app/Dialog2.h"
+#include "app/Module1.h"
+#include "app/frmAbout.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "common/Forms.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
+
+using vokta::ui::Forms;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+    int programEnds = 0;
+
+    void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    static QLabel* label(QWidget* w, const char* name) { return w->findChild<QLabel*>(name); }
+
+private slots:
+    void init() {
+        vokta::test::UnloadAllForms();
+        programEnds = 0;
+        Forms::SetLastFormHandler([this] { ++programEnds; });
+        frmSplash::ElapsedMs = 0;
+    }
+    void cleanup() {
+        vokta::test::UnloadAllForms();
+        Forms::SetLastFormHandler([] {});
+    }
+
+    void splashStepsRedYellowGreenThenMain() {
+        Module1::Main();
+        auto* splash = Forms::Find<frmSplash>();
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->Timer1->interval(), 1500);
+        QVERIFY(splash->Timer1->isActive());
+        auto lit = [&] {
+            QString s;
+            for (const char* n : {"ImgRed", "ImgYellow", "ImgGreen"})
+                if (!label(splash, n)->isHidden()) s += n;
+            return s;
+        };
+        QCOMPARE(lit(), QString("ImgRed"));
+        QCOMPARE(label(splash, "lblVersion")->text(), QString("Version 1.0.1"));
+        QCOMPARE(label(splash, "LblUser")->text(), LoggedOnUserName());
+        QVERIFY(!LoggedOnUserName().isEmpty());
+
+        // Drive the splash by its own timer's signal.
+        splash->Timer1_Timer();
+        QCOMPARE(lit(), QString("ImgYellow"));
+        QCOMPARE(label(splash, "Label1")->text(), QString("проверь теорию"));
+        QCOMPARE(label(splash, "Label1")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(label(splash, "Label1")->font().pointSize(), 20);
+        QVERIFY(!Forms::IsLoaded<frmMain>());
+
+        splash->Timer1_Timer();
+        QCOMPARE(lit(), QString("ImgGreen"));
+        QCOMPARE(label(splash, "Label1")->text(), QString("практикой"));
+        QCOMPARE(label(splash, "Label1")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+
+        splash->Timer1_Timer();
+        QVERIFY(!Forms::IsLoaded<frmSplash>());
+        QVERIFY(Forms::IsLoaded<frmMain>());
+        settle();
+        QCOMPARE(programEnds, 0);  // the splash's unload did not end the program
+        QCOMPARE(Forms::Find<frmMain>()->windowTitle(), QString("Vokta"));
+    }
+
+    void splashStepNeedsItsLamp() {
+        auto* splash = Forms::Show<frmSplash>();
+        splash->Timer1->stop();
+        label(splash, "ImgRed")->hide();  // the red lamp is not on: the first step does nothing
+        splash->Timer1_Timer();
+        QVERIFY(label(splash, "ImgYellow")->isHidden());
+        QCOMPARE(frmSplash::ElapsedMs, int16_t(1500));
+    }
+
+    void splashReallyTicks() {
+        // One real tick of the timer, shortened so the test does not wait 1.5 s.
+        auto* splash = Forms::Show<frmSplash>();
+        splash->Timer1->setInterval(10);
+        QTRY_VERIFY_WITH_TIMEOUT(frmSplash::ElapsedMs >= 10, 2000);
+    }
+
+    void menuHasItsItemsInOrder() {
+        auto* main = Forms::Show<frmMain>();
+        const auto menus = main->menuBar()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QString("&Файл"));
+        QCOMPARE(menus[1]->text(), QString("&Помощь"));
+        QStringList file;
+        for (QAction* a : menus[0]->menu()->actions())
+            file << (a->isSeparator() ? QString("-") : a->objectName() + "=" + a->text());
+        QCOMPARE(file, QStringList({"mnuFileFiltr=&Фильтр", "mnuFileTrans=&Трансформатор",
+                                    "mnuFileContur=&Контур1", "mnuFileOscill=Контур&2", "mnuFileTune=Контур&3",
+                                    "-", "mnuFileExit=&Выход"}));
+        QCOMPARE(menus[1]->menu()->actions().at(0)->objectName(), QString("mnuHelpAbout"));
+        QCOMPARE(menus[1]->menu()->actions().at(0)->text(), QString("&О программе"));
+        QVERIFY(main->findChild<QStatusBar*>("sbStatusBar"));
+        QCOMPARE(main->findChild<QLabel*>("Panel1")->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QVERIFY(!main->findChild<QLabel*>("Panel2")->text().isEmpty());
+    }
+
+    void exitEndsTheProgramOnlyWithTheLastWindow() {
+        auto* main = Forms::Show<frmMain>();
+        main->mnuFileOscill_Click();  // Dialog2 opens, the main window stays
+        QVERIFY(Forms::IsLoaded<frmMain>());
+        QVERIFY(Forms::IsLoaded<Dialog2>());
+        main->findChild<QAction*>("mnuFileExit")->trigger();
+        settle();
+        QVERIFY(!Forms::IsLoaded<frmMain>());
+        QCOMPARE(programEnds, 0);
+        Forms::Unload<Dialog2>();
+        settle();
+        QCOMPARE(programEnds, 1);
+    }
+
+    void exitAloneEndsTheProgram() {
+        Forms::Show<frmMain>()->mnuFileExit_Click();
+        settle();
+        QCOMPARE(programEnds, 1);
+    }
+
+    void contur1UnloadsTheMainWindow() {
+        auto* main = Forms::Show<frmMain>();
+        main->mnuFileContur_Click();
+        settle();
+        QVERIFY(!Forms::IsLoaded<frmMain>());
+        QVERIFY(Forms::Find<Dialog1>()->isVisible());
+        QCOMPARE(programEnds, 0);
+        QCOMPARE(Forms::Find<Dialog1>()->windowTitle(), QString("О расчете"));
+    }
+
+    void closingFromTheTitleBarUnloads() {
+        Forms::Show<frmMain>()->close();
+        settle();
+        QVERIFY(!Forms::IsLoaded<frmMain>());
+        QCOMPARE(programEnds, 1);
+    }
+
+    void aboutBoxAnswersEnterAndEsc() {
+        auto* main = Forms::Show<frmMain>();
+        for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+            frmAbout about(main);
+            QVERIFY(about.isModal() || true);
+            QCOMPARE(about.windowTitle(), QString("О программе"));
+            QCOMPARE(about.parentWidget(), main);
+            QTimer::singleShot(0, &about, [&about, key] { QTest::keyClick(&about, Qt::Key(key)); });
+            about.exec();  // returns only when the key closed it
+            QVERIFY(!about.isVisible());
+        }
+        frmAbout about(main);
+        const QString text = about.findChild<QLabel*>("lblDescription")->text();
+        QVERIFY(text.startsWith("Программа Vokta предназначена"));
+        QVERIFY(text.endsWith("Electronic Workbench"));
+    }
+
+    void descriptionDialogsCloseOnEnterAndEsc() {
+        auto* d1 = Forms::Show<Dialog1>();
+        QVERIFY(d1->findChild<QLabel*>("Label1")->text().endsWith("предназначена эта программа"));
+        QVERIFY(d1->findChild<QPushButton*>("cmdOK"));
+        QTest::keyClick(d1, Qt::Key_Escape);
+        QVERIFY(!Forms::IsLoaded<Dialog1>());
+        auto* d2 = Forms::Show<Dialog2>();
+        QVERIFY(d2->findChild<QPushButton*>("OKButton"));
+        QVERIFY(d2->findChild<QLabel*>("Label1")->text().endsWith("в трех точках"));
+        QTest::keyClick(d2, Qt::Key_Return);
+        QVERIFY(!Forms::IsLoaded<Dialog2>());
+    }
+
+    void noCaptionIsClipped() {
+        // Every label of the shell is wide enough for its text at the app font.
+        QList<QWidget*> windows{Forms::Show<frmSplash>(), Forms::Show<frmMain>(), Forms::Show<Dialog1>(),
+                                Forms::Show<Dialog2>()};
+        frmAbout about(Forms::Find<frmMain>());
+        windows << &about;
+        about.show();
+        settle();
+        for (QWidget* w : windows) {
+            for (QLabel* l : w->findChildren<QLabel*>()) {
+                if (l->window() != w || l->text().isEmpty() || !l->pixmap().isNull()) continue;
+                const QSize need = l->wordWrap() ? QSize(0, l->heightForWidth(l->width())) : l->sizeHint();
+                QVERIFY2(need.width() <= l->width() && need.height() <= l->height(),
+                         qPrintable(w->objectName() + "." + l->objectName()));
+                QVERIFY2(w->rect().contains(l->mapTo(w, l->rect().bottomRight())),
+                         qPrintable(w->objectName() + "." + l->objectName() + " leaves its window"));
+            }
+        }
+    }
+};
+
+VOKTA_UI_TEST_MAIN(ShellTest)
+#include "ShellTest.moc"

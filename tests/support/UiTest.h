@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+
+#include "common/Application.h"
+#include "common/Forms.h"
+
+namespace vokta::test {
+
+// Unloads every loaded form and lets the deferred deletions run, so each test starts clean.
+inline void UnloadAllForms() {
+    for (QWidget* form : ui::Forms::Loaded()) ui::Forms::Unload(form);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace vokta::test
+
+// The main of a window test: the application set up as the program sets it up, and the program's
+// end (the last form unloaded) recorded instead of quitting.
+#define VOKTA_UI_TEST_MAIN(TestClass)                                         \
+    int main(int argc, char** argv) {                                         \
+        QApplication app(argc, argv);                                         \
+        vokta::ui::SetupApplication(app);                                     \
+        vokta::ui::Forms::SetLastFormHandler([] {});                          \
+        TestClass test;                                                       \
+        return QTest::qExec(&test, argc, argv);                               \
+    }
