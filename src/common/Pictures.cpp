@@ -27,5 +27,12 @@ QPixmap LoadPicture(int number) {
     painter.drawText(picture.rect(), Qt::AlignCenter, QString::number(number));
     return picture;
 }
+QPixmap LoadBandSpreadDiagram() {
+    QPixmap picture(QSize(200, 150));
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawRect(0, 0, 199, 149);
+    return picture;
+}
 
 }  // namespace vokta::ui
