@@ -1,9 +1,9 @@
 #include "common/NumberText.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "common/Checked.h"
@@ -131,6 +131,17 @@ bool IsGroupOfThree(std::string_view t, size_t pos) {
     return pos + 3 == t.size() || !IsDigit(t[pos + 3]);
 }
 
+// strtod with the program's overflow rule. The largest double written with 15 digits,
+// 1.79769313486232E+308, lies just above the double range; it reads back as the largest double, so
+// that every number the program writes can be read again.
+double ToDouble(const std::string& number) {
+    const double value = std::strtod(number.c_str(), nullptr);
+    if (!std::isinf(value)) return value;
+    if (std::fabs(std::strtold(number.c_str(), nullptr)) <= 1.79769313486232E+308L)
+        return std::copysign(std::numeric_limits<double>::max(), value);
+    throw RuntimeError(ErrorKind::Overflow);
+}
+
 }  // namespace
 
 double ParseNumber(std::string_view text) {
@@ -164,10 +175,7 @@ double ParseNumber(std::string_view text) {
         while (j < s.size() && IsDigit(s[j])) exponent.push_back(s[j++]);
         if (j > firstDigit) number += exponent;
     }
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (std::isinf(value)) throw RuntimeError(ErrorKind::Overflow);
-    return value;
+    return ToDouble(number);
 }
 
 std::string NumberText(float x) { return Format(x, 7, kPlain); }
@@ -214,9 +222,7 @@ double LocaleParseDouble(std::string_view text, const NumberFormat& format) {
         if (i == firstDigit) throw RuntimeError(ErrorKind::TypeMismatch);
     }
     if (i != t.size()) throw RuntimeError(ErrorKind::TypeMismatch);
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (std::isinf(value)) throw RuntimeError(ErrorKind::Overflow);
-    return value;
+    return ToDouble(number);
 }
 
 float LocaleParseSingle(std::string_view text, const NumberFormat& format) {

@@ -57,6 +57,7 @@ TEST(ParseNumber, ReadsWhatUsersType) {
         {"exponent sign without digits", "3e+", 3},
         {"trailing point", "4.", 4},
         {"underflow reads as zero", "1e-400", 0},
+        {"largest double as written", "1.79769313486232E+308", DBL_MAX},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -210,7 +211,7 @@ TEST(LocaleParseNumber, RejectsWhatIsNotANumber) {
 
 TEST(LocaleParseNumber, ReadsBackWhatLocaleNumberTextWrote) {
     for (const NumberFormat* format : {&kRussian, &kEnglish}) {
-        for (double x : {0.0, -0.35, 16.0000000972395, 1e-300, 1.5e300, 123456789012345.0}) {
+        for (double x : {0.0, -0.35, 16.0000000972395, 1e-300, 1.5e300, 123456789012345.0, DBL_MAX, -DBL_MAX}) {
             const std::string text = LocaleNumberText(x, *format);
             EXPECT_EQ(LocaleNumberText(LocaleParseDouble(text, *format), *format), text);
         }

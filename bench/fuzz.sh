@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang's libFuzzer and runs each for a given number of executions.
+#   bench/fuzz.sh [executions per target]   (default 10000000)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-10000000}
+compiler=$(command -v clang++-14 || command -v clang++)
+cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/fuzz -j2 >/dev/null
+for target in parse_number locale_parse round_trip; do
+    work=$(mktemp -d)
+    cp fuzz/corpus/$target/* "$work"/
+    echo "fuzz_$target: $runs executions"
+    set +e
+    build/fuzz/fuzz_$target -runs="$runs" -max_len=64 -print_final_stats=1 "$work" >"$work.log" 2>&1
+    status=$?
+    set -e
+    grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|^Done|gave|digits|come back|not stable|error kind|read back|short' "$work.log" | head -20
+    rm -f "$work.log"
+    rm -rf "$work"
+    [ "$status" -eq 0 ] || { echo "fuzz_$target failed"; exit 1; }
+done
