@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine for Vokta and builds it.
 #   scripts/dev.sh start   install what is missing, build, start Vokta
-#   scripts/dev.sh test    install what is missing, build, run every test with CTest
+#   scripts/dev.sh test    install what is missing, build, run every test with CTest, then the same
+#                          suite built with the address and undefined-behaviour sanitizers, and a
+#                          short run of each fuzz target
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          libgtest-dev fonts-liberation2)
+          libgtest-dev fonts-liberation2 clang-14 libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -36,6 +38,9 @@ case "${1:-}" in
         install_missing
         build dev
         ctest --preset dev
+        build asan
+        ctest --preset asan
+        bench/fuzz.sh 100000
         ;;
     *)
         echo "usage: $0 start|test" >&2
