@@ -13,6 +13,7 @@
 #include "app/frmAbout.h"
 #include "common/Forms.h"
 #include "common/Twips.h"
+#include "rfpath/FrmAnt.h"
 
 using vokta::ui::Forms;
 using vokta::ui::twips;
@@ -28,7 +29,7 @@ frmMain::frmMain() {
     AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click, false);
     AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click, false);
     AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click, false);
-    AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click, false);
+    AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click, true);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
     AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click, true);
 
@@ -90,7 +91,10 @@ void frmMain::mnuFileContur_Click() {
 
 void frmMain::mnuFileOscill_Click() { Forms::Show<Dialog2>(); }
 
-void frmMain::mnuFileTune_Click() {}
+void frmMain::mnuFileTune_Click() {
+    Forms::Unload(this);
+    Forms::Show<FrmAnt>();
+}
 
 void frmMain::mnuFileExit_Click() { Forms::Unload(this); }
 

@@ -1,0 +1,183 @@
+#include "rfpath/RfPath.h"
+
+#include <cmath>
+
+#include "common/Checked.h"
+#include "common/RuntimeError.h"
+
+namespace vokta {
+
+namespace {
+
+constexpr double kMega = 1e6;
+// 20 / ln 10: turns the natural logarithm of a voltage ratio into decibels.
+constexpr double kDbPerNeper = 8.6858;
+// The antenna circuit of a coil-coupled antenna is tuned below the range for a long antenna and
+// above it for a short one.
+constexpr double kLongAntennaTuning = 0.7;
+constexpr double kShortAntennaTuning = 1.15;
+
+const char* const kFmaxNotPositive = "Максимальная частота диапазона должна быть больше нуля.";
+const char* const kFmaxTooLarge = "Максимальная частота диапазона слишком велика.";
+const char* const kFminNotPositive = "Минимальная частота диапазона должна быть больше нуля.";
+const char* const kFminTooLarge = "Минимальная частота диапазона слишком велика.";
+const char* const kIfNotPositive = "Промежуточная частота должна быть больше нуля.";
+const char* const kIfTooLarge = "Промежуточная частота слишком велика.";
+const char* const kImageOutOfRange =
+    "Промежуточная частота слишком велика по сравнению с максимальной частотой диапазона.";
+const char* const kSelTooSmall =
+    "Селективность по зеркальному каналу слишком мала: контуры тракта РЧ для нее не нужны. "
+    "Укажите большее значение.";
+const char* const kSelTooLarge = "Селективность по зеркальному каналу слишком велика.";
+const char* const kDampingTooLarge = "Эквивалентное затухание контура слишком велико.";
+const char* const kUnevennessNotPositive = "Неравномерность АЧХ тракта РЧ должна быть больше нуля.";
+const char* const kUnevennessTooLarge = "Неравномерность АЧХ тракта РЧ слишком велика.";
+const char* const kInstabilityTooLarge = "Нестабильность частоты гетеродина слишком велика.";
+const char* const kModFreqNotPositive =
+    "Максимальная частота модуляции (с учетом нестабильности гетеродина) должна быть больше нуля.";
+const char* const kModFreqTooLarge = "Максимальная частота модуляции слишком велика.";
+const char* const kModIndexNegative = "Индекс модуляции не может быть отрицательным.";
+const char* const kModIndexTooLarge = "Индекс модуляции слишком велик.";
+const char* const kBandwidthTooLarge =
+    "Ширина полосы сигнала слишком велика: проверьте максимальную частоту модуляции и индекс модуляции.";
+const char* const kSelQTooLarge =
+    "Эквивалентная добротность по селективности слишком велика: проверьте селективность по зеркальному "
+    "каналу и частоты.";
+const char* const kAttQTooLarge =
+    "Эквивалентная добротность по затуханию слишком велика: проверьте неравномерность АЧХ тракта РЧ, "
+    "минимальную частоту диапазона и максимальную частоту модуляции.";
+
+[[noreturn]] void Fail(ErrorKind kind, const char* message) {
+    throw RuntimeError(kind, message);
+}
+
+// Runs one step of the calculation; a run-time error in it is reported with a sentence that names
+// the input responsible.
+template <typename F>
+auto Naming(const char* message, F&& step) -> decltype(step()) {
+    try {
+        return step();
+    } catch (const RuntimeError& e) {
+        throw RuntimeError(e.kind(), message);
+    }
+}
+
+float Store(double x, const char* tooLarge) {
+    return Naming(tooLarge, [x] { return Single(x); });
+}
+
+// 20 lg E of a coil-coupled antenna, where E is the response of the antenna circuit at the image
+// relative to the top of the range. Evaluated without run-time errors: a value that cannot be formed
+// is simply absent.
+std::optional<float> CoilAntennaDb(bool longAntenna, float fmin, float fmax, float fim) {
+    const double tuning = longAntenna ? kLongAntennaTuning * fmin : kShortAntennaTuning * fmax;
+    const float fa = static_cast<float>(tuning);
+    const double atImage = double(fa) / fim;
+    const double atTop = double(fa) / fmax;
+    const double denominator = 1 - atTop * atTop;
+    if (denominator == 0 || !std::isfinite(denominator)) return std::nullopt;
+    double E = (1 - atImage * atImage) / denominator;
+    if (!longAntenna) E = std::fabs(E);
+    if (!std::isfinite(E) || E <= 0) return std::nullopt;
+    const double db = kDbPerNeper * std::log(E);
+    if (!std::isfinite(static_cast<float>(db))) return std::nullopt;
+    return static_cast<float>(db);
+}
+
+// dsel for n circuits: the greatest damping of each circuit with which n of them still give the
+// selectivity ratio D at the image detuning xi. D > 1.
+float SelectivityDamping(float xi, float D, int n) {
+    return Single(Div(xi, Sqrt(Pow(D, 2.0 / n) - 1)));
+}
+
+// datt for n circuits: the smallest damping with which the response of n circuits falls by no more
+// than sigma dB across the bandwidth at the bottom of the range.
+float AttenuationDamping(float bandwidth, float fmin, float sigma, int n) {
+    const double ratio = Naming(kUnevennessTooLarge, [&] { return Pow(Pow(10, sigma / 20.0), 2.0 / n); });
+    const double root = Naming(kUnevennessNotPositive, [&] { return Sqrt(ratio - 1); });
+    return Naming(kUnevennessNotPositive, [&] { return Single(Div(bandwidth, double(fmin) * root)); });
+}
+
+}  // namespace
+
+RfPathDesign DesignRfPath(const RfPathTask& task) {
+    RfPathDesign d;
+
+    // Frequencies in Hz; every working value is kept in single precision.
+    d.fmax = Store(kMega * task.fmaxMHz, kFmaxTooLarge);
+    d.fmin = Store(kMega * task.fminMHz, kFminTooLarge);
+    d.fif = Store(kMega * task.ifMHz, kIfTooLarge);
+    const float sel = Store(task.selectivityDb, kSelTooLarge);
+    const float delta = Store(task.instability, kInstabilityTooLarge);
+    const float F = Store(task.modulationHz, kModFreqTooLarge);
+    const float m = task.modulation == Modulation::FM ? Store(task.modulationIndex, kModIndexTooLarge) : 0.0f;
+
+    // The image channel at the top of the range, where it lies relatively closest to the signal.
+    if (d.fmax <= 0) Fail(ErrorKind::DivisionByZero, kFmaxNotPositive);
+    if (d.fif <= 0) Fail(ErrorKind::InvalidArgument, kIfNotPositive);
+    d.imageHz = Store(double(d.fmax) + 2.0 * d.fif, kIfTooLarge);
+    d.imageDetuning = Store(double(d.imageHz) / d.fmax - double(d.fmax) / d.imageHz, kImageOutOfRange);
+
+    // The highest modulating frequency widened by the oscillator's drift, and the signal bandwidth.
+    d.modulationHz = Store(double(F) + delta, kModFreqTooLarge);
+    if (d.modulationHz <= 0) Fail(ErrorKind::InvalidArgument, kModFreqNotPositive);
+    switch (task.modulation) {
+        case Modulation::AM:
+            d.bandwidthHz = Store(2.0 * d.modulationHz, kBandwidthTooLarge);
+            break;
+        case Modulation::SSB:
+            d.bandwidthHz = d.modulationHz;
+            break;
+        case Modulation::FM:
+            if (m < 0) Fail(ErrorKind::InvalidArgument, kModIndexNegative);
+            d.bandwidthHz =
+                Store(2.0 * d.modulationHz * (1.0 + m + std::sqrt(double(m))), kBandwidthTooLarge);
+            break;
+    }
+
+    // What the antenna and the coupling to the transistor add to the image suppression, in dB.
+    const double imageRatio = double(d.imageHz) / d.fmax;  // > 1
+    d.antennaDb = 0;
+    if (task.magneticAntenna) d.antennaDb = Single(-kDbPerNeper * std::log(imageRatio));
+    if (task.coilCoupledAntenna) {
+        d.coilAntennaDb = CoilAntennaDb(task.longAntenna, d.fmin, d.fmax, d.imageHz);
+        d.antennaDb = 0;
+    }
+    d.couplingDb = task.coupling == TransistorCoupling::TappedCapacitance
+                       ? Single(kDbPerNeper * std::log(double(d.fmax) / d.imageHz))
+                       : Single(kDbPerNeper * std::log(imageRatio));
+
+    // The selectivity the tuned circuits themselves must give.
+    d.selectivityRatio =
+        Store(Naming(kSelTooLarge, [&] { return Pow(10, (double(sel) - d.antennaDb - d.couplingDb) / 20); }),
+              kSelTooLarge);
+    if (d.selectivityRatio <= 1) Fail(ErrorKind::DivisionByZero, kSelTooSmall);
+
+    const float dc = Store(task.circuitDamping, kDampingTooLarge);
+    for (int16_t n = 1; n <= 2; ++n) {
+        d.circuits = n;
+        d.selectivityDamping = SelectivityDamping(d.imageDetuning, d.selectivityRatio, n);
+        if (dc <= d.selectivityDamping) break;
+        if (n == 2) {
+            d.verdict = RfPathVerdict::SelectivityUnattainable;
+            return d;
+        }
+    }
+
+    // The pass band at the bottom of the range, where the circuits are relatively sharpest.
+    const float sigma = Store(task.unevennessDb, kUnevennessTooLarge);
+    if (d.fmin <= 0) Fail(ErrorKind::DivisionByZero, kFminNotPositive);
+    if (sigma <= 0) Fail(ErrorKind::DivisionByZero, kUnevennessNotPositive);
+    d.attenuationDamping = AttenuationDamping(d.bandwidthHz, d.fmin, sigma, d.circuits);
+    if (d.selectivityDamping <= d.attenuationDamping) {
+        d.verdict = RfPathVerdict::AttenuationUnattainable;
+        return d;
+    }
+
+    d.verdict = RfPathVerdict::Designed;
+    d.selectivityQ = Naming(kSelQTooLarge, [&] { return Single(Int(Single(Div(1, d.selectivityDamping)))); });
+    d.attenuationQ = Naming(kAttQTooLarge, [&] { return Single(Int(Single(Div(1, d.attenuationDamping)))); });
+    return d;
+}
+
+}  // namespace vokta

@@ -1,0 +1,76 @@
+#pragma once
+
+// The tuned circuits of a superheterodyne receiver's RF path (input circuit and RF amplifier): how
+// many circuits, one or two, are needed to suppress the image channel, and the equivalent quality
+// factors that the image selectivity demands and that the allowed pass-band unevenness permits.
+
+#include <cstdint>
+#include <optional>
+
+namespace vokta {
+
+enum class Modulation { AM, SSB, FM };
+
+// How the tuned circuit is coupled to the transistor that follows it.
+enum class TransistorCoupling {
+    TappedCapacitance,  // the transistor sits on a capacitive tap of the circuit
+    Inductive,          // the transistor is fed from a coupling coil
+};
+
+// The source data as the user gives them.
+struct RfPathTask {
+    double fmaxMHz = 0;          // top of the tuning range
+    double fminMHz = 0;          // bottom of the tuning range
+    double ifMHz = 0;            // intermediate frequency
+    double selectivityDb = 0;    // wanted image-channel selectivity
+    double circuitDamping = 0;   // damping (1/Q) of one real tuned circuit
+    double unevennessDb = 0;     // allowed unevenness of the RF-path response across the pass band
+    double instability = 0;      // relative instability of the local oscillator (1e-3 .. 1e-7)
+    double modulationHz = 0;     // highest modulating frequency
+    double modulationIndex = 0;  // FM only
+    Modulation modulation = Modulation::AM;
+    TransistorCoupling coupling = TransistorCoupling::TappedCapacitance;
+    bool magneticAntenna = false;
+    bool coilCoupledAntenna = false;  // the antenna is coupled to the circuit by a coil
+    bool longAntenna = false;         // electrically long antenna
+};
+
+enum class RfPathVerdict {
+    Designed,
+    SelectivityUnattainable,  // even two circuits of the given damping cannot reach the selectivity
+    AttenuationUnattainable,  // the selectivity needs circuits too sharp for the pass band
+};
+
+// The outcome of a design. Every working value is kept in single precision, as it was used.
+struct RfPathDesign {
+    RfPathVerdict verdict = RfPathVerdict::Designed;
+    int16_t circuits = 0;  // the number of circuits the design settled on (or last tried)
+
+    // On success: Int(1 / dsel) and Int(1 / datt).
+    float selectivityQ = 0;
+    float attenuationQ = 0;
+
+    float fmax = 0, fmin = 0, fif = 0;  // Hz
+    float imageHz = 0;                  // image frequency at the top of the range, fmax + 2 fif
+    float imageDetuning = 0;            // xi = fim / fmax - fmax / fim
+    float modulationHz = 0;             // F + delta
+    float bandwidthHz = 0;              // signal bandwidth
+    float antennaDb = 0;                // sigma_a, what the antenna adds to the image suppression
+    float couplingDb = 0;               // sigma_c, what the coupling to the transistor adds
+    float selectivityRatio = 0;         // D, what the circuits themselves must give, as a ratio
+    float selectivityDamping = 0;       // dsel: greatest damping that still gives the selectivity
+    float attenuationDamping = 0;       // datt: smallest damping that keeps the pass band even enough
+
+    // With the coil-coupled antenna: 20 lg E, the frequency response of the antenna circuit between
+    // the image and the top of the range. It is worked out for information only; the design takes the
+    // antenna term as 0 dB. Empty when E cannot be formed (a zero denominator or E <= 0).
+    std::optional<float> coilAntennaDb;
+};
+
+// Sizes the RF path. An infeasible task is a verdict, not an error. Throws RuntimeError with a
+// Russian sentence naming the input when the data are out of range: a frequency that is not above
+// zero, a selectivity too small to need any circuit, an unevenness that is not above zero, a negative
+// modulation index, a value beyond the single range.
+RfPathDesign DesignRfPath(const RfPathTask& task);
+
+}  // namespace vokta

@@ -1,0 +1,26 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "common/Forms.h"
+#include "rfpath/FrmAnt.h"
+#include "support/Gallery.h"
+
+using vokta::ui::Forms;
+
+// Both faces of the RF-path window: the worked example typed in, and its results.
+VOKTA_GALLERY_PAGE(RfPath) {
+    auto* form = Forms::Show<FrmAnt>();
+    form->findChild<QLineEdit*>("TxtFmax")->setText("10");
+    form->findChild<QLineEdit*>("TxtFmin")->setText("5");
+    form->findChild<QLineEdit*>("TxtSel")->setText("30");
+    form->findChild<QComboBox*>("Combo2")->setCurrentIndex(5);
+    g.save("FrmAnt_inputs", form);
+    form->CmdCalc_Click();
+    g.save("FrmAnt_results", form);
+    // A cleared window with FM chosen: the modulation index is enabled.
+    form->CmdClear_Click();
+    form->findChild<QRadioButton*>("Option2(2)")->setChecked(true);
+    form->findChild<QLineEdit*>("TxtM")->setText("4");
+    g.save("FrmAnt_fm", form);
+}
