@@ -97,15 +97,6 @@ TEST(RfPath, BandwidthOfEachModulation) {
     }
 }
 
-TEST(RfPath, OscillatorInstabilityWidensTheModulationFrequency) {
-    RfPathTask t = Example();
-    t.instability = 1e-7;
-    EXPECT_EQ(DesignRfPath(t).modulationHz, Single(3000.0f + 1e-7f));
-    t.modulationHz = 0;  // only the oscillator's drift is left
-    t.instability = 1e-3;
-    EXPECT_EQ(DesignRfPath(t).bandwidthHz, Single(2 * 1e-3f));
-}
-
 TEST(RfPath, CouplingAndAntennaTerms) {
     const double term = 20 * std::log10(10.93 / 10);  // 0.772 dB
     struct Row {
