@@ -1,0 +1,102 @@
+#include "circuits/BandSpread.h"
+
+#include <cmath>
+
+#include "common/Checked.h"
+#include "common/RuntimeError.h"
+
+namespace vokta {
+
+namespace {
+
+// The program has always taken pi as 3.1415 here; the finished circuit is tuned with that value.
+constexpr double kPi = 3.1415;
+constexpr double kMega = 1e6;
+constexpr double kMicro = 1e-6;
+constexpr double kPico = 1e-12;
+constexpr double kToPico = 1e12;
+
+const char* const kMinBelowMax = "Минимальная частота диапазона должна быть меньше максимальной.";
+const char* const kCapMinBelowMax = "Минимальная емкость КПЕ должна быть меньше максимальной.";
+const char* const kCannotCover =
+    "Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие требуемого диапазона "
+    "частот";
+
+[[noreturn]] void Fail(ErrorKind kind, const char* message) { throw RuntimeError(kind, message); }
+
+// A capacitance in picofarads made whole as the program has always done it: written in the user's
+// number format and read back as typed text. With a point as decimal separator this is rounding to
+// the nearest picofarad; with a comma the fraction is dropped, because the typed text stops there.
+double WholeByText(float pf, const NumberFormat& userFormat) {
+    return ParseNumber(LocaleNumberText(pf, userFormat));
+}
+
+// The nearest 16-bit integer of a non-negative whole-by-text value; a capacitance beyond 16 bits is
+// reported by name.
+int16_t ToPicofarads(double pf, const char* tooLarge) {
+    if (pf > 32767.0) Fail(ErrorKind::Overflow, tooLarge);
+    return RoundInt16(pf);
+}
+
+// Whether the nearest whole number is below zero (-0.5 rounds to 0, ties to even).
+bool RoundsNegative(double pf) { return std::nearbyint(pf) < 0; }
+
+}  // namespace
+
+BandSpreadResult CalcBandSpread(const BandSpreadInput& in, const NumberFormat& userFormat) {
+    if (in.inductanceUH == 0) Fail(ErrorKind::DivisionByZero, "Индуктивность контура не может быть равна нулю.");
+    if (in.fminMHz == 0)
+        Fail(ErrorKind::DivisionByZero, "Минимальная частота диапазона не может быть равна нулю.");
+    if (in.fmaxMHz == 0)
+        Fail(ErrorKind::DivisionByZero, "Максимальная частота диапазона не может быть равна нулю.");
+
+    // SI units.
+    const double L = kMicro * in.inductanceUH;
+    const double fmax = kMega * in.fmaxMHz;
+    const double fmin = kMega * in.fminMHz;
+    const float C3max = Single(in.c3maxPF * kPico);
+    const float C3min = Single(in.c3minPF * kPico);
+    const float C4 = Single(in.c4PF * kPico);
+
+    // The capacitance that the C1-C2-C3 branch must present at each end of the range: what tunes L
+    // to that frequency, less C4, which is always there.
+    const double k = 4 * kPi * kPi * L;
+    const float Ca = Single(Div(1, fmin * fmin * k) - C4);
+    const float Cb = Single(Div(1, fmax * fmax * k) - C4);
+    if (Ca == Cb) Fail(ErrorKind::DivisionByZero, kMinBelowMax);
+
+    // The branch C1 * (C2 + C3) / (C1 + C2 + C3) equals Ca at C3max and Cb at C3min; eliminating C1
+    // leaves C2^2 + 2p * C2 + q = 0, of which C2 is the positive root.
+    const float q = Single(double(C3max) * C3min - double(Ca) * Cb * (double(C3max) - C3min) / (double(Ca) - Cb));
+    const float p = Single((double(C3max) + C3min) / 2);
+    const double discriminant = double(p) * p - q;
+    if (discriminant < 0) {
+        if (in.fminMHz > in.fmaxMHz) Fail(ErrorKind::InvalidArgument, kMinBelowMax);
+        if (in.c3minPF > in.c3maxPF) Fail(ErrorKind::InvalidArgument, kCapMinBelowMax);
+        Fail(ErrorKind::InvalidArgument, kCannotCover);
+    }
+    const float C2root = Single((Sqrt(discriminant) - p) * kToPico);
+
+    BandSpreadResult result;
+    const double c2 = WholeByText(C2root, userFormat);
+    // A negative C2 already means the range cannot be covered, whatever C1 would come out.
+    if (RoundsNegative(c2)) return result;
+    result.c2PF = ToPicofarads(c2, "Емкость С2 получается больше 32767 пФ. Проверьте исходные данные.");
+
+    // C1 from the top of the range, with C2 as it will be fitted.
+    const double branchTop = result.c2PF * kPico + C3min;
+    const char* const noC1 = "Емкость С1 не может быть рассчитана при таких исходных данных. Поменяйте один или "
+                             "несколько параметров в исходных данных.";
+    if (Cb == 0 || branchTop == 0) Fail(ErrorKind::DivisionByZero, noC1);
+    const double inverseC1 = 1 / double(Cb) - 1 / branchTop;
+    if (inverseC1 == 0) Fail(ErrorKind::DivisionByZero, noC1);
+    const float C1 = Single(Div(1, inverseC1) * kToPico);
+    const double c1 = WholeByText(C1, userFormat);
+    if (RoundsNegative(c1)) return result;
+    result.c1PF = ToPicofarads(c1, "Емкость С1 получается больше 32767 пФ. Проверьте исходные данные.");
+
+    result.feasible = true;
+    return result;
+}
+
+}  // namespace vokta
