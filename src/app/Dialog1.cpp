@@ -1,5 +1,6 @@
 #include "app/Dialog1.h"
 
+#include "circuits/frmKontur1.h"
 #include "common/Forms.h"
 
 using namespace vokta::ui;
@@ -16,4 +17,7 @@ Dialog1::Dialog1()
     setObjectName(QStringLiteral("Dialog1"));
 }
 
-void Dialog1::cmdOK_Click() { Forms::Unload(this); }
+void Dialog1::cmdOK_Click() {
+    Forms::Unload(this);
+    Forms::Show<frmKontur1>();
+}

@@ -1,5 +1,6 @@
 #include "app/Dialog2.h"
 
+#include "circuits/FrmKontur2.h"
 #include "common/Forms.h"
 
 using namespace vokta::ui;
@@ -17,4 +18,7 @@ Dialog2::Dialog2()
     setObjectName(QStringLiteral("Dialog2"));
 }
 
-void Dialog2::OKButton_Click() { Forms::Unload(this); }
+void Dialog2::OKButton_Click() {
+    Forms::Unload(this);
+    Forms::Show<FrmKontur2>();
+}

@@ -27,8 +27,8 @@ frmMain::frmMain() {
     // An item whose calculator is not built yet stays disabled.
     AddItem(mnuFile, "mnuFileFiltr", QStringLiteral("&Фильтр"), &frmMain::mnuFileFiltr_Click, false);
     AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click, false);
-    AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click, false);
-    AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click, false);
+    AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click, true);
+    AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click, true);
     AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click, true);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
     AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click, true);

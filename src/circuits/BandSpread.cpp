@@ -22,7 +22,9 @@ const char* const kCannotCover =
     "Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие требуемого диапазона "
     "частот";
 
-[[noreturn]] void Fail(ErrorKind kind, const char* message) { throw RuntimeError(kind, message); }
+[[noreturn]] void Fail(ErrorKind kind, const char* message) {
+    throw RuntimeError(kind, message);
+}
 
 // A capacitance in picofarads made whole as the program has always done it: written in the user's
 // number format and read back as typed text. With a point as decimal separator this is rounding to
@@ -39,12 +41,15 @@ int16_t ToPicofarads(double pf, const char* tooLarge) {
 }
 
 // Whether the nearest whole number is below zero (-0.5 rounds to 0, ties to even).
-bool RoundsNegative(double pf) { return std::nearbyint(pf) < 0; }
+bool RoundsNegative(double pf) {
+    return std::nearbyint(pf) < 0;
+}
 
 }  // namespace
 
 BandSpreadResult CalcBandSpread(const BandSpreadInput& in, const NumberFormat& userFormat) {
-    if (in.inductanceUH == 0) Fail(ErrorKind::DivisionByZero, "Индуктивность контура не может быть равна нулю.");
+    if (in.inductanceUH == 0)
+        Fail(ErrorKind::DivisionByZero, "Индуктивность контура не может быть равна нулю.");
     if (in.fminMHz == 0)
         Fail(ErrorKind::DivisionByZero, "Минимальная частота диапазона не может быть равна нулю.");
     if (in.fmaxMHz == 0)
@@ -67,7 +72,8 @@ BandSpreadResult CalcBandSpread(const BandSpreadInput& in, const NumberFormat& u
 
     // The branch C1 * (C2 + C3) / (C1 + C2 + C3) equals Ca at C3max and Cb at C3min; eliminating C1
     // leaves C2^2 + 2p * C2 + q = 0, of which C2 is the positive root.
-    const float q = Single(double(C3max) * C3min - double(Ca) * Cb * (double(C3max) - C3min) / (double(Ca) - Cb));
+    const float q =
+        Single(double(C3max) * C3min - double(Ca) * Cb * (double(C3max) - C3min) / (double(Ca) - Cb));
     const float p = Single((double(C3max) + C3min) / 2);
     const double discriminant = double(p) * p - q;
     if (discriminant < 0) {
@@ -85,8 +91,9 @@ BandSpreadResult CalcBandSpread(const BandSpreadInput& in, const NumberFormat& u
 
     // C1 from the top of the range, with C2 as it will be fitted.
     const double branchTop = result.c2PF * kPico + C3min;
-    const char* const noC1 = "Емкость С1 не может быть рассчитана при таких исходных данных. Поменяйте один или "
-                             "несколько параметров в исходных данных.";
+    const char* const noC1 =
+        "Емкость С1 не может быть рассчитана при таких исходных данных. Поменяйте один или "
+        "несколько параметров в исходных данных.";
     if (Cb == 0 || branchTop == 0) Fail(ErrorKind::DivisionByZero, noC1);
     const double inverseC1 = 1 / double(Cb) - 1 / branchTop;
     if (inverseC1 == 0) Fail(ErrorKind::DivisionByZero, noC1);

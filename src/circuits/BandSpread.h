@@ -13,12 +13,12 @@ namespace vokta {
 
 // The source data as the user types them.
 struct BandSpreadInput {
-    double fmaxMHz = 0;      // top of the range
-    double fminMHz = 0;      // bottom of the range
-    double inductanceUH = 0; // L1
-    double c3maxPF = 0;      // variable capacitor at its maximum (tunes the bottom of the range)
-    double c3minPF = 0;      // variable capacitor at its minimum (tunes the top of the range)
-    double c4PF = 0;         // input capacitance of the transistor
+    double fmaxMHz = 0;       // top of the range
+    double fminMHz = 0;       // bottom of the range
+    double inductanceUH = 0;  // L1
+    double c3maxPF = 0;       // variable capacitor at its maximum (tunes the bottom of the range)
+    double c3minPF = 0;       // variable capacitor at its minimum (tunes the top of the range)
+    double c4PF = 0;          // input capacitance of the transistor
 };
 
 struct BandSpreadResult {

@@ -12,7 +12,9 @@ const char* const kCapMinBelowMax = "Минимальная емкость КП�
 const char* const kImpossible =
     "Невозможно выполнить заданные вами условия. Поменяйте один или несколько параметров в исходных данных";
 
-[[noreturn]] void Fail(ErrorKind kind, const char* message) { throw RuntimeError(kind, message); }
+[[noreturn]] void Fail(ErrorKind kind, const char* message) {
+    throw RuntimeError(kind, message);
+}
 
 }  // namespace
 
@@ -26,7 +28,8 @@ ThreePointResult CalcThreePoint(const ThreePointInput& in) {
 
     if (L == 0) Fail(ErrorKind::DivisionByZero, "Индуктивность контура не может быть равна нулю.");
     if (fmin == 0) Fail(ErrorKind::DivisionByZero, "Минимальная частота диапазона не может быть равна нулю.");
-    if (fmax == 0) Fail(ErrorKind::DivisionByZero, "Максимальная частота диапазона не может быть равна нулю.");
+    if (fmax == 0)
+        Fail(ErrorKind::DivisionByZero, "Максимальная частота диапазона не может быть равна нулю.");
     if (double(fmax) + fmin == 0)
         Fail(ErrorKind::DivisionByZero, "Частоты диапазона должны быть больше нуля.");
 
@@ -49,7 +52,8 @@ ThreePointResult CalcThreePoint(const ThreePointInput& in) {
     const float m = Single((double(Cmax) - Cmid) * k / (double(Cb) - Cm));
     if (m == 1)
         Fail(ErrorKind::DivisionByZero,
-             "С такой емкостью КПЕ в среднем положении емкости C1 и C2 получаются бесконечно большими. Измените "
+             "С такой емкостью КПЕ в среднем положении емкости C1 и C2 получаются бесконечно большими. "
+             "Измените "
              "емкость КПЕ в среднем положении.");
     const float X = Single((Cmid - double(Cmin) * m) / (double(m) - 1));
 

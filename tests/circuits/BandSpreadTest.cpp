@@ -94,17 +94,26 @@ TEST(BandSpread, FaultsNameTheirCause) {
         {"equal end frequencies", With(kExample, &BandSpreadInput::fminMHz, 3.8), ErrorKind::DivisionByZero,
          minBelowMax},
         {"swapped end frequencies", {3.5, 3.8, 10, 365, 10, 10}, ErrorKind::InvalidArgument, minBelowMax},
-        {"swapped capacitor ends", {3.8, 3.5, 10, 10, 365, 10}, ErrorKind::InvalidArgument,
+        {"swapped capacitor ends",
+         {3.8, 3.5, 10, 10, 365, 10},
+         ErrorKind::InvalidArgument,
          "Минимальная емкость КПЕ должна быть меньше максимальной."},
-        {"root negative with ordered data", {3.8, 3.5, 10, 12, 10, 190}, ErrorKind::InvalidArgument,
-         "Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие требуемого диапазона "
+        {"root negative with ordered data",
+         {3.8, 3.5, 10, 12, 10, 190},
+         ErrorKind::InvalidArgument,
+         "Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие требуемого "
+         "диапазона "
          "частот"},
-        {"C2 beyond 16 bits", {0.01, 0.009, 10, 365, 10, 10}, ErrorKind::Overflow,
+        {"C2 beyond 16 bits",
+         {0.01, 0.009, 10, 365, 10, 10},
+         ErrorKind::Overflow,
          "Емкость С2 получается больше 32767 пФ. Проверьте исходные данные."},
         {"C1 beyond 16 bits", With(kExample, &BandSpreadInput::c3maxPF, 41.5), ErrorKind::Overflow,
          "Емкость С1 получается больше 32767 пФ. Проверьте исходные данные.", true},
         // Nothing is left for the branch at the top of the range: C2 and C3min are both zero.
-        {"C1 undefined", {3.8, 3.5, 10, 365, 0, 175}, ErrorKind::DivisionByZero,
+        {"C1 undefined",
+         {3.8, 3.5, 10, 365, 0, 175},
+         ErrorKind::DivisionByZero,
          "Емкость С1 не может быть рассчитана при таких исходных данных. Поменяйте один или несколько "
          "параметров в исходных данных."},
     };

@@ -49,23 +49,35 @@ TEST(ThreePoint, FaultsNameTheirCause) {
         std::string message;
     };
     const std::vector<Row> rows{
-        {"zero inductance", {3.8, 3.5, 0, 365, 10, 120}, ErrorKind::DivisionByZero,
+        {"zero inductance",
+         {3.8, 3.5, 0, 365, 10, 120},
+         ErrorKind::DivisionByZero,
          "Индуктивность контура не может быть равна нулю."},
-        {"zero minimum frequency", {3.8, 0, 10, 365, 10, 120}, ErrorKind::DivisionByZero,
+        {"zero minimum frequency",
+         {3.8, 0, 10, 365, 10, 120},
+         ErrorKind::DivisionByZero,
          "Минимальная частота диапазона не может быть равна нулю."},
-        {"zero maximum frequency", {0, 3.5, 10, 365, 10, 120}, ErrorKind::DivisionByZero,
+        {"zero maximum frequency",
+         {0, 3.5, 10, 365, 10, 120},
+         ErrorKind::DivisionByZero,
          "Максимальная частота диапазона не может быть равна нулю."},
-        {"frequencies summing to zero", {-3.5, 3.5, 10, 365, 10, 120}, ErrorKind::DivisionByZero,
+        {"frequencies summing to zero",
+         {-3.5, 3.5, 10, 365, 10, 120},
+         ErrorKind::DivisionByZero,
          "Частоты диапазона должны быть больше нуля."},
         {"equal end frequencies", {3.8, 3.8, 10, 365, 10, 120}, ErrorKind::DivisionByZero, minBelowMax},
         {"equal capacitor ends", {3.8, 3.5, 10, 365, 365, 120}, ErrorKind::DivisionByZero, capMinBelowMax},
         // The middle capacitance at which m is exactly 1 in single precision.
-        {"m equal to 1", {3.8, 3.5, 10, 365, 10, 176.564346}, ErrorKind::DivisionByZero,
+        {"m equal to 1",
+         {3.8, 3.5, 10, 365, 10, 176.564346},
+         ErrorKind::DivisionByZero,
          "С такой емкостью КПЕ в среднем положении емкости C1 и C2 получаются бесконечно большими. Измените "
          "емкость КПЕ в среднем положении."},
         {"swapped end frequencies", {3.5, 3.8, 10, 365, 10, 120}, ErrorKind::InvalidArgument, minBelowMax},
         {"swapped capacitor ends", {3.8, 3.5, 10, 10, 365, 120}, ErrorKind::InvalidArgument, capMinBelowMax},
-        {"root negative with ordered data", {3.8, 3.5, 10, 365, 10, -400}, ErrorKind::InvalidArgument,
+        {"root negative with ordered data",
+         {3.8, 3.5, 10, 365, 10, -400},
+         ErrorKind::InvalidArgument,
          "Невозможно выполнить заданные вами условия. Поменяйте один или несколько параметров в исходных "
          "данных"},
     };

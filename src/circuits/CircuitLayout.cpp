@@ -1,0 +1,101 @@
+#include "circuits/CircuitLayout.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "common/Application.h"
+#include "common/Controls.h"
+#include "common/RuntimeError.h"
+#include "common/Twips.h"
+
+namespace vokta::ui::circuits {
+
+namespace {
+
+// All in twips. Frame1 and its rows.
+constexpr int kMargin = 120;
+constexpr int kRowTop = 360;
+constexpr int kRowStep = 480;
+constexpr int kRows = 6;
+constexpr int kLabelLeft = 120;
+constexpr int kLabelWidth = 3150;
+constexpr int kLabelHeight = 255;
+constexpr int kLabelOffset = 45;  // centres the label's text on its box
+constexpr int kBoxLeft = 3345;
+constexpr int kBoxWidth = 1095;
+constexpr int kBoxHeight = 330;
+constexpr int kFrameWidth = kBoxLeft + kBoxWidth + 120;
+constexpr int kFrameHeight = kRowTop + (kRows - 1) * kRowStep + kBoxHeight + 165;
+
+// The right-hand column.
+constexpr int kColumnLeft = kMargin + kFrameWidth + 240;
+constexpr int kResultWidth = 2250;
+constexpr int kResultStep = kRowStep;  // each result beside a row of Frame1
+constexpr int kButtonWidth = 1215;
+constexpr int kButtonHeight = 375;
+constexpr int kButtonGap = 120;
+
+int RowTop(int row) {
+    return kRowTop + row * kRowStep;
+}
+
+}  // namespace
+
+QGroupBox* AddSourceFrame(QWidget* window) {
+    return AddFrame(window, "Frame1", QStringLiteral("Исходные данные"),
+                    {kMargin, kMargin, kFrameWidth, kFrameHeight});
+}
+
+void AddInputRow(QGroupBox* frame, int row, QLabel*& label, const char* labelName, const QString& caption,
+                 QLineEdit*& box, const char* boxName, const QString& toolTip) {
+    label = AddLabel(frame, labelName, caption,
+                     {kLabelLeft, RowTop(row) + kLabelOffset, kLabelWidth, kLabelHeight});
+    box = AddTextBox(frame, boxName, {kBoxLeft, RowTop(row), kBoxWidth, kBoxHeight}, toolTip);
+    label->setBuddy(box);
+}
+
+QLabel* AddResultLabel(QWidget* window, const char* name) {
+    return AddLabel(window, name, {}, {kColumnLeft, 0, kResultWidth, kLabelHeight});
+}
+
+void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results, int firstResultRow,
+                   QPushButton* calc, QPushButton* cancel) {
+    const int imageWidth = toTwips(image->width());
+    const int imageHeight = toTwips(image->height());
+    image->move(twips(kColumnLeft), twips(kMargin));
+
+    const int alignedTop = kMargin + RowTop(firstResultRow) + kLabelOffset;
+    const int resultsTop = std::max(alignedTop, kMargin + imageHeight + 60);
+    for (int i = 0; i < results.size(); ++i)
+        results[i]->move(twips(kColumnLeft), twips(resultsTop + i * kResultStep));
+    const int resultsBottom = resultsTop + int(results.size() - 1) * kResultStep + kLabelHeight;
+
+    const int columnWidth = std::max({imageWidth, kResultWidth, 2 * kButtonWidth + kButtonGap});
+    const int right = kColumnLeft + columnWidth;
+    const int buttonsTop = std::max(kMargin + kFrameHeight, resultsBottom) + 180;
+    cancel->setGeometry(twips(right - kButtonWidth), twips(buttonsTop), twips(kButtonWidth),
+                        twips(kButtonHeight));
+    calc->setGeometry(twips(right - 2 * kButtonWidth - kButtonGap), twips(buttonsTop), twips(kButtonWidth),
+                      twips(kButtonHeight));
+    SetFixedClientSize(window, right + kMargin, buttonsTop + kButtonHeight + kMargin);
+}
+
+bool AllFilled(const QList<QLineEdit*>& boxes) {
+    return std::all_of(boxes.begin(), boxes.end(),
+                       [](const QLineEdit* box) { return !box->text().isEmpty(); });
+}
+
+double ReadNumber(const QLineEdit* box, const QLabel* label) {
+    try {
+        return ParseNumber(box->text());
+    } catch (const RuntimeError& e) {
+        const QString message =
+            QStringLiteral("Число в поле «%1» вне допустимых пределов.").arg(label->text());
+        throw RuntimeError(e.kind(), message.toStdString());
+    }
+}
+
+}  // namespace vokta::ui::circuits

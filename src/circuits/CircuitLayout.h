@@ -1,0 +1,41 @@
+#pragma once
+
+// What the two tuned-circuit windows have in common: Frame1 "Исходные данные" with six labelled
+// boxes one under the other, a column to its right with the circuit picture and the result labels,
+// and "Расчет" and "Отмена" under that column.
+
+#include <QList>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace vokta::ui::circuits {
+
+// Frame1 at the top left of the window, tall enough for six rows.
+QGroupBox* AddSourceFrame(QWidget* window);
+
+// Row `row` (0 to 5) of Frame1: the label on the left, its box on the right, the box as the label's buddy.
+void AddInputRow(QGroupBox* frame, int row, QLabel*& label, const char* labelName, const QString& caption,
+                 QLineEdit*& box, const char* boxName, const QString& toolTip = {});
+
+// A result label right of Frame1; ArrangeWindow puts it in place.
+QLabel* AddResultLabel(QWidget* window, const char* name);
+
+// Places the picture at the top of the right-hand column, the result labels one under the other from
+// the height of Frame1's row `firstResultRow` (lower if the picture reaches that far), the two buttons
+// under everything at the right, and fixes the client size around it all.
+void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results, int firstResultRow,
+                   QPushButton* calc, QPushButton* cancel);
+
+// Whether every box holds text (a box holding only blanks counts as filled).
+bool AllFilled(const QList<QLineEdit*>& boxes);
+
+// Reads a box as the user types numbers; a number beyond the double range is reported with the
+// box's label, so the user knows which field to correct.
+double ReadNumber(const QLineEdit* box, const QLabel* label);
+
+}  // namespace vokta::ui::circuits

@@ -1,0 +1,117 @@
+#include "circuits/FrmKontur2.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/Navigation.h"
+#include "circuits/CircuitLayout.h"
+#include "circuits/ThreePoint.h"
+#include "common/Application.h"
+#include "common/Boxes.h"
+#include "common/Controls.h"
+#include "common/Pictures.h"
+
+using namespace vokta::ui;
+using namespace vokta::ui::circuits;
+
+namespace {
+constexpr int kPicture = 130;  // the circuit: C with C1 across it, in series with C2, C3 across L
+}
+
+FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("FrmKontur2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Расчет контура"));
+
+    Frame1 = AddSourceFrame(this);
+    AddInputRow(Frame1, 0, LblFmax, "LblFmax", QStringLiteral("Максимальная частота диапазона, МГц"), TxtFmax,
+                "TxtFmax");
+    AddInputRow(Frame1, 1, LblFmin, "LblFmin", QStringLiteral("Минимальная частота диапазона, МГц"), TxtFmin,
+                "TxtFmin");
+    AddInputRow(Frame1, 2, LblL, "LblL", QStringLiteral("Индуктивность контура, мкГн"), TxtL, "TxtL",
+                QStringLiteral("Индуктивность L1"));
+    AddInputRow(Frame1, 3, LblCmax, "LblCmax", QStringLiteral("Максимальная емкость КПЕ, пФ"), TxtCmax,
+                "TxtCmax");
+    AddInputRow(Frame1, 4, LblCmin, "LblCmin", QStringLiteral("Минимальная емкость КПЕ, пФ"), TxtCmin,
+                "TxtCmin");
+    AddInputRow(Frame1, 5, LblCcp, "LblCcp", QStringLiteral("Емкость КПЕ в среднем положении, пФ"), TxtCcp,
+                "TxtCcp", QStringLiteral("Емкость С4"));
+
+    // The picture is loaded by Form_Load; its place is kept at the catalogue size.
+    Image1 = AddImage(this, "Image1", {});
+    Image1->resize(PictureSize(kPicture));
+
+    LblC1 = AddResultLabel(this, "LblC1");
+    LblC2 = AddResultLabel(this, "LblC2");
+    LblC3 = AddResultLabel(this, "LblC3");
+    for (QLabel* result : {LblC1, LblC2, LblC3}) result->hide();
+
+    CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
+    CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
+    connect(CmdCalc, &QPushButton::clicked, this, &FrmKontur2::CmdCalc_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &FrmKontur2::CmdCancel_Click);
+
+    ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, CmdCalc, CmdCancel);
+}
+
+void FrmKontur2::Form_Load() {
+    SetPicture(Image1, LoadPicture(kPicture));
+}
+
+void FrmKontur2::CmdCalc_Click() {
+    if (!AllFilled({TxtFmax, TxtFmin, TxtL, TxtCmax, TxtCmin, TxtCcp})) {
+        // Nothing else changes: the fields and any result shown stay.
+        WarnEmptyFields(this);
+        return;
+    }
+    Guarded(this, [this] { CalcThreePoint(); });
+}
+
+void FrmKontur2::CmdCancel_Click() {
+    ReturnToMain(this);
+}
+
+void FrmKontur2::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter presses the focused button, and "Расчет" from anywhere else.
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+                button->click();
+            else
+                CmdCalc->click();
+            return;
+        case Qt::Key_Escape:
+            CmdCancel->click();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void FrmKontur2::CalcThreePoint() {
+    vokta::ThreePointInput input;
+    input.fmaxMHz = ReadNumber(TxtFmax, LblFmax);
+    input.fminMHz = ReadNumber(TxtFmin, LblFmin);
+    input.inductanceUH = ReadNumber(TxtL, LblL);
+    input.cmaxPF = ReadNumber(TxtCmax, LblCmax);
+    input.cminPF = ReadNumber(TxtCmin, LblCmin);
+    input.cmidPF = ReadNumber(TxtCcp, LblCcp);
+
+    const vokta::ThreePointResult result = vokta::CalcThreePoint(input);
+    if (!result.feasible) {
+        for (QLabel* label : {LblC1, LblC2, LblC3}) label->hide();
+        MsgBox(this,
+               QStringLiteral("Невозможно выполнить заданные вами условия. Поменяйте один или несколько "
+                              "параметров в исходных данных"),
+               QStringLiteral("Предупреждение"), MsgIcon::Warning);
+        return;
+    }
+    LblC1->setText(QStringLiteral("C1=") + NumberText(result.c1PF) + QStringLiteral("пФ"));
+    LblC2->setText(QStringLiteral("C2=") + NumberText(result.c2PF) + QStringLiteral("пФ"));
+    LblC3->setText(QStringLiteral("C3=") + NumberText(result.c3PF) + QStringLiteral("пФ"));
+    for (QLabel* label : {LblC1, LblC2, LblC3}) label->show();
+}

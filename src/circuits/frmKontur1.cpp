@@ -1,0 +1,117 @@
+#include "circuits/frmKontur1.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/Navigation.h"
+#include "circuits/BandSpread.h"
+#include "circuits/CircuitLayout.h"
+#include "common/Application.h"
+#include "common/Boxes.h"
+#include "common/Controls.h"
+#include "common/Pictures.h"
+
+using namespace vokta::ui;
+using namespace vokta::ui::circuits;
+
+frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("frmKontur1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Расчет контура"));
+
+    Frame1 = AddSourceFrame(this);
+    AddInputRow(Frame1, 0, LblFmax, "LblFmax", QStringLiteral("Максимальная частота диапазона, МГц"), TxtFmax,
+                "TxtFmax");
+    AddInputRow(Frame1, 1, LblFmin, "LblFmin", QStringLiteral("Минимальная частота диапазона, МГц"), TxtFmin,
+                "TxtFmin");
+    AddInputRow(Frame1, 2, LblL, "LblL", QStringLiteral("Индуктивность контура, мкГн"), TxtL, "TxtL",
+                QStringLiteral("Индуктивность L1"));
+    AddInputRow(Frame1, 3, LblC3max, "LblC3max", QStringLiteral("Максимальная емкость КПЕ, пФ"), TxtC3max,
+                "TxtC3max");
+    AddInputRow(Frame1, 4, LblC3min, "LblC3min", QStringLiteral("Минимальная емкость КПЕ, пФ"), TxtC3min,
+                "TxtC3min");
+    AddInputRow(Frame1, 5, LblC4, "LblC4", QStringLiteral("Входная емкость транзистора, пФ"), TxtC4, "TxtC4",
+                QStringLiteral("Емкость С4"));
+
+    // The circuit diagram belongs to this window; it is there from the start.
+    Image1 = AddImage(this, "Image1", {});
+    SetPicture(Image1, LoadBandSpreadDiagram());
+
+    // The results stand at the height of the C3min and C4 rows.
+    LblC1 = AddResultLabel(this, "LblC1");
+    LblC2 = AddResultLabel(this, "LblC2");
+
+    CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
+    CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
+    connect(CmdCalc, &QPushButton::clicked, this, &frmKontur1::CmdCalc_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &frmKontur1::CmdCancel_Click);
+
+    ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, CmdCalc, CmdCancel);
+}
+
+void frmKontur1::Form_Load() {
+    LblC1->setText(QString());
+    LblC2->setText(QString());
+    LblC1->hide();
+    LblC2->hide();
+}
+
+void frmKontur1::CmdCalc_Click() {
+    if (!AllFilled({TxtFmax, TxtFmin, TxtL, TxtC3max, TxtC3min, TxtC4})) {
+        // The typed values stay; an earlier result, which no longer matches them, goes.
+        WarnEmptyFields(this);
+        Form_Load();
+        return;
+    }
+    Guarded(this, [this] { CalcBandSpread(); });
+}
+
+void frmKontur1::CmdCancel_Click() {
+    ReturnToMain(this);
+}
+
+void frmKontur1::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter presses the focused button, and "Расчет" from anywhere else.
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+                button->click();
+            else
+                CmdCalc->click();
+            return;
+        case Qt::Key_Escape:
+            CmdCancel->click();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void frmKontur1::CalcBandSpread() {
+    vokta::BandSpreadInput input;
+    input.fmaxMHz = ReadNumber(TxtFmax, LblFmax);
+    input.fminMHz = ReadNumber(TxtFmin, LblFmin);
+    input.inductanceUH = ReadNumber(TxtL, LblL);
+    input.c3maxPF = ReadNumber(TxtC3max, LblC3max);
+    input.c3minPF = ReadNumber(TxtC3min, LblC3min);
+    input.c4PF = ReadNumber(TxtC4, LblC4);
+
+    const vokta::BandSpreadResult result = vokta::CalcBandSpread(input, UserNumberFormat());
+    if (!result.feasible) {
+        // The labels keep whatever they showed.
+        MsgBox(
+            this,
+            QStringLiteral("Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие "
+                           "требуемого диапазона частот"),
+            QStringLiteral("Предупреждение"), MsgIcon::Warning);
+        return;
+    }
+    LblC1->setText(QStringLiteral("Емкость С1=") + NumberText(result.c1PF) + QStringLiteral(" пФ"));
+    LblC2->setText(QStringLiteral("Емкость С2=") + NumberText(result.c2PF) + QStringLiteral(" пФ"));
+    LblC1->show();
+    LblC2->show();
+}
