@@ -1,0 +1,253 @@
+// A monkey at the keyboard: it opens every calculator from the main window and, for each, performs
+// thousands of random actions — texts of every sort typed into the boxes, options and check boxes
+// changed, list items picked or typed, every button pressed, input boxes answered at random or
+// cancelled. It fails on a crash, on an exception that reaches the event loop, on a message box with an
+// empty text, and on a window left in a state its design never has. The run is reproducible from its
+// seed (VOKTA_MONKEY_SEED); VOKTA_MONKEY_ACTIONS sets the actions per calculator.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <random>
+
+#include "app/frmMain.h"
+#include "common/Boxes.h"
+#include "common/Forms.h"
+#include "support/UiTest.h"
+
+using vokta::ui::Forms;
+using vokta::ui::MsgIcon;
+
+namespace {
+
+class Monkey : public vokta::ui::BoxHandler {
+public:
+    explicit Monkey(uint64_t seed) : rng_(seed) { vokta::ui::SetBoxHandler(this); }
+    ~Monkey() override { vokta::ui::SetBoxHandler(nullptr); }
+
+    QStringList problems;
+    QString lastAction;
+    int messages = 0;
+    int inputs = 0;
+
+    void message(const QString& title, const QString& text, MsgIcon) override {
+        ++messages;
+        if (text.trimmed().isEmpty()) problems << "message box without text, title \"" + title + "\"";
+        if (title.trimmed().isEmpty()) problems << "message box without title: " + text;
+    }
+
+    std::optional<QString> input(const QString& prompt, const QString& title) override {
+        ++inputs;
+        if (prompt.trimmed().isEmpty() || title.trimmed().isEmpty()) problems << "input box without prompt or title";
+        if (chance(0.2)) return std::nullopt;
+        return chance(0.6) ? plausibleCount() : text();
+    }
+
+    bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
+    int below(int n) { return n <= 0 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+    template <typename T>
+    const T& pick(const std::vector<T>& v) {
+        return v[size_t(below(int(v.size())))];
+    }
+
+    // Small whole numbers: what the windings' and orders' boxes want most of the time.
+    QString plausibleCount() { return QString::number(below(6)); }
+
+    // A text such as a user (or a cat on the keyboard) might type.
+    QString text() {
+        static const std::vector<QString> odd{
+            "",      " ",       "0",      "-0",        "0.0",      "-",           "+",        ".",
+            ",",     "1,5",     "0,35",   "abc",       "кОм",      "12 кОм",      "&HFFFF",   "&H7FFFFFFF",
+            "&O777", "&H",      "1e308",  "-1e308",    "1e39",     "1e-39",       "1e-300",   "1e400",
+            "9e9",   "32767.5", "-32769", "1.79769313486232E+308", "1D2",        "3e",       "..5",
+            "0.5",   "3",       "1",      "1.5",       "2",        "50",          "75",       "600"};
+        switch (below(4)) {
+            case 0: return pick(odd);
+            case 1: return QString::number(std::uniform_real_distribution<double>(-10, 20000)(rng_), 'g', 1 + below(8));
+            case 2: return QString::number(std::pow(10.0, std::uniform_real_distribution<double>(-8, 8)(rng_)), 'g', 1 + below(6));
+            default: return QString::number(1 + below(20000));
+        }
+    }
+
+    // One random action on the window.
+    void act(QWidget* window) {
+        QList<QWidget*> edits, combos, options, checks, buttons;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(window) || !w->isEnabled()) continue;
+            if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget())) edits << w;
+            else if (qobject_cast<QComboBox*>(w)) combos << w;
+            else if (qobject_cast<QRadioButton*>(w)) options << w;
+            else if (qobject_cast<QCheckBox*>(w)) checks << w;
+            else if (qobject_cast<QPushButton*>(w)) buttons << w;
+        }
+        const int kind = below(20);
+        const QString where = window->objectName() + ".";
+        if (kind < 7 && !edits.isEmpty()) {
+            auto* e = static_cast<QLineEdit*>(edits[below(int(edits.size()))]);
+            const QString t = text();
+            lastAction = where + e->objectName() + " = \"" + t + "\"";
+            e->setText(t);
+        } else if (kind < 10 && !combos.isEmpty()) {
+            auto* c = static_cast<QComboBox*>(combos[below(int(combos.size()))]);
+            if (chance(0.6) && c->count() > 0) {
+                const int i = below(c->count());
+                lastAction = where + c->objectName() + " item " + QString::number(i);
+                c->setCurrentIndex(i);
+            } else {
+                const QString t = text();
+                lastAction = where + c->objectName() + " text \"" + t + "\"";
+                c->setEditText(t);
+            }
+        } else if (kind < 13 && !options.isEmpty()) {
+            auto* o = static_cast<QRadioButton*>(options[below(int(options.size()))]);
+            lastAction = where + o->objectName() + " click";
+            o->click();
+        } else if (kind < 14 && !checks.isEmpty()) {
+            auto* c = static_cast<QCheckBox*>(checks[below(int(checks.size()))]);
+            lastAction = where + c->objectName() + " click";
+            c->click();
+        } else if (!buttons.isEmpty()) {
+            auto* b = static_cast<QPushButton*>(buttons[below(int(buttons.size()))]);
+            lastAction = where + b->objectName() + " click";
+            b->click();
+        }
+    }
+
+private:
+    std::mt19937_64 rng_;
+};
+
+bool Shown(QWidget* window, const char* name) {
+    auto* w = window->findChild<QWidget*>(QString::fromUtf8(name));
+    return w && w->isVisibleTo(window);
+}
+
+// The states each window's design can have; anything else is a fault.
+QStringList Check(QWidget* window) {
+    QStringList faults;
+    const QString name = window->objectName();
+    auto fault = [&](const QString& what) { faults << name + ": " + what; };
+    if (name == "FrmFiltrItog") {
+        bool any = false;
+        for (const char* n : {"C1", "C2", "C3", "C4", "L1", "L2", "L3", "L4"}) {
+            const bool label = Shown(window, qPrintable(QString("Lbl") + n));
+            const bool box = Shown(window, qPrintable(QString("Txt") + n));
+            if (label != box) fault(QString("label and box of %1 differ").arg(n));
+            auto* t = window->findChild<QLineEdit*>(QString("Txt") + n);
+            if (box && t && t->text().isEmpty()) fault(QString("Txt%1 shown empty").arg(n));
+            any = any || label;
+        }
+        auto* image = window->findChild<QLabel*>("Image1");
+        if (any && (!image || image->pixmap().isNull())) fault("values shown without a picture");
+        if (!any && image && !image->pixmap().isNull()) fault("a picture without values");
+    } else if (name == "FrmFiltr") {
+        for (const char* group : {"Option1(%1)", "Option2(%1)"}) {
+            int checked = 0;
+            for (int i = 0; i < 4; ++i)
+                if (auto* o = window->findChild<QRadioButton*>(QString(group).arg(i))) checked += o->isChecked();
+            if (checked != 1) fault(QString("%1 options of a group selected").arg(checked));
+        }
+    } else if (name == "FrmAnt") {
+        const bool frame = Shown(window, "Frame1");
+        const int results = Shown(window, "LblSel") + Shown(window, "LblSigma1") + Shown(window, "LblN");
+        if (results != 0 && results != 3) fault("some result labels shown, not all");
+        if (frame == (results == 3)) fault("inputs and results shown together, or neither");
+        static const QRegularExpression n("^Необходимое число контуров тракта РЧ= [12]$");
+        if (results == 3 && !n.match(window->findChild<QLabel*>("LblN")->text()).hasMatch())
+            fault("number of circuits reads " + window->findChild<QLabel*>("LblN")->text());
+    } else if (name == "frmKontur1") {
+        const bool c1 = Shown(window, "LblC1"), c2 = Shown(window, "LblC2");
+        if (c1 != c2) fault("one result shown without the other");
+        static const QRegularExpression r("^Емкость С[12]= \\d+ пФ$");
+        for (const char* l : {"LblC1", "LblC2"})
+            if (Shown(window, l) && !r.match(window->findChild<QLabel*>(l)->text()).hasMatch())
+                fault(QString("%1 reads %2").arg(l, window->findChild<QLabel*>(l)->text()));
+    } else if (name == "FrmKontur2") {
+        const int shown = Shown(window, "LblC1") + Shown(window, "LblC2") + Shown(window, "LblC3");
+        if (shown != 0 && shown != 3) fault("some results shown, not all");
+        static const QRegularExpression r("^C[123]= [1-9]\\d*пФ$");
+        for (const char* l : {"LblC1", "LblC2", "LblC3"})
+            if (Shown(window, l) && !r.match(window->findChild<QLabel*>(l)->text()).hasMatch())
+                fault(QString("%1 reads %2").arg(l, window->findChild<QLabel*>(l)->text()));
+        auto* image = window->findChild<QLabel*>("Image1");
+        if (!image || image->pixmap().isNull()) fault("no picture");
+    } else if (name == "FrmTrans") {
+        auto* picture = window->findChild<QLabel*>("Picture1");
+        if (!picture || picture->pixmap().isNull()) fault("no picture of the core");
+        auto* toroid = window->findChild<QRadioButton*>("Option1(2)");
+        if (toroid && Shown(window, "TxtC") == toroid->isChecked()) fault("c shown for the toroid, or hidden otherwise");
+    }
+    return faults;
+}
+
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { vokta::test::UnloadAllForms(); }
+    void cleanup() { vokta::test::UnloadAllForms(); }
+
+    void everyCalculator_data() {
+        QTest::addColumn<QString>("item");
+        for (const char* item : {"mnuFileFiltr", "mnuFileTrans", "mnuFileContur", "mnuFileOscill", "mnuFileTune"})
+            QTest::newRow(item) << QString(item);
+    }
+
+    void everyCalculator() {
+        QFETCH(QString, item);
+        const uint64_t seed = qEnvironmentVariableIsSet("VOKTA_MONKEY_SEED")
+                                  ? qEnvironmentVariable("VOKTA_MONKEY_SEED").toULongLong()
+                                  : 20261207u + qHash(item);
+        const int actions = qEnvironmentVariableIsSet("VOKTA_MONKEY_ACTIONS")
+                                ? qEnvironmentVariableIntValue("VOKTA_MONKEY_ACTIONS")
+                                : 10000;
+        Monkey monkey(seed);
+        int done = 0;
+        int opened = 0;
+        while (done < actions) {
+            // Back at the main window (or nowhere): open the calculator under test again.
+            const QList<QWidget*> loaded = Forms::Loaded();
+            QList<QWidget*> calculators;
+            for (QWidget* w : loaded)
+                if (w->objectName() != "frmMain") calculators << w;
+            if (calculators.isEmpty()) {
+                auto* main = Forms::Show<frmMain>();
+                auto* action = main->findChild<QAction*>(item);
+                QVERIFY(action);
+                if (!action->isEnabled()) QSKIP("this calculator is not built yet");
+                monkey.lastAction = "menu " + item;
+                action->trigger();
+                ++opened;
+            } else {
+                QWidget* window = calculators[monkey.below(int(calculators.size()))];
+                monkey.act(window);
+                ++done;
+            }
+            Settle();
+            for (QWidget* w : Forms::Loaded()) monkey.problems << Check(w);
+            if (!monkey.problems.isEmpty())
+                QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4")
+                                     .arg(seed)
+                                     .arg(done)
+                                     .arg(monkey.lastAction, monkey.problems.join("; "))));
+        }
+        qInfo("%s: %d actions, opened %d times, %d message boxes, %d input boxes (seed %llu)", qPrintable(item),
+              done, opened, monkey.messages, monkey.inputs, static_cast<unsigned long long>(seed));
+    }
+};
+
+VOKTA_UI_TEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"
