@@ -12,7 +12,7 @@ for target in parse_number locale_parse round_trip; do
     cp fuzz/corpus/$target/* "$work"/
     echo "fuzz_$target: $runs executions"
     set +e
-    build/fuzz/fuzz_$target -runs="$runs" -max_len=64 -print_final_stats=1 "$work" >"$work.log" 2>&1
+    build/fuzz/fuzz_$target -runs="$runs" -max_len=64 -artifact_prefix="build/fuzz/$target-" -print_final_stats=1 "$work" >"$work.log" 2>&1
     status=$?
     set -e
     grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|^Done|gave|digits|come back|not stable|error kind|read back|short' "$work.log" | head -20
