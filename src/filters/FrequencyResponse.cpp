@@ -1,0 +1,555 @@
+#include "filters/FrequencyResponse.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <numbers>
+
+#include "common/Checked.h"
+#include "common/RuntimeError.h"
+
+namespace vokta {
+
+namespace {
+
+using Complex = std::complex<double>;
+
+constexpr double kTwoPi = 2 * std::numbers::pi;  // the circuit's own frequency, not the design's 6.28
+constexpr double kMicro = 1e-6;
+constexpr double kKilo = 1e3;
+
+[[noreturn]] void Fail(ErrorKind kind, const char* sentence) { throw RuntimeError(kind, sentence); }
+
+bool Positive(double x) { return std::isfinite(x) && x > 0; }
+
+// ---- Polynomials with real coefficients, lowest power first ---------------------------------------------
+
+using Poly = std::vector<double>;
+
+Poly operator+(const Poly& a, const Poly& b) {
+    Poly r(std::max(a.size(), b.size()), 0.0);
+    for (size_t i = 0; i < a.size(); ++i) r[i] += a[i];
+    for (size_t i = 0; i < b.size(); ++i) r[i] += b[i];
+    return r;
+}
+
+Poly operator*(const Poly& a, const Poly& b) {
+    if (a.empty() || b.empty()) return {};
+    Poly r(a.size() + b.size() - 1, 0.0);
+    for (size_t i = 0; i < a.size(); ++i)
+        for (size_t j = 0; j < b.size(); ++j) r[i + j] += a[i] * b[j];
+    return r;
+}
+
+Complex Evaluate(const Poly& p, Complex z) {
+    Complex r = 0;
+    for (size_t i = p.size(); i-- > 0;) r = r * z + p[i];
+    return r;
+}
+
+// Routh-Hurwitz: whether every root lies in the open left half-plane.
+bool Hurwitz(Poly p) {
+    while (!p.empty() && p.back() == 0) p.pop_back();
+    if (p.size() <= 1) return true;
+    if (p.back() < 0)
+        for (double& c : p) c = -c;
+    for (double c : p)
+        if (!(c > 0)) return false;
+    // Rows of the Routh array, highest power first.
+    const int degree = int(p.size()) - 1;
+    std::vector<double> upper, lower;
+    for (int k = degree; k >= 0; k -= 2) upper.push_back(p[k]);
+    for (int k = degree - 1; k >= 0; k -= 2) lower.push_back(p[k]);
+    for (int row = degree - 1; row > 0; --row) {
+        if (lower.empty() || !(lower[0] > 0)) return false;
+        std::vector<double> next;
+        for (size_t i = 0; i + 1 < upper.size(); ++i) {
+            const double below = i + 1 < lower.size() ? lower[i + 1] : 0;
+            next.push_back((lower[0] * upper[i + 1] - upper[0] * below) / lower[0]);
+        }
+        upper = std::move(lower);
+        lower = std::move(next);
+    }
+    return !lower.empty() ? lower[0] > 0 : true;
+}
+
+// ---- Active circuits as polynomial blocks ------------------------------------------------------------------
+
+// Each amplifier's output is an ideal source, so the circuit falls into blocks that end at an amplifier
+// (or at the output): a chain of first-order groups, then perhaps a section that loads the chain. A block
+// is written in the variable z = s for a low-pass and z = 1/s for a high-pass; then every element is a
+// polynomial in z, and the map s -> 1/s keeps the left half-plane where it is, so a high-pass block is
+// stable exactly when its polynomial in z is.
+struct Block {
+    double gain = 1;  // the block's transfer is gain / denominator(z)
+    Poly denominator;
+};
+
+struct ChainMatrix {  // the two-port (ABCD) matrix of the group chain, polynomial in z
+    Poly a{1}, b{0}, c{0}, d{1};
+};
+
+ChainMatrix Times(const ChainMatrix& x, const ChainMatrix& y) {
+    return {x.a * y.a + x.b * y.c, x.a * y.b + x.b * y.d, x.c * y.a + x.d * y.c, x.c * y.b + x.d * y.d};
+}
+
+double Ohm(float kiloOhm) { return double(kiloOhm) * kKilo; }
+double Farad(float microFarad) { return double(microFarad) * kMicro; }
+
+double SectionGain(const ActiveStage& stage, int amplifier) {
+    if (!(stage.rGround > 0))
+        throw RuntimeError(ErrorKind::InvalidArgument,
+                           "У усилителя DA" + std::to_string(amplifier) +
+                               " нет резистора от инвертирующего входа на землю (его сопротивление не больше "
+                               "нуля): усиление каскада не определено, АЧХ не построить.");
+    if (!(stage.rFeedback >= 0))
+        Fail(ErrorKind::InvalidArgument, "Сопротивление резистора делителя меньше нуля: АЧХ не построить.");
+    return 1 + double(stage.rFeedback) / stage.rGround;
+}
+
+void CheckValues(const ActiveCircuit& circuit) {
+    for (const ActiveStage& stage : circuit.stages)
+        if (!Positive(stage.r) || !Positive(stage.c))
+            Fail(ErrorKind::InvalidArgument,
+                 "В схеме есть резистор или конденсатор со значением не больше нуля: АЧХ не построить.");
+}
+
+std::vector<Block> Blocks(const ActiveCircuit& circuit) {
+    CheckValues(circuit);
+    std::vector<Block> blocks;
+    ChainMatrix chain;
+    bool chainOpen = false;
+    int amplifier = 0;
+    for (const ActiveStage& stage : circuit.stages) {
+        const double r = Ohm(stage.r), c = Farad(stage.c), tau = r * c;
+        if (stage.kind == ActiveStageKind::FirstOrder) {
+            // Low-pass: R in series, C to ground. High-pass in z = 1/s: C in series (impedance z / C), R to
+            // ground.
+            ChainMatrix group = circuit.highPass ? ChainMatrix{{1, 1 / tau}, {0, 1 / c}, {1 / r}, {1}}
+                                                 : ChainMatrix{{1, tau}, {r}, {0, c}, {1}};
+            chain = Times(chain, group);
+            chainOpen = true;
+            continue;
+        }
+        ++amplifier;
+        const double k = SectionGain(stage, amplifier);
+        // The section's own characteristic polynomial D and its input admittance Ny / D. Low-pass, with
+        // x = s·RC: D = x² + (3 - K)·x + 1, Ny = (x² + (2 - K)·x) / R. High-pass, with q = 1 / (s·RC):
+        // D = q² + (3 - K)·q + 1, Ny = (q + 2 - K) / R. Either way Vout = K·Vin / D.
+        Poly sectionD, ny;
+        if (circuit.highPass) {
+            sectionD = {1, (3 - k) / tau, 1 / (tau * tau)};
+            ny = {(2 - k) / r, 1 / (tau * r)};
+        } else {
+            sectionD = {1, (3 - k) * tau, tau * tau};
+            ny = {0, (2 - k) * tau / r, tau * tau / r};
+        }
+        // Vin = A·Vx + B·Ix with Ix = Vx·Ny / D and Vout = K·Vx / D.
+        blocks.push_back({k, chain.a * sectionD + chain.b * ny});
+        chain = ChainMatrix{};
+        chainOpen = false;
+    }
+    if (chainOpen) blocks.push_back({1, chain.a});  // groups at the output, unloaded
+    return blocks;
+}
+
+Complex Variable(const ActiveCircuit& circuit, double f) {
+    const Complex s(0, kTwoPi * f);
+    return circuit.highPass ? 1.0 / s : s;
+}
+
+// ---- Ladders ----------------------------------------------------------------------------------------------
+
+void CheckValues(const LadderCircuit& circuit) {
+    if (!Positive(circuit.rn))
+        Fail(ErrorKind::InvalidArgument, "Сопротивление нагрузки не больше нуля: АЧХ не построить.");
+    for (const LadderBranch& b : circuit.branches) {
+        const bool usesL = b.parts != BranchParts::C, usesC = b.parts != BranchParts::L;
+        if ((usesL && !Positive(b.l)) || (usesC && !Positive(b.c)))
+            Fail(ErrorKind::InvalidArgument,
+                 "В схеме есть катушка или конденсатор со значением не больше нуля: АЧХ не построить.");
+    }
+}
+
+// ---- The sweep and the verdict -------------------------------------------------------------------------
+
+// n + 1 frequencies from 'from' to 'to', equally spaced on a logarithmic scale.
+std::vector<double> LogGrid(double from, double to, int n) {
+    std::vector<double> f;
+    const double ratio = std::log(to / from);
+    for (int i = 0; i <= n; ++i) f.push_back(i == n ? to : from * std::exp(ratio * i / n));
+    return f;
+}
+
+int StepsFor(const Interval& band) {
+    // 200 points a decade, and never fewer than 200 across a narrow band.
+    return std::max(200, int(std::ceil(200 * std::log10(band.to / band.from))));
+}
+
+double Round1(double x) {
+    const double r = std::round(x * 10) / 10;
+    return r == 0 ? 0 : r;  // no "-0.0"
+}
+
+DemandCheck Judge(double worst, double at, double limit, bool passBand) {
+    DemandCheck check;
+    check.attenuation = worst;
+    check.frequency = at;
+    check.limit = limit;
+    check.margin = passBand ? limit - worst : worst - limit;
+    check.met = Round1(check.margin) >= 0;
+    return check;
+}
+
+std::string Format(const char* format, double x) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, x);
+    return buf;
+}
+
+// A limit as the user gave it: "3", "0.5", "40".
+std::string LimitText(double x) { return Format("%.7g", x); }
+
+std::string DbText(double x) { return Format("%.1f", Round1(x)); }
+
+std::string DemandText(const char* band, const char* bound, const char* limitWord, const DemandCheck& check,
+                       const char* shortfallWord) {
+    std::string s = std::string(band) + ": затухание " + bound + " " + DbText(check.attenuation) + " дБ (" +
+                    limitWord + " " + LimitText(check.limit) + " дБ) — ";
+    if (check.met) return s + "выполнено, запас " + DbText(check.margin) + " дБ.";
+    return s + "не выполнено, " + shortfallWord + " " + DbText(-check.margin) + " дБ.";
+}
+
+}  // namespace
+
+// ---- The circuits of the results window ------------------------------------------------------------------
+
+LadderCircuit PassiveLadderCircuit(BandShape shape, int n, double rn, const std::array<float, 4>& valC,
+                                   const std::array<float, 4>& valL) {
+    const bool band = shape == BandShape::BandPass || shape == BandShape::BandStop;
+    if (n < 2 || n > (band ? 4 : 7))
+        Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
+    LadderCircuit circuit;
+    circuit.rn = rn;
+    int nextC = 0, nextL = 0;
+    for (int p = 1; p <= n; ++p) {
+        // The last branch is a shunt branch: odd orders start with a shunt branch, even ones with a series one.
+        const bool shunt = (n % 2 == 1) == (p % 2 == 1);
+        LadderBranch b;
+        b.place = shunt ? BranchPlace::Shunt : BranchPlace::Series;
+        switch (shape) {
+            case BandShape::LowPass:  // shunt C, series L
+            case BandShape::HighPass:  // shunt L, series C
+                if (shunt == (shape == BandShape::LowPass)) {
+                    b.parts = BranchParts::C;
+                    b.c = valC.at(nextC++);
+                } else {
+                    b.parts = BranchParts::L;
+                    b.l = valL.at(nextL++);
+                }
+                break;
+            case BandShape::BandPass:  // series resonators in the line, parallel ones to ground
+            case BandShape::BandStop:  // the other way round
+                b.parts = shunt == (shape == BandShape::BandPass) ? BranchParts::ParallelLC : BranchParts::SeriesLC;
+                b.l = valL[p - 1];
+                b.c = valC[p - 1];
+                break;
+        }
+        circuit.branches.push_back(b);
+    }
+    return circuit;
+}
+
+ActiveCircuit ActiveFilterCircuit(ActiveFilterType type, ActiveResponse response, int n,
+                                  const ActiveShownValues& v) {
+    if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder)
+        Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
+    const bool chebyshev = response == ActiveResponse::Chebyshev;
+    const bool odd = n % 2 == 1, twoSections = n >= 4;
+    ActiveCircuit circuit;
+    circuit.highPass = type == ActiveFilterType::HighPass;
+    auto group = [&](float r, float c) { circuit.stages.push_back({ActiveStageKind::FirstOrder, r, c, 0, 0}); };
+    auto section = [&](float r, float c, float feedback, float ground) {
+        circuit.stages.push_back({ActiveStageKind::Section, r, c, feedback, ground});
+    };
+    if (!circuit.highPass) {
+        // Every resistor is R; the capacitors of each group as designed. Both amplifiers' resistors to
+        // ground are R4 (R4,R6 or R4,R7), DA2's feedback resistor is R5 (order 4) or R6 (order 5).
+        const float r = v.ValR1;
+        const float c1 = v.ValC1;
+        const float cGroup = chebyshev ? v.ValC3 : c1;
+        const float c2 = !chebyshev ? c1 : (n == 4 ? v.ValC3 : v.ValC4);
+        if (odd) group(r, cGroup);
+        section(r, c1, v.ValR3, v.ValR4);
+        if (twoSections) section(r, c2, n == 4 ? v.ValR5 : v.ValR6, v.ValR4);
+    } else {
+        // Every capacitor is C; DA1's section has Ra. Butterworth: every resistor is Ra and DA2's divider
+        // is R7 or R8 (ValR5 or ValR7) over R4's value. Chebyshev: the group's R5 and DA2's section have
+        // resistances of their own, and DA2's divider too.
+        const float c = v.ValC1;
+        const float ra = float(v.Ra);
+        const float rGroup = chebyshev ? v.ValR1 : ra;
+        const float r2 = !chebyshev ? ra : (n == 4 ? v.ValR1 : v.ValR6);
+        float feedback2 = 0, ground2 = v.ValR4;
+        if (!chebyshev) {
+            feedback2 = n == 4 ? v.ValR5 : v.ValR7;
+        } else {
+            feedback2 = v.ValR7;
+            ground2 = n == 4 ? v.ValR5 : v.ValR2;
+        }
+        if (odd) group(rGroup, c);
+        section(ra, c, v.ValR3, v.ValR4);
+        if (twoSections) section(r2, c, feedback2, ground2);
+    }
+    return circuit;
+}
+
+// ---- Response ------------------------------------------------------------------------------------------
+
+double LadderAttenuation(const LadderCircuit& circuit, double f) {
+    const double w = kTwoPi * f;
+    const Complex j(0, 1);
+    // The chain matrix [A B; C D] of the ladder from the input to the output.
+    Complex a = 1, b = 0, c = 0, d = 1;
+    for (const LadderBranch& branch : circuit.branches) {
+        const Complex zl = j * w * (double(branch.l) * kMicro);
+        const Complex yc = j * w * (double(branch.c) * kMicro);
+        if (branch.place == BranchPlace::Series) {
+            Complex z;
+            switch (branch.parts) {
+                case BranchParts::L: z = zl; break;
+                case BranchParts::C: z = 1.0 / yc; break;
+                case BranchParts::SeriesLC: z = zl + 1.0 / yc; break;
+                case BranchParts::ParallelLC: z = 1.0 / (yc + 1.0 / zl); break;
+            }
+            // [A B; C D] · [1 z; 0 1]
+            b += a * z;
+            d += c * z;
+        } else {
+            Complex y;
+            switch (branch.parts) {
+                case BranchParts::L: y = 1.0 / zl; break;
+                case BranchParts::C: y = yc; break;
+                case BranchParts::SeriesLC: y = 1.0 / (zl + 1.0 / yc); break;
+                case BranchParts::ParallelLC: y = yc + 1.0 / zl; break;
+            }
+            // [A B; C D] · [1 0; y 1]
+            a += b * y;
+            c += d * y;
+        }
+    }
+    // Vs = Vout·(A + B/Rn + Rn·C + D) for source and load both Rn; the matched output is Vs / 2.
+    const double rn = circuit.rn;
+    const double ratio = std::abs((a + b / rn + rn * c + d) / 2.0);
+    if (!std::isfinite(ratio)) return kAttenuationCeilingDb;  // exactly on an attenuation pole
+    return std::min(kAttenuationCeilingDb, 20 * std::log10(ratio));
+}
+
+std::complex<double> ActiveTransfer(const ActiveCircuit& circuit, double f) {
+    const Complex z = Variable(circuit, f);
+    Complex h = 1;
+    for (const Block& block : Blocks(circuit)) h *= block.gain / Evaluate(block.denominator, z);
+    return h;
+}
+
+double ActiveNominalGain(const ActiveCircuit& circuit) {
+    double k = 1;
+    int amplifier = 0;
+    for (const ActiveStage& stage : circuit.stages)
+        if (stage.kind == ActiveStageKind::Section) k *= SectionGain(stage, ++amplifier);
+    return k;
+}
+
+bool ActiveCircuitStable(const ActiveCircuit& circuit) {
+    for (const Block& block : Blocks(circuit))
+        if (!Hurwitz(block.denominator)) return false;
+    return true;
+}
+
+DemandBands BandsOf(const ResponseDemand& d) {
+    constexpr double kSpan = 1000;  // three decades
+    switch (d.shape) {
+        case BandShape::LowPass: return {{{d.f1 / kSpan, d.f1}}, {{d.fs, d.fs * kSpan}}};
+        case BandShape::HighPass: return {{{d.f1, d.f1 * kSpan}}, {{d.fs / kSpan, d.fs}}};
+        case BandShape::BandPass: return {{{d.fleft, d.fright}}, {{d.fs, d.fs * kSpan}}};
+        case BandShape::BandStop: {
+            const double mirror = d.fleft * d.fright / d.fs;  // f0² / fs
+            return {{{d.fleft / kSpan, d.fleft}, {d.fright, d.fright * kSpan}},
+                    {{std::min(d.fs, mirror), std::max(d.fs, mirror)}}};
+        }
+    }
+    return {};
+}
+
+ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
+    const bool band = demand.shape == BandShape::BandPass || demand.shape == BandShape::BandStop;
+    if (!Positive(demand.fs) || (band ? !Positive(demand.fleft) || !Positive(demand.fright) : !Positive(demand.f1)))
+        Fail(ErrorKind::InvalidArgument, "Частоты требований к фильтру должны быть больше нуля: АЧХ не построить.");
+    const DemandBands bands = BandsOf(demand);
+
+    // The attenuation at a frequency, relative to the circuit's pass-band reference.
+    std::function<double(double)> attenuation;
+    if (const auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
+        CheckValues(*ladder);
+        attenuation = [ladder](double f) { return LadderAttenuation(*ladder, f); };
+    } else {
+        const ActiveCircuit& active = std::get<ActiveCircuit>(circuit);
+        const std::vector<Block> blocks = Blocks(active);
+        for (size_t i = 0; i < blocks.size(); ++i)
+            if (!Hurwitz(blocks[i].denominator))
+                Fail(ErrorKind::InvalidArgument,
+                     "Фильтр неустойчив: усиление одного из каскадов так велико, что он возбуждается. "
+                     "АЧХ у такой схемы нет.");
+        auto gain = [&active, blocks](double f) {
+            const Complex z = Variable(active, f);
+            Complex h = 1;
+            for (const Block& block : blocks) h *= block.gain / Evaluate(block.denominator, z);
+            return std::abs(h);
+        };
+        // The largest gain in the pass band: the best point of a fine sweep, then the peak near it found
+        // exactly (golden-section search between the neighbouring points).
+        double reference = ActiveNominalGain(active);
+        for (const Interval& pass : bands.pass) {
+            const std::vector<double> grid = LogGrid(pass.from, pass.to, StepsFor(pass));
+            size_t best = 0;
+            for (size_t i = 0; i < grid.size(); ++i)
+                if (gain(grid[i]) > gain(grid[best])) best = i;
+            double lo = std::log(grid[best > 0 ? best - 1 : 0]), hi = std::log(grid[std::min(best + 1, grid.size() - 1)]);
+            const double ratio = (std::sqrt(5.0) - 1) / 2;
+            for (int step = 0; step < 60; ++step) {
+                const double a = hi - ratio * (hi - lo), b = lo + ratio * (hi - lo);
+                if (gain(std::exp(a)) < gain(std::exp(b)))
+                    lo = a;
+                else
+                    hi = b;
+            }
+            reference = std::max({reference, gain(grid[best]), gain(std::exp((lo + hi) / 2))});
+        }
+        attenuation = [gain, reference](double f) {
+            const double g = gain(f);
+            if (!(g > 0)) return kAttenuationCeilingDb;
+            return std::min(kAttenuationCeilingDb, 20 * std::log10(reference / g));
+        };
+    }
+
+    ResponseAnalysis result;
+    // The worst attenuation over a band: the largest in the pass band, the smallest in the stop band.
+    auto worst = [&](const std::vector<Interval>& intervals, bool largest, double limit) {
+        double worstA = largest ? -1e9 : 1e9, at = 0;
+        for (const Interval& interval : intervals)
+            for (double f : LogGrid(interval.from, interval.to, StepsFor(interval))) {
+                const double a = attenuation(f);
+                if (largest ? a > worstA : a < worstA) worstA = a, at = f;
+            }
+        return Judge(worstA, at, limit, largest);
+    };
+    result.passBand = worst(bands.pass, true, demand.amin);
+    result.stopBand = worst(bands.stop, false, demand.astop);
+
+    // The sweep: the pass band and the stop-band frequency with room on either side.
+    switch (demand.shape) {
+        case BandShape::LowPass:
+            result.fmin = std::min(demand.f1, demand.fs) / 10;
+            result.fmax = std::max(demand.f1, demand.fs) * 4;
+            break;
+        case BandShape::HighPass:
+            result.fmin = std::min(demand.f1, demand.fs) / 4;
+            result.fmax = std::max(demand.f1, demand.fs) * 10;
+            break;
+        case BandShape::BandPass:
+        case BandShape::BandStop: {
+            // Symmetric about the centre on the logarithmic scale: the band filters are.
+            const double f0 = std::sqrt(demand.fleft * demand.fright);
+            double reach = std::max({demand.fright / f0, f0 / demand.fleft, demand.fs / f0, f0 / demand.fs});
+            reach = std::pow(std::max(reach, 1.01), demand.shape == BandShape::BandPass ? 2.0 : 3.0);
+            result.fmin = f0 / reach;
+            result.fmax = f0 * reach;
+            break;
+        }
+    }
+    std::vector<double> frequencies = LogGrid(result.fmin, result.fmax, 600);
+    // The edges and the stop-band frequency exactly, so the curve passes through the figures of the verdict.
+    std::vector<double> marks{demand.fs, result.passBand.frequency, result.stopBand.frequency};
+    if (band) {
+        marks.push_back(demand.fleft);
+        marks.push_back(demand.fright);
+    } else {
+        marks.push_back(demand.f1);
+    }
+    for (double f : marks)
+        if (f > result.fmin && f < result.fmax) frequencies.push_back(f);
+    std::sort(frequencies.begin(), frequencies.end());
+    frequencies.erase(std::unique(frequencies.begin(), frequencies.end()), frequencies.end());
+    for (double f : frequencies) result.curve.push_back({f, attenuation(f)});
+    return result;
+}
+
+// ---- Texts ---------------------------------------------------------------------------------------------
+
+std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand) {
+    return DemandText("Полоса пропускания", "до", "допустимо", passBand, "превышение на") + "   " +
+           DemandText("Полоса задерживания", "от", "требуется", stopBand, "не хватает");
+}
+
+std::string CircuitHeading(const FilterCircuit& circuit, BandShape shape) {
+    static const char* const kinds[] = {"фильтр нижних частот", "фильтр верхних частот", "полосовой фильтр",
+                                        "режекторный фильтр"};
+    const char* kind = kinds[int(shape)];
+    if (const auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
+        const int n = int(ladder->branches.size());
+        const bool band = shape == BandShape::BandPass || shape == BandShape::BandStop;
+        return std::string("Пассивный ") + kind + (band ? ", порядок прототипа " : ", порядок ") + std::to_string(n);
+    }
+    int order = 0;
+    for (const ActiveStage& stage : std::get<ActiveCircuit>(circuit).stages)
+        order += stage.kind == ActiveStageKind::Section ? 2 : 1;
+    return std::string("Активный ") + kind + ", порядок " + std::to_string(order);
+}
+
+std::vector<double> FrequencyTicks(double fmin, double fmax) {
+    // Mantissas of round numbers within a decade, from sparse to dense.
+    static const std::vector<std::vector<double>> steps = {
+        {1},
+        {1, 2, 5},
+        {1, 1.5, 2, 3, 5, 7},
+        {1, 2, 3, 4, 5, 6, 7, 8, 9},
+        {1, 1.1, 1.2, 1.3, 1.4, 1.5, 1.6, 1.7, 1.8, 1.9, 2, 3, 4, 5, 6, 7, 8, 9},
+        {1, 1.1, 1.2, 1.3, 1.4, 1.5, 1.6, 1.7, 1.8, 1.9, 2, 2.2, 2.4, 2.6, 2.8, 3, 3.2, 3.4, 3.6, 3.8,
+         4, 4.2, 4.4, 4.6, 4.8, 5, 5.5, 6, 6.5, 7, 7.5, 8, 8.5, 9, 9.5},
+    };
+    if (!(fmin > 0) || !(fmax > fmin)) return {};
+    const double span = std::log10(fmax / fmin);
+    // Neighbouring labels at least 1/11 of the axis apart, and no more than 12 of them.
+    const double minGap = span / 11;
+    std::vector<double> best;
+    for (const auto& mantissas : steps) {
+        std::vector<double> ticks;
+        for (int e = int(std::floor(std::log10(fmin))) - 1; e <= int(std::ceil(std::log10(fmax))); ++e)
+            for (double m : mantissas) {
+                // Rounded to the mantissa's digits so that 0.3·10 is 3 exactly.
+                const double f = std::stod(Format("%.3g", m * std::pow(10.0, e)));
+                if (f >= fmin * (1 - 1e-9) && f <= fmax * (1 + 1e-9)) ticks.push_back(f);
+            }
+        bool crowded = ticks.size() > 12;
+        for (size_t i = 1; i < ticks.size() && !crowded; ++i)
+            crowded = std::log10(ticks[i] / ticks[i - 1]) < minGap;
+        if (crowded) break;
+        if (ticks.size() >= best.size()) best = ticks;
+    }
+    return best;
+}
+
+std::string FrequencyLabel(double hz) {
+    if (hz < 1) return Format("%.3g", hz);
+    if (std::round(hz) != hz || hz < 10000) return Format("%.6g", hz);
+    // Groups of three digits apart, as numbers of five digits and more are written.
+    std::string digits = Format("%.0f", hz), s;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) s += ' ';
+        s += digits[i];
+    }
+    return s;
+}
+
+}  // namespace vokta

@@ -1,0 +1,177 @@
+#pragma once
+
+// The frequency response of a designed filter, computed from its component values as the results
+// window shows them (single precision, the units of the boxes), not from the prototype it was designed
+// from: so a wrong value, a misplaced element or the coarse constants of the design show up in the curve.
+// Also the verdict: does the circuit meet the attenuation the user asked for in the pass band and in the
+// stop band, and by how many dB.
+
+#include <array>
+#include <complex>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "filters/ActiveRc.h"
+
+namespace vokta {
+
+// ---- Circuits -----------------------------------------------------------------------------------------
+
+enum class BranchPlace { Series, Shunt };  // in the line, or from the line to ground
+enum class BranchParts { L, C, SeriesLC, ParallelLC };
+
+struct LadderBranch {
+    BranchPlace place = BranchPlace::Series;
+    BranchParts parts = BranchParts::L;
+    float l = 0;  // µH (not used by a lone capacitor)
+    float c = 0;  // µF (not used by a lone inductor)
+};
+
+// A passive LC ladder, branches counted from the input, doubly terminated: driven from a source of
+// resistance rn and loaded by rn.
+struct LadderCircuit {
+    double rn = 0;  // ohm
+    std::vector<LadderBranch> branches;
+};
+
+enum class ActiveStageKind {
+    // A first-order group: low-pass R in the line and C to ground, high-pass C in the line and R to
+    // ground. It is not buffered: the stage after it loads it.
+    FirstOrder,
+    // An equal-component Sallen-Key section around an ideal amplifier with the gain of its divider,
+    // K = 1 + rFeedback / rGround (low-pass: two R in the line, C from their junction to the output and C
+    // to ground; high-pass: R and C change places).
+    Section,
+};
+
+struct ActiveStage {
+    ActiveStageKind kind = ActiveStageKind::Section;
+    float r = 0;          // kΩ, every frequency-setting resistor of the stage
+    float c = 0;          // µF, every capacitor of the stage
+    float rFeedback = 0;  // kΩ, section only: from the amplifier's output to its inverting input
+    float rGround = 0;    // kΩ, section only: from the inverting input to ground
+};
+
+// An active RC filter: stages from the input, driven from an ideal voltage source.
+struct ActiveCircuit {
+    bool highPass = false;
+    std::vector<ActiveStage> stages;
+};
+
+using FilterCircuit = std::variant<LadderCircuit, ActiveCircuit>;
+
+// ---- The circuits of the results window ------------------------------------------------------------------
+
+enum class BandShape { LowPass, HighPass, BandPass, BandStop };
+
+// The passive ladder of order n (2..7 for low-pass and high-pass, 2..4 for the band filters) with the
+// values ValC1..ValC4 (µF) and ValL1..ValL4 (µH) as the results window holds them. Element k of the
+// low-pass and high-pass ladders is numbered from the input; branch p of a band filter consists of Lp
+// and Cp. The branch nearest the output is always a shunt branch. Throws InvalidArgument for an order
+// that has no ladder.
+LadderCircuit PassiveLadderCircuit(BandShape shape, int n, double rn, const std::array<float, 4>& valC,
+                                   const std::array<float, 4>& valL);
+
+// The values of an active design as the results window holds them: resistances in kΩ, capacitances in µF.
+struct ActiveShownValues {
+    float ValR1 = 0, ValR2 = 0, ValR3 = 0, ValR4 = 0, ValR5 = 0, ValR6 = 0, ValR7 = 0;
+    float ValC1 = 0, ValC3 = 0, ValC4 = 0;
+    double Ra = 0;  // high-pass: the resistance of DA1's section, as its text reads back
+};
+
+// The active circuit of order n (2..5) that the design of that type and response shows.
+ActiveCircuit ActiveFilterCircuit(ActiveFilterType type, ActiveResponse response, int n,
+                                  const ActiveShownValues& values);
+
+// ---- Response ------------------------------------------------------------------------------------------
+
+// The attenuation at one frequency (Hz) of a doubly terminated ladder, relative to the matched transfer:
+// 20·lg|Vs / (2·Vout)|, 0 dB where all the source's available power reaches the load.
+double LadderAttenuation(const LadderCircuit& circuit, double f);
+
+// Vout / Vin of an active circuit at one frequency (Hz).
+std::complex<double> ActiveTransfer(const ActiveCircuit& circuit, double f);
+
+// The gain far inside the pass band: the product of the amplifiers' gains (at DC for a low-pass, far
+// above the corner for a high-pass).
+double ActiveNominalGain(const ActiveCircuit& circuit);
+
+// Whether every amplifier's loop, with whatever loads or feeds it, is stable (all poles in the left
+// half-plane). An unstable circuit oscillates and has no frequency response to speak of.
+bool ActiveCircuitStable(const ActiveCircuit& circuit);
+
+// What the user asked for.
+struct ResponseDemand {
+    BandShape shape = BandShape::LowPass;
+    double amin = 0;    // dB, the most attenuation allowed in the pass band
+    double astop = 0;   // dB, the least attenuation required in the stop band
+    double f1 = 0;      // Hz, the pass-band edge of a low-pass or high-pass filter
+    double fleft = 0;   // Hz, lower band edge (band filters)
+    double fright = 0;  // Hz, upper band edge (band filters)
+    double fs = 0;      // Hz, where the stop-band attenuation is required
+};
+
+// The pass band and the stop band of a demand, as frequency intervals in Hz. A side that extends to
+// zero or to infinity is cut at three decades beyond its edge, where these filters are far past any
+// change. Low-pass: pass [f1/1000, f1], stop [fs, 1000·fs]; high-pass the mirror image; band-pass:
+// pass [fleft, fright], stop [fs, 1000·fs]; band-stop: pass below fleft and above fright, stop the band
+// between fs and its mirror image about the centre, f0² / fs.
+struct Interval {
+    double from = 0, to = 0;
+};
+struct DemandBands {
+    std::vector<Interval> pass;
+    std::vector<Interval> stop;
+};
+DemandBands BandsOf(const ResponseDemand& demand);
+
+struct ResponsePoint {
+    double f = 0;  // Hz
+    double a = 0;  // dB
+};
+
+// One demand judged: the worst attenuation found in its band (the largest in the pass band, the smallest
+// in the stop band), where it occurs, the limit, and the margin in dB (positive: better than asked).
+// The figures are judged as the verdict shows them, to a tenth of a dB.
+struct DemandCheck {
+    double attenuation = 0;
+    double frequency = 0;
+    double limit = 0;
+    double margin = 0;
+    bool met = false;
+};
+
+struct ResponseAnalysis {
+    double fmin = 0, fmax = 0;          // the span of the sweep, Hz
+    std::vector<ResponsePoint> curve;   // attenuation over a logarithmic sweep of that span
+    DemandCheck passBand, stopBand;
+};
+
+// Attenuation values are capped here (an attenuation pole of a lossless ladder is infinite).
+inline constexpr double kAttenuationCeilingDb = 300;
+
+// Computes the curve and the verdict. The attenuation of an active circuit is relative to its pass-band
+// gain: the largest gain it reaches in the demand's pass band (its nominal gain, or a ripple peak above
+// it). Throws RuntimeError with a sentence for the user when the circuit has a component value that is
+// not positive, an amplifier whose divider has no resistance to ground, or an amplifier loop that is
+// unstable, and when a frequency of the demand is not positive.
+ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand);
+
+// ---- Texts ---------------------------------------------------------------------------------------------
+
+// "Полоса пропускания: ... Полоса задерживания: ..." — one line with both demands, the figures and the
+// margins, to a tenth of a dB.
+std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand);
+
+// What the plot shows, e.g. "Пассивный фильтр нижних частот, порядок 5".
+std::string CircuitHeading(const FilterCircuit& circuit, BandShape shape);
+
+// The frequencies at which a logarithmic axis from fmin to fmax is labelled: round numbers (1, 2, 5 and
+// finer steps as the span narrows), as many as fit without crowding.
+std::vector<double> FrequencyTicks(double fmin, double fmax);
+
+// A frequency for an axis label, in Hz: "200", "1500", "10 000", "2 500 000", "0.5".
+std::string FrequencyLabel(double hz);
+
+}  // namespace vokta
