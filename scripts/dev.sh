@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-charts-dev libgl-dev
           libgtest-dev fonts-liberation2 clang-14 libclang-rt-14-dev)
 
 install_missing() {

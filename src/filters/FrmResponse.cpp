@@ -1,0 +1,190 @@
+#include "filters/FrmResponse.h"
+
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+
+#include "common/Forms.h"
+
+using namespace vokta;
+using vokta::ui::Forms;
+
+namespace {
+
+// The series are drawn over lg f, so that the frequency axis is logarithmic with labels of our choosing.
+double X(double f) { return std::log10(f); }
+
+const QColor kCurveColor(25, 85, 170);
+const QColor kZoneBorder(200, 40, 40);
+const QColor kZoneFill(230, 70, 70, 50);
+
+QString Limit(double db) { return QString::number(db, 'g', 7); }
+
+// The attenuation axis: whole tens of dB, far enough below the stop-band demand to show the curve
+// passing it.
+double AttenuationTop(const ResponseDemand& demand) {
+    const double need = std::max({demand.astop + 20, demand.astop * 1.4, demand.amin + 10});
+    return std::ceil(need / 10) * 10;
+}
+
+}  // namespace
+
+FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("FrmResponse"));
+    setWindowTitle(QStringLiteral("АЧХ фильтра"));
+    setAttribute(Qt::WA_DeleteOnClose, false);  // the form registry unloads it
+
+    ChartView = new QChartView(this);
+    ChartView->setObjectName(QStringLiteral("ChartView"));
+    ChartView->setRenderHint(QPainter::Antialiasing);
+    ChartView->setMinimumSize(760, 460);
+
+    LblVerdict = new QLabel(this);
+    LblVerdict->setObjectName(QStringLiteral("LblVerdict"));
+    LblVerdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    CmdClose = new QPushButton(QStringLiteral("Закрыть"), this);
+    CmdClose->setObjectName(QStringLiteral("CmdClose"));
+    CmdClose->setDefault(true);
+    CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
+    connect(CmdClose, &QPushButton::clicked, this, &FrmResponse::CmdClose_Click);
+
+    auto* bottom = new QHBoxLayout();
+    bottom->addWidget(LblVerdict, 1);
+    bottom->addSpacing(12);
+    bottom->addWidget(CmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(ChartView, 1);
+    layout->addLayout(bottom);
+}
+
+FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand) {
+    const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
+    const QString heading = QString::fromStdString(CircuitHeading(circuit, demand.shape));
+    FrmResponse* form = Forms::Load<FrmResponse>();
+    form->Plot(heading, demand, analysis);
+    return Forms::Show<FrmResponse>();
+}
+
+void FrmResponse::CmdClose_Click() { Forms::Unload(this); }
+
+void FrmResponse::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        CmdClose_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, const ResponseAnalysis& analysis) {
+    // A new chart for every design: the old one goes with its series and axes.
+    auto* chart = new QChart();
+    QChart* old = ChartView->chart();
+    ChartView->setChart(chart);
+    delete old;
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setFont(font());
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(font().pointSizeF() + 1);
+    chart->setTitleFont(titleFont);
+    chart->setTitle(heading);
+
+    const double left = X(analysis.fmin), right = X(analysis.fmax);
+    const double top = AttenuationTop(demand);
+
+    auto* xAxis = new QCategoryAxis();
+    xAxis->setObjectName(QStringLiteral("FrequencyAxis"));
+    xAxis->setTitleText(QStringLiteral("Частота, Гц"));
+    xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    xAxis->setRange(left, right);
+    xAxis->setStartValue(left);
+    for (double f : FrequencyTicks(analysis.fmin, analysis.fmax))
+        xAxis->append(QString::fromStdString(FrequencyLabel(f)), X(f));
+    auto* yAxis = new QValueAxis();
+    yAxis->setObjectName(QStringLiteral("AttenuationAxis"));
+    yAxis->setTitleText(QStringLiteral("Затухание, дБ"));
+    yAxis->setRange(0, top);
+    yAxis->setReverse(true);  // 0 dB at the top, so the curve falls away like a response does
+    yAxis->setTickType(QValueAxis::TicksDynamic);
+    yAxis->setTickAnchor(0);
+    yAxis->setTickInterval(top > 100 ? 20 : 10);
+    yAxis->setMinorTickCount(1);
+    yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(xAxis), static_cast<QAbstractAxis*>(yAxis)}) {
+        axis->setLabelsFont(font());
+        axis->setTitleFont(font());
+    }
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+
+    auto attach = [&](QAbstractSeries* series) {
+        chart->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    };
+
+    // A forbidden zone over the frequencies from..to, between the limit and 'far' (the bottom of the plot
+    // for the pass band, 0 dB for the stop band). Its border runs along the limit and down the sides that
+    // lie within the plot; the zones of one demand share one legend entry.
+    auto zone = [&](const QString& name, const Interval& band, double limit, double far) {
+        double from = X(band.from), to = X(band.to);
+        const bool leftSide = from > left, rightSide = to < right;
+        from = std::max(from, left);
+        to = std::min(to, right);
+        if (!(to > from)) return;
+        auto* edge = new QLineSeries();
+        edge->append(from, limit);
+        edge->append(to, limit);
+        auto* beyond = new QLineSeries();
+        beyond->append(from, far);
+        beyond->append(to, far);
+        auto* area = new QAreaSeries(edge, beyond);
+        area->setName(name);
+        area->setBrush(kZoneFill);
+        area->setPen(Qt::NoPen);
+        attach(area);
+        auto* border = new QLineSeries();
+        if (leftSide) border->append(from, far);
+        border->append(from, limit);
+        border->append(to, limit);
+        if (rightSide) border->append(to, far);
+        border->setPen(QPen(kZoneBorder, 1.5));
+        attach(border);
+    };
+    const DemandBands bands = BandsOf(demand);
+    for (const Interval& pass : bands.pass)
+        zone(QStringLiteral("Полоса пропускания: не более %1 дБ").arg(Limit(demand.amin)), pass, demand.amin, top);
+    for (const Interval& stop : bands.stop)
+        zone(QStringLiteral("Полоса задерживания: не менее %1 дБ").arg(Limit(demand.astop)), stop, demand.astop, 0);
+
+    auto* curve = new QLineSeries();
+    curve->setName(QStringLiteral("Затухание фильтра"));
+    curve->setPen(QPen(kCurveColor, 2));
+    for (const ResponsePoint& p : analysis.curve) curve->append(X(p.f), std::min(p.a, top + 10));
+    attach(curve);
+
+    // One legend entry for each demand and one for the curve; the borders and a second zone of the same
+    // demand have none.
+    QStringList entries;
+    for (QLegendMarker* marker : chart->legend()->markers()) {
+        const QString label = marker->label();
+        marker->setVisible(!label.isEmpty() && !entries.contains(label));
+        entries << label;
+    }
+
+    LblVerdict->setText(QString::fromStdString(VerdictText(analysis.passBand, analysis.stopBand)));
+    setMinimumWidth(std::max(ChartView->minimumWidth(), LblVerdict->sizeHint().width() + CmdClose->minimumWidth() + 40));
+}

@@ -1,0 +1,167 @@
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QValueAxis>
+#include <cmath>
+
+#include "common/Forms.h"
+#include "filters/FrmResponse.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
+
+using namespace vokta;
+using vokta::ui::Forms;
+
+namespace {
+
+// A fifth-order Butterworth low-pass ladder for 1000 Hz and 50 Ω, values as a results window shows them.
+LadderCircuit ButterworthLowPass5() {
+    const double w = 2 * M_PI * 1000, rn = 50;
+    auto g = [](int k) { return 2 * std::sin((2 * k - 1) * M_PI / 10); };
+    return PassiveLadderCircuit(BandShape::LowPass, 5, rn,
+                                {float(g(1) / (w * rn) * 1e6), float(g(3) / (w * rn) * 1e6), float(g(5) / (w * rn) * 1e6)},
+                                {float(g(2) * rn / w * 1e6), float(g(4) * rn / w * 1e6)});
+}
+
+ResponseDemand Demand(BandShape shape, double amin, double astop, double f1, double fs) {
+    ResponseDemand d;
+    d.shape = shape;
+    d.amin = amin, d.astop = astop, d.f1 = f1, d.fs = fs;
+    return d;
+}
+
+QStringList LegendLabels(QChart* chart) {
+    QStringList labels;
+    for (QLegendMarker* m : chart->legend()->markers())
+        if (m->isVisible()) labels << m->label();
+    return labels;
+}
+
+}  // namespace
+
+class FrmResponseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { vokta::test::UnloadAllForms(); }
+    void cleanup() { vokta::test::UnloadAllForms(); }
+
+    void showsTheCurveTheDemandAndTheVerdict() {
+        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(Forms::Find<FrmResponse>(), form);
+        QCOMPARE(form->windowTitle(), QString("АЧХ фильтра"));
+        QCOMPARE(form->LblVerdict->text(),
+                 QString("Полоса пропускания: затухание до 3.0 дБ (допустимо 3 дБ) — выполнено, запас 0.0 дБ.   "
+                         "Полоса задерживания: затухание от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
+        QChart* chart = form->ChartView->chart();
+        QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
+        QCOMPARE(LegendLabels(chart), QStringList({"Полоса пропускания: не более 3 дБ",
+                                                   "Полоса задерживания: не менее 30 дБ", "Затухание фильтра"}));
+
+        // Frequency: logarithmic (the series run over lg f), labelled in Hz at round numbers.
+        auto* x = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+        QVERIFY(x);
+        QCOMPARE(x->categoriesLabels(), QStringList({"100", "200", "500", "1000", "2000", "5000"}));
+        QCOMPARE(x->endValue("1000"), 3.0);
+        QCOMPARE(x->titleText(), QString("Частота, Гц"));
+        auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY(y && y->isReverse());
+        QCOMPARE(y->min(), 0.0);
+        QCOMPARE(y->max(), 50.0);
+
+        // The curve passes through the figures of the verdict.
+        QLineSeries* curve = nullptr;
+        for (QAbstractSeries* s : chart->series())
+            if (s->name() == "Затухание фильтра") curve = qobject_cast<QLineSeries*>(s);
+        QVERIFY(curve);
+        bool edge = false, stop = false;
+        for (const QPointF& p : curve->points()) {
+            edge |= std::abs(p.x() - 3) < 1e-12 && std::abs(p.y() - 3.0103) < 0.002;
+            stop |= std::abs(p.x() - std::log10(2000.0)) < 1e-12 && std::abs(p.y() - 30.1) < 0.01;
+        }
+        QVERIFY(edge && stop);
+
+        // The pass-band zone: forbidden below 3 dB up to 1000 Hz; the stop-band zone above 30 dB from 2000 Hz.
+        QList<QAreaSeries*> zones;
+        for (QAbstractSeries* s : chart->series())
+            if (auto* a = qobject_cast<QAreaSeries*>(s)) zones << a;
+        QCOMPARE(zones.size(), 2);
+        QCOMPARE(zones[0]->upperSeries()->points().last(), QPointF(3, 3));
+        QCOMPARE(zones[0]->lowerSeries()->points().last(), QPointF(3, 50));
+        QCOMPARE(zones[1]->upperSeries()->points().first(), QPointF(std::log10(2000.0), 30));
+        QCOMPARE(zones[1]->lowerSeries()->points().first(), QPointF(std::log10(2000.0), 0));
+
+        // The verdict line fits the window, on one line.
+        QCoreApplication::processEvents();
+        QVERIFY(form->LblVerdict->width() >= form->LblVerdict->sizeHint().width());
+        QVERIFY(!form->LblVerdict->wordWrap());
+    }
+
+    void aFailedDemandSaysByHowMuch() {
+        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 1, 40, 1000, 2000));
+        QCOMPARE(form->LblVerdict->text(),
+                 QString("Полоса пропускания: затухание до 3.0 дБ (допустимо 1 дБ) — не выполнено, превышение на 2.0 дБ.   "
+                         "Полоса задерживания: затухание от 30.1 дБ (требуется 40 дБ) — не выполнено, не хватает 9.9 дБ."));
+    }
+
+    void openingAgainShowsTheNewDesignInTheSameWindow() {
+        FrmResponse* first = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+        const int seriesCount = first->ChartView->chart()->series().size();
+        // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
+        const ActiveCircuit section{true, {{ActiveStageKind::Section, 10, 0.01f, 0.586f, 1}}};
+        FrmResponse* second = FrmResponse::Open(section, Demand(BandShape::HighPass, 3, 12, 1591.5, 795.8));
+        QCOMPARE(second, first);
+        QCOMPARE(second->ChartView->chart()->series().size(), seriesCount);
+        QCOMPARE(second->ChartView->chart()->title(), QString("Активный фильтр верхних частот, порядок 2"));
+        QCOMPARE(second->ChartView->chart()->axes().size(), 2);
+        QVERIFY(second->LblVerdict->text().startsWith("Полоса пропускания: затухание до 3.0 дБ (допустимо 3 дБ)"));
+        QVERIFY(second->LblVerdict->text().endsWith("затухание от 12.3 дБ (требуется 12 дБ) — выполнено, запас 0.3 дБ."));
+    }
+
+    void aBandStopHasTwoPassBandsUnderOneLegendEntry() {
+        ResponseDemand d;
+        d.shape = BandShape::BandStop;
+        d.amin = 3, d.astop = 20, d.fleft = 9000, d.fright = 11000, d.fs = 10200;
+        const double f0 = std::sqrt(9000.0 * 11000), k = f0 / 2000, w = 2 * M_PI * f0, rn = 75;
+        const double g = std::sqrt(2.0);
+        const LadderCircuit ladder = PassiveLadderCircuit(
+            BandShape::BandStop, 2, rn, {float(k / (w * rn * g) * 1e6), float(g / (w * rn * k) * 1e6)},
+            {float(g * rn / (w * k) * 1e6), float(k * rn / (w * g) * 1e6)});
+        FrmResponse* form = FrmResponse::Open(ladder, d);
+        QChart* chart = form->ChartView->chart();
+        int zones = 0;
+        for (QAbstractSeries* s : chart->series()) zones += qobject_cast<QAreaSeries*>(s) != nullptr;
+        QCOMPARE(zones, 3);
+        QCOMPARE(LegendLabels(chart), QStringList({"Полоса пропускания: не более 3 дБ",
+                                                   "Полоса задерживания: не менее 20 дБ", "Затухание фильтра"}));
+        QCOMPARE(chart->title(), QString("Пассивный режекторный фильтр, порядок прототипа 2"));
+        QVERIFY(form->LblVerdict->text().contains("затухание до 3.0 дБ (допустимо 3 дБ) — выполнено"));
+    }
+
+    void aCircuitWithoutAResponseOpensNothing() {
+        LadderCircuit broken = ButterworthLowPass5();
+        broken.branches[1].l = 0;
+        QVERIFY_THROWS_EXCEPTION(RuntimeError,
+                                 FrmResponse::Open(broken, Demand(BandShape::LowPass, 3, 30, 1000, 2000)));
+        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+    }
+
+    void escAndCloseUnloadTheWindow() {
+        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+        QTest::keyClick(form, Qt::Key_Escape);
+        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+        form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+        QCOMPARE(form->CmdClose->text(), QString("Закрыть"));
+        form->CmdClose->click();
+        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+    }
+};
+
+VOKTA_UI_TEST_MAIN(FrmResponseTest)
+#include "FrmResponseTest.moc"
