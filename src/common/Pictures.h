@@ -2,6 +2,11 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "common/Schematic.h"
 
 namespace vokta::ui {
 
@@ -16,5 +21,54 @@ QPixmap LoadBandSpreadDiagram();
 
 // The catalogue size of a picture, or an invalid size for a number that is not in the catalogue.
 QSize PictureSize(int number);
+
+namespace pictures {
+
+using schematic::ElementKind;
+
+struct Component {
+    ElementKind kind;
+    QString designator;
+};
+
+// One position of a passive ladder, counted from the input: a single element or a resonator of two.
+struct LadderBranch {
+    enum class Placement { Series, Shunt };  // in the line, or from the line to ground
+    enum class Pairing { Single, InSeries, InParallel };
+    Placement placement;
+    Pairing pairing;
+    std::vector<Component> elements;  // in the order the branch is drawn
+};
+using Ladder = std::vector<LadderBranch>;
+
+// The ladder drawn by a passive filter picture (104 to 115, 124 to 129); empty for any other number.
+Ladder LadderOf(int number);
+
+// A second-order section around an amplifier: two series elements from its input to the non-inverting
+// input, the feedback element from the node between them to the output, the element from the
+// non-inverting input to ground, and the divider on the inverting input.
+struct ActiveSection {
+    Component series1, series2, feedback, shunt;
+    QString amplifier, dividerFromOutput, dividerToGround;
+};
+// The first-order group at the input of an odd-order active filter: one element in series, one to ground.
+struct FirstOrderGroup {
+    Component series, shunt;
+};
+struct ActiveFilter {
+    std::optional<FirstOrderGroup> group;
+    std::vector<ActiveSection> sections;  // in cascade, from the input
+};
+
+// The circuit drawn by an active filter picture (116 to 123); nothing for any other number.
+std::optional<ActiveFilter> ActiveFilterOf(int number);
+
+// The recorded drawing behind a picture, for inspection: an empty scene for a number not in the catalogue.
+schematic::Scene DrawPicture(int number);
+schematic::Scene DrawBandSpreadDiagram();
+// The size of the band-spread diagram.
+QSize BandSpreadDiagramSize();
+
+}  // namespace pictures
 
 }  // namespace vokta::ui
