@@ -13,6 +13,7 @@
 #include "app/frmAbout.h"
 #include "common/Forms.h"
 #include "common/Twips.h"
+#include "filters/FrmFiltr.h"
 #include "rfpath/FrmAnt.h"
 
 using vokta::ui::Forms;
@@ -25,7 +26,7 @@ frmMain::frmMain() {
     auto* mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     // An item whose calculator is not built yet stays disabled.
-    AddItem(mnuFile, "mnuFileFiltr", QStringLiteral("&Фильтр"), &frmMain::mnuFileFiltr_Click, false);
+    AddItem(mnuFile, "mnuFileFiltr", QStringLiteral("&Фильтр"), &frmMain::mnuFileFiltr_Click, true);
     AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click, false);
     AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click, true);
     AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click, true);
@@ -80,7 +81,10 @@ void frmMain::UpdateClock() {
     timePanel->setText(locale.toString(now.time(), QLocale::ShortFormat));
 }
 
-void frmMain::mnuFileFiltr_Click() {}
+void frmMain::mnuFileFiltr_Click() {
+    Forms::Unload(this);
+    Forms::Show<FrmFiltr>();
+}
 
 void frmMain::mnuFileTrans_Click() {}
 

@@ -1,0 +1,276 @@
+#include "filters/FrmFiltr.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/Navigation.h"
+#include "common/Application.h"
+#include "common/Boxes.h"
+#include "common/Checked.h"
+#include "common/Controls.h"
+#include "common/Forms.h"
+#include "filters/FrmFiltrItog.h"
+
+using namespace vokta::ui;
+using vokta::FilterResponse;
+using vokta::FilterType;
+
+namespace {
+
+const QString kWarningTitle = QStringLiteral("Предупреждение");
+
+// The attenuation lists: every Butterworth ripple; the ripples of the passive Chebyshev table; the two of
+// the active Chebyshev sections; and what an active Butterworth filter offers.
+const QStringList kButterworthRipples{"0.5", "1", "1.5", "2", "3"};
+const QStringList kPassiveChebyshevRipples{"0.5", "1", "2", "3"};
+const QStringList kActiveChebyshevRipples{"0.5", "3"};
+const QStringList kActiveButterworthRipples{"0.5", "1", "2", "3"};
+
+// A label and its input on one row of the source-data frame.
+constexpr int kRowLabelLeft = 120;
+constexpr int kInputLeft = 3360;
+constexpr int kInputWidth = 855;
+
+QLabel* RowLabel(QWidget* frame, const char* name, const QString& caption, int top, int left = kRowLabelLeft) {
+    return AddLabel(frame, name, caption, {left, top, kInputLeft - 105 - left, 285});
+}
+
+}  // namespace
+
+FrmFiltr::FrmFiltr() {
+    setObjectName(QStringLiteral("FrmFiltr"));
+    setWindowTitle(QStringLiteral("Расчет фильтров"));
+
+    auto* Frame1 = AddFrame(this, "Frame1", QStringLiteral("Тип фильтра"), {120, 120, 3015, 1815});
+    auto* group1 = new QButtonGroup(this);
+    const QString types[] = {QStringLiteral("Фильтр нижних частот"), QStringLiteral("Фильтр верхних частот"),
+                             QStringLiteral("Полосовой фильтр"), QStringLiteral("Режекторный фильтр")};
+    for (int i = 0; i < 4; ++i) Option1[i] = AddOption(Frame1, group1, "Option1", i, types[i], {240, 360 + 360 * i, 2655, 255});
+
+    auto* Frame2 = AddFrame(this, "Frame2", QStringLiteral("Тип АЧХ фильтра"), {120, 2160, 3015, 1095});
+    auto* group2 = new QButtonGroup(this);
+    Option2[0] = AddOption(Frame2, group2, "Option2", 0, QStringLiteral("Баттерворта"), {240, 360, 2655, 255});
+    Option2[1] = AddOption(Frame2, group2, "Option2", 1, QStringLiteral("Чебышева"), {240, 720, 2655, 255});
+
+    CheckARC = AddCheckBox(this, "CheckARC", QStringLiteral("Активный фильтр"), {240, 3600, 2655, 255});
+
+    auto* Frame3 = AddFrame(this, "Frame3", QStringLiteral("Исходные данные"), {3360, 120, 4335, 3135});
+    LblAmin = RowLabel(Frame3, "LblAmin", QStringLiteral("Затухание в  полосе пропускания, дБ"), 360, 240);
+    CmbAmin = AddComboBox(Frame3, "CmbAmin", {}, {kInputLeft, 345, kInputWidth, 315});
+    LblAs = RowLabel(Frame3, "LblAs", QStringLiteral("Затухание в  полосе задерживания, дБ"), 720);
+    TxtAs = AddTextBox(Frame3, "TxtAs", {kInputLeft, 720, kInputWidth, 285});
+    LblF1 = RowLabel(Frame3, "LblF1", QStringLiteral("Граничная частота, Гц"), 1080);
+    TxtF1 = AddTextBox(Frame3, "TxtF1", {kInputLeft, 1080, kInputWidth, 285});
+    LblFright = RowLabel(Frame3, "LblFright", QStringLiteral("Правая граничная частота, Гц"), 1440);
+    TxtFright = AddTextBox(Frame3, "TxtFright", {kInputLeft, 1440, kInputWidth, 285});
+    LblFleft = RowLabel(Frame3, "LblFleft", QStringLiteral("Левая граничная частота, Гц"), 1800);
+    TxtFleft = AddTextBox(Frame3, "TxtFleft", {kInputLeft, 1800, kInputWidth, 285});
+    LblFs = RowLabel(Frame3, "LblFs", QStringLiteral("Частота среза, Гц"), 2160);
+    TxtFs = AddTextBox(Frame3, "TxtFs", {kInputLeft, 2160, kInputWidth, 285});
+    LblRn = RowLabel(Frame3, "LblRn", QStringLiteral("Сопротивление нагрузки, Ом"), 2520);
+    CmbRn = AddComboBox(Frame3, "CmbRn", {}, {kInputLeft, 2505, kInputWidth, 315});
+    for (auto [label, input] : {std::pair<QLabel*, QWidget*>{LblAmin, CmbAmin}, {LblAs, TxtAs}, {LblF1, TxtF1},
+                                {LblFright, TxtFright}, {LblFleft, TxtFleft}, {LblFs, TxtFs}, {LblRn, CmbRn}})
+        label->setBuddy(input);
+
+    AddLine(this, "Line1", 0, 3960, 7800, 3960);
+    CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {3120, 4080, 1455, 375},
+                        QStringLiteral("Начать расчет"));
+    CmdCls = AddButton(this, "CmdCls", QStringLiteral("Очистить"), {4680, 4080, 1455, 375},
+                       QStringLiteral("Очистить поля ввода данных"));
+    CmdBack = AddButton(this, "CmdBack", QStringLiteral("Отмена"), {6240, 4080, 1455, 375},
+                        QStringLiteral("Отмена расчета"));
+    SetFixedClientSize(this, 7770, 4530);
+
+    // The design state: low-pass and Butterworth selected before any handler is connected, so the labels
+    // keep their design captions.
+    Option1[0]->setChecked(true);
+    Option2[0]->setChecked(true);
+
+    for (int i = 0; i < 4; ++i)
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option1_Click(i);
+        });
+    for (int i = 0; i < 2; ++i)
+        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) Option2_Click(i);
+        });
+    connect(CheckARC, &QCheckBox::toggled, this, &FrmFiltr::CheckARC_Click);
+    connect(TxtFleft, &QLineEdit::textChanged, this, &FrmFiltr::TxtFleft_Change);
+    connect(TxtFs, &QLineEdit::textChanged, this, &FrmFiltr::TxtFs_Change);
+    connect(CmdCalc, &QPushButton::clicked, this, &FrmFiltr::CmdCalc_Click);
+    connect(CmdCls, &QPushButton::clicked, this, &FrmFiltr::CmdCls_Click);
+    connect(CmdBack, &QPushButton::clicked, this, &FrmFiltr::CmdBack_Click);
+}
+
+void FrmFiltr::Form_Load() {
+    TxtF1->setEnabled(true);
+    LblF1->setEnabled(true);
+    for (QWidget* w : {static_cast<QWidget*>(TxtFright), static_cast<QWidget*>(TxtFleft),
+                       static_cast<QWidget*>(LblFright), static_cast<QWidget*>(LblFleft)})
+        w->setEnabled(false);
+    FillAminList(kButterworthRipples);
+    CmbRn->clear();
+    CmbRn->addItems({"50", "75", "600"});
+    CmbRn->setCurrentIndex(0);
+}
+
+FilterType FrmFiltr::SelectedType() const {
+    if (Option1[1]->isChecked()) return FilterType::HighPass;
+    if (Option1[2]->isChecked()) return FilterType::BandPass;
+    if (Option1[3]->isChecked()) return FilterType::BandStop;
+    return FilterType::LowPass;
+}
+
+FilterResponse FrmFiltr::SelectedResponse() const {
+    return Option2[1]->isChecked() ? FilterResponse::Chebyshev : FilterResponse::Butterworth;
+}
+
+bool FrmFiltr::IsActive() const { return CheckARC->isChecked(); }
+
+QString FrmFiltr::AminText() const { return CmbAmin->currentText(); }
+
+void FrmFiltr::FillAminList(const QStringList& items) {
+    CmbAmin->clear();
+    CmbAmin->addItems(items);
+    CmbAmin->setCurrentIndex(0);
+}
+
+void FrmFiltr::Option1_Click(int /*index*/) {
+    const bool edge = Option1[0]->isChecked() || Option1[1]->isChecked();
+    TxtF1->setEnabled(edge);
+    LblF1->setEnabled(edge);
+    for (QWidget* w : {static_cast<QWidget*>(TxtFright), static_cast<QWidget*>(TxtFleft),
+                       static_cast<QWidget*>(LblFright), static_cast<QWidget*>(LblFleft)})
+        w->setEnabled(!edge);
+    if (Option1[3]->isChecked()) {
+        LblAmin->setText(QStringLiteral("Затухание в полосе режекции,дБ"));
+        LblAs->setText(QStringLiteral("Затухание за полосой режекции,дБ"));
+    } else {
+        LblAmin->setText(QStringLiteral("Затухание в полосе пропускания,дБ"));
+        LblAs->setText(QStringLiteral("Затухание в полосе задерживания,дБ"));
+    }
+}
+
+void FrmFiltr::Option2_Click(int /*index*/) {
+    if (Option2[0]->isChecked())
+        FillAminList(kButterworthRipples);
+    else
+        FillAminList(CheckARC->isChecked() ? kActiveChebyshevRipples : kPassiveChebyshevRipples);
+}
+
+void FrmFiltr::CheckARC_Click() {
+    const bool active = CheckARC->isChecked();
+    if (active) FillAminList(Option2[1]->isChecked() ? kActiveChebyshevRipples : kActiveButterworthRipples);
+    CmbAmin->setCurrentIndex(0);
+    // Active filters are low-pass or high-pass; a band option chosen before stays selected.
+    Option1[2]->setEnabled(!active);
+    Option1[3]->setEnabled(!active);
+    LblRn->setEnabled(!active);
+    CmbRn->setVisible(!active);
+}
+
+void FrmFiltr::TxtFleft_Change() {
+    Guarded(this, [&] {
+        if (ParseNumber(TxtFright->text()) < ParseNumber(TxtFleft->text())) {
+            MsgBox(this, QStringLiteral("Левая граничная частота не может быть больше правой!!!"), kWarningTitle,
+                   MsgIcon::None);
+            TxtFleft->setText(QString());
+        }
+    });
+}
+
+void FrmFiltr::TxtFs_Change() {
+    if (!Option1[1]->isChecked()) return;
+    Guarded(this, [&] {
+        if (ParseNumber(TxtFs->text()) > ParseNumber(TxtF1->text())) {
+            MsgBox(this, QStringLiteral("У ФВЧ частота среза меньше граничной частоты!!!"), kWarningTitle,
+                   MsgIcon::None);
+            TxtFs->setText(QString());
+        }
+    });
+}
+
+bool FrmFiltr::AllFilled(std::initializer_list<QString> texts) {
+    for (const QString& text : texts)
+        if (text.isEmpty()) return false;
+    return true;
+}
+
+void FrmFiltr::CmdCalc_Click() {
+    // An open results window keeps its design until it is closed: "Расчет" only brings it forward.
+    if (auto* results = Forms::Find<FrmFiltrItog>()) {
+        results->show();
+        results->raise();
+        results->activateWindow();
+        return;
+    }
+    // CmbRn counts even while an active filter hides it.
+    if (Option1[0]->isChecked() || Option1[1]->isChecked()) {
+        if (AllFilled({CmbAmin->currentText(), TxtAs->text(), TxtF1->text(), TxtFs->text(), CmbRn->currentText()}))
+            PrepareFilterSpec();
+        else
+            WarnEmptyFields(this);
+    }
+    if (Option1[2]->isChecked() || Option1[3]->isChecked()) {
+        if (AllFilled({CmbAmin->currentText(), TxtAs->text(), TxtFright->text(), TxtFs->text(),
+                       CmbRn->currentText(), TxtFleft->text()}))
+            PrepareFilterSpec();
+        else
+            WarnEmptyFields(this);
+    }
+}
+
+void FrmFiltr::PrepareFilterSpec() {
+    const bool done = Guarded(this, [&] {
+        state.Rn = vokta::RoundInt16(ParseNumber(CmbRn->currentText()));
+        state.Fs = vokta::Single(ParseNumber(TxtFs->text()));
+        state.F1 = vokta::Single(ParseNumber(TxtF1->text()));
+        state.Fleft = vokta::Single(ParseNumber(TxtFleft->text()));
+        state.Fright = vokta::Single(ParseNumber(TxtFright->text()));
+        state.Astop = vokta::Single(ParseNumber(TxtAs->text()));
+        state.Amin = vokta::Single(ParseNumber(CmbAmin->currentText()));
+
+        const FilterType type = SelectedType();
+        vokta::BandCentre band;
+        if (type == FilterType::BandPass || type == FilterType::BandStop) {
+            band = vokta::CentreOfBand(state.Fleft, state.Fright);
+            state.F0 = band.F0;
+            state.K = band.K;
+        }
+        state.Ws = vokta::PrototypeStopBand(type, state.Fs, state.F1, band);
+
+        if (Option2[0]->isChecked()) EstimateButterworthOrder();
+        if (Option2[1]->isChecked()) EstimateChebyshevOrder();
+    });
+    // The results window opens after the order warning too, but not after a run-time error.
+    if (done) Forms::Show<FrmFiltrItog>();
+}
+
+void FrmFiltr::EstimateButterworthOrder() {
+    state.N = vokta::EstimateButterworthOrder(state.Amin, state.Astop, state.Ws, SelectedType());
+    if (state.N > vokta::kMaxPrototypeOrder) WarnOrderTooHigh();
+}
+
+void FrmFiltr::EstimateChebyshevOrder() {
+    state.N = vokta::EstimateChebyshevOrder(state.Amin, state.Astop, state.Ws, SelectedType(), IsActive());
+    if (!IsActive() && state.N > vokta::kMaxPrototypeOrder) WarnOrderTooHigh();
+}
+
+void FrmFiltr::WarnOrderTooHigh() {
+    MsgBox(this,
+           QStringLiteral("Извините, но фильтры такого большого порядка нигде не используются и здесь не "
+                          "расчитываются"),
+           kWarningTitle, MsgIcon::Warning);
+}
+
+void FrmFiltr::CmdCls_Click() {
+    for (QLineEdit* box : {TxtAs, TxtF1, TxtFright, TxtFleft, TxtFs}) box->setText(QString());
+}
+
+void FrmFiltr::CmdBack_Click() { ReturnToMain(this); }

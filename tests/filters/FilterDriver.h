@@ -1,0 +1,98 @@
+#pragma once
+
+// Drives the filter windows as a user does: the main window's menu, clicks on option buttons, check
+// box and buttons, text typed into the boxes and the editable lists, all found by control name.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/frmMain.h"
+#include "common/Forms.h"
+#include "common/Pictures.h"
+#include "filters/FrmFiltr.h"
+#include "filters/FrmFiltrItog.h"
+
+namespace vokta::test {
+
+template <typename T = QWidget>
+T* Control(QWidget* window, const char* name) {
+    T* control = window ? window->findChild<T*>(QString::fromUtf8(name)) : nullptr;
+    if (!control) qFatal("no control %s", name);
+    return control;
+}
+
+inline void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// "&Фильтр" in the main window's menu.
+inline FrmFiltr* OpenFilterWindow() {
+    auto* main = ui::Forms::Show<frmMain>();
+    main->findChild<QAction*>(QStringLiteral("mnuFileFiltr"))->trigger();
+    Settle();
+    return ui::Forms::Find<FrmFiltr>();
+}
+
+// A click on an option button, check box or button, a little inside its left edge (where the
+// indicator or the caption is).
+inline void Click(QWidget* window, const char* name) {
+    auto* control = Control<QAbstractButton>(window, name);
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
+}
+
+// Replaces the text of a box or an editable list by typing: select all, delete, type.
+inline void Type(QWidget* window, const char* name, const QString& text) {
+    QWidget* control = Control(window, name);
+    QLineEdit* box = qobject_cast<QLineEdit*>(control);
+    if (auto* list = qobject_cast<QComboBox*>(control)) box = list->lineEdit();
+    if (!box->text().isEmpty()) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+    }
+    QTest::keyClicks(box, text);
+}
+
+inline FrmFiltrItog* Results() { return ui::Forms::Find<FrmFiltrItog>(); }
+
+// The results window's shown labels and boxes, in grid order ("LblC1 TxtC1 LblL1 ...").
+inline QString ShownControls(QWidget* results) {
+    QStringList shown;
+    for (int i = 1; i <= 4; ++i)
+        for (const char* kind : {"LblC", "TxtC", "LblL", "TxtL"}) {
+            const QByteArray name = kind + QByteArray::number(i);
+            if (!Control(results, name.constData())->isHidden()) shown << name;
+        }
+    return shown.join(' ');
+}
+
+// The values shown, "C1= 4.503821 L1= 11259.55", C column then L column.
+inline QString ShownValues(QWidget* results) {
+    QStringList values;
+    for (const char* kind : {"C", "L"})
+        for (int i = 1; i <= 4; ++i) {
+            const QByteArray name = "Txt" + QByteArray(kind) + QByteArray::number(i);
+            auto* box = Control<QLineEdit>(results, name.constData());
+            if (!box->isHidden()) values << QString(kind) + QString::number(i) + "=" + box->text();
+        }
+    return values.join(' ');
+}
+
+// The number of the picture the results window shows, 0 for none.
+inline int ShownPicture(QWidget* results) {
+    const QPixmap shown = Control<QLabel>(results, "Image1")->pixmap();
+    if (shown.isNull()) return 0;
+    for (int n = 101; n <= 130; ++n)
+        if (ui::LoadPicture(n).toImage() == shown.toImage()) return n;
+    return -1;
+}
+
+}  // namespace vokta::test

@@ -1,0 +1,433 @@
+#include <QLocale>
+#include <memory>
+
+#include "FilterDriver.h"
+#include "common/Twips.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
+
+using namespace vokta::test;
+using vokta::ui::Forms;
+using vokta::ui::MsgIcon;
+
+namespace {
+
+const QString kOrderWarning = QStringLiteral(
+    "Предупреждение|Извините, но фильтры такого большого порядка нигде не используются и здесь не расчитываются");
+const QString kEmptyFields = QStringLiteral("Предупреждение|Необходимо заполнять все доступные поля исходных данных");
+
+QStringList Items(QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return items;
+}
+
+}  // namespace
+
+class FrmFiltrTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<BoxScript> boxes;
+    FrmFiltr* w = nullptr;
+
+    QString text(const char* name) {
+        QWidget* c = Control(w, name);
+        if (auto* list = qobject_cast<QComboBox*>(c)) return list->currentText();
+        if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
+        return qobject_cast<QLineEdit*>(c)->text();
+    }
+    bool enabled(const char* name) { return Control(w, name)->isEnabled(); }
+
+    // Fills the low-pass or high-pass fields and presses "Расчет".
+    void calculateEdge(const char* Amin, const char* As, const char* F1, const char* Fs) {
+        Type(w, "CmbAmin", Amin);
+        Type(w, "TxtAs", As);
+        Type(w, "TxtF1", F1);
+        Type(w, "TxtFs", Fs);
+        Click(w, "CmdCalc");
+    }
+
+private slots:
+    void init() {
+        UnloadAllForms();
+        FrmFiltr::state = {};
+        FrmFiltrItog::state = {};
+        boxes = std::make_unique<BoxScript>();
+        w = OpenFilterWindow();
+        QVERIFY(w);
+    }
+    void cleanup() {
+        VOKTA_VERIFY_BOXES_DONE(*boxes);
+        boxes.reset();
+        UnloadAllForms();
+    }
+
+    void opensFromTheMenuInItsDesignState() {
+        QVERIFY(!Forms::IsLoaded<frmMain>());
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QString("Расчет фильтров"));
+        QCOMPARE(w->size(), QSize(vokta::ui::twips(7770), vokta::ui::twips(4530)));
+        QVERIFY(Control<QRadioButton>(w, "Option1(0)")->isChecked());
+        QVERIFY(Control<QRadioButton>(w, "Option2(0)")->isChecked());
+        QVERIFY(!Control<QCheckBox>(w, "CheckARC")->isChecked());
+        QCOMPARE(text("LblAmin"), QString("Затухание в  полосе пропускания, дБ"));
+        QCOMPARE(text("LblAs"), QString("Затухание в  полосе задерживания, дБ"));
+        QCOMPARE(Items(Control<QComboBox>(w, "CmbAmin")), QStringList({"0.5", "1", "1.5", "2", "3"}));
+        QCOMPARE(text("CmbAmin"), QString("0.5"));
+        QCOMPARE(Items(Control<QComboBox>(w, "CmbRn")), QStringList({"50", "75", "600"}));
+        QCOMPARE(text("CmbRn"), QString("50"));
+        for (const char* name : {"TxtF1", "LblF1"}) QVERIFY2(enabled(name), name);
+        for (const char* name : {"TxtFright", "TxtFleft", "LblFright", "LblFleft"}) QVERIFY2(!enabled(name), name);
+        for (const char* name : {"TxtAs", "TxtF1", "TxtFright", "TxtFleft", "TxtFs"}) QVERIFY(text(name).isEmpty());
+        const QStringList captions{"Option1(0)=Фильтр нижних частот", "Option1(1)=Фильтр верхних частот",
+                                   "Option1(2)=Полосовой фильтр",    "Option1(3)=Режекторный фильтр",
+                                   "Option2(0)=Баттерворта",         "Option2(1)=Чебышева",
+                                   "CheckARC=Активный фильтр",       "CmdCalc=Расчет",
+                                   "CmdCls=Очистить",                "CmdBack=Отмена"};
+        for (const QString& c : captions) {
+            const QString name = c.section('=', 0, 0);
+            QCOMPARE(name + "=" + Control<QAbstractButton>(w, name.toUtf8().constData())->text(), c);
+        }
+        QCOMPARE(Control(w, "CmdCalc")->toolTip(), QString("Начать расчет"));
+        QCOMPARE(Control(w, "CmdCls")->toolTip(), QString("Очистить поля ввода данных"));
+        QCOMPARE(Control(w, "CmdBack")->toolTip(), QString("Отмена расчета"));
+        QCOMPARE(Control<QGroupBox>(w, "Frame1")->title(), QString("Тип фильтра"));
+        QCOMPARE(Control<QGroupBox>(w, "Frame2")->title(), QString("Тип АЧХ фильтра"));
+        QCOMPARE(Control<QGroupBox>(w, "Frame3")->title(), QString("Исходные данные"));
+    }
+
+    void filterTypeDecidesFieldsAndCaptions_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("edge");
+        QTest::addColumn<QString>("amin");
+        QTest::addColumn<QString>("as");
+        const QString passAmin = "Затухание в полосе пропускания,дБ", passAs = "Затухание в полосе задерживания,дБ";
+        QTest::newRow("high-pass") << "Option1(1)" << true << passAmin << passAs;
+        QTest::newRow("band-pass") << "Option1(2)" << false << passAmin << passAs;
+        QTest::newRow("band-stop") << "Option1(3)" << false << "Затухание в полосе режекции,дБ"
+                                   << "Затухание за полосой режекции,дБ";
+        QTest::newRow("back to low-pass") << "Option1(0)" << true << passAmin << passAs;
+    }
+    void filterTypeDecidesFieldsAndCaptions() {
+        QFETCH(QString, option);
+        QFETCH(bool, edge);
+        QFETCH(QString, amin);
+        QFETCH(QString, as);
+        if (option == "Option1(0)") Click(w, "Option1(3)");
+        Click(w, option.toUtf8().constData());
+        QVERIFY(Control<QRadioButton>(w, option.toUtf8().constData())->isChecked());
+        QCOMPARE(enabled("TxtF1"), edge);
+        QCOMPARE(enabled("LblF1"), edge);
+        for (const char* name : {"TxtFright", "TxtFleft", "LblFright", "LblFleft"}) QCOMPARE(enabled(name), !edge);
+        QCOMPARE(text("LblAmin"), amin);
+        QCOMPARE(text("LblAs"), as);
+    }
+
+    void responseAndActiveBoxRebuildTheAttenuationList() {
+        auto* list = Control<QComboBox>(w, "CmbAmin");
+        struct Step {
+            const char* click;
+            QStringList items;
+        } steps[] = {
+            {"Option2(1)", {"0.5", "1", "2", "3"}},         // passive Chebyshev
+            {"CheckARC", {"0.5", "3"}},                     // active Chebyshev
+            {"Option2(0)", {"0.5", "1", "1.5", "2", "3"}},  // Butterworth, active or not
+            {"Option2(1)", {"0.5", "3"}},
+            {"CheckARC", {"0.5", "3"}},                     // cleared: the list stays
+            {"Option2(0)", {"0.5", "1", "1.5", "2", "3"}},
+            {"CheckARC", {"0.5", "1", "2", "3"}},           // active Butterworth
+        };
+        for (const Step& step : steps) {
+            Type(w, "CmbAmin", "2.5");  // whatever the user typed is replaced by the first item
+            Click(w, step.click);
+            QCOMPARE(Items(list), step.items);
+            QCOMPARE(list->currentText(), QString("0.5"));
+        }
+    }
+
+    void activeFilterDisablesBandsAndHidesTheLoad() {
+        Click(w, "Option1(2)");
+        Click(w, "CheckARC");
+        QVERIFY(Control<QRadioButton>(w, "Option1(2)")->isChecked());
+        QVERIFY(!enabled("Option1(2)"));
+        QVERIFY(!enabled("Option1(3)"));
+        QVERIFY(enabled("Option1(0)"));
+        QVERIFY(!enabled("LblRn"));
+        QVERIFY(Control(w, "CmbRn")->isHidden());
+        Click(w, "CheckARC");
+        QVERIFY(enabled("Option1(2)") && enabled("Option1(3)") && enabled("LblRn"));
+        QVERIFY(!Control(w, "CmbRn")->isHidden());
+    }
+
+    void bandEdgeWarning() {
+        Click(w, "Option1(2)");
+        Type(w, "TxtFleft", "5");  // the right edge comes first
+        QCOMPARE(boxes->messageTexts(), QStringList("Предупреждение|Левая граничная частота не может быть больше правой!!!"));
+        QCOMPARE(boxes->messages[0].icon, MsgIcon::None);
+        QCOMPARE(text("TxtFleft"), QString());
+        boxes->clear();
+        Type(w, "TxtFright", "11000");
+        Type(w, "TxtFleft", "9000");
+        QVERIFY(boxes->messages.empty());
+        Type(w, "TxtFleft", "12000");  // over the right edge at its last digit
+        QCOMPARE(boxes->messages.size(), size_t(1));
+        QCOMPARE(text("TxtFleft"), QString());
+        QCOMPARE(text("TxtFright"), QString("11000"));
+    }
+
+    void highPassStopFrequencyWarning() {
+        Type(w, "TxtFs", "5");  // low-pass: no warning
+        QVERIFY(boxes->messages.empty());
+        Click(w, "Option1(1)");
+        Type(w, "TxtFs", "7");  // no edge typed yet
+        QCOMPARE(boxes->messageTexts(), QStringList("Предупреждение|У ФВЧ частота среза меньше граничной частоты!!!"));
+        QCOMPARE(boxes->messages[0].icon, MsgIcon::None);
+        QCOMPARE(text("TxtFs"), QString());
+        boxes->clear();
+        Type(w, "TxtF1", "1000");
+        Type(w, "TxtFs", "500");
+        QVERIFY(boxes->messages.empty());
+        Type(w, "TxtFs", "2000");
+        QCOMPARE(boxes->messages.size(), size_t(1));
+        QCOMPARE(text("TxtFs"), QString());
+    }
+
+    void emptyFieldsStopTheCalculation_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("emptied");
+        QTest::addColumn<bool>("active");
+        QTest::newRow("low-pass stop frequency") << "Option1(0)" << "TxtFs" << false;
+        QTest::newRow("low-pass attenuation") << "Option1(0)" << "TxtAs" << false;
+        QTest::newRow("high-pass edge") << "Option1(1)" << "TxtF1" << false;
+        QTest::newRow("low-pass list") << "Option1(0)" << "CmbAmin" << false;
+        QTest::newRow("hidden load of an active filter") << "Option1(0)" << "CmbRn" << true;
+        QTest::newRow("band-pass left edge") << "Option1(2)" << "TxtFleft" << false;
+        QTest::newRow("band-stop right edge") << "Option1(3)" << "TxtFright" << false;
+    }
+    void emptyFieldsStopTheCalculation() {
+        QFETCH(QString, option);
+        QFETCH(QString, emptied);
+        QFETCH(bool, active);
+        Type(w, "TxtAs", "40");
+        Type(w, "TxtF1", "1000");
+        Type(w, "TxtFright", "11000");
+        Type(w, "TxtFleft", "9000");
+        Type(w, "TxtFs", "1000");  // a high-pass stop frequency may not exceed the edge
+        Click(w, option.toUtf8().constData());
+        Type(w, emptied.toUtf8().constData(), "");
+        if (active) Click(w, "CheckARC");
+        if (emptied == "CmbAmin") Type(w, "CmbAmin", "");
+        boxes->clear();
+        Click(w, "CmdCalc");
+        QCOMPARE(boxes->messageTexts(), QStringList(kEmptyFields));
+        QCOMPARE(boxes->messages[0].icon, MsgIcon::Warning);
+        QVERIFY(!Results());
+    }
+
+    void aBlankCountsAsFilled() {
+        // A blank reads as 0: the low-pass edge of 0 Hz then divides by zero, which ends the calculation.
+        calculateEdge("3", "40", " ", "2000");
+        QCOMPARE(boxes->messages.size(), size_t(1));
+        QCOMPARE(boxes->messages[0].title, QString("Ошибка"));
+        QVERIFY(!Results());
+    }
+
+    void calculationPublishesTheSpecification_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("typed");  // name=text, in typing order
+        QTest::addColumn<int>("N");
+        QTest::addColumn<QString>("ws");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList lp{"TxtF1=1000", "TxtFs=2000"};
+        QTest::newRow("Butterworth 40 / 6") << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=40"} + lp << 7
+                                            << " 2" << QStringList{};
+        QTest::newRow("Butterworth above 7") << QStringList{} << QStringList{"CmbAmin=0.5", "TxtAs=40"} + lp << 9
+                                             << " 2"
+                                             << QStringList{kOrderWarning,
+                                                            "Предупреждение|ФНЧ с порядком более 7 не расчитываются "
+                                                            "этой программой"};
+        QTest::newRow("Chebyshev 52 / 11") << QStringList{"Option2(1)"} << QStringList{"CmbAmin=1", "TxtAs=40"} + lp
+                                           << 5 << " 2" << QStringList{};
+        QTest::newRow("active Chebyshev keeps 2")
+            << QStringList{"Option2(1)", "CheckARC"}
+            << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"} << 2 << " 3" << QStringList{};
+        QTest::newRow("active Chebyshev above 7, no warning")
+            << QStringList{"Option2(1)", "CheckARC"} << QStringList{"CmbAmin=0.5", "TxtAs=80"} + lp << 9 << " 2"
+            << QStringList{};
+        QTest::newRow("high-pass") << QStringList{"Option1(1)"}
+                                   << QStringList{"CmbAmin=1", "TxtAs=20", "TxtF1=3000", "TxtFs=1000"} << 3 << " 3"
+                                   << QStringList{};
+        QTest::newRow("band-pass 40 / 12")
+            << QStringList{"Option1(2)"}
+            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << 4 << " 4.2"
+            << QStringList{};
+        QTest::newRow("band-stop beyond the band: 40 / -12")
+            << QStringList{"Option1(3)"}
+            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << -2
+            << " .2380952" << QStringList{};
+    }
+    void calculationPublishesTheSpecification() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, typed);
+        QFETCH(int, N);
+        QFETCH(QString, ws);
+        QFETCH(QStringList, messages);
+        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
+        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+        Click(w, "CmdCalc");
+        QCOMPARE(boxes->messageTexts(), messages);
+        QCOMPARE(int(FrmFiltr::state.N), N);
+        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.Ws), ws);
+        QCOMPARE(FrmFiltr::state.Rn, int16_t(50));
+        QVERIFY(Results() && Results()->isVisible());  // opens after the order warning too
+        QVERIFY(w->isVisible());
+    }
+
+    void bandCentreIsKeptByEdgeFilters() {
+        Click(w, "Option1(2)");
+        Type(w, "TxtAs", "40");
+        Type(w, "TxtFright", "11000");
+        Type(w, "TxtFleft", "9000");
+        Type(w, "TxtFs", "15000");
+        Type(w, "TxtF1", "1");  // disabled boxes are read too; typing reaches them only while enabled
+        Click(w, "CmdCalc");
+        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.F0), QString(" 9949.874"));
+        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.K), QString(" 4.974937"));
+        QCOMPARE(FrmFiltr::state.Fleft, 9000.0f);
+        QCOMPARE(FrmFiltr::state.Fright, 11000.0f);
+        Click(Results(), "CmdBack");
+        Settle();
+        Click(w, "Option1(0)");
+        Type(w, "CmbAmin", "3");
+        Type(w, "TxtF1", "1000");
+        Type(w, "TxtFs", "2000");
+        Click(w, "CmdCalc");
+        QCOMPARE(FrmFiltr::state.N, int16_t(7));
+        QCOMPARE(FrmFiltr::state.F1, 1000.0f);
+        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.F0), QString(" 9949.874"));  // kept
+        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.K), QString(" 4.974937"));
+    }
+
+    void hiddenLoadIsStillRead() {
+        Type(w, "CmbRn", "75");
+        Click(w, "CheckARC");
+        QVERIFY(Control(w, "CmbRn")->isHidden());
+        calculateEdge("0.5", "40", "1000", "2000");
+        QCOMPARE(FrmFiltr::state.Rn, int16_t(75));
+        QCOMPARE(FrmFiltr::state.Amin, 0.5f);
+    }
+
+    void loadBeyond16BitsEndsTheCalculation() {
+        Type(w, "CmbRn", "40000");
+        calculateEdge("3", "40", "1000", "2000");
+        QCOMPARE(boxes->messages.size(), size_t(1));
+        QCOMPARE(boxes->messages[0].title, QString("Ошибка"));
+        QCOMPARE(boxes->messages[0].icon, MsgIcon::Critical);
+        QVERIFY(!Results());
+    }
+
+    void requirementsOutsideTheEstimateAreExplained_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("message");
+        const QString lowPass = QString::fromStdString(vokta::StopBandNotBeyondEdgeMessage(vokta::FilterType::LowPass));
+        QTest::newRow("no pass-band attenuation")
+            << QStringList{} << QStringList{"CmbAmin=0", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"}
+            << "Затухание в полосе пропускания должно быть больше нуля.";
+        QTest::newRow("stop frequency at the edge")
+            << QStringList{} << QStringList{"CmbAmin=1", "TxtAs=40", "TxtF1=1000", "TxtFs=1000"} << lowPass;
+        QTest::newRow("Chebyshev stop frequency inside the pass band")
+            << QStringList{"Option2(1)"} << QStringList{"CmbAmin=1", "TxtAs=40", "TxtF1=1000", "TxtFs=900"}
+            << lowPass;
+        QTest::newRow("band-pass stop frequency below the centre")
+            << QStringList{"Option1(2)"}
+            << QStringList{"CmbAmin=1", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=5000"}
+            << QString::fromStdString(vokta::StopBandNotBeyondEdgeMessage(vokta::FilterType::BandPass));
+        QTest::newRow("band-stop attenuation")
+            << QStringList{"Option1(3)"}
+            << QStringList{"CmbAmin=-1", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"}
+            << "Затухание в полосе режекции должно быть больше нуля.";
+    }
+    void requirementsOutsideTheEstimateAreExplained() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
+        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+        FrmFiltr::state.N = 42;
+        Click(w, "CmdCalc");
+        QCOMPARE(boxes->messageTexts(), QStringList("Ошибка|" + message));
+        QCOMPARE(boxes->messages[0].icon, MsgIcon::Critical);
+        QVERIFY(!Results());
+        QCOMPARE(FrmFiltr::state.N, int16_t(42));  // the order is not touched
+    }
+
+    void clearEmptiesTheBoxesOnly() {
+        Click(w, "Option2(1)");
+        Type(w, "CmbAmin", "2");
+        Type(w, "CmbRn", "600");
+        Type(w, "TxtAs", "40");
+        Type(w, "TxtF1", "1000");
+        Click(w, "Option1(2)");
+        Type(w, "TxtFright", "11000");
+        Type(w, "TxtFleft", "9000");
+        Type(w, "TxtFs", "500");
+        Click(w, "Option1(1)");  // high-pass: clearing the edge before the stop frequency warns of nothing
+        Click(w, "CmdCls");
+        QVERIFY(boxes->messages.empty());
+        for (const char* name : {"TxtAs", "TxtF1", "TxtFright", "TxtFleft", "TxtFs"}) QCOMPARE(text(name), QString());
+        QCOMPARE(text("CmbAmin"), QString("2"));
+        QCOMPARE(Items(Control<QComboBox>(w, "CmbAmin")), QStringList({"0.5", "1", "2", "3"}));
+        QCOMPARE(text("CmbRn"), QString("600"));
+        QVERIFY(Control<QRadioButton>(w, "Option1(1)")->isChecked());
+        QVERIFY(Control<QRadioButton>(w, "Option2(1)")->isChecked());
+    }
+
+    void cancelReturnsToTheMainWindowAndLeavesTheResults() {
+        calculateEdge("3", "40", "1000", "2000");
+        QVERIFY(Results());
+        Click(w, "CmdBack");
+        Settle();
+        QVERIFY(!Forms::IsLoaded<FrmFiltr>());
+        QVERIFY(Forms::Find<frmMain>() && Forms::Find<frmMain>()->isVisible());
+        QVERIFY(Results() && Results()->isVisible());
+    }
+
+    void calculateWhileTheResultsAreOpenOnlyBringsThemForward() {
+        calculateEdge("3", "40", "1000", "2000");
+        FrmFiltrItog* results = Results();
+        const QString values = ShownValues(results);
+        QCOMPARE(FrmFiltr::state.N, int16_t(7));
+        Type(w, "TxtAs", "80");  // an order above 7 would warn
+        Type(w, "TxtFs", "");
+        Click(w, "CmdCalc");  // not even the empty stop frequency is reported
+        QVERIFY(boxes->messages.empty());
+        QCOMPARE(Results(), results);
+        QCOMPARE(ShownValues(results), values);
+        QCOMPARE(FrmFiltr::state.N, int16_t(7));
+        QCOMPARE(FrmFiltr::state.Astop, 40.0f);
+    }
+
+    void noCaptionIsClipped() {
+        for (const char* option : {"Option1(0)", "Option1(3)"}) {
+            Click(w, option);
+            for (QLabel* l : w->findChildren<QLabel*>()) {
+                QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->objectName() + ": " + l->text()));
+                QVERIFY2(l->sizeHint().height() <= l->height(), qPrintable(l->objectName()));
+            }
+            for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+                const int room = b->width() - (qobject_cast<QPushButton*>(b) ? 8 : 0);
+                QVERIFY2(b->sizeHint().width() <= room || qobject_cast<QPushButton*>(b), qPrintable(b->objectName()));
+                QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 8 <= b->width(), qPrintable(b->objectName()));
+            }
+            for (QWidget* c : w->findChildren<QWidget*>()) {
+                if (c->isHidden() || c->objectName().isEmpty() || c->objectName().startsWith("qt_")) continue;
+                if (c->objectName() == "Line1") continue;  // the separator runs from edge to edge
+                QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(c->objectName() + " leaves its parent"));
+            }
+        }
+    }
+};
+
+VOKTA_UI_TEST_MAIN(FrmFiltrTest)
+#include "FrmFiltrTest.moc"
