@@ -15,6 +15,7 @@
 #include "common/Twips.h"
 #include "filters/FrmFiltr.h"
 #include "rfpath/FrmAnt.h"
+#include "transformer/FrmTrans.h"
 
 using vokta::ui::Forms;
 using vokta::ui::twips;
@@ -27,7 +28,7 @@ frmMain::frmMain() {
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     // An item whose calculator is not built yet stays disabled.
     AddItem(mnuFile, "mnuFileFiltr", QStringLiteral("&Фильтр"), &frmMain::mnuFileFiltr_Click, true);
-    AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click, false);
+    AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click, true);
     AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click, true);
     AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click, true);
     AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click, true);
@@ -86,7 +87,10 @@ void frmMain::mnuFileFiltr_Click() {
     Forms::Show<FrmFiltr>();
 }
 
-void frmMain::mnuFileTrans_Click() {}
+void frmMain::mnuFileTrans_Click() {
+    Forms::Unload(this);
+    Forms::Show<FrmTrans>();
+}
 
 void frmMain::mnuFileContur_Click() {
     Forms::Unload(this);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "transformer/TransformerDesign.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// The transformer calculator: the user describes the core and the mains voltage, "Расчет" asks for
+// the secondary windings in input boxes and designs the transformer, "Печать" prints the design.
+// The window shows no result of its own: the design stays in Design until the next calculation.
+class FrmTrans : public QWidget {
+    Q_OBJECT
+public:
+    FrmTrans();
+
+    void Form_Load();
+    void Option1_Click(int index);
+    void CmdCalc_Click();
+    void CmdCancel_Click();
+    void CmdPrint_Click();
+
+    // The last calculation (zeros before the first); it lives as long as the program.
+    static inline vokta::TransformerDesign Design;
+    // The counter over the windings while the calculation asks for them.
+    static inline int16_t WindingIndex = 0;
+
+private:
+    void CalcTransformer();
+    void WarnCoreTooSmall();
+    vokta::CoreType SelectedCoreType() const;
+
+    QRadioButton* Option1[3] = {};
+    QButtonGroup* Option1Group = nullptr;
+    QLabel* LblA = nullptr;
+    QLabel* LblB = nullptr;
+    QLabel* LblC = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* LblU1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* TxtA = nullptr;
+    QLineEdit* TxtB = nullptr;
+    QLineEdit* TxtC = nullptr;
+    QLineEdit* TxtH = nullptr;
+    QLineEdit* TxtU1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QPushButton* CmdCalc = nullptr;
+    QPushButton* CmdCancel = nullptr;
+    QPushButton* CmdPrint = nullptr;
+};

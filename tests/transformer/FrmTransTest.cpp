@@ -1,0 +1,528 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "RecordingPrinter.h"
+#include "app/frmMain.h"
+#include "common/Forms.h"
+#include "common/Pictures.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
+#include "transformer/FrmTrans.h"
+
+using vokta::test::BoxScript;
+using vokta::test::PrintRecord;
+using vokta::test::RecordPrinting;
+using vokta::ui::Forms;
+using vokta::ui::MsgIcon;
+
+namespace {
+
+const QString kWarning = "Предупреждение";
+
+// The report's fixed head and the transformer section's heading.
+const QStringList kHead{"Результаты расчета выпрямителя", "", "", ""};
+const QStringList kTransformerHead{"Данные трансформатора", ""};
+
+QStringList ZeroReport() {
+    return kHead + kTransformerHead +
+           QStringList{"Мощность вторичных обмоток, Вт : 0 ", "Ток первичной обмотки, А : 0 ",
+                       "Диаметр провода первичной обмотки, кв.мм. : 0 ",
+                       "Количество витков первичной обмотки: 0 "};
+}
+
+// The report of the worked example: one winding of 10 V, 0.5 A on the laminated core a = 2, b = 2.5,
+// c = 1.2, h = 3 cm, steel 0.35 mm, 220 V mains; 'p' is the decimal separator.
+QStringList ExampleReport(const QString& p) {
+    return kHead +
+           QStringList{"Обмотка: 1 ",
+                       "Переменное напряжение на обмотке, В : 14 ",
+                       "Максимальный ток, протекающий через обмотку, А : " + p + "75 ",
+                       "Максимальный ток, протекающий через диод моста, А : " + p + "475 ",
+                       "Обратное напряжение, приложенное к диоду моста, В : 15 ",
+                       ""} +
+           kTransformerHead +
+           QStringList{"Мощность вторичных обмоток, Вт : 10" + p + "5 ",
+                       "Ток первичной обмотки, А : " + p + "05965909 ",
+                       "Диаметр провода первичной обмотки, кв.мм. : " + p + "148596 ",
+                       "Количество витков первичной обмотки: 1613 ",
+                       "",
+                       "Обмотка 2 ",
+                       "Диаметр провода, кв.мм. : " + p + "5268652 ",
+                       "Количество витков: 105 "};
+}
+
+}  // namespace
+
+class FrmTransTest : public QObject {
+    Q_OBJECT
+
+    FrmTrans* form = nullptr;
+
+    template <typename T>
+    T* child(const char* name) {
+        T* w = form->findChild<T*>(name);
+        if (!w) qFatal("no control %s", name);
+        return w;
+    }
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
+    QComboBox* combo() { return child<QComboBox>("Combo1"); }
+    QString caption(const char* name) { return child<QLabel>(name)->text(); }
+
+    QStringList comboItems() {
+        QStringList items;
+        for (int i = 0; i < combo()->count(); ++i) items << combo()->itemText(i);
+        return items;
+    }
+
+    void fill(const QString& a, const QString& b, const QString& c, const QString& h,
+              const QString& u1 = "220") {
+        box("TxtA")->setText(a);
+        box("TxtB")->setText(b);
+        box("TxtC")->setText(c);
+        box("TxtH")->setText(h);
+        box("TxtU1")->setText(u1);
+    }
+
+    // Presses "Расчет" with the answers for the input boxes; every answer must be asked for.
+    BoxScript::Message calculate(BoxScript& boxes, const QStringList& answers) {
+        boxes.clear();
+        for (const QString& a : answers) boxes.answer(a);
+        child<QPushButton>("CmdCalc")->click();
+        [&] { VOKTA_VERIFY_BOXES_DONE(boxes); }();
+        return boxes.messages.empty() ? BoxScript::Message{} : boxes.messages.back();
+    }
+
+    // Presses "Печать" and returns the printed lines.
+    QStringList print(BoxScript& boxes) {
+        PrintRecord record;
+        RecordPrinting recording(record);
+        boxes.clear();
+        child<QPushButton>("CmdPrint")->click();
+        if (record.documents != 1) qWarning("the report was ended %d times", record.documents);
+        return record.lines;
+    }
+
+    void calculateExample(BoxScript& boxes) {
+        fill("2", "2.5", "1.2", "3");
+        combo()->setCurrentIndex(2);  // 0.35 mm
+        calculate(boxes, {"1", "10", "0.5"});
+        QVERIFY(boxes.messages.empty());
+    }
+
+private slots:
+    void init() {
+        vokta::test::UnloadAllForms();
+        FrmTrans::Design = {};
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        form = Forms::Show<FrmTrans>();
+    }
+    void cleanup() {
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void designState() {
+        QCOMPARE(form->objectName(), QString("FrmTrans"));
+        QCOMPARE(form->windowTitle(), QString("Расчет трансформаторов"));
+        QCOMPARE(child<QGroupBox>("Frame1")->title(), QString("Тип сердечника"));
+        QCOMPARE(child<QGroupBox>("Frame2")->title(), QString("Исходные данные"));
+        const QStringList options{"Пластинчатый", "Ленточный", "Тороидальный"};
+        for (int i = 0; i < 3; ++i) {
+            auto* option = child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(i)));
+            QCOMPARE(option->text(), options[i]);
+            QCOMPARE(option->isChecked(), i == 0);
+        }
+        QCOMPARE(child<QPushButton>("CmdCalc")->text(), QString("Расчет"));
+        QCOMPARE(child<QPushButton>("CmdCancel")->text(), QString("Отмена"));
+        QCOMPARE(child<QPushButton>("CmdPrint")->text(), QString("Печать"));
+        QCOMPARE(caption("LblU1"), QString("Напряжение сети, В"));
+        QCOMPARE(caption("Label2"), QString("Толщина стали сердечника"));
+        QCOMPARE(caption("Label1"), QString("h, см"));
+        QCOMPARE(caption("LblC"), QString("c, см"));
+        QCOMPARE(caption("LblA"), QString("a, cм"));  // as the core-type handler writes it
+        for (const char* name : {"TxtA", "TxtB", "TxtC", "TxtH"}) QVERIFY(box(name)->text().isEmpty());
+        QCOMPARE(box("TxtU1")->text(), QString("220"));
+        QVERIFY(combo()->isEditable());
+        QCOMPARE(comboItems(), QStringList({"0,1", "0,2", "0,35"}));
+        QCOMPARE(combo()->currentText(), QString("0,1"));
+        QCOMPARE(child<QLabel>("Picture1")->pixmap().toImage(), vokta::ui::LoadPicture(102).toImage());
+
+        // The list follows the user's number format.
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(QLocale(QLocale::English));
+        form = Forms::Show<FrmTrans>();
+        QCOMPARE(comboItems(), QStringList({"0.1", "0.2", "0.35"}));
+    }
+
+    void coreTypeChange_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("lblA");
+        QTest::addColumn<QString>("lblB");
+        QTest::addColumn<bool>("cShown");
+        QTest::newRow("tape-wound") << 1 << 101 << QStringList{"0,08", "0,15", "0,2", "0,35"} << "a, cм"
+                                    << "b, cм" << true;
+        QTest::newRow("toroidal") << 2 << 103 << QStringList{"0,08", "0,1", "0,15", "0,2", "0,35"} << "d1, см"
+                                  << "d2, cм" << false;
+        QTest::newRow("laminated") << 0 << 102 << QStringList{"0,1", "0,2", "0,35"} << "a, cм"
+                                   << "b, cм" << true;
+    }
+    void coreTypeChange() {
+        QFETCH(int, index);
+        QFETCH(int, picture);
+        QFETCH(QStringList, items);
+        QFETCH(QString, lblA);
+        QFETCH(QString, lblB);
+        QFETCH(bool, cShown);
+        fill("1", "2", "3", "4", "127");
+        // Start from another type so that every row changes the selection.
+        child<QRadioButton>(index == 2 ? "Option1(1)" : "Option1(2)")->setChecked(true);
+        combo()->setCurrentIndex(combo()->count() - 1);
+        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(index)))->click();
+        QCOMPARE(comboItems(), items);
+        QCOMPARE(combo()->currentIndex(), 0);
+        QCOMPARE(caption("LblA"), lblA);
+        QCOMPARE(caption("LblB"), lblB);
+        QCOMPARE(child<QLabel>("LblC")->isVisible(), cShown);
+        QCOMPARE(box("TxtC")->isVisible(), cShown);
+        QCOMPARE(child<QLabel>("Picture1")->pixmap().toImage(), vokta::ui::LoadPicture(picture).toImage());
+        // The text boxes keep their contents.
+        QCOMPARE(box("TxtA")->text() + box("TxtB")->text() + box("TxtC")->text() + box("TxtH")->text() +
+                     box("TxtU1")->text(),
+                 QString("1234127"));
+    }
+
+    void printBeforeAnyCalculation() {
+        BoxScript boxes;
+        PrintRecord record;
+        RecordPrinting recording(record);
+        child<QPushButton>("CmdPrint")->click();
+        QCOMPARE(boxes.messages.size(), size_t(1));
+        QCOMPARE(boxes.messages[0].title, QString("Информационное сообщение"));
+        QCOMPARE(boxes.messages[0].text,
+                 QString("Данные расчета выводятся на принтер. Проверьте его готовность к приему данных"));
+        QCOMPARE(boxes.messages[0].icon, MsgIcon::Information);
+        QCOMPARE(record.operations.mid(0, 2), QStringList({"font MS Sans Serif", "size 10"}));
+        QCOMPARE(record.operations.last(), QString("end"));
+        QCOMPARE(record.documents, 1);
+        QCOMPARE(record.lines, ZeroReport());
+        // Printing changes nothing: a second print is the same.
+        QCOMPARE(print(boxes), ZeroReport());
+    }
+
+    void workedExample_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("Russian") << QLocale(QLocale::Russian) << ",";
+        QTest::newRow("English") << QLocale(QLocale::English) << ".";
+    }
+    void workedExample() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, separator);
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(locale);
+        form = Forms::Show<FrmTrans>();
+        BoxScript boxes;
+        calculateExample(boxes);
+        QCOMPARE(boxes.inputs.size(), size_t(3));
+        QCOMPARE(boxes.inputs[0].title, QString("Окно ввода"));
+        QCOMPARE(boxes.inputs[0].prompt, QString("Введите количество вторичных обмоток"));
+        QCOMPARE(boxes.inputs[1].title, QString("Окно ввода"));
+        QCOMPARE(boxes.inputs[1].prompt, QString("Введите требуемое напряжение нагрузки, В"));
+        QCOMPARE(boxes.inputs[2].title, QString("Окно ввода"));
+        QCOMPARE(boxes.inputs[2].prompt, QString("Введите требуемый ток нагрузки, А"));
+        QCOMPARE(print(boxes), ExampleReport(separator));
+    }
+
+    void twoWindingsAreNumberedInBothSections() {
+        BoxScript boxes;
+        fill("3", "3", "2", "4");
+        calculate(boxes, {"2", "12", "1", "5", "0,1"});  // ParseNumber reads "0,1" as 0
+        QVERIFY(boxes.messages.empty());
+        const QStringList lines = print(boxes);
+        QCOMPARE(lines.filter("Обмотка").join("|"), QString("Обмотка: 1 |Обмотка: 2 |Обмотка 2 |Обмотка 3 "));
+        QVERIFY(lines.contains("Переменное напряжение на обмотке, В : 20,4 "));
+        QVERIFY(lines.contains("Переменное напряжение на обмотке, В : 4 "));
+        QVERIFY(lines.contains("Максимальный ток, протекающий через обмотку, А : 0 "));
+        QVERIFY(lines.contains("Мощность вторичных обмоток, Вт : 30,6 "));
+    }
+
+    void coreTooSmallKeepsInputsAndPrintsTheRejectedRun() {
+        BoxScript boxes;
+        calculateExample(boxes);
+        fill("1", "1", "1", "1", "127");
+        child<QRadioButton>("Option1(1)")->click();  // tape-wound, first thickness
+        const BoxScript::Message message = calculate(boxes, {"2", "20", "0.5", "5", "1"});
+        QCOMPARE(boxes.messages.size(), size_t(1));
+        QCOMPARE(message.title, kWarning);
+        QCOMPARE(
+            message.text,
+            QString(
+                "От вашего сердечника не получить такой мощности. Необходимо увеличить размеры сердечника"));
+        QCOMPARE(message.icon, MsgIcon::Warning);
+        // The window keeps what the user gave.
+        QVERIFY(child<QRadioButton>("Option1(1)")->isChecked());
+        QCOMPARE(box("TxtA")->text() + box("TxtB")->text() + box("TxtC")->text() + box("TxtH")->text(),
+                 QString("1111"));
+        QCOMPARE(box("TxtU1")->text(), QString("127"));
+        QCOMPARE(combo()->currentText(), QString("0,08"));
+        QVERIFY(Forms::IsLoaded<FrmTrans>());
+
+        const QStringList expected =
+            kHead +
+            QStringList{"Обмотка: 1 ",
+                        "Переменное напряжение на обмотке, В : 28 ",
+                        "Максимальный ток, протекающий через обмотку, А : ,75 ",
+                        "Максимальный ток, протекающий через диод моста, А : ,475 ",
+                        "Обратное напряжение, приложенное к диоду моста, В : 30 ",
+                        "",
+                        "Обмотка: 2 ",
+                        "Переменное напряжение на обмотке, В : 8,5 ",
+                        "Максимальный ток, протекающий через обмотку, А : 1,5 ",
+                        "Максимальный ток, протекающий через диод моста, А : ,9 ",
+                        "Обратное напряжение, приложенное к диоду моста, В : 7,5 ",
+                        ""} +
+            kTransformerHead +
+            QStringList{"Мощность вторичных обмоток, Вт : 33,75 ",
+                        // the primary of the last successful calculation
+                        "Ток первичной обмотки, А : ,05965909 ",
+                        "Диаметр провода первичной обмотки, кв.мм. : ,148596 ",
+                        "Количество витков первичной обмотки: 1613 ", "", "Обмотка 2 ",
+                        "Диаметр провода, кв.мм. : 0 ", "Количество витков: 0 ", "", "Обмотка 3 ",
+                        "Диаметр провода, кв.мм. : 0 ", "Количество витков: 0 "};
+        QCOMPARE(print(boxes), expected);
+    }
+
+    void emptyFieldWarnsAndKeepsWhatWasTyped_data() {
+        QTest::addColumn<int>("core");
+        QTest::addColumn<QString>("empty");
+        QTest::newRow("laminated, a") << 0 << "TxtA";
+        QTest::newRow("laminated, c") << 0 << "TxtC";
+        QTest::newRow("tape-wound, h") << 1 << "TxtH";
+        QTest::newRow("toroid, d2") << 2 << "TxtB";
+        QTest::newRow("toroid, mains") << 2 << "TxtU1";
+    }
+    void emptyFieldWarnsAndKeepsWhatWasTyped() {
+        QFETCH(int, core);
+        QFETCH(QString, empty);
+        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+        fill("5", "3", "2", "4", "220");
+        box(qPrintable(empty))->clear();
+        BoxScript boxes;
+        const BoxScript::Message message = calculate(boxes, {});
+        QCOMPARE(boxes.messages.size(), size_t(1));
+        QCOMPARE(message.title, kWarning);
+        QCOMPARE(message.text, QString("Необходимо заполнять все доступные поля исходных данных"));
+        QCOMPARE(message.icon, MsgIcon::Warning);
+        QVERIFY(boxes.inputs.empty());
+        QVERIFY(Forms::IsLoaded<FrmTrans>());
+        QVERIFY(form->isVisible());
+        QVERIFY(child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->isChecked());
+        const char* names[] = {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"};
+        const QStringList typed{"5", "3", "2", "4", "220"};
+        for (int i = 0; i < 5; ++i) QCOMPARE(box(names[i])->text(), empty == names[i] ? QString() : typed[i]);
+    }
+
+    void toroidNeedsNoWindowWidthAndABlankCountsAsText() {
+        BoxScript boxes;
+        child<QRadioButton>("Option1(2)")->click();
+        fill("6", "3", "", " ", "220");  // h is a blank: filled, reads as 0
+        calculate(boxes, {"0"});
+        QVERIFY(boxes.messages.size() == 1);
+        QCOMPARE(boxes.messages[0].title, QString("Ошибка"));  // a core section of 0
+        QCOMPARE(boxes.messages[0].text,
+                 QString("Расчет прерван: сечение сердечника равно нулю. Проверьте размеры сердечника."));
+        box("TxtH")->setText("2");
+        calculate(boxes, {"0"});
+        QVERIFY(boxes.messages.empty());
+        QCOMPARE(print(boxes).last(), QString("Количество витков первичной обмотки: 1898 "));
+    }
+
+    void countOfWindings_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("cancelled") << true << "";
+        QTest::newRow("empty") << false << "";
+        QTest::newRow("fraction") << false << "2,5";
+        QTest::newRow("point in a Russian setting") << false << "2.5";
+        QTest::newRow("negative") << false << "-1";
+        QTest::newRow("words") << false << "две";
+    }
+    void countOfWindings() {
+        QFETCH(bool, cancel);
+        QFETCH(QString, answer);
+        BoxScript boxes;
+        calculateExample(boxes);
+        fill("2", "2.5", "1.2", "3", "300");
+        boxes.clear();
+        if (cancel)
+            boxes.cancel();
+        else
+            boxes.answer(answer);
+        child<QPushButton>("CmdCalc")->click();
+        VOKTA_VERIFY_BOXES_DONE(boxes);
+        QCOMPARE(boxes.inputs.size(), size_t(1));  // nothing more is asked
+        if (cancel) {
+            QVERIFY(boxes.messages.empty());
+        } else {
+            QCOMPARE(boxes.messages.size(), size_t(1));
+            QCOMPARE(boxes.messages[0].title, kWarning);
+            QCOMPARE(boxes.messages[0].text,
+                     QString("Количество вторичных обмоток должно быть целым неотрицательным числом"));
+            QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
+        }
+        QCOMPARE(print(boxes), ExampleReport(","));  // the design is untouched
+    }
+
+    void zeroWindingsDesignsThePrimaryOnly() {
+        BoxScript boxes;
+        calculateExample(boxes);
+        calculate(boxes, {"0"});
+        QVERIFY(boxes.messages.empty());
+        QCOMPARE(boxes.inputs.size(), size_t(1));
+        QStringList expected = ZeroReport();
+        expected.last() = "Количество витков первичной обмотки: 1613 ";
+        QCOMPARE(print(boxes), expected);
+    }
+
+    void cancelledWindingBoxesReadAsZero() {
+        BoxScript boxes;
+        fill("2", "2.5", "1.2", "3");
+        boxes.answer("1").cancel().cancel();
+        child<QPushButton>("CmdCalc")->click();
+        VOKTA_VERIFY_BOXES_DONE(boxes);
+        QVERIFY(boxes.messages.empty());
+        const QStringList lines = print(boxes);
+        QCOMPARE(lines[5], QString("Переменное напряжение на обмотке, В : 0 "));
+        QCOMPARE(lines[7], QString("Максимальный ток, протекающий через диод моста, А : 0 "));
+        QCOMPARE(lines.last(), QString("Количество витков: 0 "));
+    }
+
+    void powerOf1000WattsWarnsAndDesignsNothing() {
+        BoxScript boxes;
+        calculateExample(boxes);
+        fill("20", "20", "20", "20");
+        const BoxScript::Message message = calculate(boxes, {"1", "400", "2"});  // 680 V * 3 A
+        QCOMPARE(boxes.messages.size(), size_t(1));
+        QCOMPARE(message.title, kWarning);
+        QCOMPARE(message.text,
+                 QString("Мощность вторичных обмоток составляет 2040 Вт, а данные сердечников в "
+                         "программе есть только для мощности меньше 1000 Вт. Уменьшите напряжение "
+                         "или ток нагрузки"));
+        QCOMPARE(message.icon, MsgIcon::Warning);
+        const QStringList lines = print(boxes);
+        QCOMPARE(lines[5], QString("Переменное напряжение на обмотке, В : 680 "));
+        QCOMPARE(lines.mid(12), QStringList({"Мощность вторичных обмоток, Вт : 2040 ",
+                                             "Ток первичной обмотки, А : ,05965909 ",
+                                             "Диаметр провода первичной обмотки, кв.мм. : ,148596 ",
+                                             "Количество витков первичной обмотки: 1613 ", "", "Обмотка 2 ",
+                                             "Диаметр провода, кв.мм. : 0 ", "Количество витков: 0 "}));
+    }
+
+    void thicknessOutsideTheList_data() {
+        QTest::addColumn<int>("core");
+        QTest::addColumn<QString>("thickness");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("laminated 0,3") << 0 << "0,3" << false;
+        QTest::newRow("laminated, point") << 0 << "0.35" << false;
+        QTest::newRow("tape-wound 0,1") << 1 << "0,1" << false;
+        QTest::newRow("tape-wound, typed item") << 1 << "0,15" << true;
+        QTest::newRow("toroid 0,12") << 2 << "0,12" << true;
+    }
+    void thicknessOutsideTheList() {
+        QFETCH(int, core);
+        QFETCH(QString, thickness);
+        QFETCH(bool, accepted);
+        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+        fill("6", "2", "2", "3");
+        combo()->setEditText(thickness);
+        BoxScript boxes;
+        calculate(boxes, accepted ? QStringList{"1", "10", "0.5"} : QStringList{});
+        if (accepted) {
+            QVERIFY(boxes.messages.empty());
+            QCOMPARE(print(boxes).last(),
+                     core == 2 ? QString("Количество витков: 62 ") : QString("Количество витков: 34 "));
+        } else {
+            QVERIFY(boxes.inputs.empty());  // asked before any winding
+            QCOMPARE(boxes.messages.size(), size_t(1));
+            QCOMPARE(boxes.messages[0].title, kWarning);
+            QCOMPARE(boxes.messages[0].text, QString("Выберите толщину стали сердечника из списка"));
+            QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
+            QCOMPARE(print(boxes), ZeroReport());
+        }
+    }
+
+    void runTimeErrorEndsTheCalculationOnly() {
+        BoxScript boxes;
+        fill("2", "2.5", "1.2", "3", "0");
+        const BoxScript::Message message = calculate(boxes, {"1", "10", "0.5"});
+        QCOMPARE(message.title, QString("Ошибка"));
+        QCOMPARE(message.text, QString("Расчет прерван: напряжение сети равно нулю."));
+        QCOMPARE(message.icon, MsgIcon::Critical);
+        QVERIFY(Forms::IsLoaded<FrmTrans>());
+        QCOMPARE(box("TxtU1")->text(), QString("0"));
+        // What the calculation reached stays, as for any interrupted operation.
+        QCOMPARE(print(boxes)[5], QString("Переменное напряжение на обмотке, В : 14 "));
+    }
+
+    void menuOpensAndCancelReturns() {
+        vokta::test::UnloadAllForms();
+        auto* main = Forms::Show<frmMain>();
+        QAction* item = main->findChild<QAction*>("mnuFileTrans");
+        QVERIFY(item->isEnabled());
+        item->trigger();
+        QVERIFY(!Forms::IsLoaded<frmMain>());
+        form = Forms::Find<FrmTrans>();
+        QVERIFY(form && form->isVisible());
+        child<QPushButton>("CmdCancel")->click();
+        QVERIFY(!Forms::IsLoaded<FrmTrans>());
+        QVERIFY(Forms::Find<frmMain>()->isVisible());
+    }
+
+    void designOutlivesTheWindow() {
+        BoxScript boxes;
+        calculateExample(boxes);
+        child<QPushButton>("CmdCancel")->click();
+        vokta::test::UnloadAllForms();
+        form = Forms::Show<FrmTrans>();
+        QVERIFY(box("TxtA")->text().isEmpty());  // the controls are new
+        QCOMPARE(print(boxes), ExampleReport(","));
+    }
+
+    void noCaptionIsClipped() {
+        for (int core : {0, 1, 2}) {
+            child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+            QCoreApplication::processEvents();
+            for (QLabel* l : form->findChildren<QLabel*>()) {
+                if (!l->isVisible() || l->text().isEmpty()) continue;
+                QVERIFY2(l->sizeHint().width() <= l->width() && l->sizeHint().height() <= l->height(),
+                         qPrintable(QString("%1 needs %2x%3, has %4x%5")
+                                        .arg(l->objectName())
+                                        .arg(l->sizeHint().width())
+                                        .arg(l->sizeHint().height())
+                                        .arg(l->width())
+                                        .arg(l->height())));
+            }
+            for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
+                QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->objectName()));
+            for (QGroupBox* frame : form->findChildren<QGroupBox*>())
+                for (QWidget* w : frame->findChildren<QWidget*>())
+                    if (w->parentWidget() == frame)
+                        QVERIFY2(frame->contentsRect().contains(w->geometry()), qPrintable(w->objectName()));
+            auto* picture = child<QLabel>("Picture1");
+            QVERIFY(picture->contentsRect().width() >= picture->pixmap().width());
+            QVERIFY(picture->contentsRect().height() >= picture->pixmap().height());
+            QVERIFY(form->rect().contains(picture->geometry()));
+        }
+    }
+};
+
+VOKTA_UI_TEST_MAIN(FrmTransTest)
+#include "FrmTransTest.moc"
