@@ -241,19 +241,6 @@ private slots:
         QCOMPARE(print(boxes), ExampleReport(separator));
     }
 
-    void twoWindingsAreNumberedInBothSections() {
-        BoxScript boxes;
-        fill("3", "3", "2", "4");
-        calculate(boxes, {"2", "12", "1", "5", "0,1"});  // ParseNumber reads "0,1" as 0
-        QVERIFY(boxes.messages.empty());
-        const QStringList lines = print(boxes);
-        QCOMPARE(lines.filter("Обмотка").join("|"), QString("Обмотка: 1 |Обмотка: 2 |Обмотка 2 |Обмотка 3 "));
-        QVERIFY(lines.contains("Переменное напряжение на обмотке, В : 20,4 "));
-        QVERIFY(lines.contains("Переменное напряжение на обмотке, В : 4 "));
-        QVERIFY(lines.contains("Максимальный ток, протекающий через обмотку, А : 0 "));
-        QVERIFY(lines.contains("Мощность вторичных обмоток, Вт : 30,6 "));
-    }
-
     void coreTooSmallKeepsInputsAndPrintsTheRejectedRun() {
         BoxScript boxes;
         calculateExample(boxes);

@@ -110,15 +110,6 @@ TEST(TransformerDesign, RectifierBandsOfTheLoadCurrent) {
     }
 }
 
-TEST(TransformerDesign, PowerSumsOverTheWindings) {
-    TransformerDesign d;
-    StartWindings(d, 2);
-    RectifierStep(d, 1, 10, 0.5f);  // 10.5 W
-    RectifierStep(d, 2, 20, 1);     // 34 V * 1.5 A = 51 W
-    EXPECT_EQ(T(d.SecondaryPower), " 61.5");
-    EXPECT_THROW(RectifierStep(d, 3, 1, 1), std::out_of_range);
-}
-
 TEST(TransformerDesign, CoreTablesByPowerBand) {
     struct Row {
         CoreType type;
@@ -224,12 +215,6 @@ TEST(TransformerDesign, SteelFillOfEachListedThickness) {
         EXPECT_EQ(e.kind(), ErrorKind::TypeMismatch);
         EXPECT_EQ(e.userMessage(), "Расчет прерван: толщина стали сердечника должна быть числом.");
     }
-}
-
-TEST(TransformerDesign, ListsOfThicknesses) {
-    EXPECT_EQ(SteelThicknesses(CoreType::Laminated), (std::vector<double>{0.1, 0.2, 0.35}));
-    EXPECT_EQ(SteelThicknesses(CoreType::Tape), (std::vector<double>{0.08, 0.15, 0.2, 0.35}));
-    EXPECT_EQ(SteelThicknesses(CoreType::Toroidal), (std::vector<double>{0.08, 0.1, 0.15, 0.2, 0.35}));
 }
 
 TEST(TransformerDesign, CorePowerOfEachCoreType) {
@@ -442,14 +427,4 @@ TEST(TransformerDesign, ReportLines) {
     EXPECT_EQ(lines[25], (ReportLine{"Количество витков:", N(d.SecTurns[1])}));
     EXPECT_EQ(lines[27], (ReportLine{"Обмотка", N(int16_t(3))}));
     EXPECT_EQ(lines[29], (ReportLine{"Количество витков:", N(d.SecTurns[2])}));
-}
-
-TEST(TransformerDesign, KeepWindingArraysKeepsTheValues) {
-    TransformerDesign d;
-    StartWindings(d, 2);
-    RectifierStep(d, 2, 10, 0.5f);
-    d.SecTurns.resize(1);  // as if the array had been cut short
-    KeepWindingArrays(d);
-    EXPECT_EQ(d.SecTurns.size(), 3u);
-    EXPECT_EQ(d.SecVoltage[2], 14.0f);
 }
