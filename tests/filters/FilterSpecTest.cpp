@@ -165,14 +165,4 @@ TEST(OrderEstimate, DomainFaultsTellWhatToChange) {
     EXPECT_EQ(EstimateChebyshevOrder(1, 40, 1.01f, LP, true), 53);  // 52 / 1 + 1
 }
 
-TEST(OrderEstimate, EachFilterTypeHasItsOwnStopBandSentence) {
-    EXPECT_EQ(StopBandNotBeyondEdgeMessage(LP),
-              "Частота среза должна лежать за границей полосы пропускания: у ФНЧ она должна быть больше "
-              "граничной частоты и не слишком близко к ней.");
-    const std::string sentences[] = {StopBandNotBeyondEdgeMessage(LP), StopBandNotBeyondEdgeMessage(HP),
-                                     StopBandNotBeyondEdgeMessage(BP), StopBandNotBeyondEdgeMessage(BS)};
-    for (int i = 0; i < 4; ++i)
-        for (int j = i + 1; j < 4; ++j) EXPECT_NE(sentences[i], sentences[j]);
-}
-
 }  // namespace

@@ -260,9 +260,16 @@ private slots:
         QCOMPARE(r->size(), QSize(twips(8505), twips(3945)));  // not even laid out
     }
 
+    void floatingPointFaultLeavesTheDesignState_data() {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("low-pass") << "Option1(0)";
+        QTest::newRow("band-pass") << "Option1(2)";
+    }
     void floatingPointFaultLeavesTheDesignState() {
-        Type(w, "CmbRn", "0");
-        FrmFiltrItog* r = calculate({}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
+        QFETCH(QString, option);
+        Type(w, "CmbRn", "0");  // no load resistance: the ladder divides by zero
+        FrmFiltrItog* r = calculate({option}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFright=11000",
+                                               "TxtFleft=9000", "TxtFs=15000"});
         QCOMPARE(boxes->messages.size(), size_t(1));
         QCOMPARE(boxes->messages[0].title, QString("Ошибка"));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Critical);

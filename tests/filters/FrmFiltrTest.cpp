@@ -283,31 +283,6 @@ private slots:
         QVERIFY(w->isVisible());
     }
 
-    void bandCentreIsKeptByEdgeFilters() {
-        Click(w, "Option1(2)");
-        Type(w, "TxtAs", "40");
-        Type(w, "TxtFright", "11000");
-        Type(w, "TxtFleft", "9000");
-        Type(w, "TxtFs", "15000");
-        Type(w, "TxtF1", "1");  // disabled boxes are read too; typing reaches them only while enabled
-        Click(w, "CmdCalc");
-        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.F0), QString(" 9949.874"));
-        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.K), QString(" 4.974937"));
-        QCOMPARE(FrmFiltr::state.Fleft, 9000.0f);
-        QCOMPARE(FrmFiltr::state.Fright, 11000.0f);
-        Click(Results(), "CmdBack");
-        Settle();
-        Click(w, "Option1(0)");
-        Type(w, "CmbAmin", "3");
-        Type(w, "TxtF1", "1000");
-        Type(w, "TxtFs", "2000");
-        Click(w, "CmdCalc");
-        QCOMPARE(FrmFiltr::state.N, int16_t(7));
-        QCOMPARE(FrmFiltr::state.F1, 1000.0f);
-        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.F0), QString(" 9949.874"));  // kept
-        QCOMPARE(vokta::ui::NumberText(FrmFiltr::state.K), QString(" 4.974937"));
-    }
-
     void hiddenLoadIsStillRead() {
         Type(w, "CmbRn", "75");
         Click(w, "CheckARC");

@@ -117,12 +117,6 @@ TEST(Prototypes, RowsThatTheTablesDoNotHaveSetNothing) {
     EXPECT_EQ(p.ProtoC1, 2.024f);
 }
 
-TEST(Prototypes, PositionOutsideTheLadderIsAProgrammingError) {
-    PrototypeValues p;
-    EXPECT_THROW(p.g(0), std::out_of_range);
-    EXPECT_THROW(p.setG(8, 1), std::out_of_range);
-}
-
 TEST(HighPassButterworthEdge, MovesTheEdgeOnlyForA3dBRipple) {
     struct Case {
         const char* name;
