@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace vokta::ui {
 
@@ -13,6 +15,12 @@ void SetupApplication(QApplication& app) {
     QFont font(QStringLiteral("Liberation Sans"), 8);
     font.setStyleHint(QFont::SansSerif);
     app.setFont(font);
+    // Every text of the program is Russian, and so are the buttons of Qt's own dialogs (print preview,
+    // input box) where the translations are installed.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
     app.setApplicationName(QStringLiteral("Vokta"));
     app.setApplicationVersion(QStringLiteral("%1.%2.%3")
                                   .arg(VOKTA_VERSION_MAJOR)

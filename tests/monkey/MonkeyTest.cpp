@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <random>
 
 #include "app/frmMain.h"
 #include "common/Boxes.h"
 #include "common/Forms.h"
+#include "common/ReportPrinter.h"
 #include "support/UiTest.h"
 
 using vokta::ui::Forms;
@@ -84,7 +86,7 @@ public:
             else if (qobject_cast<QComboBox*>(w)) combos << w;
             else if (qobject_cast<QRadioButton*>(w)) options << w;
             else if (qobject_cast<QCheckBox*>(w)) checks << w;
-            else if (qobject_cast<QPushButton*>(w) && w->objectName() != "CmdPrint") buttons << w;
+            else if (qobject_cast<QPushButton*>(w)) buttons << w;
         }
         const int kind = below(20);
         const QString where = window->objectName() + ".";
@@ -125,6 +127,23 @@ public:
 
 private:
     std::mt19937_64 rng_;
+};
+
+// The report goes to a printer that checks it instead of paper: it must begin with its heading and
+// end its document once.
+class CheckingPrinter : public vokta::ui::CollectingPrinter {
+public:
+    explicit CheckingPrinter(QStringList& problems) : problems_(problems) {}
+    void EndDoc() override {
+        CollectingPrinter::EndDoc();
+        const QStringList lines = Texts();
+        if (lines.isEmpty() || lines.first() != "Результаты расчета выпрямителя")
+            problems_ << "a report without its heading";
+        if (lines.size() < 9 || !lines.contains("Данные трансформатора")) problems_ << "a report without its body";
+    }
+
+private:
+    QStringList& problems_;
 };
 
 bool Shown(QWidget* window, const char* name) {
@@ -226,6 +245,12 @@ private slots:
                                 ? qEnvironmentVariableIntValue("VOKTA_MONKEY_ACTIONS")
                                 : 10000;
         Monkey monkey(seed);
+        int reports = 0;
+        vokta::ui::SetReportPrinterFactory([&](QWidget*) {
+            ++reports;
+            return std::make_unique<CheckingPrinter>(monkey.problems);
+        });
+        auto restorePrinter = qScopeGuard([] { vokta::ui::SetReportPrinterFactory({}); });
         int done = 0;
         int opened = 0;
         while (done < actions) {
@@ -255,8 +280,9 @@ private slots:
                                      .arg(done)
                                      .arg(monkey.lastAction, monkey.problems.join("; "))));
         }
-        qInfo("%s: %d actions, opened %d times, %d message boxes, %d input boxes (seed %llu)", qPrintable(item),
-              done, opened, monkey.messages, monkey.inputs, static_cast<unsigned long long>(seed));
+        qInfo("%s: %d actions, opened %d times, %d message boxes, %d input boxes, %d reports (seed %llu)",
+              qPrintable(item), done, opened, monkey.messages, monkey.inputs, reports,
+              static_cast<unsigned long long>(seed));
     }
 };
 
