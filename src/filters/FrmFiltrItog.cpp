@@ -15,6 +15,7 @@
 #include "common/Forms.h"
 #include "common/Pictures.h"
 #include "common/Twips.h"
+#include "filters/ActiveRc.h"
 #include "filters/FrmFiltr.h"
 #include "filters/PassiveLadder.h"
 
@@ -141,6 +142,13 @@ void FrmFiltrItog::Form_Load() {
                 case FilterType::BandPass: CalcPassiveBandPass(); break;
                 case FilterType::BandStop: CalcPassiveBandStop(); break;
             }
+        } else if (response == FilterResponse::Butterworth) {
+            if (type == FilterType::LowPass) CalcActiveButterworthLowPass();
+            if (type == FilterType::HighPass) CalcActiveButterworthHighPass();
+        } else {
+            PrepareActiveChebyshev();
+            if (type == FilterType::LowPass) CalcActiveChebyshevLowPass();
+            if (type == FilterType::HighPass) CalcActiveChebyshevHighPass();
         }
         // An active band filter has no design: the window stays as it was designed.
     });
@@ -288,4 +296,119 @@ void FrmFiltrItog::ArrangeResultsLayout() {
     CmdBack->move(twips(windowWidth - 1600), CmdBack->y());
     Line1->setGeometry(0, Line1->y(), twips(windowWidth - 70), Line1->height());
     SetFixedClientSize(this, windowWidth - kBorderWidth, kClientHeight);
+}
+
+// ---- Active RC filters ------------------------------------------------------------------------------
+
+void FrmFiltrItog::PrepareActiveChebyshev() {
+    activeTableLoaded_ = vokta::LoadActiveChebyshevRow(spec_->AminText().toStdString(), state.N, state);
+}
+
+void FrmFiltrItog::CalcActiveButterworthLowPass() {
+    CalcActive(vokta::ActiveFilterType::LowPass, vokta::ActiveResponse::Butterworth);
+}
+
+void FrmFiltrItog::CalcActiveChebyshevLowPass() {
+    CalcActive(vokta::ActiveFilterType::LowPass, vokta::ActiveResponse::Chebyshev);
+}
+
+void FrmFiltrItog::CalcActiveButterworthHighPass() {
+    CalcActive(vokta::ActiveFilterType::HighPass, vokta::ActiveResponse::Butterworth);
+}
+
+void FrmFiltrItog::CalcActiveChebyshevHighPass() {
+    CalcActive(vokta::ActiveFilterType::HighPass, vokta::ActiveResponse::Chebyshev);
+}
+
+void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveResponse response) {
+    const bool lowPass = type == vokta::ActiveFilterType::LowPass;
+    if (state.N > vokta::kActiveRcMaxOrder) {
+        RefuseOrder(lowPass
+                        ? QStringLiteral("Активные ФНЧ с порядком более 5 не расчитываются этой программой")
+                        : QStringLiteral("Активные ФВЧ с порядком более 5 не расчитываются этой программой"));
+        return;
+    }
+    // A ripple without a row in the section table would design from the previous design's table, or
+    // from zeros: say so before asking for a value.
+    if (response == vokta::ActiveResponse::Chebyshev && state.N >= vokta::kActiveRcMinOrder &&
+        !activeTableLoaded_) {
+        QStringList ripples;
+        for (std::string_view ripple : vokta::kActiveChebyshevRipples)
+            ripples << QString::fromUtf8(ripple.data(), qsizetype(ripple.size()));
+        MsgBox(
+            this,
+            QStringLiteral("В таблице активных фильтров Чебышева нет строки для затухания «%1» дБ в полосе "
+                           "пропускания. Таблица содержит строки только для затухания %2 и %3 дБ: выберите "
+                           "одно из них в списке.")
+                .arg(spec_->AminText(), ripples.value(0), ripples.value(1)),
+            kWarningTitle, MsgIcon::Warning);
+        ArrangeResultsLayout();
+        return;
+    }
+
+    bool cancelled = false;
+    const QString answer =
+        InputBox(this,
+                 lowPass ? QStringLiteral("Введите значение сопротивления резисторов фильтра,кОм")
+                         : QStringLiteral("Введите значение емкостей фильтра,мкФ"),
+                 QStringLiteral("Ввод данных"), &cancelled);
+    (lowPass ? state.RText : state.CText) = answer;
+    if (cancelled) {  // Cancel ends the design quietly
+        ArrangeResultsLayout();
+        return;
+    }
+
+    vokta::ActiveRcInput input;
+    input.type = type;
+    input.response = response;
+    input.n = state.N;
+    input.f1 = state.F1;
+    input.answer = ParseNumber(answer);
+    input.table = state;
+    input.format = UserNumberFormat();
+    const std::optional<vokta::ActiveRcDesign> design = vokta::DesignActiveRc(input);
+    if (!design) {
+        MsgBox(this,
+               lowPass
+                   ? QStringLiteral("Сопротивление резисторов фильтра должно быть положительным числом в кОм "
+                                    "(например, 10).")
+                   : QStringLiteral("Емкость конденсаторов фильтра должна быть положительным числом в мкФ "
+                                    "(например, 0.01)."),
+               kWarningTitle, MsgIcon::Warning);
+        ArrangeResultsLayout();
+        return;
+    }
+    ShowActiveDesign(*design);
+}
+
+void FrmFiltrItog::ShowActiveDesign(const vokta::ActiveRcDesign& design) {
+    auto keep = [](float& member, const std::optional<float>& value) {
+        if (value) member = *value;
+    };
+    keep(state.ValR1, design.ValR1);
+    keep(state.ValR2, design.ValR2);
+    keep(state.ValR3, design.ValR3);
+    keep(state.ValR4, design.ValR4);
+    keep(state.ValR5, design.ValR5);
+    keep(state.ValR6, design.ValR6);
+    keep(state.ValR7, design.ValR7);
+    keep(state.GainK1, design.GainK1);
+    keep(state.GainK2, design.GainK2);
+    keep(state.ValC1, design.ValC1);
+    keep(state.ValC3, design.ValC3);
+    keep(state.ValC4, design.ValC4);
+    if (design.RText) state.RText = QString::fromStdString(*design.RText);
+
+    if (design.picture) ShowPicture(design.picture);
+    for (const vokta::ShownValue& shown : design.shown) {
+        const QString slot = QString::fromLatin1(vokta::ResultSlotName(shown.slot));
+        auto* label = Frame1->findChild<QLabel*>(QStringLiteral("Lbl") + slot);
+        auto* box = Frame1->findChild<QLineEdit*>(QStringLiteral("Txt") + slot);
+        if (!shown.caption.empty()) label->setText(QString::fromStdString(shown.caption));
+        label->show();
+        box->show();
+        box->setText(QString::fromStdString(shown.text));
+        box->setCursorPosition(0);
+    }
+    ArrangeResultsLayout();
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "filters/ActiveRc.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Prototypes.h"
 
@@ -16,8 +17,9 @@ class QPushButton;
 
 // The variables of the results window. They outlive its controls: a design finds the values of the
 // previous one (zeros before the first) in every variable it does not set itself. The prototype values
-// g1..g7 (ProtoC1.., ProtoL1..) come from the base.
-struct FrmFiltrItogState : vokta::PrototypeValues {
+// g1..g7 (ProtoC1.., ProtoL1..) and the Chebyshev section table of the active filters (ChebFreq1..3,
+// ChebDamp1..2) come from the bases.
+struct FrmFiltrItogState : vokta::PrototypeValues, vokta::ActiveChebyshevTable {
     // Copied from the specification window when the window loads.
     int16_t N = 0;   // prototype order
     float Amin = 0;  // attenuation at the pass-band edge, dB
@@ -29,6 +31,14 @@ struct FrmFiltrItogState : vokta::PrototypeValues {
     // Component values as shown: capacitances in µF, inductances in µH.
     float ValC1 = 0, ValC2 = 0, ValC3 = 0, ValC4 = 0;
     float ValL1 = 0, ValL2 = 0, ValL3 = 0, ValL4 = 0;
+
+    // Active filters: resistances in kΩ (which one holds which resistor depends on the design), the
+    // gains of amplifiers DA1 and DA2, the answer of the input box (RText in kΩ for a low-pass, CText in
+    // µF for a high-pass) and, for a high-pass, the resistance of DA1's section in the user's number
+    // format (RText).
+    float ValR1 = 0, ValR2 = 0, ValR3 = 0, ValR4 = 0, ValR5 = 0, ValR6 = 0, ValR7 = 0;
+    float GainK1 = 0, GainK2 = 0;
+    QString RText, CText;
 
     float& ValC(int number);  // ValC1 .. ValC4
     float& ValL(int number);  // ValL1 .. ValL4
@@ -54,6 +64,11 @@ private:
     void CalcPassiveHighPass();
     void CalcPassiveBandPass();
     void CalcPassiveBandStop();
+    void PrepareActiveChebyshev();
+    void CalcActiveButterworthLowPass();
+    void CalcActiveChebyshevLowPass();
+    void CalcActiveButterworthHighPass();
+    void CalcActiveChebyshevHighPass();
     void ArrangeResultsLayout();
 
     // The message for an order beyond what a procedure designs, then the empty window laid out.
@@ -63,6 +78,9 @@ private:
     void ShowPicture(int number);
     void ShowLadder(const vokta::PassiveLadder& ladder);
     void ShowBandLadder(const vokta::BandLadder& ladder);
+    // What the four active designs share: the order check, the input box, the design and its display.
+    void CalcActive(vokta::ActiveFilterType type, vokta::ActiveResponse response);
+    void ShowActiveDesign(const vokta::ActiveRcDesign& design);
     // Reveals the label and box of a component and writes its value.
     void ShowValue(QLabel* label, QLineEdit* box, float value);
 
@@ -74,6 +92,7 @@ private:
 
     FrmFiltr* spec_ = nullptr;         // the specification window this design comes from
     bool prototypeLoaded_ = false;     // a table row applied to this design
+    bool activeTableLoaded_ = false;   // the Chebyshev section table has a row for this design's ripple
 
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 4> lblC_{}, lblL_{};
