@@ -275,61 +275,6 @@ TEST(ActiveRc, EveryOrderAndResponse) {
     }
 }
 
-// Which working values each design sets; the window keeps its earlier values in all the others.
-TEST(ActiveRc, SetsOnlyItsOwnWorkingValues) {
-    auto set = [](const ActiveRcDesign& d) {
-        std::string s;
-        const std::pair<const char*, const std::optional<float>*> values[] = {
-            {"R1", &d.ValR1},  {"R2", &d.ValR2}, {"R3", &d.ValR3}, {"R4", &d.ValR4},
-            {"R5", &d.ValR5},  {"R6", &d.ValR6}, {"R7", &d.ValR7}, {"K1", &d.GainK1},
-            {"K2", &d.GainK2}, {"C1", &d.ValC1}, {"C3", &d.ValC3}, {"C4", &d.ValC4}};
-        for (const auto& [name, value] : values)
-            if (value->has_value()) s += std::string(s.empty() ? "" : " ") + name;
-        if (d.RText) s += " RText";
-        return s;
-    };
-    struct Case {
-        ActiveFilterType type;
-        ActiveResponse response;
-        int n;
-        const char* set;
-    };
-    const Case cases[] = {
-        {LP, BW, 2, "R1 R3 R4 K1 C1"},
-        {LP, BW, 4, "R1 R3 R4 R5 K1 K2 C1"},
-        {LP, BW, 5, "R1 R3 R4 R6 K1 K2 C1"},
-        {LP, CH, 3, "R1 R3 R4 K1 C1 C3"},
-        {LP, CH, 4, "R1 R3 R4 R5 K1 K2 C1 C3"},
-        {LP, CH, 5, "R1 R3 R4 R6 K1 K2 C1 C3 C4"},
-        {HP, BW, 3, "R3 R4 K1 C1 RText"},
-        {HP, BW, 4, "R3 R4 R5 K1 K2 C1 RText"},
-        {HP, BW, 5, "R3 R4 R7 K1 K2 C1 RText"},
-        {HP, CH, 3, "R1 R3 R4 K1 C1 RText"},
-        {HP, CH, 4, "R1 R3 R4 R5 R7 K1 K2 C1 RText"},
-        {HP, CH, 5, "R1 R2 R3 R4 R6 R7 K1 K2 C1 RText"},
-        {LP, BW, 1, "R1"},
-        {HP, CH, 0, "C1"},
-        {LP, CH, 6, "R1"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.type == LP ? "low-pass " : "high-pass ") + std::to_string(c.n));
-        const ActiveRcDesign d =
-            Design(Input(c.type, c.response, c.n, 1000, 10, c.n >= 2 && c.response == CH ? "3" : nullptr));
-        EXPECT_EQ(set(d), c.set);
-    }
-}
-
-TEST(ActiveRc, OrderWithoutDesignKeepsOnlyTheAnswer) {
-    const ActiveRcDesign lp = Design(Input(LP, BW, 1, 1000, 10));
-    EXPECT_EQ(lp.ValR1, 10000.0f);  // ohms: the conversion to kΩ belongs to a design
-    EXPECT_EQ(lp.picture, 0);
-    EXPECT_TRUE(lp.shown.empty());
-    const ActiveRcDesign hp = Design(Input(HP, CH, -3, 1000, 0.01));
-    EXPECT_EQ(hp.ValC1, 1e-8f);  // farads
-    EXPECT_EQ(hp.picture, 0);
-    EXPECT_TRUE(hp.shown.empty());
-}
-
 // ---- Answers that give no filter --------------------------------------------------------------------
 
 TEST(ActiveRc, AnswerMustGiveAPositiveComponent) {
