@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-charts-dev libgl-dev
-          libgtest-dev fonts-liberation2 qt6-translations-l10n clang-14 libclang-rt-14-dev)
+          libgtest-dev fonts-liberation2 qt6-translations-l10n locales-all clang-14 libclang-rt-14-dev)
 
 install_missing() {
     local missing=()

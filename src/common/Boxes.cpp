@@ -10,6 +10,7 @@ BoxHandler* gHandler = nullptr;
 }
 
 void SetBoxHandler(BoxHandler* handler) { gHandler = handler; }
+BoxHandler* CurrentBoxHandler() { return gHandler; }
 
 void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) {
     if (gHandler) {

@@ -41,6 +41,7 @@ public:
     virtual std::optional<QString> input(const QString& prompt, const QString& title) = 0;
 };
 void SetBoxHandler(BoxHandler* handler);  // nullptr restores the real boxes
+BoxHandler* CurrentBoxHandler();
 
 void ReportUnexpectedError(QWidget* parent, const char* what);
 

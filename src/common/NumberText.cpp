@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <clocale>
 #include <cstdlib>
+#include <locale.h>
 #include <limits>
 #include <string>
 
@@ -12,6 +14,34 @@
 namespace vokta {
 
 namespace {
+
+// The C library reads and writes numbers in the C locale's format here, whatever locale the
+// application runs in (Qt sets the user's at start-up; a Russian one would read "16.5" as 16).
+#ifdef _WIN32
+_locale_t CLocale() {
+    static const _locale_t c = _create_locale(LC_ALL, "C");
+    return c;
+}
+double StrToD(const char* text) { return _strtod_l(text, nullptr, CLocale()); }
+long double StrToLD(const char* text) { return _strtold_l(text, nullptr, CLocale()); }
+int ScientificDigits(char* buf, size_t size, int decimals, double x) {
+    return _snprintf_l(buf, size, "%.*e", CLocale(), decimals, x);
+}
+#else
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
+}
+double StrToD(const char* text) { return strtod_l(text, nullptr, CLocale()); }
+long double StrToLD(const char* text) { return strtold_l(text, nullptr, CLocale()); }
+int ScientificDigits(char* buf, size_t size, int decimals, double x) {
+    const locale_t previous = uselocale(CLocale());
+    const int n = std::snprintf(buf, size, "%.*e", decimals, x);
+    uselocale(previous);
+    return n;
+}
+#endif
+
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -49,7 +79,7 @@ struct Digits {
 
 Digits SignificantDigits(double magnitude, int precision) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, magnitude);
+    ScientificDigits(buf, sizeof buf, precision - 1, magnitude);
     Digits d;
     const char* p = buf;
     for (; *p && *p != 'e'; ++p)
@@ -135,9 +165,9 @@ bool IsGroupOfThree(std::string_view t, size_t pos) {
 // 1.79769313486232E+308, lies just above the double range; it reads back as the largest double, so
 // that every number the program writes can be read again.
 double ToDouble(const std::string& number) {
-    const double value = std::strtod(number.c_str(), nullptr);
+    const double value = StrToD(number.c_str());
     if (!std::isinf(value)) return value;
-    if (std::fabs(std::strtold(number.c_str(), nullptr)) <= 1.79769313486232E+308L)
+    if (std::fabs(StrToLD(number.c_str())) <= 1.79769313486232E+308L)
         return std::copysign(std::numeric_limits<double>::max(), value);
     throw RuntimeError(ErrorKind::Overflow);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
+#include <string>
 #include <cmath>
 #include <limits>
 
@@ -222,6 +224,28 @@ TEST(LocaleParseNumber, ReadsBackWhatLocaleNumberTextWrote) {
         for (int16_t x : {int16_t(0), int16_t(-32768), int16_t(32767)})
             EXPECT_EQ(LocaleParseInt16(LocaleNumberText(x, *format), *format), x);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The program runs in the user's C locale (Qt sets it at start-up); a Russian one has a comma as its
+// decimal separator, which must change nothing here.
+TEST(NumberTextInARussianLocale, PointStaysTheSeparator) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "no Russian locale on this machine";
+    const double parsed = ParseNumber("16.5");
+    const double localeParsed = LocaleParseDouble("16,5", kRussian);
+    const double englishParsed = LocaleParseDouble("16.5", kEnglish);
+    const std::string written = NumberText(16.5f);
+    const std::string localeWritten = LocaleNumberText(0.5, kEnglish);
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(parsed, 16.5);
+    EXPECT_EQ(localeParsed, 16.5);
+    EXPECT_EQ(englishParsed, 16.5);
+    EXPECT_EQ(written, " 16.5");
+    EXPECT_EQ(localeWritten, "0.5");
 }
 
 }  // namespace

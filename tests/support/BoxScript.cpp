@@ -3,7 +3,10 @@
 namespace vokta::test {
 
 BoxScript::BoxScript() { ui::SetBoxHandler(this); }
-BoxScript::~BoxScript() { ui::SetBoxHandler(nullptr); }
+// A script made while another still lives takes over; the older one then leaves the newer in place.
+BoxScript::~BoxScript() {
+    if (ui::CurrentBoxHandler() == this) ui::SetBoxHandler(nullptr);
+}
 
 BoxScript& BoxScript::answer(const QString& text) {
     answers_.emplace_back(text);
