@@ -74,21 +74,7 @@ void frmKontur1::CmdCancel_Click() {
 }
 
 void frmKontur1::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Enter presses the focused button, and "Расчет" from anywhere else.
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-                button->click();
-            else
-                CmdCalc->click();
-            return;
-        case Qt::Key_Escape:
-            CmdCancel->click();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-    }
+    if (!PressDialogKey(event, this, CmdCalc, CmdCancel)) QWidget::keyPressEvent(event);
 }
 
 void frmKontur1::CalcBandSpread() {

@@ -1,5 +1,7 @@
 #include "common/Controls.h"
 
+#include <QKeyEvent>
+
 #include "common/Twips.h"
 
 namespace vokta::ui {
@@ -81,6 +83,23 @@ QLabel* AddImage(QWidget* parent, const char* name, TwipsRect r) {
 void SetPicture(QLabel* image, const QPixmap& picture) {
     image->setPixmap(picture);
     if (!picture.isNull()) image->resize(picture.size() / picture.devicePixelRatio());
+}
+
+bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto* button = qobject_cast<QPushButton*>(window->focusWidget()))
+                button->click();
+            else
+                defaultButton->click();
+            return true;
+        case Qt::Key_Escape:
+            cancelButton->click();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips) {

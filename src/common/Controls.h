@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QStringList>
 
+class QKeyEvent;
+
 namespace vokta::ui {
 
 // Twips rectangle: left, top, width, height.
@@ -37,6 +39,10 @@ QFrame* AddLine(QWidget* parent, const char* name, int x1, int y1, int x2, int y
 // An image control: an empty label that takes the size of the picture put into it.
 QLabel* AddImage(QWidget* parent, const char* name, TwipsRect r);
 void SetPicture(QLabel* image, const QPixmap& picture);
+
+// The keys of a calculator window: Enter presses the focused button, or the default button when the
+// focus is elsewhere; Esc presses the cancel button. Returns whether the key was one of these.
+bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton);
 
 // Sets the client area of a fixed-border window, in twips.
 void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips);

@@ -168,21 +168,7 @@ void FrmAnt::CmdBack_Click() {
 }
 
 void FrmAnt::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Enter presses the focused button, and "Расчет" from anywhere else.
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
-                button->click();
-            else
-                CmdCalc->click();
-            return;
-        case Qt::Key_Escape:
-            CmdBack->click();
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-    }
+    if (!PressDialogKey(event, this, CmdCalc, CmdBack)) QWidget::keyPressEvent(event);
 }
 
 bool FrmAnt::InputsComplete() const {
