@@ -537,6 +537,12 @@ std::vector<double> FrequencyTicks(double fmin, double fmax) {
         if (crowded) break;
         if (ticks.size() >= best.size()) best = ticks;
     }
+    if (best.empty()) {
+        // A span of more than a dozen decades: every few decades.
+        const int step = int(std::ceil(span / 10));
+        for (int e = int(std::ceil(std::log10(fmin) - 1e-9)); e <= int(std::floor(std::log10(fmax) + 1e-9)); ++e)
+            if (e % step == 0) best.push_back(std::stod(Format("%.0e", std::pow(10.0, e))));
+    }
     return best;
 }
 

@@ -514,6 +514,7 @@ TEST(Texts, HeadingsAxisTicksAndLabels) {
     EXPECT_EQ(ticks(7370, 13400), "8000;9000;10 000;11 000;12 000;13 000;");
     EXPECT_EQ(ticks(10, 1e9), "10;100;1000;10 000;100 000;1 000 000;10 000 000;100 000 000;1 000 000 000;");
     EXPECT_EQ(ticks(0.2, 3), "0.2;0.3;0.5;0.7;1;1.5;2;3;");
+    EXPECT_EQ(ticks(1e-3, 1e12), "0.01;1;100;10 000;1 000 000;100 000 000;10 000 000 000;1 000 000 000 000;");
     EXPECT_EQ(FrequencyLabel(1500), "1500");
     EXPECT_EQ(FrequencyLabel(2500000), "2 500 000");
     EXPECT_EQ(FrequencyLabel(12.5), "12.5");
