@@ -215,7 +215,7 @@ std::string DbText(double x) { return Format("%.1f", Round1(x)); }
 
 std::string DemandText(const char* band, const char* bound, const char* limitWord, const DemandCheck& check,
                        const char* shortfallWord) {
-    std::string s = std::string(band) + ": затухание " + bound + " " + DbText(check.attenuation) + " дБ (" +
+    std::string s = std::string(band) + ": " + bound + " " + DbText(check.attenuation) + " дБ (" +
                     limitWord + " " + LimitText(check.limit) + " дБ) — ";
     if (check.met) return s + "выполнено, запас " + DbText(check.margin) + " дБ.";
     return s + "не выполнено, " + shortfallWord + " " + DbText(-check.margin) + " дБ.";
@@ -488,7 +488,7 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
 // ---- Texts ---------------------------------------------------------------------------------------------
 
 std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand) {
-    return DemandText("Полоса пропускания", "до", "допустимо", passBand, "превышение на") + "   " +
+    return DemandText("Полоса пропускания", "до", "допустимо", passBand, "превышение") + "   " +
            DemandText("Полоса задерживания", "от", "требуется", stopBand, "не хватает");
 }
 

@@ -160,8 +160,9 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
 
 // ---- Texts ---------------------------------------------------------------------------------------------
 
-// "Полоса пропускания: ... Полоса задерживания: ..." — one line with both demands, the figures and the
-// margins, to a tenth of a dB.
+// One line with both demands, the worst figures found, the limits and the margins, to a tenth of a dB:
+// "Полоса пропускания: до 3.0 дБ (допустимо 3 дБ) — выполнено, запас 0.0 дБ.   Полоса задерживания: от
+// 30.1 дБ (требуется 40 дБ) — не выполнено, не хватает 9.9 дБ."
 std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand);
 
 // What the plot shows, e.g. "Пассивный фильтр нижних частот, порядок 5".

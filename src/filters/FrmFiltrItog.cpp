@@ -17,6 +17,7 @@
 #include "common/Twips.h"
 #include "filters/ActiveRc.h"
 #include "filters/FrmFiltr.h"
+#include "filters/FrmResponse.h"
 #include "filters/PassiveLadder.h"
 
 using namespace vokta::ui;
@@ -35,6 +36,8 @@ constexpr int kGridRight = 120;
 constexpr int kLabelWidth = 855;
 constexpr int kBoxWidth = 735;
 constexpr int kRowTops[] = {360, 720, 1080, 1440};
+// From the left edge of "АЧХ" to the left edge of "Закрыть": a button's width and a gap.
+constexpr int kButtonPitch = 1455 + 120;
 // What a text box needs around its text: frame, inner margins and the cursor, in pixels.
 constexpr int kBoxPadding = 10;
 
@@ -56,6 +59,16 @@ int ColumnWidth(const std::array<W*, 4>& column, int design, Need need) {
     for (const W* w : column)
         if (!w->isHidden()) width = std::max(width, need(w));
     return width;
+}
+
+vokta::BandShape BandShapeOf(FilterType type) {
+    switch (type) {
+        case FilterType::LowPass: return vokta::BandShape::LowPass;
+        case FilterType::HighPass: return vokta::BandShape::HighPass;
+        case FilterType::BandPass: return vokta::BandShape::BandPass;
+        case FilterType::BandStop: break;
+    }
+    return vokta::BandShape::BandStop;
 }
 
 template <typename W>
@@ -104,6 +117,11 @@ FrmFiltrItog::FrmFiltrItog() {
             w->hide();
     Image1 = AddImage(this, "Image1", {3960, 240, 4455, 2295});
     Line1 = AddLine(this, "Line1", 0, 3240, 8520, 3240);
+    // "АЧХ" stands left of "Закрыть" and moves with it; it works only while a design is on show.
+    CmdResponse = AddButton(this, "CmdResponse", QStringLiteral("АЧХ"), {6960 - kButtonPitch, 3480, 1455, 375},
+                            QStringLiteral("Частотная характеристика затухания рассчитанного фильтра"));
+    CmdResponse->setEnabled(false);
+    connect(CmdResponse, &QPushButton::clicked, this, &FrmFiltrItog::CmdResponse_Click);
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Закрыть"), {6960, 3480, 1455, 375});
     connect(CmdBack, &QPushButton::clicked, this, &FrmFiltrItog::CmdBack_Click);
     // The window opens with "Закрыть" focused: Enter or Space closes it, and so does Esc.
@@ -126,6 +144,12 @@ void FrmFiltrItog::Form_Load() {
 
         const FilterType type = spec_->SelectedType();
         const FilterResponse response = spec_->SelectedResponse();
+        // What the frequency response will be judged against: the demand as it stands now.
+        type_ = type;
+        response_ = response;
+        active_ = spec_->IsActive();
+        demand_ = vokta::ResponseDemand{BandShapeOf(type), spec.Amin, spec.Astop, spec.F1,
+                                        spec.Fleft,        spec.Fright, spec.Fs};
         if (type == FilterType::HighPass && response == FilterResponse::Butterworth)
             state.F1 = vokta::HighPassButterworthEdge(state.F1, state.Amin, state.N);
 
@@ -152,6 +176,30 @@ void FrmFiltrItog::Form_Load() {
         }
         // An active band filter has no design: the window stays as it was designed.
     });
+    // Every design shows its circuit; a refused or failed one shows no picture.
+    CmdResponse->setEnabled(!Image1->pixmap().isNull());
+}
+
+void FrmFiltrItog::CmdResponse_Click() {
+    Guarded(this, [&] { FrmResponse::Open(ShownCircuit(), demand_); });
+}
+
+vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {
+    if (!active_)
+        return vokta::PassiveLadderCircuit(BandShapeOf(type_), state.N, state.Rn,
+                                           {state.ValC1, state.ValC2, state.ValC3, state.ValC4},
+                                           {state.ValL1, state.ValL2, state.ValL3, state.ValL4});
+    const bool highPass = type_ == FilterType::HighPass;
+    vokta::ActiveShownValues values;
+    values.ValR1 = state.ValR1, values.ValR2 = state.ValR2, values.ValR3 = state.ValR3, values.ValR4 = state.ValR4;
+    values.ValR5 = state.ValR5, values.ValR6 = state.ValR6, values.ValR7 = state.ValR7;
+    values.ValC1 = state.ValC1, values.ValC3 = state.ValC3, values.ValC4 = state.ValC4;
+    // DA1's section resistance of a high-pass as its boxes show it: its text read back.
+    if (highPass) values.Ra = LocaleParseNumber<double>(state.RText);
+    return vokta::ActiveFilterCircuit(
+        highPass ? vokta::ActiveFilterType::HighPass : vokta::ActiveFilterType::LowPass,
+        response_ == FilterResponse::Chebyshev ? vokta::ActiveResponse::Chebyshev : vokta::ActiveResponse::Butterworth,
+        state.N, values);
 }
 
 void FrmFiltrItog::keyPressEvent(QKeyEvent* event) {
@@ -294,6 +342,7 @@ void FrmFiltrItog::ArrangeResultsLayout() {
     // The window fits the frame and the picture; the button keeps to its right edge.
     const int windowWidth = frameWidth + toTwips(Image1->width()) + 400;
     CmdBack->move(twips(windowWidth - 1600), CmdBack->y());
+    CmdResponse->move(twips(windowWidth - 1600 - kButtonPitch), CmdResponse->y());
     Line1->setGeometry(0, Line1->y(), twips(windowWidth - 70), Line1->height());
     SetFixedClientSize(this, windowWidth - kBorderWidth, kClientHeight);
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "filters/ActiveRc.h"
+#include "filters/FilterSpec.h"
+#include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Prototypes.h"
 
@@ -55,6 +57,7 @@ public:
 
     void Form_Load();
     void CmdBack_Click();
+    void CmdResponse_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -70,6 +73,8 @@ private:
     void CalcActiveButterworthHighPass();
     void CalcActiveChebyshevHighPass();
     void ArrangeResultsLayout();
+    // The circuit on show, as the values of the window describe it.
+    vokta::FilterCircuit ShownCircuit() const;
 
     // The message for an order beyond what a procedure designs, then the empty window laid out.
     void RefuseOrder(const QString& message);
@@ -93,6 +98,12 @@ private:
     FrmFiltr* spec_ = nullptr;         // the specification window this design comes from
     bool prototypeLoaded_ = false;     // a table row applied to this design
     bool activeTableLoaded_ = false;   // the Chebyshev section table has a row for this design's ripple
+    // What this design was made for, as the specification window stated it when the design was made
+    // (it may state another one by the time the response is asked for).
+    vokta::FilterType type_ = vokta::FilterType::LowPass;
+    vokta::FilterResponse response_ = vokta::FilterResponse::Butterworth;
+    bool active_ = false;
+    vokta::ResponseDemand demand_;
 
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 4> lblC_{}, lblL_{};
@@ -100,4 +111,5 @@ private:
     QLabel* Image1 = nullptr;
     QFrame* Line1 = nullptr;
     QPushButton* CmdBack = nullptr;
+    QPushButton* CmdResponse = nullptr;  // "АЧХ": the frequency response of the design on show
 };

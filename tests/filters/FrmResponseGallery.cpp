@@ -1,31 +1,38 @@
-#include <cmath>
-
+#include "FilterDriver.h"
 #include "filters/FrmResponse.h"
+#include "support/BoxScript.h"
 #include "support/Gallery.h"
+#include "support/UiTest.h"
 
-using namespace vokta;
+using namespace vokta::test;
 
-// Hand-made designs until the results window opens the plot itself.
-VOKTA_GALLERY_PAGE(ResponseSketches) {
-    const double rn = 50;
-    {
-        const double w = 2 * M_PI * 1000;
-        auto proto = [](int k) { return 2 * std::sin((2 * k - 1) * M_PI / 10); };
-        const LadderCircuit ladder = PassiveLadderCircuit(
-            BandShape::LowPass, 5, rn,
-            {float(proto(1) / (w * rn) * 1e6), float(proto(3) / (w * rn) * 1e6), float(proto(5) / (w * rn) * 1e6)},
-            {float(proto(2) * rn / w * 1e6), float(proto(4) * rn / w * 1e6)});
-        ResponseDemand d;
-        d.shape = BandShape::LowPass, d.amin = 3, d.astop = 30, d.f1 = 1000, d.fs = 2000;
-        g.save("FrmResponse_sketch_lowpass", FrmResponse::Open(ladder, d));
+namespace {
+
+// Types a design into the specification window, presses "АЧХ" in the results window and saves the
+// window that opens (with the results window beside it first).
+void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed,
+                  const QString& answer = {}) {
+    FrmFiltr* w = OpenFilterWindow();
+    for (const QString& c : clicks) Click(w, c.toUtf8().constData());
+    for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+    if (!answer.isEmpty()) g.boxes().answer(answer);
+    Click(w, "CmdCalc");
+    if (FrmFiltrItog* r = Results()) {
+        g.save(name + "_results", r);
+        Click(r, "CmdResponse");
+        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) g.save(name, plot);
     }
-    {
-        ResponseDemand d;
-        d.shape = BandShape::BandStop, d.amin = 3, d.astop = 20, d.fleft = 9000, d.fright = 11000, d.fs = 10200;
-        const double f0 = std::sqrt(9000.0 * 11000), k = f0 / 2000, w = 2 * M_PI * f0, gg = std::sqrt(2.0);
-        const LadderCircuit ladder = PassiveLadderCircuit(
-            BandShape::BandStop, 2, rn, {float(k / (w * rn * gg) * 1e6), float(gg / (w * rn * k) * 1e6)},
-            {float(gg * rn / (w * k) * 1e6), float(k * rn / (w * gg) * 1e6)});
-        g.save("FrmResponse_sketch_bandstop", FrmResponse::Open(ladder, d));
-    }
+    UnloadAllForms();
+}
+
+}  // namespace
+
+VOKTA_GALLERY_PAGE(FilterResponses) {
+    SaveResponse(g, "FrmResponse_lowpass5", {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+    SaveResponse(g, "FrmResponse_bandpass4", {"Option1(2)"},
+                 {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
+    SaveResponse(g, "FrmResponse_bandstop3", {"Option1(3)"},
+                 {"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"});
+    SaveResponse(g, "FrmResponse_active_highpass4", {"Option1(1)", "CheckARC"},
+                 {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}, "0.01");
 }

@@ -1,0 +1,174 @@
+// The "АЧХ" button of the results window: enabled only with a design shown, placed beside "Закрыть",
+// and opening the frequency response of the design on show against the demand it was made for.
+#include <QChart>
+#include <QChartView>
+#include <memory>
+
+#include "FilterDriver.h"
+#include "common/Twips.h"
+#include "filters/FrmResponse.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
+
+using namespace vokta::test;
+using vokta::ui::Forms;
+using vokta::ui::twips;
+
+class FrmFiltrItogResponseTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<BoxScript> boxes;
+    FrmFiltr* w = nullptr;
+
+    FrmFiltrItog* calculate(const QStringList& clicks, const QStringList& typed) {
+        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
+        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+        Click(w, "CmdCalc");
+        return Results();
+    }
+
+    // Presses "АЧХ" and returns the verdict line of the window it opens.
+    QString response(FrmFiltrItog* results) {
+        auto* button = Control<QPushButton>(results, "CmdResponse");
+        if (!button->isEnabled()) return "(disabled)";
+        Click(results, "CmdResponse");
+        FrmResponse* plot = Forms::Find<FrmResponse>();
+        if (!plot || !plot->isVisible()) return "(no window)";
+        return plot->ChartView->chart()->title() + "\n" + plot->LblVerdict->text();
+    }
+
+private slots:
+    void init() {
+        UnloadAllForms();
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        boxes = std::make_unique<BoxScript>();
+        w = OpenFilterWindow();
+    }
+    void cleanup() {
+        boxes.reset();
+        UnloadAllForms();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void eachKindOfDesign_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("expected");
+        // Butterworth order 5 for 1000 Hz: its edge lies at 1000·6.28/2π = 999.49 Hz, so 2000 Hz is
+        // x = 2.001 edges out: 10·lg(1 + x^10) = 30.1 dB (the margin over the 25 dB asked is 5.1 dB).
+        QTest::newRow("passive low-pass")
+            << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"} << QString()
+            << QString("Пассивный фильтр нижних частот, порядок 5\n"
+                       "Полоса пропускания: до 3.0 дБ (допустимо 3 дБ) — выполнено, запас 0.0 дБ.   "
+                       "Полоса задерживания: от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ.");
+        // Butterworth prototype order 4 between 9000 and 11000 Hz (F0 = 9949.87, K = 4.975). The resonators
+        // are tuned with 6.28 for 2π, so the whole response sits 0.05 % low: the upper edge is met at
+        // 11000 / 0.99949 Hz, x = K·(f/F0 - F0/f) = 1.0051 and 10·lg(1 + x^8) = 3.1 dB, a tenth over; at
+        // 15000 Hz x = 4.2 and 10·lg(1 + x^8) = 49.9 dB.
+        QTest::newRow("passive band-pass")
+            << QStringList{"Option1(2)"}
+            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << QString()
+            << QString("Пассивный полосовой фильтр, порядок прототипа 4\n"
+                       "Полоса пропускания: до 3.1 дБ (допустимо 3 дБ) — не выполнено, превышение 0.1 дБ.   "
+                       "Полоса задерживания: от 49.9 дБ (требуется 40 дБ) — выполнено, запас 9.9 дБ.");
+        // Band-stop, prototype order 3, the same edges: the rejection band's edge at 10200 Hz is met at
+        // 10200 / 0.99949 Hz, where 1/x = K·(f/F0 - F0/f) = 0.2521 and 10·lg(1 + x^6) = 35.9 dB.
+        QTest::newRow("passive band-stop")
+            << QStringList{"Option1(3)"}
+            << QStringList{"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"} << QString()
+            << QString("Пассивный режекторный фильтр, порядок прототипа 3\n"
+                       "Полоса пропускания: до 3.1 дБ (допустимо 3 дБ) — не выполнено, превышение 0.1 дБ.   "
+                       "Полоса задерживания: от 35.9 дБ (требуется 30 дБ) — выполнено, запас 5.9 дБ.");
+        // Active Butterworth high-pass, order 4, C = 0.01 µF: the edge corrected to 999.70 Hz gives
+        // R = 0.16 / (C·F1) = 16.005 kΩ, so both sections have their corner at 1 / (2π·RC) = 994.4 Hz,
+        // with the gains 1.15 and 2.24 (dampings 1.85 and 0.76, Butterworth's 1.848 and 0.765). With
+        // x = 994.4 / f, 10·lg(1 + x^8) is 2.9 dB at 1000 Hz and 23.9 dB at 500 Hz.
+        QTest::newRow("active high-pass")
+            << QStringList{"Option1(1)", "CheckARC"} << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}
+            << QString("0.01")
+            << QString("Активный фильтр верхних частот, порядок 4\n"
+                       "Полоса пропускания: до 2.9 дБ (допустимо 3 дБ) — выполнено, запас 0.1 дБ.   "
+                       "Полоса задерживания: от 23.9 дБ (требуется 20 дБ) — выполнено, запас 3.9 дБ.");
+        // Active Butterworth low-pass, order 3, R = 10 kΩ, C = 0.016 µF everywhere, K = 1 + 20/20: the
+        // first-order group R5, C3 is not buffered and the section after it loads it, so with x = jf/f0,
+        // f0 = 994.7 Hz, the circuit gives 2 / (x³ + 3x² + 2x + 1), not Butterworth's 2 / (x³ + 2x² + 2x + 1).
+        // That has a 0.9 dB hump (|D| = 0.898 at f = 0.44·f0) and |D| = 2.262 at 1000 Hz, 11.86 at 2000 Hz:
+        // 8.0 dB and 22.4 dB below the hump.
+        QTest::newRow("active low-pass, odd order")
+            << QStringList{"CheckARC"} << QStringList{"CmbAmin=3", "TxtAs=15", "TxtF1=1000", "TxtFs=2000"}
+            << QString("10")
+            << QString("Активный фильтр нижних частот, порядок 3\n"
+                       "Полоса пропускания: до 8.0 дБ (допустимо 3 дБ) — не выполнено, превышение 5.0 дБ.   "
+                       "Полоса задерживания: от 22.4 дБ (требуется 15 дБ) — выполнено, запас 7.4 дБ.");
+    }
+    void eachKindOfDesign() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, answer);
+        QFETCH(QString, expected);
+        if (!answer.isEmpty()) boxes->answer(answer);
+        FrmFiltrItog* r = calculate(clicks, typed);
+        QVERIFY(r);
+        QCOMPARE(response(r), expected);
+        VOKTA_VERIFY_BOXES_DONE(*boxes);
+        QVERIFY(boxes->messages.empty());
+    }
+
+    void theButtonWorksOnlyWithADesignOnShow() {
+        // Order 9: refused, nothing on show.
+        FrmFiltrItog* r = calculate({}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
+        QVERIFY(r);
+        QCOMPARE(boxes->messages.size(), size_t(2));
+        QCOMPARE(response(r), QString("(disabled)"));
+        Click(r, "CmdBack");
+        Settle();
+        // An active band filter: no design at all.
+        r = calculate({"Option1(2)", "CheckARC"}, {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
+        QCOMPARE(response(r), QString("(disabled)"));
+        Click(r, "CmdBack");
+        Settle();
+        Click(w, "CheckARC");
+        Click(w, "Option1(0)");
+        r = calculate({}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+        QVERIFY(Control<QPushButton>(r, "CmdResponse")->isEnabled());
+        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+    }
+
+    void theButtonStandsLeftOfCloseAndMovesWithIt() {
+        // Windows of different widths: a narrow order-2 picture, a wide order-7 one, the refused design.
+        const QList<QStringList> designs{{"CmbAmin=3", "TxtAs=10", "TxtF1=1000", "TxtFs=2000"},
+                                         {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"},
+                                         {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"}};
+        for (const QStringList& typed : designs) {
+            FrmFiltrItog* r = calculate({}, typed);
+            auto* back = Control<QPushButton>(r, "CmdBack");
+            auto* button = Control<QPushButton>(r, "CmdResponse");
+            QCOMPARE(button->text(), QString("АЧХ"));
+            QCOMPARE(button->geometry(), back->geometry().translated(-twips(1575), 0));
+            QVERIFY(button->x() > 0);
+            // Tab reaches it just before "Закрыть".
+            QCOMPARE(button->nextInFocusChain(), static_cast<QWidget*>(back));
+            Click(r, "CmdBack");
+            Settle();
+        }
+    }
+
+    void theDemandIsTheOneTheDesignWasMadeFor() {
+        FrmFiltrItog* r = calculate({}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+        // The specification changes while the results are on show; "Расчет" only brings them forward.
+        Type(w, "TxtAs", "60");
+        Type(w, "TxtFs", "3000");
+        Click(w, "CmdCalc");
+        QCOMPARE(Results(), r);
+        QVERIFY(response(r).endsWith("от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ."));
+        // Pressed again, the window shows the same design once more.
+        QVERIFY(response(r).endsWith("(требуется 25 дБ) — выполнено, запас 5.1 дБ."));
+        int plots = 0;
+        for (QWidget* form : Forms::Loaded()) plots += form->objectName() == "FrmResponse";
+        QCOMPARE(plots, 1);
+    }
+};
+
+VOKTA_UI_TEST_MAIN(FrmFiltrItogResponseTest)
+#include "FrmFiltrItogResponseTest.moc"
