@@ -14,6 +14,7 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "common/Controls.h"
 #include "common/Forms.h"
 
 using namespace vokta;
@@ -55,7 +56,6 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
 
     CmdClose = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdClose->setObjectName(QStringLiteral("CmdClose"));
-    CmdClose->setDefault(true);
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmResponse::CmdClose_Click);
 
@@ -80,11 +80,8 @@ FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDeman
 void FrmResponse::CmdClose_Click() { Forms::Unload(this); }
 
 void FrmResponse::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        CmdClose_Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    // Enter and Esc both close: "Закрыть" is the window's only button.
+    if (!vokta::ui::PressDialogKey(event, this, CmdClose, CmdClose)) QWidget::keyPressEvent(event);
 }
 
 void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, const ResponseAnalysis& analysis) {

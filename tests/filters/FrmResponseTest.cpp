@@ -152,10 +152,13 @@ private slots:
         QVERIFY(!Forms::IsLoaded<FrmResponse>());
     }
 
-    void escAndCloseUnloadTheWindow() {
-        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
-        QTest::keyClick(form, Qt::Key_Escape);
-        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+    void enterEscAndCloseUnloadTheWindow() {
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+            QTest::keyClick(form, key);
+            QVERIFY(!Forms::IsLoaded<FrmResponse>());
+        }
+        FrmResponse* form;
         form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
         QCOMPARE(form->CmdClose->text(), QString("Закрыть"));
         form->CmdClose->click();
