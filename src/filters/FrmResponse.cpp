@@ -117,7 +117,7 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     yAxis->setReverse(true);  // 0 dB at the top, so the curve falls away like a response does
     yAxis->setTickType(QValueAxis::TicksDynamic);
     yAxis->setTickAnchor(0);
-    yAxis->setTickInterval(top > 100 ? 20 : 10);
+    yAxis->setTickInterval(top > 200 ? 50 : top > 100 ? 20 : 10);
     yAxis->setMinorTickCount(1);
     yAxis->setLabelFormat(QStringLiteral("%.0f"));
     for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(xAxis), static_cast<QAbstractAxis*>(yAxis)}) {

@@ -115,6 +115,38 @@ private slots:
         QVERIFY(boxes->messages.empty());
     }
 
+    void aDesignWithoutAResponseSaysWhy_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("message");
+        // R = 0.4 kΩ: the dividers, in whole kΩ, come out as 0 and 0.
+        QTest::newRow("divider of 0 kΩ")
+            << QStringList{"CheckARC"} << QStringList{"CmbAmin=3", "TxtAs=15", "TxtF1=1000", "TxtFs=2000"} << "0.4"
+            << "Ошибка|У усилителя DA1 нет резистора от инвертирующего входа на землю (его сопротивление не больше "
+               "нуля): усиление каскада не определено, АЧХ не построить.";
+        // Chebyshev 3 dB high-pass of order 3: the first-order group, tuned to 0.3 of the section's
+        // frequency, feeds DA1's section of gain 2.67 and the loop oscillates.
+        QTest::newRow("unstable")
+            << QStringList{"Option1(1)", "Option2(1)", "CheckARC"}
+            << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"} << "0.01"
+            << "Ошибка|Фильтр неустойчив: усиление одного из каскадов так велико, что он возбуждается. АЧХ у такой "
+               "схемы нет.";
+    }
+    void aDesignWithoutAResponseSaysWhy() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, answer);
+        QFETCH(QString, message);
+        boxes->answer(answer);
+        FrmFiltrItog* r = calculate(clicks, typed);
+        QVERIFY(boxes->messages.empty());
+        QCOMPARE(response(r), QString("(no window)"));
+        QCOMPARE(boxes->messageTexts(), QStringList{message});
+        QCOMPARE(boxes->messages.front().icon, vokta::ui::MsgIcon::Critical);
+        VOKTA_VERIFY_BOXES_DONE(*boxes);
+    }
+
     void theButtonWorksOnlyWithADesignOnShow() {
         // Order 9: refused, nothing on show.
         FrmFiltrItog* r = calculate({}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
