@@ -24,8 +24,8 @@ _locale_t CLocale() {
 }
 double StrToD(const char* text) { return _strtod_l(text, nullptr, CLocale()); }
 long double StrToLD(const char* text) { return _strtold_l(text, nullptr, CLocale()); }
-int ScientificDigits(char* buf, size_t size, int decimals, double x) {
-    return _snprintf_l(buf, size, "%.*e", CLocale(), decimals, x);
+int FormatInC(char* buf, size_t size, const char* format, int decimals, double x) {
+    return _snprintf_l(buf, size, format, CLocale(), decimals, x);
 }
 #else
 locale_t CLocale() {
@@ -34,9 +34,9 @@ locale_t CLocale() {
 }
 double StrToD(const char* text) { return strtod_l(text, nullptr, CLocale()); }
 long double StrToLD(const char* text) { return strtold_l(text, nullptr, CLocale()); }
-int ScientificDigits(char* buf, size_t size, int decimals, double x) {
+int FormatInC(char* buf, size_t size, const char* format, int decimals, double x) {
     const locale_t previous = uselocale(CLocale());
-    const int n = std::snprintf(buf, size, "%.*e", decimals, x);
+    const int n = std::snprintf(buf, size, format, decimals, x);
     uselocale(previous);
     return n;
 }
@@ -79,7 +79,7 @@ struct Digits {
 
 Digits SignificantDigits(double magnitude, int precision) {
     char buf[64];
-    ScientificDigits(buf, sizeof buf, precision - 1, magnitude);
+    FormatInC(buf, sizeof buf, "%.*e", precision - 1, magnitude);
     Digits d;
     const char* p = buf;
     for (; *p && *p != 'e'; ++p)
@@ -206,6 +206,18 @@ double ParseNumber(std::string_view text) {
         if (j > firstDigit) number += exponent;
     }
     return ToDouble(number);
+}
+
+std::string FormatC(const char* printfFormat, double x) {
+    char buf[512];
+#ifdef _WIN32
+    _snprintf_l(buf, sizeof buf, printfFormat, CLocale(), x);
+#else
+    const locale_t previous = uselocale(CLocale());
+    std::snprintf(buf, sizeof buf, printfFormat, x);
+    uselocale(previous);
+#endif
+    return buf;
 }
 
 std::string NumberText(float x) { return Format(x, 7, kPlain); }

@@ -39,6 +39,10 @@ double LocaleParseDouble(std::string_view text, const NumberFormat& format);
 float LocaleParseSingle(std::string_view text, const NumberFormat& format);
 int16_t LocaleParseInt16(std::string_view text, const NumberFormat& format);
 
+// printf of one number in the C format (a point as decimal separator) whatever the C library's
+// locale is; for texts of the program's own that are not user values, such as axis labels.
+std::string FormatC(const char* printfFormat, double x);
+
 template <typename T>
 T LocaleParseNumber(std::string_view text, const NumberFormat& format);
 template <>

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "common/Checked.h"
+#include "common/NumberText.h"
 #include "common/RuntimeError.h"
 
 namespace vokta {
@@ -202,11 +203,7 @@ DemandCheck Judge(double worst, double at, double limit, bool passBand) {
     return check;
 }
 
-std::string Format(const char* format, double x) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, x);
-    return buf;
-}
+std::string Format(const char* format, double x) { return FormatC(format, x); }
 
 // A limit as the user gave it: "3", "0.5", "40".
 std::string LimitText(double x) { return Format("%.7g", x); }
@@ -528,7 +525,7 @@ std::vector<double> FrequencyTicks(double fmin, double fmax) {
         for (int e = int(std::floor(std::log10(fmin))) - 1; e <= int(std::ceil(std::log10(fmax))); ++e)
             for (double m : mantissas) {
                 // Rounded to the mantissa's digits so that 0.3·10 is 3 exactly.
-                const double f = std::stod(Format("%.3g", m * std::pow(10.0, e)));
+                const double f = ParseNumber(Format("%.3g", m * std::pow(10.0, e)));
                 if (f >= fmin * (1 - 1e-9) && f <= fmax * (1 + 1e-9)) ticks.push_back(f);
             }
         bool crowded = ticks.size() > 12;
@@ -541,7 +538,7 @@ std::vector<double> FrequencyTicks(double fmin, double fmax) {
         // A span of more than a dozen decades: every few decades.
         const int step = int(std::ceil(span / 10));
         for (int e = int(std::ceil(std::log10(fmin) - 1e-9)); e <= int(std::floor(std::log10(fmax) + 1e-9)); ++e)
-            if (e % step == 0) best.push_back(std::stod(Format("%.0e", std::pow(10.0, e))));
+            if (e % step == 0) best.push_back(ParseNumber(Format("%.0e", std::pow(10.0, e))));
     }
     return best;
 }

@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// The values of the filter specification window that outlive its controls. Each calculation overwrites
+// The values of the filter requirements window that outlive its controls. Each calculation overwrites
 // them, except K and F0, which only band filters set.
 struct FrmFiltrState {
     // Published: the results window copies these when it loads.
@@ -32,7 +32,7 @@ struct FrmFiltrState {
     float Ws = 0;      // stop-band frequency of the normalised low-pass prototype
 };
 
-// The filter specification window: the kind of filter, its response, the attenuation requirements,
+// The filter requirements window: the kind of filter, its response, the attenuation requirements,
 // frequencies and load; "Расчет" estimates the order and opens the results window.
 class FrmFiltr : public QWidget {
     Q_OBJECT

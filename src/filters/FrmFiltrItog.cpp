@@ -132,24 +132,24 @@ FrmFiltrItog::FrmFiltrItog() {
 
 void FrmFiltrItog::Form_Load() {
     Guarded(this, [&] {
-        spec_ = Forms::Find<FrmFiltr>();
-        if (!spec_) spec_ = Forms::Load<FrmFiltr>();
-        const FrmFiltrState& spec = FrmFiltr::state;
-        state.N = spec.N;
-        state.Amin = spec.Amin;
-        state.F1 = spec.F1;
-        state.F0 = spec.F0;
-        state.Rn = spec.Rn;
-        state.K = spec.K;
+        request_ = Forms::Find<FrmFiltr>();
+        if (!request_) request_ = Forms::Load<FrmFiltr>();
+        const FrmFiltrState& request = FrmFiltr::state;
+        state.N = request.N;
+        state.Amin = request.Amin;
+        state.F1 = request.F1;
+        state.F0 = request.F0;
+        state.Rn = request.Rn;
+        state.K = request.K;
 
-        const FilterType type = spec_->SelectedType();
-        const FilterResponse response = spec_->SelectedResponse();
+        const FilterType type = request_->SelectedType();
+        const FilterResponse response = request_->SelectedResponse();
         // What the frequency response will be judged against: the demand as it stands now.
         type_ = type;
         response_ = response;
-        active_ = spec_->IsActive();
-        demand_ = vokta::ResponseDemand{BandShapeOf(type), spec.Amin, spec.Astop, spec.F1,
-                                        spec.Fleft,        spec.Fright, spec.Fs};
+        active_ = request_->IsActive();
+        demand_ = vokta::ResponseDemand{BandShapeOf(type), request.Amin, request.Astop, request.F1,
+                                        request.Fleft,        request.Fright, request.Fs};
         if (type == FilterType::HighPass && response == FilterResponse::Butterworth)
             state.F1 = vokta::HighPassButterworthEdge(state.F1, state.Amin, state.N);
 
@@ -159,7 +159,7 @@ void FrmFiltrItog::Form_Load() {
         if (response == FilterResponse::Chebyshev)
             prototypeLoaded_ = vokta::LoadChebyshevPrototype(state, state.N, state.Amin);
 
-        if (!spec_->IsActive()) {
+        if (!request_->IsActive()) {
             switch (type) {
                 case FilterType::LowPass: CalcPassiveLowPass(); break;
                 case FilterType::HighPass: CalcPassiveHighPass(); break;
@@ -350,7 +350,7 @@ void FrmFiltrItog::ArrangeResultsLayout() {
 // ---- Active RC filters ------------------------------------------------------------------------------
 
 void FrmFiltrItog::PrepareActiveChebyshev() {
-    activeTableLoaded_ = vokta::LoadActiveChebyshevRow(spec_->AminText().toStdString(), state.N, state);
+    activeTableLoaded_ = vokta::LoadActiveChebyshevRow(request_->AminText().toStdString(), state.N, state);
 }
 
 void FrmFiltrItog::CalcActiveButterworthLowPass() {
@@ -389,7 +389,7 @@ void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveRespons
             QStringLiteral("В таблице активных фильтров Чебышева нет строки для затухания «%1» дБ в полосе "
                            "пропускания. Таблица содержит строки только для затухания %2 и %3 дБ: выберите "
                            "одно из них в списке.")
-                .arg(spec_->AminText(), ripples.value(0), ripples.value(1)),
+                .arg(request_->AminText(), ripples.value(0), ripples.value(1)),
             kWarningTitle, MsgIcon::Warning);
         ArrangeResultsLayout();
         return;

@@ -22,7 +22,7 @@ class QPushButton;
 // g1..g7 (ProtoC1.., ProtoL1..) and the Chebyshev section table of the active filters (ChebFreq1..3,
 // ChebDamp1..2) come from the bases.
 struct FrmFiltrItogState : vokta::PrototypeValues, vokta::ActiveChebyshevTable {
-    // Copied from the specification window when the window loads.
+    // Copied from the requirements window when the window loads.
     int16_t N = 0;   // prototype order
     float Amin = 0;  // attenuation at the pass-band edge, dB
     float F1 = 0;    // pass-band edge, Hz, after the high-pass Butterworth correction
@@ -46,7 +46,7 @@ struct FrmFiltrItogState : vokta::PrototypeValues, vokta::ActiveChebyshevTable {
     float& ValL(int number);  // ValL1 .. ValL4
 };
 
-// The filter results window: copies the specification, fills the prototype values and designs the
+// The filter results window: copies the requirements, fills the prototype values and designs the
 // filter once, when it loads; shows the values beside the schematic of the circuit.
 class FrmFiltrItog : public QWidget {
     Q_OBJECT
@@ -95,10 +95,10 @@ private:
     QLineEdit* TxtC(int number) const { return txtC_.at(number - 1); }
     QLineEdit* TxtL(int number) const { return txtL_.at(number - 1); }
 
-    FrmFiltr* spec_ = nullptr;         // the specification window this design comes from
+    FrmFiltr* request_ = nullptr;         // the requirements window this design comes from
     bool prototypeLoaded_ = false;     // a table row applied to this design
     bool activeTableLoaded_ = false;   // the Chebyshev section table has a row for this design's ripple
-    // What this design was made for, as the specification window stated it when the design was made
+    // What this design was made for, as the requirements window stated it when the design was made
     // (it may state another one by the time the response is asked for).
     vokta::FilterType type_ = vokta::FilterType::LowPass;
     vokta::FilterResponse response_ = vokta::FilterResponse::Butterworth;

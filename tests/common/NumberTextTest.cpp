@@ -249,3 +249,15 @@ TEST(NumberTextInARussianLocale, PointStaysTheSeparator) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FormatC, UsesAPointInAnyLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "ru_RU.UTF-8")) GTEST_SKIP() << "no Russian locale on this machine";
+    const std::string text = FormatC("%.1f", 3.05);
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(text, "3.0");  // 3.05 is just below 3.05 as a double
+}
+
+}  // namespace

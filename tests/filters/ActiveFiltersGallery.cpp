@@ -7,7 +7,7 @@ using namespace vokta::test;
 
 namespace {
 
-// Types an active design into the specification window, answers the input box and saves the results.
+// Types an active design into the requirements window, answers the input box and saves the results.
 void SaveActiveDesign(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed,
                       const QString& answer) {
     FrmFiltr* w = OpenFilterWindow();

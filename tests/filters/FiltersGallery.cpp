@@ -7,7 +7,7 @@ using namespace vokta::test;
 
 namespace {
 
-// Types a design into the specification window and saves the results window it opens.
+// Types a design into the requirements window and saves the results window it opens.
 void SaveDesign(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed) {
     FrmFiltr* w = OpenFilterWindow();
     for (const QString& c : clicks) Click(w, c.toUtf8().constData());

@@ -188,7 +188,7 @@ private slots:
 
     void theDemandIsTheOneTheDesignWasMadeFor() {
         FrmFiltrItog* r = calculate({}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
-        // The specification changes while the results are on show; "Расчет" only brings them forward.
+        // The requirements change while the results are on show; "Расчет" only brings them forward.
         Type(w, "TxtAs", "60");
         Type(w, "TxtFs", "3000");
         Click(w, "CmdCalc");

@@ -155,7 +155,7 @@ private slots:
         close(calculate({"Option1(1)"}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=316"}));
         QCOMPARE(FrmFiltr::state.N, int16_t(5));
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.F1), QString(" 999.7626"));
-        QCOMPARE(FrmFiltr::state.F1, 1000.0f);  // the specification keeps what was typed
+        QCOMPARE(FrmFiltr::state.F1, 1000.0f);  // the requirements window keeps what was typed
         close(calculate({}, {"CmbAmin=0.5"}));
         QCOMPARE(FrmFiltrItog::state.F1, 1000.0f);
         close(calculate({"Option1(0)"}, {"CmbAmin=3", "TxtFs=2000"}));
@@ -239,7 +239,7 @@ private slots:
         QTest::keyClick(Control(r, "CmdBack"), Qt::Key_Return);
         Settle();
         QVERIFY(!Results());
-        // With the specification cancelled meanwhile, "Закрыть" opens it anew.
+        // With the requirements window cancelled meanwhile, "Закрыть" opens it anew.
         r = calculate({}, {});
         Click(w, "CmdBack");
         Settle();

@@ -251,7 +251,7 @@ private slots:
         QTest::newRow("active Chebyshev keeps 2")
             << QStringList{"Option2(1)", "CheckARC"}
             << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"} << 2 << " 3" << QStringList{};
-        // No order warning from the specification; the results window refuses an active order above 5.
+        // No order warning from the requirements window; the results window refuses an active order above 5.
         QTest::newRow("active Chebyshev above 7, no warning")
             << QStringList{"Option2(1)", "CheckARC"} << QStringList{"CmbAmin=0.5", "TxtAs=80"} + lp << 9 << " 2"
             << QStringList{"Предупреждение|Активные ФНЧ с порядком более 5 не расчитываются этой программой"};

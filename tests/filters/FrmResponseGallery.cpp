@@ -8,7 +8,7 @@ using namespace vokta::test;
 
 namespace {
 
-// Types a design into the specification window, presses "АЧХ" in the results window and saves the
+// Types a design into the requirements window, presses "АЧХ" in the results window and saves the
 // window that opens (with the results window beside it first).
 void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed,
                   const QString& answer = {}) {
