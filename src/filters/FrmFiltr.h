@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "filters/FilterSpec.h"
+#include "filters/FilterOrder.h"
 
 class QCheckBox;
 class QComboBox;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "filters/ActiveRc.h"
-#include "filters/FilterSpec.h"
+#include "filters/FilterOrder.h"
 #include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Prototypes.h"

@@ -4,7 +4,7 @@
 
 #include "common/Checked.h"
 #include "common/RuntimeError.h"
-#include "filters/FilterSpec.h"
+#include "filters/FilterOrder.h"
 
 namespace vokta {
 

@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(ShownControls(r), QString("LblC1 TxtC1 LblL1 TxtL1"));
     }
 
-    void closeShowsTheSpecificationAgain() {
+    void closeShowsTheRequirementsAgain() {
         FrmFiltrItog* r = calculate({}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
         Type(w, "TxtAs", "41");
         close(r);

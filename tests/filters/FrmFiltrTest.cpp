@@ -232,7 +232,7 @@ private slots:
         QVERIFY(!Results());
     }
 
-    void calculationPublishesTheSpecification_data() {
+    void calculationPublishesTheRequirements_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("typed");  // name=text, in typing order
         QTest::addColumn<int>("N");
@@ -267,7 +267,7 @@ private slots:
             << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << -2
             << " .2380952" << QStringList{};
     }
-    void calculationPublishesTheSpecification() {
+    void calculationPublishesTheRequirements() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, typed);
         QFETCH(int, N);

@@ -5,7 +5,7 @@
 
 #include "common/NumberText.h"
 #include "common/RuntimeError.h"
-#include "filters/FilterSpec.h"
+#include "filters/FilterOrder.h"
 #include "filters/Prototypes.h"
 
 using namespace vokta;

@@ -4,7 +4,7 @@
 
 #include "common/NumberText.h"
 #include "common/RuntimeError.h"
-#include "filters/FilterSpec.h"
+#include "filters/FilterOrder.h"
 
 using namespace vokta;
 

@@ -1,4 +1,4 @@
-#include "filters/FilterSpec.h"
+#include "filters/FilterOrder.h"
 
 #include "common/Checked.h"
 #include "common/RuntimeError.h"
