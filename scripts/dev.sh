@@ -38,9 +38,9 @@ case "${1:-}" in
         install_missing
         build dev
         ctest --preset dev
+        bench/fuzz.sh 100000
         build asan
         ctest --preset asan
-        bench/fuzz.sh 100000
         ;;
     *)
         echo "usage: $0 start|test" >&2
