@@ -39,16 +39,6 @@ class ActiveFiltersTest : public QObject {
     std::unique_ptr<BoxScript> boxes;
     FrmFiltr* w = nullptr;
 
-    FrmFiltrItog* calculate(const QStringList& clicks, const QStringList& typed) {
-        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
-        Click(w, "CmdCalc");
-        return Results();
-    }
-    void close(FrmFiltrItog* results) {
-        Click(results, "CmdBack");
-        Settle();
-    }
 
     // ArrangeResultsLayout has run: the picture (or the empty image) beside the frame, the window
     // around both, and no caption or value clipped.
@@ -155,7 +145,7 @@ private slots:
         QFETCH(QString, captions);
         QFETCH(QString, values);
         boxes->answer(answer);
-        FrmFiltrItog* r = calculate(clicks, typed);
+        FrmFiltrItog* r = Calculate(w, clicks, typed);
         QCOMPARE(FrmFiltr::state.N, int16_t(order));
         QCOMPARE(boxes->inputs.size(), size_t(1));
         QCOMPARE(boxes->inputs[0].prompt, prompt);
@@ -174,7 +164,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Russian));
         boxes->answer("0.01");
         FrmFiltrItog* r =
-            calculate({"Option1(1)", "CheckARC"}, {"CmbAmin=0.5", "TxtAs=20", "TxtF1=1000", "TxtFs=100"});
+            Calculate(w, {"Option1(1)", "CheckARC"}, {"CmbAmin=0.5", "TxtAs=20", "TxtF1=1000", "TxtFs=100"});
         QCOMPARE(FrmFiltrItog::state.RText, QString("16,0000000972395"));
         QCOMPARE(FrmFiltrItog::state.CText, QString("0.01"));
         QCOMPARE(Control<QLineEdit>(r, "TxtL1")->text(), QString(" 16.0000000972395"));
@@ -194,7 +184,7 @@ private slots:
         FrmFiltrItog::state.ValR1 = 7;
         FrmFiltrItog::state.ValC1 = 7;
         boxes->cancel();
-        FrmFiltrItog* r = calculate(clicks, {"CmbAmin=0.5", "TxtAs=20", "TxtF1=1000", "TxtFs=" + Fs});
+        FrmFiltrItog* r = Calculate(w, clicks, {"CmbAmin=0.5", "TxtAs=20", "TxtF1=1000", "TxtFs=" + Fs});
         QCOMPARE(boxes->inputs.size(), size_t(1));
         QVERIFY(boxes->messages.empty());
         verifyNoDesign(r);
@@ -233,7 +223,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, message);
         boxes->answer(answer);
-        FrmFiltrItog* r = calculate(clicks, {"CmbAmin=0.5", "TxtAs=20", "TxtF1=1000", "TxtFs=" + Fs});
+        FrmFiltrItog* r = Calculate(w, clicks, {"CmbAmin=0.5", "TxtAs=20", "TxtF1=1000", "TxtFs=" + Fs});
         QCOMPARE(boxes->messageTexts(), QStringList{message});
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Warning);
         verifyNoDesign(r);
@@ -259,7 +249,7 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, typed);
         QFETCH(QString, message);
-        FrmFiltrItog* r = calculate(clicks, typed);
+        FrmFiltrItog* r = Calculate(w, clicks, typed);
         QVERIFY(FrmFiltr::state.N > 5 && FrmFiltr::state.N <= 7);
         QCOMPARE(boxes->messageTexts(), QStringList{"Предупреждение|" + message});
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Warning);
@@ -269,7 +259,7 @@ private slots:
 
     void orderBelow2AsksButShowsNothing() {
         boxes->answer("10");
-        FrmFiltrItog* r = calculate({"CheckARC"}, {"CmbAmin=3", "TxtAs=5", "TxtF1=1000", "TxtFs=2000"});
+        FrmFiltrItog* r = Calculate(w, {"CheckARC"}, {"CmbAmin=3", "TxtAs=5", "TxtF1=1000", "TxtFs=2000"});
         QCOMPARE(FrmFiltr::state.N, int16_t(1));
         QVERIFY(boxes->messages.empty());
         verifyNoDesign(r);
@@ -279,12 +269,12 @@ private slots:
     void chebyshevRippleWithoutARowIsRefused() {
         // A design with a known ripple leaves its section table behind; another ripple must not use it.
         boxes->answer("10");
-        close(calculate({"Option2(1)", "CheckARC"}, {"CmbAmin=3", "TxtAs=10", "TxtF1=1000", "TxtFs=2000"}));
+        CloseResults(Calculate(w, {"Option2(1)", "CheckARC"}, {"CmbAmin=3", "TxtAs=10", "TxtF1=1000", "TxtFs=2000"}));
         QCOMPARE(FrmFiltr::state.N, int16_t(2));
         QCOMPARE(FrmFiltrItog::state.ChebFreq1, 0.84f);
         boxes->clear();
 
-        FrmFiltrItog* r = calculate({}, {"CmbAmin=1"});
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=1"});
         QCOMPARE(FrmFiltr::state.N, int16_t(3));
         QCOMPARE(boxes->messageTexts(),
                  QStringList(
@@ -300,7 +290,7 @@ private slots:
     // what it uses.
     void workingValuesOutliveTheWindow() {
         boxes->answer("10");
-        close(calculate({"Option1(1)", "Option2(1)", "CheckARC"},
+        CloseResults(Calculate(w, {"Option1(1)", "Option2(1)", "CheckARC"},
                         {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"}));  // order 5
         QCOMPARE(FrmFiltr::state.N, int16_t(5));
         const FrmFiltrItogState after5 = FrmFiltrItog::state;
@@ -308,7 +298,7 @@ private slots:
         QCOMPARE(after5.ChebDamp2, 0.11f);
 
         boxes->answer("10");
-        close(calculate({"Option1(0)"}, {"CmbAmin=0.5", "TxtAs=10", "TxtF1=1000", "TxtFs=3000"}));  // order 2
+        CloseResults(Calculate(w, {"Option1(0)"}, {"CmbAmin=0.5", "TxtAs=10", "TxtF1=1000", "TxtFs=3000"}));  // order 2
         QCOMPARE(FrmFiltr::state.N, int16_t(2));
         const FrmFiltrItogState& now = FrmFiltrItog::state;
         QCOMPARE(now.ChebFreq1, 1.26f);

@@ -63,6 +63,21 @@ inline void Type(QWidget* window, const char* name, const QString& text) {
 
 inline FrmFiltrItog* Results() { return ui::Forms::Find<FrmFiltrItog>(); }
 
+// A design as the user states it in the filter window: the clicks on options and check box, then
+// what is typed (name=text), then "Расчет". Returns the results window it opened, if any.
+inline FrmFiltrItog* Calculate(FrmFiltr* filter, const QStringList& clicks, const QStringList& typed) {
+    for (const QString& c : clicks) Click(filter, c.toUtf8().constData());
+    for (const QString& t : typed) Type(filter, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+    Click(filter, "CmdCalc");
+    return Results();
+}
+
+// "Закрыть" in the results window.
+inline void CloseResults(FrmFiltrItog* results) {
+    Click(results, "CmdBack");
+    Settle();
+}
+
 // The results window's shown labels and boxes, in grid order ("LblC1 TxtC1 LblL1 ...").
 inline QString ShownControls(QWidget* results) {
     QStringList shown;

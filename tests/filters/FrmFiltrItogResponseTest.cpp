@@ -20,12 +20,6 @@ class FrmFiltrItogResponseTest : public QObject {
     std::unique_ptr<BoxScript> boxes;
     FrmFiltr* w = nullptr;
 
-    FrmFiltrItog* calculate(const QStringList& clicks, const QStringList& typed) {
-        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
-        Click(w, "CmdCalc");
-        return Results();
-    }
 
     // Presses "АЧХ" and returns the verdict line of the window it opens.
     QString response(FrmFiltrItog* results) {
@@ -108,7 +102,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, expected);
         if (!answer.isEmpty()) boxes->answer(answer);
-        FrmFiltrItog* r = calculate(clicks, typed);
+        FrmFiltrItog* r = Calculate(w, clicks, typed);
         QVERIFY(r);
         QCOMPARE(response(r), expected);
         VOKTA_VERIFY_BOXES_DONE(*boxes);
@@ -139,7 +133,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, message);
         boxes->answer(answer);
-        FrmFiltrItog* r = calculate(clicks, typed);
+        FrmFiltrItog* r = Calculate(w, clicks, typed);
         QVERIFY(boxes->messages.empty());
         QCOMPARE(response(r), QString("(no window)"));
         QCOMPARE(boxes->messageTexts(), QStringList{message});
@@ -149,20 +143,20 @@ private slots:
 
     void theButtonWorksOnlyWithADesignOnShow() {
         // Order 9: refused, nothing on show.
-        FrmFiltrItog* r = calculate({}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
         QVERIFY(r);
         QCOMPARE(boxes->messages.size(), size_t(2));
         QCOMPARE(response(r), QString("(disabled)"));
         Click(r, "CmdBack");
         Settle();
         // An active band filter: no design at all.
-        r = calculate({"Option1(2)", "CheckARC"}, {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
+        r = Calculate(w, {"Option1(2)", "CheckARC"}, {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
         QCOMPARE(response(r), QString("(disabled)"));
         Click(r, "CmdBack");
         Settle();
         Click(w, "CheckARC");
         Click(w, "Option1(0)");
-        r = calculate({}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+        r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
         QVERIFY(Control<QPushButton>(r, "CmdResponse")->isEnabled());
         QVERIFY(!Forms::IsLoaded<FrmResponse>());
     }
@@ -173,7 +167,7 @@ private slots:
                                          {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"},
                                          {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"}};
         for (const QStringList& typed : designs) {
-            FrmFiltrItog* r = calculate({}, typed);
+            FrmFiltrItog* r = Calculate(w, {}, typed);
             auto* back = Control<QPushButton>(r, "CmdBack");
             auto* button = Control<QPushButton>(r, "CmdResponse");
             QCOMPARE(button->text(), QString("АЧХ"));
@@ -187,7 +181,7 @@ private slots:
     }
 
     void theDemandIsTheOneTheDesignWasMadeFor() {
-        FrmFiltrItog* r = calculate({}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
         // The requirements change while the results are on show; "Расчет" only brings them forward.
         Type(w, "TxtAs", "60");
         Type(w, "TxtFs", "3000");

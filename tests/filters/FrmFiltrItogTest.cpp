@@ -30,16 +30,6 @@ class FrmFiltrItogTest : public QObject {
     std::unique_ptr<BoxScript> boxes;
     FrmFiltr* w = nullptr;
 
-    FrmFiltrItog* calculate(const QStringList& clicks, const QStringList& typed) {
-        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
-        Click(w, "CmdCalc");
-        return Results();
-    }
-    void close(FrmFiltrItog* results) {
-        Click(results, "CmdBack");
-        Settle();
-    }
 
     // The results window as ArrangeResultsLayout leaves it: the picture beside the frame, the window
     // around both, the button at its right edge, the separator to its end; nothing clipped.
@@ -138,7 +128,7 @@ private slots:
         QFETCH(int, picture);
         QFETCH(QString, shown);
         QFETCH(QString, values);
-        FrmFiltrItog* r = calculate(clicks, typed);
+        FrmFiltrItog* r = Calculate(w, clicks, typed);
         QVERIFY(boxes->messages.empty());
         QVERIFY(r && r->isVisible());
         QCOMPARE(ShownPicture(r), picture);
@@ -152,13 +142,13 @@ private slots:
     }
 
     void highPassEdgeIsCorrectedForButterworthAt3dBOnly() {
-        close(calculate({"Option1(1)"}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=316"}));
+        CloseResults(Calculate(w, {"Option1(1)"}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=316"}));
         QCOMPARE(FrmFiltr::state.N, int16_t(5));
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.F1), QString(" 999.7626"));
         QCOMPARE(FrmFiltr::state.F1, 1000.0f);  // the requirements window keeps what was typed
-        close(calculate({}, {"CmbAmin=0.5"}));
+        CloseResults(Calculate(w, {}, {"CmbAmin=0.5"}));
         QCOMPARE(FrmFiltrItog::state.F1, 1000.0f);
-        close(calculate({"Option1(0)"}, {"CmbAmin=3", "TxtFs=2000"}));
+        CloseResults(Calculate(w, {"Option1(0)"}, {"CmbAmin=3", "TxtFs=2000"}));
         QCOMPARE(FrmFiltrItog::state.F1, 1000.0f);
     }
 
@@ -173,7 +163,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, Fs);
         QFETCH(QString, message);
-        FrmFiltrItog* r = calculate({option}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=" + Fs});
+        FrmFiltrItog* r = Calculate(w, {option}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=" + Fs});
         QCOMPARE(boxes->messageTexts(), QStringList({kOrderWarning, "Предупреждение|" + message}));
         QCOMPARE(boxes->messages[1].icon, MsgIcon::Warning);
         QVERIFY(r && r->isVisible());
@@ -184,7 +174,7 @@ private slots:
     }
 
     void ordersBelow2ShowNothing() {
-        FrmFiltrItog* r = calculate({}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"});  // N = -5
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"});  // N = -5
         QCOMPARE(FrmFiltr::state.N, int16_t(-5));
         QVERIFY(boxes->messages.empty());
         verifyEmpty(r);
@@ -193,9 +183,9 @@ private slots:
 
     void chebyshevRippleWithoutARowWarns() {
         // A first design leaves its prototype values behind.
-        close(calculate({"Option2(1)"}, {"CmbAmin=1", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"}));
+        CloseResults(Calculate(w, {"Option2(1)"}, {"CmbAmin=1", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"}));
         const FrmFiltrItogState before = FrmFiltrItog::state;
-        FrmFiltrItog* r = calculate({}, {"CmbAmin=1.5"});
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=1.5"});
         QCOMPARE(boxes->messageTexts(),
                  QStringList("Предупреждение|В таблице значений фильтра-прототипа Чебышева нет строки для затухания "
                              "1.5 дБ в полосе пропускания. Таблица содержит строки только для затухания 0.5, 1, 2 и 3 дБ."));
@@ -207,44 +197,44 @@ private slots:
     }
 
     void stateOutlivesTheWindow() {
-        close(calculate({"Option2(1)"}, {"CmbAmin=1", "TxtAs=60", "TxtF1=1000", "TxtFs=2000"}));
+        CloseResults(Calculate(w, {"Option2(1)"}, {"CmbAmin=1", "TxtAs=60", "TxtF1=1000", "TxtFs=2000"}));
         QCOMPARE(FrmFiltrItog::state.N, int16_t(7));
         QCOMPARE(FrmFiltrItog::state.ProtoL2, 1.174f);
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.ValC4), QString(" 6.901274"));
-        close(calculate({}, {"CmbAmin=0.5", "TxtAs=20", "TxtFs=3000"}));  // order 3
+        CloseResults(Calculate(w, {}, {"CmbAmin=0.5", "TxtAs=20", "TxtFs=3000"}));  // order 3
         QCOMPARE(FrmFiltrItog::state.N, int16_t(3));
         QCOMPARE(FrmFiltrItog::state.ProtoC1, 1.596f);
         QCOMPARE(FrmFiltrItog::state.ProtoL2, 1.174f);  // order 7's g4 stays
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.ValC4), QString(" 6.901274"));
         // Each new results window starts from its design state.
-        FrmFiltrItog* r = calculate({"Option2(0)"}, {"CmbAmin=3", "TxtAs=10", "TxtFs=2000"});
+        FrmFiltrItog* r = Calculate(w, {"Option2(0)"}, {"CmbAmin=3", "TxtAs=10", "TxtFs=2000"});
         QCOMPARE(ShownControls(r), QString("LblC1 TxtC1 LblL1 TxtL1"));
     }
 
     void closeShowsTheRequirementsAgain() {
-        FrmFiltrItog* r = calculate({}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
         Type(w, "TxtAs", "41");
-        close(r);
+        CloseResults(r);
         QVERIFY(!Results());
         QCOMPARE(Forms::Find<FrmFiltr>(), w);
         QVERIFY(w->isVisible());
         QCOMPARE(Control<QLineEdit>(w, "TxtAs")->text(), QString("41"));
         // Esc closes it too, and so does Enter on its focused button.
-        r = calculate({}, {});
+        r = Calculate(w, {}, {});
         QCOMPARE(r->focusWidget(), Control(r, "CmdBack"));
         QTest::keyClick(r, Qt::Key_Escape);
         Settle();
         QVERIFY(!Results());
-        r = calculate({}, {});
+        r = Calculate(w, {}, {});
         QTest::keyClick(Control(r, "CmdBack"), Qt::Key_Return);
         Settle();
         QVERIFY(!Results());
         // With the requirements window cancelled meanwhile, "Закрыть" opens it anew.
-        r = calculate({}, {});
+        r = Calculate(w, {}, {});
         Click(w, "CmdBack");
         Settle();
         QVERIFY(!Forms::IsLoaded<FrmFiltr>());
-        close(r);
+        CloseResults(r);
         w = Forms::Find<FrmFiltr>();
         QVERIFY(w && w->isVisible());
         QCOMPARE(Control<QLineEdit>(w, "TxtAs")->text(), QString());
@@ -252,7 +242,7 @@ private slots:
     }
 
     void activeBandFilterHasNoDesign() {
-        FrmFiltrItog* r = calculate({"Option1(2)", "CheckARC"},
+        FrmFiltrItog* r = Calculate(w, {"Option1(2)", "CheckARC"},
                                     {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
         QVERIFY(boxes->messages.empty());
         QVERIFY(r && r->isVisible());
@@ -268,7 +258,7 @@ private slots:
     void floatingPointFaultLeavesTheDesignState() {
         QFETCH(QString, option);
         Type(w, "CmbRn", "0");  // no load resistance: the ladder divides by zero
-        FrmFiltrItog* r = calculate({option}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFright=11000",
+        FrmFiltrItog* r = Calculate(w, {option}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFright=11000",
                                                "TxtFleft=9000", "TxtFs=15000"});
         QCOMPARE(boxes->messages.size(), size_t(1));
         QCOMPARE(boxes->messages[0].title, QString("Ошибка"));
@@ -305,7 +295,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(int, picture);
         QFETCH(QString, values);
-        FrmFiltrItog* r = calculate(clicks, typed);
+        FrmFiltrItog* r = Calculate(w, clicks, typed);
         QVERIFY(boxes->messages.empty());
         QVERIFY(r && r->isVisible());
         const int n = picture - (picture > 125 && clicks[0] == "Option1(3)" ? 125 : 122);
@@ -340,7 +330,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, Fs);
         QFETCH(QString, message);
-        FrmFiltrItog* r = calculate({option}, {"CmbAmin=3", "TxtAs=60", "TxtFright=11000", "TxtFleft=9000", "TxtFs=" + Fs});
+        FrmFiltrItog* r = Calculate(w, {option}, {"CmbAmin=3", "TxtAs=60", "TxtFright=11000", "TxtFleft=9000", "TxtFs=" + Fs});
         QCOMPARE(FrmFiltr::state.N, int16_t(6));
         QCOMPARE(boxes->messageTexts(), QStringList("Предупреждение|" + message));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Warning);
@@ -349,7 +339,7 @@ private slots:
     }
 
     void bandStopBeyondTheBandShowsNothing() {
-        FrmFiltrItog* r = calculate({"Option1(3)"},
+        FrmFiltrItog* r = Calculate(w, {"Option1(3)"},
                                     {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
         QCOMPARE(FrmFiltr::state.N, int16_t(-2));
         QVERIFY(boxes->messages.empty());
@@ -359,9 +349,9 @@ private slots:
 
     void bandFiltersReadTheirOwnCentre() {
         // A low-pass design in between leaves F0 and K of the last band design.
-        close(calculate({"Option1(2)"}, {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"}));
-        close(calculate({"Option1(0)"}, {"TxtF1=1000", "TxtFs=2000"}));
-        calculate({"Option1(3)"}, {"TxtAs=30", "TxtFs=10200"});
+        CloseResults(Calculate(w, {"Option1(2)"}, {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"}));
+        CloseResults(Calculate(w, {"Option1(0)"}, {"TxtF1=1000", "TxtFs=2000"}));
+        Calculate(w, {"Option1(3)"}, {"TxtAs=30", "TxtFs=10200"});
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.F0), QString(" 9949.874"));
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.K), QString(" 4.974937"));
         QCOMPARE(ShownPicture(Results()), 128);
