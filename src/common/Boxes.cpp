@@ -1,7 +1,11 @@
 #include "common/Boxes.h"
 
+#include <QComboBox>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include "common/Application.h"
 
 namespace vokta::ui {
 
@@ -50,6 +54,61 @@ QString InputBox(QWidget* parent, const QString& prompt, const QString& title, b
 void WarnEmptyFields(QWidget* parent) {
     MsgBox(parent, QStringLiteral("Необходимо заполнять все доступные поля исходных данных"),
            QStringLiteral("Предупреждение"), MsgIcon::Warning);
+}
+
+void Warn(QWidget* parent, const QString& text) {
+    MsgBox(parent, text, QStringLiteral("Предупреждение"), MsgIcon::Warning);
+}
+
+void Refuse(QWidget* parent, const QString& text, QWidget* field) {
+    Warn(parent, text);
+    if (field) field->setFocus(Qt::OtherFocusReason);
+    throw InputRefused{};
+}
+
+namespace {
+
+// Field names come from their labels: "Емкость C4, пФ" or "&Частота:" name the field without the
+// mnemonic mark and the closing colon.
+QString Plain(QString name) {
+    name.remove(QLatin1Char('&'));
+    name = name.simplified();
+    while (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    return name;
+}
+
+double ReadTyped(QWidget* parent, QWidget* field, const QString& text, const QString& refusal,
+                 const QString& what) {
+    try {
+        if (const auto value = ParseTypedNumber(text.toStdString(), UserNumberFormat())) return *value;
+    } catch (const RuntimeError& e) {
+        throw RuntimeError(e.kind(), QStringLiteral("Число «%1» (%2) вне допустимых пределов.")
+                                         .arg(text.trimmed(), what)
+                                         .toStdString());
+    }
+    Refuse(parent, refusal, field);
+}
+
+}  // namespace
+
+double ReadNumber(QWidget* field, const QString& fieldName) {
+    QString text;
+    if (const auto* box = qobject_cast<QLineEdit*>(field))
+        text = box->text();
+    else if (const auto* combo = qobject_cast<QComboBox*>(field))
+        text = combo->currentText();
+    const QString name = Plain(fieldName);
+    return ReadTyped(field->window(), field, text,
+                     QStringLiteral("В поле «%1» должно быть число, а введено «%2».").arg(name, text.trimmed()),
+                     QStringLiteral("поле «%1»").arg(name));
+}
+
+double ReadAnswer(QWidget* parent, const QString& answer, const QString& question) {
+    const QString name = Plain(question);
+    return ReadTyped(parent, nullptr, answer,
+                     QStringLiteral("Ответ на вопрос «%1» должен быть числом, а введено «%2».")
+                         .arg(name, answer.trimmed()),
+                     QStringLiteral("ответ на вопрос «%1»").arg(name));
 }
 
 QString ErrorSentence(const RuntimeError& error) {

@@ -21,6 +21,23 @@ QString InputBox(QWidget* parent, const QString& prompt, const QString& title, b
 // The shared warning that a needed field of the source data is empty.
 void WarnEmptyFields(QWidget* parent);
 
+// A warning box: title "Предупреждение", the exclamation icon, one OK button.
+void Warn(QWidget* parent, const QString& text);
+
+// Thrown once the user has been told why a calculation cannot start (a field that is not a number, a
+// value out of its domain): Guarded ends the operation quietly, everything typed stays as it was.
+struct InputRefused {};
+
+// Warns with the text, puts the focus on the field (when given) and ends the operation by InputRefused.
+[[noreturn]] void Refuse(QWidget* parent, const QString& text, QWidget* field = nullptr);
+
+// Reads the number typed into a text box or an editable list. A text that is not a whole number in the
+// user's format is refused by a warning that names the field and the text; a number beyond the double
+// range is an Overflow error that names the field.
+double ReadNumber(QWidget* field, const QString& fieldName);
+// The same for an answer typed into an input box; the warning quotes the question.
+double ReadAnswer(QWidget* parent, const QString& answer, const QString& question);
+
 // The Russian sentence shown for a run-time error: its own user message, or one that names the kind.
 QString ErrorSentence(const RuntimeError& error);
 
@@ -50,6 +67,7 @@ bool Guarded(QWidget* parent, F&& operation) {
     try {
         operation();
         return true;
+    } catch (const InputRefused&) {
     } catch (const RuntimeError& e) {
         ReportRuntimeError(parent, e);
     } catch (const std::exception& e) {

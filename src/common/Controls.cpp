@@ -29,6 +29,7 @@ QComboBox* AddComboBox(QWidget* parent, const char* name, const QStringList& ite
     auto* combo = Place(new QComboBox(parent), name, r);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);  // no inline completion: "60" typed stays 60, not the listed 600
     combo->addItems(items);
     return combo;
 }

@@ -208,6 +208,40 @@ double ParseNumber(std::string_view text) {
     return ToDouble(number);
 }
 
+std::optional<double> ParseTypedNumber(std::string_view text, const NumberFormat& format) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    std::string s(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        const bool hex = s[1] == 'H' || s[1] == 'h';
+        const size_t first = (hex || s[1] == 'O' || s[1] == 'o') ? 2 : 1;
+        if (first == s.size()) return std::nullopt;
+        for (size_t i = first; i < s.size(); ++i)
+            if (hex ? HexValue(s[i]) < 0 : (s[i] < '0' || s[i] > '7')) return std::nullopt;
+        return ParseNumber(s);
+    }
+    const bool decimalComma = format.decimal == ",";
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    bool anyDigit = false;
+    while (i < s.size() && IsDigit(s[i])) ++i, anyDigit = true;
+    if (i < s.size() && (s[i] == '.' || (decimalComma && s[i] == ','))) {
+        s[i++] = '.';
+        while (i < s.size() && IsDigit(s[i])) ++i, anyDigit = true;
+    }
+    if (!anyDigit) return std::nullopt;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        const size_t firstDigit = i;
+        while (i < s.size() && IsDigit(s[i])) ++i;
+        if (i == firstDigit) return std::nullopt;
+    }
+    if (i != s.size()) return std::nullopt;
+    return ParseNumber(s);
+}
+
 std::string FormatC(const char* printfFormat, double x) {
     char buf[512];
 #ifdef _WIN32

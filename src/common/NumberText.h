@@ -3,6 +3,7 @@
 // The four conversions between text and numbers that every calculator uses.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,13 @@ struct NumberFormat {
 // "&H" / "&O" forms are 16- or 32-bit integers, and text without a digit reads as 0. Only a value
 // beyond the double range throws (Overflow).
 double ParseNumber(std::string_view text);
+
+// Reads a number typed into a field: the whole text, blanks around it aside, must be a number of the
+// form [+-]digits[.digits][(E|e|D|d)[+-]digits] (or a whole "&H" / "&O" form). A point is always the
+// decimal separator, and a comma is one too when the user's format has a decimal comma. Anything else
+// ("60 Ом", "1,000" in an English format, "abc", "") gives nothing. A number beyond the double range
+// throws Overflow, as ParseNumber does; a complete number reads exactly as ParseNumber reads it.
+std::optional<double> ParseTypedNumber(std::string_view text, const NumberFormat& format);
 
 // Writes a number with a point: 7 significant digits for a single, 15 for a double, every digit of
 // a 16-bit integer; scientific notation outside 1E-05 < |x| < 10^digits; a blank in front of a

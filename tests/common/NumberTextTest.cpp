@@ -79,6 +79,38 @@ TEST(ParseNumber, ValueBeyondDoubleIsOverflow) {
     }
 }
 
+TEST(ParseTypedNumber, TakesOnlyWholeNumbers) {
+    const std::optional<double> refused;
+    struct Case {
+        const char* text;
+        std::optional<double> english, russian;
+    } cases[] = {
+        {" 16.5 ", 16.5, 16.5},  // a point is a decimal separator in every format
+        {"16,5", refused, 16.5},
+        {"-.5", -0.5, -0.5},
+        {"1.5E3", 1500, 1500},
+        {"2D2", 200, 200},
+        {"&H10", 16, 16},
+        {"4.", 4, 4},
+        {"60 Ом", refused, refused},
+        {"1,000", refused, 1.0},
+        {"1 000", refused, refused},
+        {"abc", refused, refused},
+        {"", refused, refused},
+        {"-", refused, refused},
+        {"1e", refused, refused},
+        {"1.2.3", refused, refused},
+        {"&H", refused, refused},
+        {"&O9", refused, refused},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ParseTypedNumber(c.text, kEnglish), c.english);
+        EXPECT_EQ(ParseTypedNumber(c.text, kRussian), c.russian);
+    }
+    EXPECT_THROW(ParseTypedNumber("1e400", kEnglish), RuntimeError);
+}
+
 struct SingleCase {
     const char* name;
     float value;
