@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-10000000}
 compiler=$(command -v clang++-14 || command -v clang++)
 cmake -S fuzz -B build/fuzz -DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/fuzz -j2 >/dev/null
+cmake --build build/fuzz -j"$(nproc)" >/dev/null
 for target in parse_number locale_parse round_trip; do
     work=$(mktemp -d)
     cp fuzz/corpus/$target/* "$work"/

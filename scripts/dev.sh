@@ -1,18 +1,17 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine for Vokta and builds it.
-#   scripts/dev.sh start   install what is missing, build, start Vokta
-#   scripts/dev.sh test    install what is missing, build, run every test with CTest, then the same
-#                          suite built with the address and undefined-behaviour sanitizers, and a
-#                          short run of each fuzz target
+#   scripts/dev.sh start   install what the program needs, make a release build and start Vokta
+#   scripts/dev.sh test    install what the tests need; make the release build's .deb and validate it;
+#                          build and run every test with CTest; run each fuzz target briefly; run the
+#                          suite again built with the address and undefined-behaviour sanitizers
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-charts-dev libgl-dev
-          libgtest-dev fonts-liberation2 qt6-translations-l10n locales-all clang-14 libclang-rt-14-dev)
+source scripts/packages.sh
+jobs=$(nproc)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -23,24 +22,31 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# Configures a preset, proves that the package list installs everything the configure step loaded,
+# and builds it.
 build() {
-    cmake --preset "$1"
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset"
+    scripts/check-packages.sh "build/$preset/vokta-system-files.txt" "$@"
+    cmake --build --preset "$preset" -j "$jobs"
 }
 
 case "${1:-}" in
     start)
-        install_missing
-        build dev
-        exec ./build/dev/vokta
+        install_missing "${release_packages[@]}"
+        build release "${release_packages[@]}"
+        exec ./build/release/vokta
         ;;
     test)
-        install_missing
-        build dev
-        ctest --preset dev
+        install_missing "${test_packages[@]}"
+        build release "${release_packages[@]}"
+        scripts/check-deb.sh build/release
+        build dev "${test_packages[@]}"
+        ctest --preset dev -j "$jobs"
         bench/fuzz.sh 100000
-        build asan
-        ctest --preset asan
+        build asan "${test_packages[@]}"
+        ctest --preset asan -j "$jobs"
         ;;
     *)
         echo "usage: $0 start|test" >&2

@@ -17,6 +17,7 @@ DescriptionDialog::DescriptionDialog(const QString& text, const Layout& layout)
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &DescriptionDialog::Accept);
     SetFixedClientSize(this, 6030, layout.clientHeight);
+    GrowToText(label);
 }
 
 void DescriptionDialog::keyPressEvent(QKeyEvent* event) {

@@ -24,6 +24,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     ok->setDefault(true);  // Enter
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     SetFixedClientSize(this, 5250, 2295);
+    GrowToText(description);
     if (owner) move(owner->geometry().center() - rect().center());
 }
 

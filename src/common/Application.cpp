@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include "common/CalculatorPicture.h"
 
 namespace vokta::ui {
 
@@ -22,6 +25,8 @@ void SetupApplication(QApplication& app) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(translator);
     app.setApplicationName(QStringLiteral("Vokta"));
+    app.setWindowIcon(ApplicationIcon());  // every window of the program carries it
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vokta.Vokta"));
     app.setApplicationVersion(QStringLiteral("%1.%2.%3")
                                   .arg(VOKTA_VERSION_MAJOR)
                                   .arg(VOKTA_VERSION_MINOR)

@@ -103,6 +103,23 @@ bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButto
     }
 }
 
+void GrowToText(QLabel* label) {
+    const int need = label->heightForWidth(label->width());
+    const int extra = need - label->height();
+    if (extra <= 0) return;
+    for (QWidget* w = label; !w->isWindow(); w = w->parentWidget()) {
+        const int bottom = w->geometry().bottom();
+        for (QWidget* sibling : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (sibling != w && sibling->y() > bottom) sibling->move(sibling->x(), sibling->y() + extra);
+        w->resize(w->width(), w->height() + extra);
+    }
+    QWidget* window = label->window();
+    if (window->minimumSize() == window->maximumSize())
+        window->setFixedSize(window->width(), window->height() + extra);
+    else
+        window->resize(window->width(), window->height() + extra);
+}
+
 void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips) {
     window->setFixedSize(twips(widthTwips), twips(heightTwips));
 }

@@ -44,6 +44,11 @@ void SetPicture(QLabel* image, const QPixmap& picture);
 // focus is elsewhere; Esc presses the cancel button. Returns whether the key was one of these.
 bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton);
 
+// A word-wrapped label whose text needs more height than its designed box (a wider font than the
+// designs' sans) grows to fit; whatever lies below it in its parent moves down, and the parent and the
+// window grow by as much. The designed geometry stays the least.
+void GrowToText(QLabel* label);
+
 // Sets the client area of a fixed-border window, in twips.
 void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips);
 

@@ -1,6 +1,7 @@
 #include "common/Pictures.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPolygonF>
 #include <algorithm>
@@ -738,25 +739,35 @@ QSize BandSpreadDiagramSize() {
 
 namespace {
 
-QPixmap Rendered(const schematic::Scene& scene, QSize size) {
-    return QPixmap::fromImage(scene.Render(size));
+// Drawn for the sharpest screen: on a 200 % screen a picture has twice the pixels of its logical size.
+qreal ScreenPixelRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap Rendered(const schematic::Scene& scene, QSize size, qreal devicePixelRatio) {
+    return QPixmap::fromImage(scene.Render(size, schematic::Scene::AllLayers, devicePixelRatio));
 }
 
 }  // namespace
 
 QPixmap LoadPicture(int number) {
-    static QHash<int, QPixmap> cache;
+    static QHash<QPair<int, qreal>, QPixmap> cache;
     const QSize size = PictureSize(number);
     if (!size.isValid()) return {};
-    auto it = cache.find(number);
-    if (it == cache.end()) it = cache.insert(number, Rendered(pictures::DrawPicture(number), size));
+    const qreal ratio = ScreenPixelRatio();
+    auto it = cache.find({number, ratio});
+    if (it == cache.end())
+        it = cache.insert({number, ratio}, Rendered(pictures::DrawPicture(number), size, ratio));
     return *it;
 }
 
 QPixmap LoadBandSpreadDiagram() {
-    static const QPixmap diagram =
-        Rendered(pictures::DrawBandSpreadDiagram(), pictures::BandSpreadDiagramSize());
-    return diagram;
+    static QHash<qreal, QPixmap> cache;
+    const qreal ratio = ScreenPixelRatio();
+    auto it = cache.find(ratio);
+    if (it == cache.end())
+        it = cache.insert(ratio, Rendered(pictures::DrawBandSpreadDiagram(), pictures::BandSpreadDiagramSize(), ratio));
+    return *it;
 }
 
 }  // namespace vokta::ui

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QtMath>
 #include <QPainterPathStroker>
 #include <QPolygonF>
 #include <cmath>
@@ -330,8 +331,10 @@ void Scene::Paint(QPainter& painter, QPointF offset, int layers, int onlyText) c
     }
 }
 
-QImage Scene::Render(QSize size, int layers) const {
-    QImage image(size, QImage::Format_RGB32);
+QImage Scene::Render(QSize size, int layers, qreal devicePixelRatio) const {
+    QImage image(QSize(qCeil(size.width() * devicePixelRatio), qCeil(size.height() * devicePixelRatio)),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);  // the painter draws in logical pixels
     image.fill(Qt::white);
     QPainter painter(&image);
     Paint(painter, Offset(size), layers, -1);

@@ -88,8 +88,9 @@ public:
 
     QRectF Bounds() const;
     enum Layer { StrokeLayer = 1, TextLayer = 2, AllLayers = StrokeLayer | TextLayer };
-    // The drawing centred in a white picture of the given size, black antialiased ink.
-    QImage Render(QSize size, int layers = AllLayers) const;
+    // The drawing centred in a white picture of the given size, black antialiased ink. With a device
+    // pixel ratio above 1 the picture has that many more pixels and the same logical size.
+    QImage Render(QSize size, int layers = AllLayers, qreal devicePixelRatio = 1) const;
     // Only the text of the given index, at the place it has in Render(size).
     QImage RenderText(QSize size, int index) const;
 

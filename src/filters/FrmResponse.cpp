@@ -10,6 +10,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <cmath>
@@ -48,11 +49,12 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     ChartView = new QChartView(this);
     ChartView->setObjectName(QStringLiteral("ChartView"));
     ChartView->setRenderHint(QPainter::Antialiasing);
-    ChartView->setMinimumSize(760, 460);
+    ChartView->setMinimumSize(640, 400);  // the window fits a 1920 x 1080 screen at 200 %
 
     LblVerdict = new QLabel(this);
     LblVerdict->setObjectName(QStringLiteral("LblVerdict"));
     LblVerdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LblVerdict->setWordWrap(true);  // a long verdict takes a second line rather than widening the window
 
     CmdClose = new QPushButton(QStringLiteral("Закрыть"), this);
     CmdClose->setObjectName(QStringLiteral("CmdClose"));
@@ -67,6 +69,10 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(ChartView, 1);
     layout->addLayout(bottom);
+    // A comfortable first size that still fits the screen.
+    QSize size(820, 540);
+    if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 }
 
 FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand) {
@@ -183,5 +189,4 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     }
 
     LblVerdict->setText(QString::fromStdString(VerdictText(analysis.passBand, analysis.stopBand)));
-    setMinimumWidth(std::max(ChartView->minimumWidth(), LblVerdict->sizeHint().width() + CmdClose->minimumWidth() + 40));
 }

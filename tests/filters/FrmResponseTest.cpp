@@ -97,10 +97,11 @@ private slots:
         QCOMPARE(zones[1]->upperSeries()->points().first(), QPointF(std::log10(2000.0), 30));
         QCOMPARE(zones[1]->lowerSeries()->points().first(), QPointF(std::log10(2000.0), 0));
 
-        // The verdict line fits the window, on one line.
+        // The verdict is shown whole, and the window fits a 1920 x 1080 screen at 200 %.
         QCoreApplication::processEvents();
-        QVERIFY(form->LblVerdict->width() >= form->LblVerdict->sizeHint().width());
-        QVERIFY(!form->LblVerdict->wordWrap());
+        QVERIFY(form->LblVerdict->height() >= form->LblVerdict->heightForWidth(form->LblVerdict->width()));
+        const QSize least = form->minimumSizeHint().expandedTo(form->minimumSize());
+        QVERIFY2(least.width() <= 900 && least.height() <= 480, qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
     }
 
     void openingAgainShowsTheNewDesignInTheSameWindow() {

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Proves a package list complete for a configured build: every file the configure step took from the
+# system (CMake package configuration files, libraries found) belongs to a package of the list or to a
+# hard dependency of one, followed through Depends and Pre-Depends but never Recommends.
+#   scripts/check-packages.sh FILES-LIST PACKAGE...
+# FILES-LIST is the vokta-system-files.txt a configure step writes. Prints each missing package and
+# fails when there is one.
+set -euo pipefail
+files_list=$1
+shift
+
+owner() {  # the package that installed a file, also when it was found through a symbolic link
+    local f=$1 out
+    for candidate in "$f" "$(readlink -f "$f")"; do
+        if out=$(dpkg-query -S "$candidate" 2>/dev/null); then
+            echo "${out%%:*}" | sed 's/,.*//'
+            return 0
+        fi
+    done
+    return 1
+}
+
+needed=()
+while IFS= read -r file; do
+    [ -n "$file" ] || continue
+    if pkg=$(owner "$file"); then
+        needed+=("${pkg%%:*}")
+    else
+        echo "no Debian package owns $file" >&2
+        exit 1
+    fi
+done <"$files_list"
+
+# The hard-dependency closure of the list among installed packages; an alternative (a | b) and a virtual
+# package count through the first installed package that satisfies them.
+closure=$(dpkg-query -W -f='${Package}\t${db:Status-Status}\t${Provides}\t${Pre-Depends}, ${Depends}\n' |
+    awk -F'\t' -v roots="$*" '
+    function name(s) { gsub(/\(.*\)|:[a-z0-9]+|[ ]/, "", s); return s }
+    $2 == "installed" {
+        pkg[$1] = 1; deps[$1] = $4
+        n = split($3, prov, ","); for (i = 1; i <= n; i++) providers[name(prov[i])] = providers[name(prov[i])] " " $1
+    }
+    END {
+        n = split(roots, queue, " ")
+        for (i = 1; i <= n; i++) seen[queue[i]] = 1
+        for (head = 1; head <= n; head++) {
+            m = split(deps[queue[head]], clause, ",")
+            for (j = 1; j <= m; j++) {
+                k = split(clause[j], alt, "|")
+                for (a = 1; a <= k; a++) {
+                    d = name(alt[a]); if (d == "") continue
+                    cand = (d in pkg) ? d : ""
+                    if (cand == "" && (d in providers)) { split(providers[d], via, " "); cand = via[1] }
+                    if (cand == "") continue
+                    if (!(cand in seen)) { seen[cand] = 1; queue[++n] = cand }
+                    break
+                }
+            }
+        }
+        for (p in seen) print p
+    }')
+
+missing=()
+for pkg in $(printf '%s\n' "${needed[@]}" | sort -u); do
+    grep -qx -- "$pkg" <<<"$closure" || missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    for pkg in "${missing[@]}"; do echo "the package list lacks $pkg" >&2; done
+    exit 1
+fi
+echo "package list complete: ${#needed[@]} files from $(printf '%s\n' "${needed[@]}" | sort -u | wc -l) packages"

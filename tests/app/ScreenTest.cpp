@@ -1,0 +1,67 @@
+#include <QLabel>
+#include <QTest>
+
+#include "app/Dialog1.h"
+#include "app/Dialog2.h"
+#include "app/frmMain.h"
+#include "circuits/FrmKontur2.h"
+#include "circuits/frmKontur1.h"
+#include "common/Forms.h"
+#include "common/Pictures.h"
+#include "filters/FrmFiltr.h"
+#include "rfpath/FrmAnt.h"
+#include "support/UiTest.h"
+#include "transformer/FrmTrans.h"
+
+using namespace vokta::ui;
+
+// How the windows meet the screen. CTest runs this at a device pixel ratio of 2 (QT_SCALE_FACTOR),
+// where a picture drawn at 1x and scaled up would be blurred.
+class ScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { vokta::test::UnloadAllForms(); }
+    void cleanup() { vokta::test::UnloadAllForms(); }
+
+    void picturesHaveAPixelForEveryDevicePixel() {
+        const qreal ratio = qEnvironmentVariableIntValue("VOKTA_EXPECT_PIXEL_RATIO");
+        if (ratio > 0) QCOMPARE(qApp->devicePixelRatio(), ratio);
+        for (int number = 101; number <= 130; ++number) {
+            const QPixmap picture = LoadPicture(number);
+            QCOMPARE(picture.deviceIndependentSize().toSize(), PictureSize(number));
+            QCOMPARE(picture.size(), PictureSize(number) * qApp->devicePixelRatio());
+        }
+        // In the windows, each image control keeps the picture's logical size.
+        QList<QWidget*> windows{Forms::Show<frmKontur1>(), Forms::Show<FrmKontur2>(),
+                                Forms::Show<FrmTrans>()};
+        int shown = 0;
+        for (QWidget* window : windows) {
+            for (const QLabel* image : window->findChildren<QLabel*>()) {
+                const QPixmap picture = image->pixmap();
+                if (picture.isNull()) continue;
+                ++shown;
+                QVERIFY2(
+                    picture.size() == picture.deviceIndependentSize().toSize() * qApp->devicePixelRatio(),
+                    qPrintable(window->objectName() + "." + image->objectName()));
+                QVERIFY(image->width() >= picture.deviceIndependentSize().width());
+            }
+        }
+        QCOMPARE(shown, 3);
+    }
+
+    void everyWindowCarriesTheIcon() {
+        const QList<QWidget*> windows{Forms::Show<frmMain>(),    Forms::Show<FrmFiltr>(),
+                                      Forms::Show<FrmTrans>(),   Forms::Show<FrmAnt>(),
+                                      Forms::Show<Dialog1>(),    Forms::Show<Dialog2>(),
+                                      Forms::Show<frmKontur1>(), Forms::Show<FrmKontur2>()};
+        const QIcon icon = qApp->windowIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(48, 48)));
+        for (const QWidget* window : windows)
+            QVERIFY2(window->windowIcon().cacheKey() == icon.cacheKey(), qPrintable(window->objectName()));
+    }
+};
+
+VOKTA_UI_TEST_MAIN(ScreenTest)
+#include "ScreenTest.moc"
