@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Proves a package list complete for a configured build: every file the configure step took from the
-# system (CMake package configuration files, libraries found) belongs to a package of the list or to a
+# system (its CMake package configuration files) belongs to a package of the list or to a
 # hard dependency of one, followed through Depends and Pre-Depends but never Recommends.
 #   scripts/check-packages.sh FILES-LIST PACKAGE...
 # FILES-LIST is the vokta-system-files.txt a configure step writes. Prints each missing package and
@@ -9,27 +9,20 @@ set -euo pipefail
 files_list=$1
 shift
 
-owner() {  # the package that installed a file, also when it was found through a symbolic link
-    local f=$1 out
-    for candidate in "$f" "$(readlink -f "$f")"; do
-        if out=$(dpkg-query -S "$candidate" 2>/dev/null); then
-            echo "${out%%:*}" | sed 's/,.*//'
-            return 0
-        fi
-    done
-    return 1
-}
-
+# The packages that installed the files, in one look-up; a file found through a symbolic link is looked
+# up again by its real path.
+mapfile -t files < <(grep -v '^$' "$files_list")
+lookup=("${files[@]}")
+for file in "${files[@]}"; do lookup+=("$(readlink -f "$file")"); done
+owners=$(dpkg-query -S "${lookup[@]}" 2>/dev/null || true)
 needed=()
-while IFS= read -r file; do
-    [ -n "$file" ] || continue
-    if pkg=$(owner "$file"); then
-        needed+=("${pkg%%:*}")
-    else
-        echo "no Debian package owns $file" >&2
-        exit 1
-    fi
-done <"$files_list"
+for file in "${files[@]}"; do
+    pkg=$(awk -v f="$file" -F': ' '$2 == f { split($1, p, "[:,]"); print p[1]; exit }' <<<"$owners")
+    real=$(readlink -f "$file")
+    [ -n "$pkg" ] || pkg=$(awk -v f="$real" -F': ' '$2 == f { split($1, p, "[:,]"); print p[1]; exit }' <<<"$owners")
+    [ -n "$pkg" ] || { echo "no Debian package owns $file" >&2; exit 1; }
+    needed+=("$pkg")
+done
 
 # The hard-dependency closure of the list among installed packages; an alternative (a | b) and a virtual
 # package count through the first installed package that satisfies them.

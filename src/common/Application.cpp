@@ -26,7 +26,7 @@ void SetupApplication(QApplication& app) {
         app.installTranslator(translator);
     app.setApplicationName(QStringLiteral("Vokta"));
     app.setWindowIcon(ApplicationIcon());  // every window of the program carries it
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vokta.Vokta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(VOKTA_APP_ID));
     app.setApplicationVersion(QStringLiteral("%1.%2.%3")
                                   .arg(VOKTA_VERSION_MAJOR)
                                   .arg(VOKTA_VERSION_MINOR)
