@@ -1,6 +1,7 @@
 #include "common/ReportPrinter.h"
 
 #include <QFontMetricsF>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -17,6 +18,44 @@ ReportPrinterFactory& Factory() {
     static ReportPrinterFactory factory;
     return factory;
 }
+
+PrintQueueCheck& QueueCheck() {
+    static PrintQueueCheck check;
+    return check;
+}
+
+// The part of the CUPS client library the queue check needs, loaded when it is first used: the
+// platform's print dialogs use the same library, so it is there wherever a queue can be printed on.
+struct CupsOption {
+    char* name;
+    char* value;
+};
+struct CupsDest {
+    char* name;
+    char* instance;
+    int isDefault;
+    int numOptions;
+    CupsOption* options;
+};
+struct CupsLibrary {
+    int (*lastError)() = nullptr;
+    CupsDest* (*getNamedDest)(void* http, const char* name, const char* instance) = nullptr;
+    const char* (*getOption)(const char* name, int numOptions, CupsOption* options) = nullptr;
+    void (*freeDests)(int numDests, CupsDest* dests) = nullptr;
+    bool loaded = false;
+
+    CupsLibrary() {
+        QLibrary library(QStringLiteral("cups"), 2);
+        if (!library.load()) return;  // stays loaded for the program's life: Qt's printing uses it
+        lastError = reinterpret_cast<int (*)()>(library.resolve("cupsLastError"));
+        getNamedDest = reinterpret_cast<CupsDest* (*)(void*, const char*, const char*)>(
+            library.resolve("cupsGetNamedDest"));
+        getOption = reinterpret_cast<const char* (*)(const char*, int, CupsOption*)>(
+            library.resolve("cupsGetOption"));
+        freeDests = reinterpret_cast<void (*)(int, CupsDest*)>(library.resolve("cupsFreeDests"));
+        loaded = lastError && getNamedDest && getOption && freeDests;
+    }
+};
 
 // The number's digits with the user's decimal separator in place of the point.
 QString WithUserSeparator(QString text) {
@@ -123,6 +162,25 @@ std::vector<QImage> RenderReportPages(const QList<PrintedLine>& lines, const QPa
     return pages;
 }
 
+bool SystemQueueTookTheJob(const QString& printerName) {
+    if (printerName.isEmpty()) return true;
+    static const CupsLibrary cups;
+    if (!cups.loaded) return true;
+    // The status of the last request of this thread: the print job that has just been sent. Statuses
+    // from 0x0400 up are errors (a queue that does not accept jobs answers 0x0506).
+    if (cups.lastError() >= 0x0400) return false;
+    CupsDest* dest = cups.getNamedDest(nullptr, printerName.toLocal8Bit().constData(), nullptr);
+    if (!dest) return true;
+    const char* accepting = cups.getOption("printer-is-accepting-jobs", dest->numOptions, dest->options);
+    const bool refuses = accepting && qstrcmp(accepting, "false") == 0;
+    cups.freeDests(1, dest);
+    return !refuses;
+}
+
+void SetPrintQueueCheck(PrintQueueCheck check) {
+    QueueCheck() = std::move(check);
+}
+
 QtReportPrinter::QtReportPrinter(QWidget* parent, QPrinter* printer) : parent_(parent), printer_(printer) {}
 
 bool QtReportPrinter::HasDefaultPrinter() {
@@ -146,8 +204,21 @@ void QtReportPrinter::EndDoc() {
 }
 
 void QtReportPrinter::PrintOn(QPrinter& printer, const QString& printerName) {
-    if (PrintReport(lines_, printer)) return;
+    const bool printed = PrintReport(lines_, printer);
     const QString name = printerName.isEmpty() ? QString() : QStringLiteral(" «%1»").arg(printerName);
+    if (printed) {
+        // The system may still refuse the job it was handed; then the report is not lost silently.
+        const PrintQueueCheck& check = QueueCheck();
+        const QString queue =
+            printer.outputFormat() == QPrinter::NativeFormat ? printer.printerName() : QString();
+        if (check ? check(queue) : SystemQueueTookTheJob(queue)) return;
+        throw RuntimeError(
+            ErrorKind::InvalidArgument,
+            QStringLiteral("Не удалось напечатать отчет: принтер%1 не принял задание на печать. "
+                           "Проверьте, что его очередь принимает задания, и повторите печать.")
+                .arg(name)
+                .toStdString());
+    }
     throw RuntimeError(
         ErrorKind::InvalidArgument,
         QStringLiteral("Не удалось напечатать отчет: принтер%1 не принял данные. Проверьте, что "

@@ -110,6 +110,13 @@ private:
     QPrinter* printer_;
 };
 
+// Asks the print system, once a document has been sent to the named printer, whether the printer's
+// queue took the job: false when the queue refuses jobs or the job came back with an error, true when
+// it took it or the system cannot tell (a file, a printer outside the system's queues).
+using PrintQueueCheck = std::function<bool(const QString& printerName)>;
+bool SystemQueueTookTheJob(const QString& printerName);
+void SetPrintQueueCheck(PrintQueueCheck check);  // an empty check restores SystemQueueTookTheJob
+
 // The printer a report gets. By default a QtReportPrinter; a test sets a factory that gives its own.
 using ReportPrinterFactory = std::function<std::unique_ptr<ReportPrinter>(QWidget* parent)>;
 void SetReportPrinterFactory(ReportPrinterFactory factory);  // an empty factory restores the default

@@ -6,7 +6,6 @@
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Controls.h"
-#include "common/RuntimeError.h"
 #include "rfpath/RfPath.h"
 
 using namespace vokta::ui;
@@ -49,17 +48,6 @@ void SelectItem(QComboBox* combo, int index) {
 }
 
 const QString kWarningTitle = QStringLiteral("Предупреждение");
-
-// Reads a box as the user typed it; a number beyond the double range is reported by the box's label.
-double ReadNumber(const QString& text, const QLabel* label) {
-    try {
-        return ParseNumber(text);
-    } catch (const vokta::RuntimeError& e) {
-        const QString message =
-            QStringLiteral("Число в поле «%1» вне допустимых пределов.").arg(label->text());
-        throw vokta::RuntimeError(e.kind(), message.toStdString());
-    }
-}
 
 }  // namespace
 
@@ -155,8 +143,10 @@ void FrmAnt::CmdCalc_Click() {
         ShowInputFace();
         return;
     }
-    // A run-time error names the input that is out of range; the inputs are shown for correction.
-    if (!Guarded(this, [this] { CalcRfPath(); })) ShowInputFace();
+    // The inputs are shown while they are read, so that a refused one can take the focus; a success
+    // brings the results back. A run-time error names the input that is out of range.
+    ShowInputFace();
+    Guarded(this, [this] { CalcRfPath(); });
 }
 
 void FrmAnt::CmdClear_Click() {
@@ -179,23 +169,23 @@ bool FrmAnt::InputsComplete() const {
     return true;
 }
 
-RfPathTask FrmAnt::ReadTask() const {
+RfPathTask FrmAnt::ReadTask() {
     RfPathTask task;
-    task.fmaxMHz = ReadNumber(TxtFmax->text(), Lblfmax);
-    task.fminMHz = ReadNumber(TxtFmin->text(), Lblfmin);
-    task.ifMHz = ReadNumber(CmbFpr->currentText(), LblFpr);
-    task.selectivityDb = ReadNumber(TxtSel->text(), LblSezk);
-    task.circuitDamping = ReadNumber(Combo1->currentText(), Lbldk);
-    task.unevennessDb = ReadNumber(Combo2->currentText(), LblSigma);
-    task.instability = ReadNumber(Combo3->currentText(), LblFget);
-    task.modulationHz = ReadNumber(TxtF->text(), LblF);
+    task.fmaxMHz = ReadNumber(TxtFmax, Lblfmax->text());
+    task.fminMHz = ReadNumber(TxtFmin, Lblfmin->text());
+    task.ifMHz = ReadNumber(CmbFpr, LblFpr->text());
+    task.selectivityDb = ReadNumber(TxtSel, LblSezk->text());
+    task.circuitDamping = ReadNumber(Combo1, Lbldk->text());
+    task.unevennessDb = ReadNumber(Combo2, LblSigma->text());
+    task.instability = ReadNumber(Combo3, LblFget->text());
+    task.modulationHz = ReadNumber(TxtF, LblF->text());
     switch (Option2->checkedId()) {
         case 1:
             task.modulation = vokta::Modulation::SSB;
             break;
         case 2:
             task.modulation = vokta::Modulation::FM;
-            task.modulationIndex = ReadNumber(TxtM->text(), LblM);
+            task.modulationIndex = ReadNumber(TxtM, LblM->text());
             break;
         default:
             task.modulation = vokta::Modulation::AM;
@@ -206,6 +196,11 @@ RfPathTask FrmAnt::ReadTask() const {
     task.magneticAntenna = CheckAnt->isChecked();
     task.coilCoupledAntenna = Check2->isChecked();
     task.longAntenna = Check3->isChecked();
+    if (const auto fault = vokta::FindDomainFault(task)) {
+        // The boxes in the order of RfPathInput.
+        QWidget* const fields[] = {TxtFmax, TxtFmin, CmbFpr, Combo1, Combo2, Combo3, TxtF, TxtM};
+        Refuse(this, QString::fromStdString(fault->message), fields[int(fault->input)]);
+    }
     return task;
 }
 

@@ -35,7 +35,7 @@ protected:
 private:
     void CalcRfPath();
     bool InputsComplete() const;
-    vokta::RfPathTask ReadTask() const;
+    vokta::RfPathTask ReadTask();
     void ShowInputFace();
     void ShowResultsFace();
 

@@ -21,6 +21,8 @@ const char* const kFmaxNotPositive = "Максимальная частота д
 const char* const kFmaxTooLarge = "Максимальная частота диапазона слишком велика.";
 const char* const kFminNotPositive = "Минимальная частота диапазона должна быть больше нуля.";
 const char* const kFminTooLarge = "Минимальная частота диапазона слишком велика.";
+const char* const kFminNotBelowFmax =
+    "Минимальная частота диапазона должна быть меньше максимальной частоты диапазона.";
 const char* const kIfNotPositive = "Промежуточная частота должна быть больше нуля.";
 const char* const kIfTooLarge = "Промежуточная частота слишком велика.";
 const char* const kImageOutOfRange =
@@ -30,16 +32,18 @@ const char* const kSelTooSmall =
     "Укажите большее значение.";
 const char* const kSelTooLarge = "Селективность по зеркальному каналу слишком велика.";
 const char* const kDampingTooLarge = "Эквивалентное затухание контура слишком велико.";
+const char* const kDampingNotPositive = "Эквивалентное затухание контура должно быть больше нуля.";
 const char* const kUnevennessNotPositive = "Неравномерность АЧХ тракта РЧ должна быть больше нуля.";
 const char* const kUnevennessTooLarge = "Неравномерность АЧХ тракта РЧ слишком велика.";
 const char* const kInstabilityTooLarge = "Нестабильность частоты гетеродина слишком велика.";
-const char* const kModFreqNotPositive =
-    "Максимальная частота модуляции (с учетом нестабильности гетеродина) должна быть больше нуля.";
+const char* const kInstabilityNegative = "Нестабильность частоты гетеродина не может быть отрицательной.";
+const char* const kModFreqNotPositive = "Максимальная частота модуляции должна быть больше нуля.";
 const char* const kModFreqTooLarge = "Максимальная частота модуляции слишком велика.";
 const char* const kModIndexNegative = "Индекс модуляции не может быть отрицательным.";
 const char* const kModIndexTooLarge = "Индекс модуляции слишком велик.";
 const char* const kBandwidthTooLarge =
-    "Ширина полосы сигнала слишком велика: проверьте максимальную частоту модуляции и индекс модуляции.";
+    "Ширина полосы сигнала слишком велика: проверьте максимальную частоту модуляции, индекс модуляции и "
+    "нестабильность частоты гетеродина.";
 const char* const kSelQTooLarge =
     "Эквивалентная добротность по селективности слишком велика: проверьте селективность по зеркальному "
     "каналу и частоты.";
@@ -100,7 +104,24 @@ float AttenuationDamping(float bandwidth, float fmin, float sigma, int n) {
 
 }  // namespace
 
+std::optional<RfPathFault> FindDomainFault(const RfPathTask& t) {
+    // Negated comparisons, so that a NaN is out of its domain too.
+    auto fault = [](RfPathInput input, const char* message) { return RfPathFault{input, message}; };
+    if (!(t.fmaxMHz > 0)) return fault(RfPathInput::Fmax, kFmaxNotPositive);
+    if (!(t.fminMHz > 0)) return fault(RfPathInput::Fmin, kFminNotPositive);
+    if (!(t.fminMHz < t.fmaxMHz)) return fault(RfPathInput::Fmin, kFminNotBelowFmax);
+    if (!(t.ifMHz > 0)) return fault(RfPathInput::If, kIfNotPositive);
+    if (!(t.circuitDamping > 0)) return fault(RfPathInput::Damping, kDampingNotPositive);
+    if (!(t.unevennessDb > 0)) return fault(RfPathInput::Unevenness, kUnevennessNotPositive);
+    if (!(t.instability >= 0)) return fault(RfPathInput::Instability, kInstabilityNegative);
+    if (!(t.modulationHz > 0)) return fault(RfPathInput::ModulationFrequency, kModFreqNotPositive);
+    if (t.modulation == Modulation::FM && !(t.modulationIndex >= 0))
+        return fault(RfPathInput::ModulationIndex, kModIndexNegative);
+    return std::nullopt;
+}
+
 RfPathDesign DesignRfPath(const RfPathTask& task) {
+    if (const auto fault = FindDomainFault(task)) Fail(ErrorKind::InvalidArgument, fault->message.c_str());
     RfPathDesign d;
 
     // Frequencies in Hz; every working value is kept in single precision.
@@ -118,9 +139,8 @@ RfPathDesign DesignRfPath(const RfPathTask& task) {
     d.imageHz = Store(double(d.fmax) + 2.0 * d.fif, kIfTooLarge);
     d.imageDetuning = Store(double(d.imageHz) / d.fmax - double(d.fmax) / d.imageHz, kImageOutOfRange);
 
-    // The highest modulating frequency widened by the oscillator's drift, and the signal bandwidth.
-    d.modulationHz = Store(double(F) + delta, kModFreqTooLarge);
-    if (d.modulationHz <= 0) Fail(ErrorKind::InvalidArgument, kModFreqNotPositive);
+    // The signal bandwidth of the modulation.
+    d.modulationHz = F;
     switch (task.modulation) {
         case Modulation::AM:
             d.bandwidthHz = Store(2.0 * d.modulationHz, kBandwidthTooLarge);
@@ -129,11 +149,15 @@ RfPathDesign DesignRfPath(const RfPathTask& task) {
             d.bandwidthHz = d.modulationHz;
             break;
         case Modulation::FM:
-            if (m < 0) Fail(ErrorKind::InvalidArgument, kModIndexNegative);
             d.bandwidthHz =
                 Store(2.0 * d.modulationHz * (1.0 + m + std::sqrt(double(m))), kBandwidthTooLarge);
             break;
     }
+    // The local oscillator drifts by delta f_LO either way, and the circuits must pass the signal
+    // wherever the drift puts it: the band widens by twice the drift at the top of the range.
+    d.oscillatorHz = Store(double(d.fmax) + d.fif, kIfTooLarge);
+    d.driftHz = Store(2.0 * delta * d.oscillatorHz, kInstabilityTooLarge);
+    d.bandwidthHz = Store(double(d.bandwidthHz) + d.driftHz, kBandwidthTooLarge);
 
     // What the antenna and the coupling to the transistor add to the image suppression, in dB.
     const double imageRatio = double(d.imageHz) / d.fmax;  // > 1
@@ -166,7 +190,7 @@ RfPathDesign DesignRfPath(const RfPathTask& task) {
 
     // The pass band at the bottom of the range, where the circuits are relatively sharpest.
     const float sigma = Store(task.unevennessDb, kUnevennessTooLarge);
-    if (d.fmin <= 0) Fail(ErrorKind::DivisionByZero, kFminNotPositive);
+    if (d.fmin <= 0) Fail(ErrorKind::DivisionByZero, kFminNotPositive);  // below the single range
     if (sigma <= 0) Fail(ErrorKind::DivisionByZero, kUnevennessNotPositive);
     d.attenuationDamping = AttenuationDamping(d.bandwidthHz, d.fmin, sigma, d.circuits);
     if (d.selectivityDamping <= d.attenuationDamping) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace vokta {
 
@@ -53,8 +54,10 @@ struct RfPathDesign {
     float fmax = 0, fmin = 0, fif = 0;  // Hz
     float imageHz = 0;                  // image frequency at the top of the range, fmax + 2 fif
     float imageDetuning = 0;            // xi = fim / fmax - fmax / fim
-    float modulationHz = 0;             // F + delta
-    float bandwidthHz = 0;              // signal bandwidth
+    float modulationHz = 0;             // F, the highest modulating frequency
+    float oscillatorHz = 0;             // the local oscillator at the top of the range, fmax + fif
+    float driftHz = 0;                  // 2 delta f_LO: how far the oscillator's drift moves the signal
+    float bandwidthHz = 0;              // signal bandwidth, the drift included
     float antennaDb = 0;                // sigma_a, what the antenna adds to the image suppression
     float couplingDb = 0;               // sigma_c, what the coupling to the transistor adds
     float selectivityRatio = 0;         // D, what the circuits themselves must give, as a ratio
@@ -67,10 +70,32 @@ struct RfPathDesign {
     std::optional<float> coilAntennaDb;
 };
 
-// Sizes the RF path. An infeasible task is a verdict, not an error. Throws RuntimeError with a
-// Russian sentence naming the input when the data are out of range: a frequency that is not above
-// zero, a selectivity too small to need any circuit, an unevenness that is not above zero, a negative
-// modulation index, a value beyond the single range.
+// The inputs of a task, in the order of the window's fields, to say which one is out of its domain.
+enum class RfPathInput {
+    Fmax,
+    Fmin,
+    If,
+    Damping,
+    Unevenness,
+    Instability,
+    ModulationFrequency,
+    ModulationIndex
+};
+
+struct RfPathFault {
+    RfPathInput input;
+    std::string message;  // a Russian sentence that names the input
+};
+
+// The first input, in the order of the window, that lies outside its domain: a frequency or damping
+// that is not above zero, a bottom frequency not below the top, an unevenness not above zero, a
+// negative instability, a negative FM index. Nothing when every input is within its domain.
+std::optional<RfPathFault> FindDomainFault(const RfPathTask& task);
+
+// Sizes the RF path. The local oscillator's drift widens the band: the signal bandwidth of the
+// modulation gains 2 delta (fmax + fif). An infeasible task is a verdict, not an error. Throws
+// RuntimeError with a Russian sentence naming the input when the data are out of range: the faults
+// of FindDomainFault, a selectivity too small to need any circuit, a value beyond the single range.
 RfPathDesign DesignRfPath(const RfPathTask& task);
 
 }  // namespace vokta

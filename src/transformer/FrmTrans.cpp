@@ -1,5 +1,6 @@
 #include "transformer/FrmTrans.h"
 
+#include <cmath>
 #include <variant>
 
 #include "app/Navigation.h"
@@ -136,38 +137,46 @@ void FrmTrans::CmdCalc_Click() {
 void FrmTrans::CalcTransformer() {
     vokta::TransformerInput input;
     input.type = SelectedCoreType();
-    const std::optional<float> steelFill =
-        vokta::SteelFillFor(input.type, Combo1->currentText().toStdString(), UserNumberFormat());
-    if (!steelFill) {
-        // The fill factor of the laminated and tape-wound steels is known only for the listed thicknesses.
-        MsgBox(this, QStringLiteral("Выберите толщину стали сердечника из списка"), kWarningTitle,
-               MsgIcon::Warning);
-        Combo1->setFocus();
-        return;
+    // Every source value is read and checked before the first question about the windings.
+    input.core = {ReadNumber(TxtA, LblA->text()), ReadNumber(TxtB, LblB->text()),
+                  input.type == CoreType::Toroidal ? 0.0 : ReadNumber(TxtC, LblC->text()),
+                  ReadNumber(TxtH, Label1->text())};
+    input.mainsVoltage = ReadNumber(TxtU1, LblU1->text());
+    const double thickness = ReadNumber(Combo1, Label2->text());
+    if (const auto fault = vokta::FindCoreFault(input.type, input.core, input.mainsVoltage, thickness)) {
+        QWidget* const fields[] = {TxtA, TxtB, TxtC, TxtH, TxtU1, Combo1};
+        Refuse(this, QString::fromStdString(fault->message), fields[int(fault->field)]);
     }
+    const std::optional<float> steelFill = vokta::SteelFillFor(input.type, thickness);
+    // The fill factor of the laminated and tape-wound steels is known only for the listed thicknesses.
+    if (!steelFill) Refuse(this, QStringLiteral("Выберите толщину стали сердечника из списка"), Combo1);
     input.steelFill = *steelFill;
-    input.core = {ParseNumber(TxtA->text()), ParseNumber(TxtB->text()), ParseNumber(TxtC->text()),
-                  ParseNumber(TxtH->text())};
-    input.mainsVoltage = ParseNumber(TxtU1->text());
 
+    // Cancel in any box ends the calculation; the previous design stays.
     bool cancelled = false;
-    const QString countText =
-        InputBox(this, QStringLiteral("Введите количество вторичных обмоток"), kInputTitle, &cancelled);
+    const QString countQuestion = QStringLiteral("Введите количество вторичных обмоток");
+    const QString countText = InputBox(this, countQuestion, kInputTitle, &cancelled);
     if (cancelled) return;
-    const std::optional<int16_t> count =
-        vokta::ParseWindingCount(countText.toStdString(), UserNumberFormat());
-    if (!count) {
-        MsgBox(this, QStringLiteral("Количество вторичных обмоток должно быть целым неотрицательным числом"),
-               kWarningTitle, MsgIcon::Warning);
-        return;
-    }
-    // A cancelled box gives the empty answer, which reads as 0.
-    for (WindingIndex = 1; WindingIndex <= *count; ++WindingIndex) {
+    const double count = ReadAnswer(this, countText, countQuestion);
+    if (count != std::floor(count) || count < 0)
+        Refuse(this, QStringLiteral("Количество вторичных обмоток должно быть целым неотрицательным числом"));
+    if (count > vokta::kMaxSecondaryWindings)
+        Refuse(this, QStringLiteral("Программа рассчитывает не больше %1 вторичных обмоток, а введено %2")
+                         .arg(vokta::kMaxSecondaryWindings)
+                         .arg(countText.trimmed()));
+
+    const QString voltageQuestion = QStringLiteral("Введите требуемое напряжение нагрузки, В");
+    const QString currentQuestion = QStringLiteral("Введите требуемый ток нагрузки, А");
+    for (WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
         vokta::TransformerInput::Load load;
-        load.voltage = vokta::Single(ParseNumber(
-            InputBox(this, QStringLiteral("Введите требуемое напряжение нагрузки, В"), kInputTitle)));
-        load.current = vokta::Single(
-            ParseNumber(InputBox(this, QStringLiteral("Введите требуемый ток нагрузки, А"), kInputTitle)));
+        const QString voltage = InputBox(this, voltageQuestion, kInputTitle, &cancelled);
+        if (cancelled) return;
+        load.voltage = vokta::Single(ReadAnswer(this, voltage, voltageQuestion));
+        const QString current = InputBox(this, currentQuestion, kInputTitle, &cancelled);
+        if (cancelled) return;
+        load.current = vokta::Single(ReadAnswer(this, current, currentQuestion));
+        if (const auto fault = vokta::FindLoadFault(WindingIndex, load.voltage, load.current))
+            Refuse(this, QString::fromStdString(*fault));
         input.loads.push_back(load);
     }
 

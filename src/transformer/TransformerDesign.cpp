@@ -1,5 +1,6 @@
 #include "transformer/TransformerDesign.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -119,19 +120,45 @@ const std::vector<double>& SteelThicknesses(CoreType type) {
     return laminated;
 }
 
-std::optional<float> SteelFillFor(CoreType type, std::string_view thicknessText, const NumberFormat& format) {
-    if (type == CoreType::Toroidal) {
-        float thickness = 0;
-        try {
-            thickness = LocaleParseSingle(thicknessText, format);
-        } catch (const RuntimeError& e) {
-            throw RuntimeError(e.kind(), "Расчет прерван: толщина стали сердечника должна быть числом.");
-        }
-        // Compared in single precision, so that the listed 0.1 itself still counts as "0.1 or less".
-        return thickness <= 0.1f ? 0.85f : 0.89f;
-    }
+std::optional<float> SteelFillFor(CoreType type, double thicknessMm) {
+    // Compared in single precision, so that a typed 0.1 is the listed 0.1 and counts as "0.1 or less".
+    const float thickness = static_cast<float>(thicknessMm);
+    if (type == CoreType::Toroidal) return thickness <= 0.1f ? 0.85f : 0.89f;
     for (const SteelItem& item : SteelItems(type))
-        if (thicknessText == LocaleNumberText(item.thickness, format)) return item.fill;
+        if (thickness == static_cast<float>(item.thickness)) return item.fill;
+    return std::nullopt;
+}
+
+std::optional<TransformerFault> FindCoreFault(CoreType type, const CoreDimensions& core, double mainsVoltage,
+                                              double thicknessMm) {
+    // Negated comparisons, so that a NaN is out of its domain too.
+    auto fault = [](TransformerField field, const char* message) { return TransformerFault{field, message}; };
+    if (type == CoreType::Toroidal) {
+        if (!(core.a > 0))
+            return fault(TransformerField::A, "Наружный диаметр сердечника d1 должен быть больше нуля.");
+        if (!(core.b > 0))
+            return fault(TransformerField::B, "Внутренний диаметр сердечника d2 должен быть больше нуля.");
+        if (!(core.b < core.a))
+            return fault(TransformerField::B,
+                         "Внутренний диаметр сердечника d2 должен быть меньше наружного диаметра d1.");
+        if (!(core.h > 0)) return fault(TransformerField::H, "Высота сердечника h должна быть больше нуля.");
+    } else {
+        if (!(core.a > 0)) return fault(TransformerField::A, "Размер сердечника a должен быть больше нуля.");
+        if (!(core.b > 0)) return fault(TransformerField::B, "Размер сердечника b должен быть больше нуля.");
+        if (!(core.c > 0)) return fault(TransformerField::C, "Размер сердечника c должен быть больше нуля.");
+        if (!(core.h > 0)) return fault(TransformerField::H, "Размер сердечника h должен быть больше нуля.");
+    }
+    if (!(mainsVoltage > 0))
+        return fault(TransformerField::MainsVoltage, "Напряжение сети должно быть больше нуля.");
+    if (!(thicknessMm > 0))
+        return fault(TransformerField::SteelThickness, "Толщина стали сердечника должна быть больше нуля.");
+    return std::nullopt;
+}
+
+std::optional<std::string> FindLoadFault(int i, double loadVoltage, double loadCurrent) {
+    const std::string winding = std::to_string(i);
+    if (!(loadVoltage > 0)) return "Напряжение нагрузки обмотки " + winding + " должно быть больше нуля.";
+    if (!(loadCurrent > 0)) return "Ток нагрузки обмотки " + winding + " должен быть больше нуля.";
     return std::nullopt;
 }
 
@@ -156,7 +183,6 @@ void RectifierStep(TransformerDesign& d, int i, float loadVoltage, float loadCur
     const double current = loadCurrent;
     d.SecVoltage.at(i) = loadVoltage;
     d.SecCurrent.at(i) = loadCurrent;
-    d.DiodeReverseVoltage.at(i) = Single(1.5 * u);  // from the load voltage before it is scaled
     // The band edges are singles compared with the single current: 0.1 A itself is in the first band.
     if (loadCurrent <= 0.1f) {
         d.SecVoltage[i] = Single(0.8 * u);
@@ -176,6 +202,9 @@ void RectifierStep(TransformerDesign& d, int i, float loadVoltage, float loadCur
         d.SecVoltage[i] = Single(1.7 * u);
         d.DiodeCurrent[i] = Single(0.9 * current);
     }
+    // A bridge diode that blocks carries the peak of the winding's AC voltage; 1.5 U from the load
+    // voltage as entered leaves room above the peak up to 0.2 A, but falls below it at larger currents.
+    d.DiodeReverseVoltage.at(i) = Single(std::max(1.5 * u, std::sqrt(2.0) * d.SecVoltage[i]));
     d.SecCurrent[i] = Single(1.5 * current);
     d.SecondaryPower = Single(double(d.SecondaryPower) + double(d.SecCurrent[i]) * d.SecVoltage[i]);
 }
@@ -272,21 +301,6 @@ DesignOutcome CalcTransformer(TransformerDesign& d, const TransformerInput& inpu
     return DesignOutcome::Designed;
 }
 
-std::optional<int16_t> ParseWindingCount(std::string_view text, const NumberFormat& format) {
-    double count = 0;
-    try {
-        count = LocaleParseDouble(text, format);
-    } catch (const RuntimeError& e) {
-        if (e.kind() == ErrorKind::TypeMismatch) return std::nullopt;
-        count = HUGE_VAL;  // a number beyond the double range: too many windings, below
-    }
-    if (count != std::floor(count) || count < 0) return std::nullopt;
-    if (count > 32767)
-        throw RuntimeError(ErrorKind::Overflow,
-                           "Расчет прерван: слишком большое количество вторичных обмоток.");
-    return int16_t(count);
-}
-
 std::vector<ReportLine> TransformerReport(const TransformerDesign& d) {
     std::vector<ReportLine> lines;
     auto text = [&](const char* t) { lines.push_back({t, std::nullopt}); };
@@ -308,13 +322,13 @@ std::vector<ReportLine> TransformerReport(const TransformerDesign& d) {
     text("");
     value("Мощность вторичных обмоток, Вт :", d.SecondaryPower);
     value("Ток первичной обмотки, А :", d.PrimaryCurrent);
-    value("Диаметр провода первичной обмотки, кв.мм. :", d.PrimaryWireDiameter);
+    value("Диаметр провода первичной обмотки, мм :", d.PrimaryWireDiameter);
     value("Количество витков первичной обмотки:", d.PrimaryTurns);
     // Here the primary is winding 1, so the secondaries are numbered from 2.
     for (int i = 1; i <= d.SecondaryCount; ++i) {
         text("");
         value("Обмотка", AddInt16(i, 1));
-        value("Диаметр провода, кв.мм. :", d.SecWireDiameter.at(i));
+        value("Диаметр провода, мм :", d.SecWireDiameter.at(i));
         value("Количество витков:", d.SecTurns.at(i));
     }
     return lines;

@@ -21,12 +21,13 @@ enum class CoreType { Laminated = 0, Tape = 1, Toroidal = 2 };
 // The steel thicknesses offered for a core type, mm, in the order of the list.
 const std::vector<double>& SteelThicknesses(CoreType type);
 
-// The steel fill factor of the core section for the thickness text of the list. Laminated and
-// tape-wound cores know only their listed thicknesses: the text must equal one item as
-// LocaleNumberText writes it in 'format', otherwise there is no fill factor (nullopt). A toroid
-// takes any thickness, read with LocaleParseNumber (a text that is not a number is a TypeMismatch):
-// 0.85 up to 0.1 mm, 0.89 above.
-std::optional<float> SteelFillFor(CoreType type, std::string_view thicknessText, const NumberFormat& format);
+// The steel fill factor of the core section for a steel thickness, mm. Laminated and tape-wound cores
+// know only their listed thicknesses (compared in single precision): any other thickness has no fill
+// factor (nullopt). A toroid takes any thickness: 0.85 up to 0.1 mm, 0.89 above.
+std::optional<float> SteelFillFor(CoreType type, double thicknessMm);
+
+// The most secondary windings one calculation asks for.
+constexpr int kMaxSecondaryWindings = 50;
 
 // Everything one calculation leaves for the report. All numbers are single precision unless they are
 // 16-bit counts. The per-winding arrays are indexed 0 to SecondaryCount; the windings use 1 to
@@ -63,6 +64,24 @@ struct CoreDimensions {
     double a = 0, b = 0, c = 0, h = 0;
 };
 
+// The source values of the window, top to bottom, to say which one is out of its domain.
+enum class TransformerField { A, B, C, H, MainsVoltage, SteelThickness };
+
+struct TransformerFault {
+    TransformerField field;
+    std::string message;  // a Russian sentence that names the value
+};
+
+// The first value of the window, top to bottom, outside its domain: a core dimension that is not above
+// zero (c is not looked at for a toroid), a toroid's inner diameter not below its outer one, a mains
+// voltage or a steel thickness that is not above zero. Nothing when all are within their domains.
+std::optional<TransformerFault> FindCoreFault(CoreType type, const CoreDimensions& core, double mainsVoltage,
+                                              double thicknessMm);
+
+// Why the load of winding i (numbered from 1) cannot be designed for: a voltage or a current that is not
+// above zero. Nothing when both are above zero.
+std::optional<std::string> FindLoadFault(int i, double loadVoltage, double loadCurrent);
+
 // Starts a calculation of 'count' windings: every array holds indexes 0 to count, all zero, and
 // SecondaryPower is 0.
 void StartWindings(TransformerDesign& design, int16_t count);
@@ -72,8 +91,9 @@ void StartWindings(TransformerDesign& design, int16_t count);
 void KeepWindingArrays(TransformerDesign& design);
 
 // The rectifier step of winding i (1 to SecondaryCount) from the load voltage U and load current I as
-// entered: diode reverse voltage 1.5 U; the winding voltage and the diode current by the band of I;
-// winding current 1.5 I; and the winding's share of SecondaryPower.
+// entered: the winding voltage and the diode current by the band of I; the diode reverse voltage, the
+// larger of 1.5 U and the peak of the winding voltage; winding current 1.5 I; and the winding's share
+// of SecondaryPower.
 void RectifierStep(TransformerDesign& design, int i, float loadVoltage, float loadCurrent);
 
 // The core tables cover total secondary powers below 1000 W.
@@ -116,10 +136,6 @@ enum class DesignOutcome {
 // are those of this run; the secondary wire diameters and turns are zero unless it was Designed; the
 // primary values are those of the last Designed run.
 DesignOutcome CalcTransformer(TransformerDesign& design, const TransformerInput& input);
-
-// Reads the answer about the count of secondary windings in the user's format: a whole number not
-// below zero, or nullopt. A whole number beyond the 16-bit range is an Overflow.
-std::optional<int16_t> ParseWindingCount(std::string_view text, const NumberFormat& format);
 
 // One line of the printed report: a text, and the number printed after it when there is one.
 struct ReportLine {

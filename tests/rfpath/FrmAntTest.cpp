@@ -100,7 +100,10 @@ private slots:
         form = Forms::Show<FrmAnt>();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
-    void cleanup() { vokta::test::UnloadAllForms(); }
+    void cleanup() {
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(QLocale::c());
+    }
 
     void menuItemOpensTheWindowInPlaceOfMain() {
         vokta::test::UnloadAllForms();
@@ -197,19 +200,19 @@ private slots:
         click("CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList());
         QVERIFY(showsResults());
-        QCOMPARE(results(), captions(32, 535, 2));
+        QCOMPARE(results(), captions(32, 119, 2));
 
-        // On the results face the choices stay at hand: SSB halves the bandwidth.
+        // On the results face the choices stay at hand: SSB halves the band of the modulation.
         click("Option2(1)");
         click("CmdCalc");
-        QCOMPARE(results(), captions(32, 1070, 2));
+        QCOMPARE(results(), captions(32, 134, 2));
         QVERIFY(showsResults());
 
         // One circuit is enough for 20 dB; the hidden fields still hold their texts.
         click("Option2(0)");
         type("TxtSel", "20");
         click("CmdCalc");
-        QCOMPARE(results(), captions(61, 831, 1));
+        QCOMPARE(results(), captions(61, 185, 1));
         QCOMPARE(boxes.messageTexts(), QStringList());
     }
 
@@ -230,13 +233,13 @@ private slots:
         BoxScript boxes;
         typeExample();
         click("CmdCalc");
-        QCOMPARE(results(), captions(32, 76, 2));
+        QCOMPARE(results(), captions(32, 51, 2));
 
         // With AM the index is neither needed nor read.
         click("Option2(0)");
         box("TxtM")->clear();
         click("CmdCalc");
-        QCOMPARE(results(), captions(32, 535, 2));
+        QCOMPARE(results(), captions(32, 119, 2));
         QCOMPARE(boxes.messageTexts(), QStringList());
     }
 
@@ -268,13 +271,73 @@ private slots:
         QVERIFY(showsInputs());
     }
 
-    void blankTextCountsAsFilled() {
+    // Numbers in the user's format: the whole text must be a number; a point is always a decimal
+    // separator, a comma only where the format has a decimal comma. A refused text is named, gets the
+    // focus and stays; nothing is computed.
+    void numbersAreReadWholeInTheUsersFormat_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("refusal");  // empty: read as the worked example
+        const QLocale ru(QLocale::Russian), en(QLocale::English);
+        QTest::newRow("ru, top 10,0") << ru << "TxtFmax"
+                                      << "10,0"
+                                      << "";
+        QTest::newRow("ru, IF 0,465 typed") << ru << "CmbFpr"
+                                            << "0,465"
+                                            << "";
+        QTest::newRow("ru, point") << ru << "TxtFmin"
+                                   << "5.0"
+                                   << "";
+        QTest::newRow("en, point") << en << "TxtFmax"
+                                   << " 10.0 "
+                                   << "";
+        QTest::newRow("en, comma") << en << "TxtFmax"
+                                   << "10,0"
+                                   << "В поле «Максимальная частота диапазона, МГц» должно быть число, а "
+                                      "введено «10,0».";
+        QTest::newRow("ru, unit after the number") << ru << "TxtFmin"
+                                                   << "5 МГц"
+                                                   << "В поле «Минимальная частота диапазона, МГц» должно "
+                                                      "быть число, а введено «5 МГц».";
+        QTest::newRow("en, a blank") << en << "TxtSel"
+                                     << " "
+                                     << "В поле «Селективность по зеркальному каналу, дБ» должно быть "
+                                        "число, а введено «».";
+        QTest::newRow("ru, words in a list") << ru << "Combo1"
+                                             << "abc"
+                                             << "В поле «Эквивалентное затухание контура» должно быть "
+                                                "число, а введено «abc».";
+    }
+    void numbersAreReadWholeInTheUsersFormat() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, refusal);
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(locale);
+        form = Forms::Show<FrmAnt>();
         BoxScript boxes;
         typeExample();
-        type("TxtSel", " ");  // reads as 0 dB, which one circuit gives easily
+        if (box(qPrintable(field)))
+            box(qPrintable(field))->setText(text);  // a text with letters QTest cannot type
+        else
+            combo(qPrintable(field))->setEditText(text);
+        const QStringList before = Snapshot(form);
         click("CmdCalc");
-        QCOMPARE(boxes.messageTexts(), QStringList());
-        QCOMPARE(results(), captions(2, 831, 1));
+        QLocale::setDefault(QLocale::c());
+        if (refusal.isEmpty()) {
+            QCOMPARE(boxes.messageTexts(), QStringList());
+            QCOMPARE(results(), captions(32, 119, 2));
+            return;
+        }
+        QCOMPARE(boxes.messageTexts(), QStringList({"Предупреждение|" + refusal}));
+        QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
+        QVERIFY(showsInputs());
+        QCOMPARE(Snapshot(form), before);
+        QWidget* focused = form->focusWidget();
+        QVERIFY(focused &&
+                (focused->objectName() == field || focused->parentWidget()->objectName() == field));
     }
 
     void infeasibleTaskWarnsAndKeepsTheData_data() {
@@ -320,35 +383,49 @@ private slots:
         QCOMPARE(Snapshot(form), before);
     }
 
+    // Values outside their domain are refused by name before any result, the field gets the focus.
     void outOfRangeInputIsNamed_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("top frequency 0") << "TxtFmax"
-                                         << "0"
-                                         << "Максимальная частота диапазона должна быть больше нуля.";
-        QTest::newRow("bottom frequency 0") << "TxtFmin"
-                                            << "0"
-                                            << "Минимальная частота диапазона должна быть больше нуля.";
+        QTest::addColumn<QString>("message");  // title|text; a refusal is a warning, an error critical
+        const QString w = "Предупреждение|";
+        QTest::newRow("top frequency 0")
+            << "TxtFmax"
+            << "0" << w + "Максимальная частота диапазона должна быть больше нуля.";
+        QTest::newRow("bottom frequency 0")
+            << "TxtFmin"
+            << "0" << w + "Минимальная частота диапазона должна быть больше нуля.";
+        QTest::newRow("bottom at the top") << "TxtFmin"
+                                           << "10"
+                                           << w + "Минимальная частота диапазона должна быть меньше "
+                                                  "максимальной частоты диапазона.";
+        QTest::newRow("bottom above the top") << "TxtFmin"
+                                              << "12"
+                                              << w + "Минимальная частота диапазона должна быть меньше "
+                                                     "максимальной частоты диапазона.";
         QTest::newRow("IF 0") << "CmbFpr"
-                              << "0"
-                              << "Промежуточная частота должна быть больше нуля.";
+                              << "0" << w + "Промежуточная частота должна быть больше нуля.";
+        QTest::newRow("damping 0") << "Combo1"
+                                   << "0" << w + "Эквивалентное затухание контура должно быть больше нуля.";
+        QTest::newRow("damping negative")
+            << "Combo1"
+            << "-0.01" << w + "Эквивалентное затухание контура должно быть больше нуля.";
         QTest::newRow("unevenness 0") << "Combo2"
-                                      << "0"
-                                      << "Неравномерность АЧХ тракта РЧ должна быть больше нуля.";
+                                      << "0" << w + "Неравномерность АЧХ тракта РЧ должна быть больше нуля.";
+        QTest::newRow("modulation frequency 0")
+            << "TxtF"
+            << "0" << w + "Максимальная частота модуляции должна быть больше нуля.";
+        QTest::newRow("modulation frequency negative")
+            << "TxtF"
+            << "-3000" << w + "Максимальная частота модуляции должна быть больше нуля.";
         QTest::newRow("selectivity -5") << "TxtSel"
                                         << "-5"
-                                        << "Селективность по зеркальному каналу слишком мала: контуры тракта "
-                                           "РЧ для нее не нужны. Укажите "
-                                           "большее значение.";
+                                        << "Ошибка|Селективность по зеркальному каналу слишком мала: контуры "
+                                           "тракта РЧ для нее не нужны. Укажите большее значение.";
         QTest::newRow("number beyond double range")
             << "TxtFmax"
             << "1e999"
-            << "Число в поле «Максимальная частота диапазона, МГц» вне допустимых пределов.";
-        QTest::newRow("number beyond double range in a list")
-            << "Combo3"
-            << "1e999"
-            << "Число в поле «Нестабильность частоты гетеродина» вне допустимых пределов.";
+            << "Ошибка|Число «1e999» (поле «Максимальная частота диапазона, МГц») вне допустимых пределов.";
     }
     void outOfRangeInputIsNamed() {
         QFETCH(QString, field);
@@ -364,10 +441,16 @@ private slots:
             typeInCombo(qPrintable(field), text);
         const QStringList before = Snapshot(form);
         click("CmdCalc");
-        QCOMPARE(boxes.messageTexts(), QStringList({"Ошибка|" + message}));
-        QCOMPARE(boxes.messages[0].icon, MsgIcon::Critical);
+        QCOMPARE(boxes.messageTexts(), QStringList({message}));
+        const bool refused = message.startsWith("Предупреждение|");
+        QCOMPARE(boxes.messages[0].icon, refused ? MsgIcon::Warning : MsgIcon::Critical);
         QVERIFY(showsInputs());
         QCOMPARE(Snapshot(form), before);
+        if (refused) {
+            QWidget* focused = form->focusWidget();
+            QVERIFY(focused &&
+                    (focused->objectName() == field || focused->parentWidget()->objectName() == field));
+        }
     }
 
     void clearEmptiesTheFieldsButKeepsTheCheckBoxes() {
@@ -417,7 +500,7 @@ private slots:
         typeExample();
         box("TxtSel")->setFocus();
         QTest::keyClick(box("TxtSel"), Qt::Key_Return);
-        QCOMPARE(results(), captions(32, 535, 2));
+        QCOMPARE(results(), captions(32, 119, 2));
         QVERIFY(showsResults());
 
         // Enter on a focused button presses that button.

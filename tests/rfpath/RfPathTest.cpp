@@ -41,10 +41,14 @@ TEST(RfPath, WorkedExampleNeedsTwoCircuits) {
     EXPECT_EQ(d.antennaDb, 0.0f);
     EXPECT_NEAR(d.selectivityRatio, std::pow(10.0, (30 + 20 * std::log10(1.093)) / 20), 1e-4);
     EXPECT_NEAR(d.selectivityDamping, 0.0307, 5e-5);
-    EXPECT_NEAR(d.attenuationDamping, 0.00187, 5e-6);
+    // The oscillator at 10.465 MHz drifts by 1e-3 of it: the 6 kHz AM band widens by 2 * 10.465 kHz.
+    EXPECT_EQ(d.oscillatorHz, 10.465e6f);
+    EXPECT_NEAR(d.driftHz, 20930, 0.01);
+    EXPECT_NEAR(d.bandwidthHz, 26930, 0.01);
+    EXPECT_NEAR(d.attenuationDamping, 0.0083856, 5e-7);
     EXPECT_EQ(d.circuits, 2);
     EXPECT_EQ(NumberText(d.selectivityQ), " 32");
-    EXPECT_EQ(NumberText(d.attenuationQ), " 535");
+    EXPECT_EQ(NumberText(d.attenuationQ), " 119");
     EXPECT_EQ(NumberText(d.circuits), " 2");
     EXPECT_FALSE(d.coilAntennaDb.has_value());
 }
@@ -64,33 +68,36 @@ TEST(RfPath, OneCircuitIsTriedFirst) {
     ASSERT_EQ(d.verdict, RfPathVerdict::Designed);
     EXPECT_EQ(d.circuits, 1);
     EXPECT_EQ(d.selectivityQ, 61.0f);
-    EXPECT_EQ(d.attenuationQ, 831.0f);
+    EXPECT_EQ(d.attenuationQ, 185.0f);
 }
 
-TEST(RfPath, BandwidthOfEachModulation) {
-    // F' = F + delta hardly differs from F; the quality factor for attenuation follows the bandwidth.
-    const float Fp = Single(3000.0f + 1e-3f);
+TEST(RfPath, BandwidthOfEachModulationAndTheOscillatorDrift) {
+    // The band of the modulation widens by 2 delta (fmax + fif) = 20930 Hz at 1e-3, 2.093 Hz at 1e-7;
+    // the quality factor for attenuation follows the bandwidth.
     struct Row {
         const char* name;
         Modulation modulation;
-        double index;
+        double index, instability;
         float bandwidth;
         float attenuationQ;
     } rows[] = {
-        {"AM", Modulation::AM, 0, Single(2.0 * Fp), 535},
-        {"SSB", Modulation::SSB, 0, Fp, 1070},
-        {"FM, m = 4", Modulation::FM, 4, Single(2.0 * Fp * (1 + 4 + 2)), 76},
-        {"FM, m = 0", Modulation::FM, 0, Single(2.0 * Fp), 535},
-        {"AM ignores a negative index", Modulation::AM, -3, Single(2.0 * Fp), 535},
+        {"AM", Modulation::AM, 0, 1e-3, 26930, 119},
+        {"SSB", Modulation::SSB, 0, 1e-3, 23930, 134},
+        {"FM, m = 4", Modulation::FM, 4, 1e-3, 62930, 51},
+        {"FM, m = 0", Modulation::FM, 0, 1e-3, 26930, 119},
+        {"AM ignores a negative index", Modulation::AM, -3, 1e-3, 26930, 119},
+        {"AM, a stable oscillator", Modulation::AM, 0, 1e-7, 6002.093f, 535},
+        {"SSB, no drift", Modulation::SSB, 0, 0, 3000, 1070},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         RfPathTask t = Example();
         t.modulation = row.modulation;
         t.modulationIndex = row.index;
+        t.instability = row.instability;
         const RfPathDesign d = DesignRfPath(t);
-        EXPECT_EQ(d.modulationHz, Fp);
-        EXPECT_EQ(d.bandwidthHz, row.bandwidth);
+        EXPECT_EQ(d.modulationHz, 3000.0f);
+        EXPECT_NEAR(d.bandwidthHz, row.bandwidth, 0.01);
         ASSERT_EQ(d.verdict, RfPathVerdict::Designed);
         EXPECT_EQ(d.attenuationQ, row.attenuationQ);
         EXPECT_EQ(d.selectivityQ, 32.0f);
@@ -148,7 +155,7 @@ TEST(RfPath, CouplingAndAntennaTerms) {
         EXPECT_NEAR(d.antennaDb, row.antennaDb, 1e-4);
         EXPECT_NEAR(d.couplingDb, row.couplingDb, 1e-4);
         EXPECT_EQ(d.selectivityQ, row.selectivityQ);
-        EXPECT_EQ(d.attenuationQ, 535.0f);
+        EXPECT_EQ(d.attenuationQ, 119.0f);
         EXPECT_EQ(d.circuits, 2);
         ASSERT_EQ(d.coilAntennaDb.has_value(), row.coilAntennaDb.has_value());
         if (row.coilAntennaDb) {
@@ -158,21 +165,14 @@ TEST(RfPath, CouplingAndAntennaTerms) {
 }
 
 TEST(RfPath, CoilAntennaResponseThatCannotBeFormedIsLeftOut) {
-    // A long antenna tuned exactly to the top of the range (0.7 fmin = fmax) divides by zero.
+    // A short antenna tuned exactly to the image (1.15 fmax = fmax + 2 fif) gives E = 0, which has no
+    // logarithm. (With the bottom of the range below its top, a long antenna's E is always positive.)
     RfPathTask t = Example();
     t.coilCoupledAntenna = true;
-    t.longAntenna = true;
-    t.fmaxMHz = 7;
-    t.fminMHz = 10;
-    RfPathDesign d = DesignRfPath(t);
+    t.ifMHz = 0.75;
+    const RfPathDesign d = DesignRfPath(t);
     EXPECT_FALSE(d.coilAntennaDb.has_value());
     EXPECT_EQ(d.verdict, RfPathVerdict::Designed);
-
-    // A long antenna tuned between the image and the top gives E < 0, which has no logarithm.
-    t.fmaxMHz = 10;
-    t.fminMHz = 15;  // fa = 10.5 MHz
-    d = DesignRfPath(t);
-    EXPECT_FALSE(d.coilAntennaDb.has_value());
 }
 
 TEST(RfPath, InfeasibleTasksAreVerdicts) {
@@ -196,16 +196,14 @@ TEST(RfPath, InfeasibleTasksAreVerdicts) {
              t.modulationIndex = 60;
          },
          RfPathVerdict::AttenuationUnattainable, 2},
-        // The selectivity fails before the bottom frequency is looked at.
+        // The selectivity fails before the pass band is looked at.
         {"selectivity first",
          [](RfPathTask& t) {
              t.selectivityDb = 80;
              t.circuitDamping = 0.02;
-             t.fminMHz = 0;
+             t.fminMHz = 0.2;
          },
          RfPathVerdict::SelectivityUnattainable, 2},
-        {"a circuit damping of 0 is met by one circuit", [](RfPathTask& t) { t.circuitDamping = 0; },
-         RfPathVerdict::Designed, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -233,6 +231,18 @@ TEST(RfPath, OutOfRangeInputsAreNamed) {
          "Минимальная частота диапазона должна быть больше нуля."},
         {"bottom frequency negative", [](RfPathTask& t) { t.fminMHz = -5; },
          "Минимальная частота диапазона должна быть больше нуля."},
+        {"bottom frequency at the top", [](RfPathTask& t) { t.fminMHz = 10; },
+         "Минимальная частота диапазона должна быть меньше максимальной частоты диапазона."},
+        {"bottom frequency above the top", [](RfPathTask& t) { t.fminMHz = 12; },
+         "Минимальная частота диапазона должна быть меньше максимальной частоты диапазона."},
+        {"damping 0", [](RfPathTask& t) { t.circuitDamping = 0; },
+         "Эквивалентное затухание контура должно быть больше нуля."},
+        {"damping negative", [](RfPathTask& t) { t.circuitDamping = -0.01; },
+         "Эквивалентное затухание контура должно быть больше нуля."},
+        {"instability negative", [](RfPathTask& t) { t.instability = -1e-3; },
+         "Нестабильность частоты гетеродина не может быть отрицательной."},
+        {"modulation frequency 0", [](RfPathTask& t) { t.modulationHz = 0; },
+         "Максимальная частота модуляции должна быть больше нуля."},
         {"IF 0", [](RfPathTask& t) { t.ifMHz = 0; }, "Промежуточная частота должна быть больше нуля."},
         {"selectivity that makes D < 1", [](RfPathTask& t) { t.selectivityDb = -1; },
          "Селективность по зеркальному каналу слишком мала: контуры тракта РЧ для нее не нужны. Укажите "
@@ -261,7 +271,7 @@ TEST(RfPath, OutOfRangeInputsAreNamed) {
          },
          "Индекс модуляции не может быть отрицательным."},
         {"negative modulation frequency", [](RfPathTask& t) { t.modulationHz = -3000; },
-         "Максимальная частота модуляции (с учетом нестабильности гетеродина) должна быть больше нуля."},
+         "Максимальная частота модуляции должна быть больше нуля."},
         {"damping beyond single range", [](RfPathTask& t) { t.circuitDamping = 1e39; },
          "Эквивалентное затухание контура слишком велико."},
     };

@@ -32,7 +32,7 @@ const QStringList kTransformerHead{"Данные трансформатора", 
 QStringList ZeroReport() {
     return kHead + kTransformerHead +
            QStringList{"Мощность вторичных обмоток, Вт : 0 ", "Ток первичной обмотки, А : 0 ",
-                       "Диаметр провода первичной обмотки, кв.мм. : 0 ",
+                       "Диаметр провода первичной обмотки, мм : 0 ",
                        "Количество витков первичной обмотки: 0 "};
 }
 
@@ -44,16 +44,16 @@ QStringList ExampleReport(const QString& p) {
                        "Переменное напряжение на обмотке, В : 14 ",
                        "Максимальный ток, протекающий через обмотку, А : " + p + "75 ",
                        "Максимальный ток, протекающий через диод моста, А : " + p + "475 ",
-                       "Обратное напряжение, приложенное к диоду моста, В : 15 ",
+                       "Обратное напряжение, приложенное к диоду моста, В : 19" + p + "79899 ",
                        ""} +
            kTransformerHead +
            QStringList{"Мощность вторичных обмоток, Вт : 10" + p + "5 ",
                        "Ток первичной обмотки, А : " + p + "05965909 ",
-                       "Диаметр провода первичной обмотки, кв.мм. : " + p + "148596 ",
+                       "Диаметр провода первичной обмотки, мм : " + p + "148596 ",
                        "Количество витков первичной обмотки: 1613 ",
                        "",
                        "Обмотка 2 ",
-                       "Диаметр провода, кв.мм. : " + p + "5268652 ",
+                       "Диаметр провода, мм : " + p + "5268652 ",
                        "Количество витков: 105 "};
 }
 
@@ -268,22 +268,22 @@ private slots:
                         "Переменное напряжение на обмотке, В : 28 ",
                         "Максимальный ток, протекающий через обмотку, А : ,75 ",
                         "Максимальный ток, протекающий через диод моста, А : ,475 ",
-                        "Обратное напряжение, приложенное к диоду моста, В : 30 ",
+                        "Обратное напряжение, приложенное к диоду моста, В : 39,59798 ",
                         "",
                         "Обмотка: 2 ",
                         "Переменное напряжение на обмотке, В : 8,5 ",
                         "Максимальный ток, протекающий через обмотку, А : 1,5 ",
                         "Максимальный ток, протекающий через диод моста, А : ,9 ",
-                        "Обратное напряжение, приложенное к диоду моста, В : 7,5 ",
+                        "Обратное напряжение, приложенное к диоду моста, В : 12,02081 ",
                         ""} +
             kTransformerHead +
             QStringList{"Мощность вторичных обмоток, Вт : 33,75 ",
                         // the primary of the last successful calculation
                         "Ток первичной обмотки, А : ,05965909 ",
-                        "Диаметр провода первичной обмотки, кв.мм. : ,148596 ",
+                        "Диаметр провода первичной обмотки, мм : ,148596 ",
                         "Количество витков первичной обмотки: 1613 ", "", "Обмотка 2 ",
-                        "Диаметр провода, кв.мм. : 0 ", "Количество витков: 0 ", "", "Обмотка 3 ",
-                        "Диаметр провода, кв.мм. : 0 ", "Количество витков: 0 "};
+                        "Диаметр провода, мм : 0 ", "Количество витков: 0 ", "", "Обмотка 3 ",
+                        "Диаметр провода, мм : 0 ", "Количество витков: 0 "};
         QCOMPARE(print(boxes), expected);
     }
 
@@ -317,16 +317,10 @@ private slots:
         for (int i = 0; i < 5; ++i) QCOMPARE(box(names[i])->text(), empty == names[i] ? QString() : typed[i]);
     }
 
-    void toroidNeedsNoWindowWidthAndABlankCountsAsText() {
+    void toroidNeedsNoWindowWidth() {
         BoxScript boxes;
         child<QRadioButton>("Option1(2)")->click();
-        fill("6", "3", "", " ", "220");  // h is a blank: filled, reads as 0
-        calculate(boxes, {"0"});
-        QVERIFY(boxes.messages.size() == 1);
-        QCOMPARE(boxes.messages[0].title, QString("Ошибка"));  // a core section of 0
-        QCOMPARE(boxes.messages[0].text,
-                 QString("Расчет прерван: сечение сердечника равно нулю. Проверьте размеры сердечника."));
-        box("TxtH")->setText("2");
+        fill("6", "3", "", "2", "220");
         calculate(boxes, {"0"});
         QVERIFY(boxes.messages.empty());
         QCOMPARE(print(boxes).last(), QString("Количество витков первичной обмотки: 1898 "));
@@ -335,16 +329,30 @@ private slots:
     void countOfWindings_data() {
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("cancelled") << true << "";
-        QTest::newRow("empty") << false << "";
-        QTest::newRow("fraction") << false << "2,5";
-        QTest::newRow("point in a Russian setting") << false << "2.5";
-        QTest::newRow("negative") << false << "-1";
-        QTest::newRow("words") << false << "две";
+        QTest::addColumn<QString>("message");  // empty: none
+        const QString notWhole = "Количество вторичных обмоток должно быть целым неотрицательным числом";
+        QTest::newRow("cancelled") << true << ""
+                                   << "";
+        QTest::newRow("empty") << false << ""
+                               << "Ответ на вопрос «Введите количество вторичных обмоток» должен быть "
+                                  "числом, а введено «».";
+        QTest::newRow("fraction") << false << "2,5" << notWhole;
+        QTest::newRow("point in a Russian setting") << false << "2.5" << notWhole;
+        QTest::newRow("negative") << false << "-1" << notWhole;
+        QTest::newRow("words") << false << "две"
+                               << "Ответ на вопрос «Введите количество вторичных обмоток» должен быть "
+                                  "числом, а введено «две».";
+        QTest::newRow("over the limit")
+            << false << "51"
+            << "Программа рассчитывает не больше 50 вторичных обмоток, а введено 51";
+        QTest::newRow("far over the 16-bit range") << false << "1e9"
+                                                   << "Программа рассчитывает не больше 50 вторичных "
+                                                      "обмоток, а введено 1e9";
     }
     void countOfWindings() {
         QFETCH(bool, cancel);
         QFETCH(QString, answer);
+        QFETCH(QString, message);
         BoxScript boxes;
         calculateExample(boxes);
         fill("2", "2.5", "1.2", "3", "300");
@@ -356,15 +364,8 @@ private slots:
         child<QPushButton>("CmdCalc")->click();
         VOKTA_VERIFY_BOXES_DONE(boxes);
         QCOMPARE(boxes.inputs.size(), size_t(1));  // nothing more is asked
-        if (cancel) {
-            QVERIFY(boxes.messages.empty());
-        } else {
-            QCOMPARE(boxes.messages.size(), size_t(1));
-            QCOMPARE(boxes.messages[0].title, kWarning);
-            QCOMPARE(boxes.messages[0].text,
-                     QString("Количество вторичных обмоток должно быть целым неотрицательным числом"));
-            QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
-        }
+        QCOMPARE(boxes.messageTexts(),
+                 message.isEmpty() ? QStringList() : QStringList{kWarning + "|" + message});
         QCOMPARE(print(boxes), ExampleReport(","));  // the design is untouched
     }
 
@@ -379,17 +380,24 @@ private slots:
         QCOMPARE(print(boxes), expected);
     }
 
-    void cancelledWindingBoxesReadAsZero() {
+    // Cancel in any winding's box ends the calculation quietly; the previous design stays.
+    void cancelInAWindingBoxKeepsThePreviousDesign_data() {
+        QTest::addColumn<QStringList>("answers");  // then a cancel
+        QTest::newRow("first voltage") << QStringList{"2"};
+        QTest::newRow("second current") << QStringList{"2", "12", "1", "5"};
+    }
+    void cancelInAWindingBoxKeepsThePreviousDesign() {
+        QFETCH(QStringList, answers);
         BoxScript boxes;
-        fill("2", "2.5", "1.2", "3");
-        boxes.answer("1").cancel().cancel();
+        calculateExample(boxes);
+        boxes.clear();
+        for (const QString& a : answers) boxes.answer(a);
+        boxes.cancel();
         child<QPushButton>("CmdCalc")->click();
         VOKTA_VERIFY_BOXES_DONE(boxes);
+        QCOMPARE(boxes.inputs.size(), size_t(answers.size() + 1));
         QVERIFY(boxes.messages.empty());
-        const QStringList lines = print(boxes);
-        QCOMPARE(lines[5], QString("Переменное напряжение на обмотке, В : 0 "));
-        QCOMPARE(lines[7], QString("Максимальный ток, протекающий через диод моста, А : 0 "));
-        QCOMPARE(lines.last(), QString("Количество витков: 0 "));
+        QCOMPARE(print(boxes), ExampleReport(","));
     }
 
     void powerOf1000WattsWarnsAndDesignsNothing() {
@@ -408,53 +416,173 @@ private slots:
         QCOMPARE(lines[5], QString("Переменное напряжение на обмотке, В : 680 "));
         QCOMPARE(lines.mid(12), QStringList({"Мощность вторичных обмоток, Вт : 2040 ",
                                              "Ток первичной обмотки, А : ,05965909 ",
-                                             "Диаметр провода первичной обмотки, кв.мм. : ,148596 ",
+                                             "Диаметр провода первичной обмотки, мм : ,148596 ",
                                              "Количество витков первичной обмотки: 1613 ", "", "Обмотка 2 ",
-                                             "Диаметр провода, кв.мм. : 0 ", "Количество витков: 0 "}));
+                                             "Диаметр провода, мм : 0 ", "Количество витков: 0 "}));
     }
 
     void thicknessOutsideTheList_data() {
         QTest::addColumn<int>("core");
         QTest::addColumn<QString>("thickness");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("laminated 0,3") << 0 << "0,3" << false;
-        QTest::newRow("laminated, point") << 0 << "0.35" << false;
-        QTest::newRow("tape-wound 0,1") << 1 << "0,1" << false;
-        QTest::newRow("tape-wound, typed item") << 1 << "0,15" << true;
-        QTest::newRow("toroid 0,12") << 2 << "0,12" << true;
+        QTest::addColumn<QString>("turns");  // of the winding; empty: refused
+        QTest::newRow("laminated 0,3") << 0 << "0,3"
+                                       << "";
+        QTest::newRow("laminated, point") << 0 << "0.35"
+                                          << "44";
+        QTest::newRow("tape-wound 0,1") << 1 << "0,1"
+                                        << "";
+        QTest::newRow("tape-wound, typed item") << 1 << "0,15"
+                                                << "34";
+        QTest::newRow("toroid 0,12") << 2 << "0,12"
+                                     << "62";
+        QTest::newRow("toroid, point") << 2 << "0.1"
+                                       << "62";
     }
     void thicknessOutsideTheList() {
         QFETCH(int, core);
         QFETCH(QString, thickness);
-        QFETCH(bool, accepted);
+        QFETCH(QString, turns);
         child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
         fill("6", "2", "2", "3");
         combo()->setEditText(thickness);
         BoxScript boxes;
-        calculate(boxes, accepted ? QStringList{"1", "10", "0.5"} : QStringList{});
-        if (accepted) {
+        calculate(boxes, turns.isEmpty() ? QStringList{} : QStringList{"1", "10", "0.5"});
+        if (!turns.isEmpty()) {
             QVERIFY(boxes.messages.empty());
-            QCOMPARE(print(boxes).last(),
-                     core == 2 ? QString("Количество витков: 62 ") : QString("Количество витков: 34 "));
+            QCOMPARE(print(boxes).last(), "Количество витков: " + turns + " ");
         } else {
             QVERIFY(boxes.inputs.empty());  // asked before any winding
-            QCOMPARE(boxes.messages.size(), size_t(1));
-            QCOMPARE(boxes.messages[0].title, kWarning);
-            QCOMPARE(boxes.messages[0].text, QString("Выберите толщину стали сердечника из списка"));
-            QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
+            QCOMPARE(boxes.messageTexts(),
+                     QStringList{kWarning + "|Выберите толщину стали сердечника из списка"});
             QCOMPARE(print(boxes), ZeroReport());
         }
     }
 
+    // Every text read as a number must be a whole number in the user's format; a point is always a
+    // decimal separator. A refused text is named, gets the focus and stays; nothing is computed.
+    void numbersAreReadWholeInTheUsersFormat_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("field");  // a box of the window, or empty for the answers
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("refusal");  // empty: the worked example is designed
+        const QLocale ru(QLocale::Russian), en(QLocale::English);
+        const QStringList example{"1", "10", "0.5"};
+        QTest::newRow("ru, b 2,5") << ru << "TxtB"
+                                   << "2,5" << example << "";
+        QTest::newRow("en, b 2,5") << en << "TxtB"
+                                   << "2,5" << example
+                                   << "В поле «b, cм» должно быть число, а введено «2,5».";
+        QTest::newRow("ru, steel 0.35 typed") << ru << "Combo1"
+                                              << "0.35" << example << "";
+        QTest::newRow("en, steel 0,35 typed") << en << "Combo1"
+                                              << "0,35" << example
+                                              << "В поле «Толщина стали сердечника» должно быть число, а "
+                                                 "введено «0,35».";
+        QTest::newRow("ru, current 0,5") << ru << ""
+                                         << "" << QStringList{"1", "10", "0,5"} << "";
+        QTest::newRow("en, current 0,5") << en << ""
+                                         << "" << QStringList{"1", "10", "0,5"}
+                                         << "Ответ на вопрос «Введите требуемый ток нагрузки, А» должен "
+                                            "быть числом, а введено «0,5».";
+        QTest::newRow("ru, voltage abc") << ru << ""
+                                         << "" << QStringList{"1", "abc"}
+                                         << "Ответ на вопрос «Введите требуемое напряжение нагрузки, В» "
+                                            "должен быть числом, а введено «abc».";
+    }
+    void numbersAreReadWholeInTheUsersFormat() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, refusal);
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(locale);
+        form = Forms::Show<FrmTrans>();
+        fill("2", "2.5", "1.2", "3");
+        combo()->setCurrentIndex(2);  // 0.35 mm
+        if (field == "Combo1")
+            combo()->setEditText(text);
+        else if (!field.isEmpty())
+            box(qPrintable(field))->setText(text);
+        BoxScript boxes;
+        if (!field.isEmpty() && !refusal.isEmpty()) answers.clear();  // refused before any question
+        calculate(boxes, answers);
+        const QString p = locale.decimalPoint();
+        if (refusal.isEmpty()) {
+            QVERIFY(boxes.messages.empty());
+            QCOMPARE(print(boxes), ExampleReport(p));
+            return;
+        }
+        QCOMPARE(boxes.messageTexts(), QStringList{kWarning + "|" + refusal});
+        QCOMPARE(print(boxes), ZeroReport());
+        if (field.isEmpty()) return;
+        QCOMPARE(field == "Combo1" ? combo()->currentText() : box(qPrintable(field))->text(), text);
+        QWidget* focused = form->focusWidget();
+        QVERIFY(focused &&
+                (focused->objectName() == field || focused->parentWidget()->objectName() == field));
+    }
+
+    // Values outside their domain are refused by name before any result; the previous design stays.
+    void valuesOutsideTheirDomain_data() {
+        QTest::addColumn<int>("core");
+        QTest::addColumn<QStringList>("source");  // a, b, c, h, mains
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("field");  // the box that gets the focus, if any
+        QTest::addColumn<QString>("message");
+        const QStringList example{"2", "2,5", "1,2", "3", "220"};
+        QTest::newRow("a 0") << 0 << QStringList{"0", "2,5", "1,2", "3", "220"} << QStringList{} << "TxtA"
+                             << "Размер сердечника a должен быть больше нуля.";
+        QTest::newRow("tape, h negative")
+            << 1 << QStringList{"2", "2,5", "1,2", "-3", "220"} << QStringList{} << "TxtH"
+            << "Размер сердечника h должен быть больше нуля.";
+        QTest::newRow("toroid, d2 = d1")
+            << 2 << QStringList{"6", "6", "", "2", "220"} << QStringList{} << "TxtB"
+            << "Внутренний диаметр сердечника d2 должен быть меньше наружного "
+               "диаметра d1.";
+        QTest::newRow("toroid, d2 above d1")
+            << 2 << QStringList{"3", "6", "", "2", "220"} << QStringList{} << "TxtB"
+            << "Внутренний диаметр сердечника d2 должен быть меньше "
+               "наружного диаметра d1.";
+        QTest::newRow("mains 0, before any question")
+            << 0 << QStringList{"2", "2,5", "1,2", "3", "0"} << QStringList{} << "TxtU1"
+            << "Напряжение сети должно быть больше нуля.";
+        QTest::newRow("load voltage 0") << 0 << example << QStringList{"1", "0", "0,5"} << ""
+                                        << "Напряжение нагрузки обмотки 1 должно быть больше нуля.";
+        QTest::newRow("second load current negative")
+            << 0 << example << QStringList{"2", "10", "0,5", "12", "-0,5"} << ""
+            << "Ток нагрузки обмотки 2 должен быть больше нуля.";
+    }
+    void valuesOutsideTheirDomain() {
+        QFETCH(int, core);
+        QFETCH(QStringList, source);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, field);
+        QFETCH(QString, message);
+        BoxScript boxes;
+        calculateExample(boxes);
+        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+        fill(source[0], source[1], source[2], source[3], source[4]);
+        calculate(boxes, answers);
+        QCOMPARE(boxes.inputs.size(), size_t(answers.size()));
+        QCOMPARE(boxes.messageTexts(), QStringList{kWarning + "|" + message});
+        if (!field.isEmpty()) QCOMPARE(form->focusWidget(), box(qPrintable(field)));
+        QCOMPARE(box("TxtA")->text(), source[0]);
+        QCOMPARE(box("TxtU1")->text(), source[4]);
+        QCOMPARE(print(boxes), ExampleReport(","));
+    }
+
     void runTimeErrorEndsTheCalculationOnly() {
         BoxScript boxes;
-        fill("2", "2.5", "1.2", "3", "0");
+        fill("2", "2.5", "1.2", "3", "30000");  // 220000 primary turns do not fit in 16 bits
         const BoxScript::Message message = calculate(boxes, {"1", "10", "0.5"});
         QCOMPARE(message.title, QString("Ошибка"));
-        QCOMPARE(message.text, QString("Расчет прерван: напряжение сети равно нулю."));
+        QCOMPARE(message.text,
+                 QString("Расчет прерван: число витков первичной обмотки больше 32767. Проверьте "
+                         "напряжение сети и размеры сердечника."));
         QCOMPARE(message.icon, MsgIcon::Critical);
         QVERIFY(Forms::IsLoaded<FrmTrans>());
-        QCOMPARE(box("TxtU1")->text(), QString("0"));
+        QCOMPARE(box("TxtU1")->text(), QString("30000"));
         // What the calculation reached stays, as for any interrupted operation.
         QCOMPARE(print(boxes)[5], QString("Переменное напряжение на обмотке, В : 14 "));
     }

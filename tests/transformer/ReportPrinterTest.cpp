@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -152,6 +153,42 @@ private slots:
                 "Не удалось напечатать отчет: принтер не принял данные. Проверьте, что он включен и готов "
                 "к печати, и повторите печать."));
         QVERIFY(Forms::IsLoaded<FrmTrans>());
+    }
+
+    // The print system may refuse a job it was handed (a queue that rejects jobs): the queue is asked
+    // once the document has been sent, and a refusal is reported, not lost.
+    void refusedJobGivesTheErrorBox_data() {
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("taken") << true;
+        QTest::newRow("refused") << false;
+    }
+    void refusedJobGivesTheErrorBox() {
+        QFETCH(bool, taken);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("report.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        PrintOn pdf(printer);
+        qint64 sentBytes = -1;
+        vokta::ui::SetPrintQueueCheck([&](const QString&) {
+            sentBytes = QFileInfo(file).size();
+            return taken;
+        });
+        BoxScript boxes;
+        Forms::Show<FrmTrans>()->CmdPrint_Click();
+        vokta::ui::SetPrintQueueCheck({});
+        QVERIFY2(sentBytes > 2000, qPrintable(QString::number(sentBytes)));  // asked after sending
+        QStringList expected{
+            "Информационное сообщение|Данные расчета выводятся на принтер. Проверьте его "
+            "готовность к приему данных"};
+        if (!taken)
+            expected << "Ошибка|Не удалось напечатать отчет: принтер не принял задание на печать. Проверьте, "
+                        "что его очередь принимает задания, и повторите печать.";
+        QCOMPARE(boxes.messageTexts(), expected);
+        QVERIFY(Forms::IsLoaded<FrmTrans>());
+        // Without a queue of the print system (a file here) the system has nothing to refuse.
+        QVERIFY(vokta::ui::SystemQueueTookTheJob(QString()));
     }
 
     void withoutAPrinterTheReportOpensInAPreview() {

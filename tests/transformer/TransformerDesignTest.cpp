@@ -10,9 +10,6 @@ using namespace vokta;
 
 namespace {
 
-const NumberFormat kRussian{",", "\xC2\xA0"};
-const NumberFormat kEnglish{".", ","};
-
 std::string T(float x) {
     return NumberText(x);
 }
@@ -50,7 +47,7 @@ TEST(TransformerDesign, WorkedExampleToEveryPrintedDigit) {
     EXPECT_EQ(T(d.SecVoltage[1]), " 14");
     EXPECT_EQ(T(d.SecCurrent[1]), " .75");
     EXPECT_EQ(T(d.DiodeCurrent[1]), " .475");
-    EXPECT_EQ(T(d.DiodeReverseVoltage[1]), " 15");
+    EXPECT_EQ(T(d.DiodeReverseVoltage[1]), " 19.79899");  // the peak of 14 V, above 1.5 * 10 V
     EXPECT_EQ(T(d.SecondaryPower), " 10.5");
     EXPECT_EQ(d.CoreArea, 5.0f);
     EXPECT_EQ(d.WindowArea, 3.6f);
@@ -82,20 +79,21 @@ TEST(TransformerDesign, RectifierBandsOfTheLoadCurrent) {
     const float justAbove01 = std::nextafter(0.1f, 1.0f);
     struct Row {
         float current;
-        const char *voltage, *windingCurrent, *diodeCurrent, *power;
+        const char *voltage, *windingCurrent, *diodeCurrent, *reverseVoltage, *power;
     } rows[] = {
-        {0, " 8", " 0", " 0", " 0"},
-        {0.1f, " 8", " .15", " .12", " 1.2"},  // exactly 0.1 is still the first band
-        {justAbove01, " 10", " .15", " .11", " 1.5"},
-        {0.2f, " 10", " .3", " .22", " 3"},  // exactly 0.2 is the second band
-        {0.3f, " 12", " .45", " .3", " 5.4"},
-        {0.4f, " 12", " .6", " .4", " 7.2"},
-        {0.5f, " 14", " .75", " .475", " 10.5"},
-        {0.6f, " 14", " .9", " .5700001", " 12.6"},
-        {0.7f, " 15", " 1.05", " .63", " 15.75"},
-        {0.8f, " 15", " 1.2", " .72", " 18"},
-        {1, " 17", " 1.5", " .9", " 25.5"},
-        {2.5f, " 17", " 3.75", " 2.25", " 63.75"},
+        // Up to 0.2 A 1.5 U from the voltage as entered is above the winding's peak; then the peak.
+        {0, " 8", " 0", " 0", " 15", " 0"},
+        {0.1f, " 8", " .15", " .12", " 15", " 1.2"},  // exactly 0.1 is still the first band
+        {justAbove01, " 10", " .15", " .11", " 15", " 1.5"},
+        {0.2f, " 10", " .3", " .22", " 15", " 3"},  // exactly 0.2 is the second band
+        {0.3f, " 12", " .45", " .3", " 16.97056", " 5.4"},
+        {0.4f, " 12", " .6", " .4", " 16.97056", " 7.2"},
+        {0.5f, " 14", " .75", " .475", " 19.79899", " 10.5"},
+        {0.6f, " 14", " .9", " .5700001", " 19.79899", " 12.6"},
+        {0.7f, " 15", " 1.05", " .63", " 21.2132", " 15.75"},
+        {0.8f, " 15", " 1.2", " .72", " 21.2132", " 18"},
+        {1, " 17", " 1.5", " .9", " 24.04163", " 25.5"},
+        {2.5f, " 17", " 3.75", " 2.25", " 24.04163", " 63.75"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "I = " << r.current);
@@ -105,7 +103,7 @@ TEST(TransformerDesign, RectifierBandsOfTheLoadCurrent) {
         EXPECT_EQ(T(d.SecVoltage[1]), r.voltage);
         EXPECT_EQ(T(d.SecCurrent[1]), r.windingCurrent);
         EXPECT_EQ(T(d.DiodeCurrent[1]), r.diodeCurrent);
-        EXPECT_EQ(T(d.DiodeReverseVoltage[1]), " 15");  // from the voltage as entered
+        EXPECT_EQ(T(d.DiodeReverseVoltage[1]), r.reverseVoltage);
         EXPECT_EQ(T(d.SecondaryPower), r.power);
     }
 }
@@ -175,45 +173,32 @@ TEST(TransformerDesign, CoefficientsStayAt1000WattsAndAbove) {
 TEST(TransformerDesign, SteelFillOfEachListedThickness) {
     struct Row {
         CoreType type;
-        const char* text;
-        const NumberFormat* format;
+        double thickness;
         std::optional<float> fill;
     } rows[] = {
-        {CoreType::Laminated, "0,1", &kRussian, 0.75f},
-        {CoreType::Laminated, "0,2", &kRussian, 0.89f},
-        {CoreType::Laminated, "0,35", &kRussian, 0.95f},
-        {CoreType::Laminated, "0.35", &kEnglish, 0.95f},
-        {CoreType::Tape, "0,08", &kRussian, 0.87f},
-        {CoreType::Tape, "0,15", &kRussian, 0.9f},
-        {CoreType::Tape, "0,2", &kRussian, 0.91f},
-        {CoreType::Tape, "0,35", &kRussian, 0.93f},
-        {CoreType::Tape, "0.08", &kEnglish, 0.87f},
+        {CoreType::Laminated, 0.1, 0.75f},
+        {CoreType::Laminated, 0.2, 0.89f},
+        {CoreType::Laminated, 0.35, 0.95f},
+        {CoreType::Tape, 0.08, 0.87f},
+        {CoreType::Tape, 0.15, 0.9f},
+        {CoreType::Tape, 0.2, 0.91f},
+        {CoreType::Tape, 0.35, 0.93f},
         // A thickness that is not an item of the list has no known fill factor.
-        {CoreType::Laminated, "0.35", &kRussian, std::nullopt},
-        {CoreType::Laminated, "0,3", &kRussian, std::nullopt},
-        {CoreType::Laminated, "0,08", &kRussian, std::nullopt},
-        {CoreType::Laminated, " 0,35", &kRussian, std::nullopt},
-        {CoreType::Laminated, "", &kRussian, std::nullopt},
-        {CoreType::Tape, "0,1", &kRussian, std::nullopt},
+        {CoreType::Laminated, 0.3, std::nullopt},
+        {CoreType::Laminated, 0.08, std::nullopt},
+        {CoreType::Laminated, 0.3500001, std::nullopt},
+        {CoreType::Tape, 0.1, std::nullopt},
         // A toroid takes any thickness: up to 0.1 mm, and above.
-        {CoreType::Toroidal, "0,08", &kRussian, 0.85f},
-        {CoreType::Toroidal, "0,1", &kRussian, 0.85f},
-        {CoreType::Toroidal, "0.1", &kEnglish, 0.85f},
-        {CoreType::Toroidal, "0,15", &kRussian, 0.89f},
-        {CoreType::Toroidal, "0,35", &kRussian, 0.89f},
-        {CoreType::Toroidal, "0,05", &kRussian, 0.85f},
-        {CoreType::Toroidal, "0,12", &kRussian, 0.89f},
+        {CoreType::Toroidal, 0.08, 0.85f},
+        {CoreType::Toroidal, 0.1, 0.85f},
+        {CoreType::Toroidal, 0.15, 0.89f},
+        {CoreType::Toroidal, 0.35, 0.89f},
+        {CoreType::Toroidal, 0.05, 0.85f},
+        {CoreType::Toroidal, 0.12, 0.89f},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << "core " << int(r.type) << ", \"" << r.text << "\"");
-        EXPECT_EQ(SteelFillFor(r.type, r.text, *r.format), r.fill);
-    }
-    try {
-        SteelFillFor(CoreType::Toroidal, "тонкая", kRussian);
-        FAIL() << "a text that is not a number was taken as a toroid's thickness";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::TypeMismatch);
-        EXPECT_EQ(e.userMessage(), "Расчет прерван: толщина стали сердечника должна быть числом.");
+        SCOPED_TRACE(testing::Message() << "core " << int(r.type) << ", " << r.thickness << " mm");
+        EXPECT_EQ(SteelFillFor(r.type, r.thickness), r.fill);
     }
 }
 
@@ -223,7 +208,7 @@ TEST(TransformerDesign, CorePowerOfEachCoreType) {
         TransformerDesign d;
         TransformerInput in = ExampleInput({{10, 0.8f}, {0.0f, 0.0f}});  // 15 V * 1.2 A = 18 W
         in.type = CoreType::Tape;
-        in.steelFill = *SteelFillFor(CoreType::Tape, "0.08", kEnglish);
+        in.steelFill = *SteelFillFor(CoreType::Tape, 0.08);
         d.SecondaryPower = 20;
         TapeCoreData(d, in.core, in.steelFill);
         EXPECT_EQ(d.Induction, 1.65f);
@@ -354,42 +339,6 @@ TEST(TransformerDesign, RunTimeErrorsNameTheirCause) {
     EXPECT_EQ(d.PrimaryTurns, 32266);
 }
 
-TEST(TransformerDesign, CountOfWindings) {
-    struct Row {
-        const char* text;
-        const NumberFormat* format;
-        std::optional<int16_t> count;
-    } rows[] = {
-        {"2", &kRussian, 2},
-        {"0", &kRussian, 0},  // a transformer without secondaries is still designed
-        {" 3 ", &kRussian, 3},
-        {"2,0", &kRussian, 2},
-        {"1e1", &kRussian, 10},
-        {"32767", &kRussian, 32767},
-        {"2,5", &kRussian, std::nullopt},
-        {"2.5", &kEnglish, std::nullopt},
-        {"2.5", &kRussian, std::nullopt},
-        {"-1", &kRussian, std::nullopt},
-        {"", &kRussian, std::nullopt},
-        {"две", &kRussian, std::nullopt},
-        {"2 обмотки", &kRussian, std::nullopt},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.text);
-        EXPECT_EQ(ParseWindingCount(r.text, *r.format), r.count);
-    }
-    for (const char* tooMany : {"32768", "1e400"}) {
-        SCOPED_TRACE(tooMany);
-        try {
-            ParseWindingCount(tooMany, kRussian);
-            ADD_FAILURE() << "no run-time error";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-            EXPECT_EQ(e.userMessage(), "Расчет прерван: слишком большое количество вторичных обмоток.");
-        }
-    }
-}
-
 TEST(TransformerDesign, ReportLines) {
     TransformerDesign d;
     KeepWindingArrays(d);
@@ -403,7 +352,7 @@ TEST(TransformerDesign, ReportLines) {
         {"", {}},
         {"Мощность вторичных обмоток, Вт :", N(0.0f)},
         {"Ток первичной обмотки, А :", N(0.0f)},
-        {"Диаметр провода первичной обмотки, кв.мм. :", N(0.0f)},
+        {"Диаметр провода первичной обмотки, мм :", N(0.0f)},
         {"Количество витков первичной обмотки:", N(int16_t(0))},
     };
     EXPECT_EQ(TransformerReport(d), empty);
@@ -416,14 +365,15 @@ TEST(TransformerDesign, ReportLines) {
     EXPECT_EQ(lines[5], (ReportLine{"Переменное напряжение на обмотке, В :", N(14.0f)}));
     EXPECT_EQ(lines[6], (ReportLine{"Максимальный ток, протекающий через обмотку, А :", N(0.75f)}));
     EXPECT_EQ(lines[7], (ReportLine{"Максимальный ток, протекающий через диод моста, А :", N(0.475f)}));
-    EXPECT_EQ(lines[8], (ReportLine{"Обратное напряжение, приложенное к диоду моста, В :", N(15.0f)}));
+    EXPECT_EQ(lines[8], (ReportLine{"Обратное напряжение, приложенное к диоду моста, В :",
+                                    N(d.DiodeReverseVoltage[1])}));
     EXPECT_EQ(lines[10], (ReportLine{"Обмотка:", N(int16_t(2))}));
     EXPECT_EQ(lines[16].text, "Данные трансформатора");
     EXPECT_EQ(lines[18], (ReportLine{"Мощность вторичных обмоток, Вт :", N(d.SecondaryPower)}));
     EXPECT_EQ(lines[21], (ReportLine{"Количество витков первичной обмотки:", N(int16_t(1613))}));
     EXPECT_EQ(lines[22], (ReportLine{"", {}}));
     EXPECT_EQ(lines[23], (ReportLine{"Обмотка", N(int16_t(2))}));
-    EXPECT_EQ(lines[24], (ReportLine{"Диаметр провода, кв.мм. :", N(d.SecWireDiameter[1])}));
+    EXPECT_EQ(lines[24], (ReportLine{"Диаметр провода, мм :", N(d.SecWireDiameter[1])}));
     EXPECT_EQ(lines[25], (ReportLine{"Количество витков:", N(d.SecTurns[1])}));
     EXPECT_EQ(lines[27], (ReportLine{"Обмотка", N(int16_t(3))}));
     EXPECT_EQ(lines[29], (ReportLine{"Количество витков:", N(d.SecTurns[2])}));
