@@ -35,8 +35,8 @@ float PrototypeStopBand(FilterType type, float Fs, float F1, const BandCentre& b
 // 7); an active filter keeps its estimate. Orders above kMaxPrototypeOrder are returned as they are.
 //
 // Requirements that leave the formula's domain (Amin <= 0; Ws below 1, where the stop-band frequency
-// lies inside the pass band; a Ws so close to 1 that the denominator rounds to 0 dB) throw RuntimeError with a sentence that tells the
-// user which input to change, worded for the filter type.
+// lies inside the pass band; a Ws so close to 1 that the denominator rounds to 0 dB) throw RuntimeError with
+// a sentence that tells the user which input to change, worded for the filter type.
 int16_t EstimateButterworthOrder(float Amin, float Astop, float Ws, FilterType type);
 int16_t EstimateChebyshevOrder(float Amin, float Astop, float Ws, FilterType type, bool active);
 

@@ -218,8 +218,8 @@ std::string DemandText(const char* band, const char* bound, const char* limitWor
     // A margin under a tenth of a dB is shown to hundredths, so that a miss never reads as "0.0".
     const bool fine = std::abs(check.margin) < 0.1;
     auto db = [fine](double x) { return fine ? Format("%.2f", Round2(x)) : Format("%.1f", Round1(x)); };
-    std::string s = std::string(band) + ": " + bound + " " + db(check.attenuation) + " дБ (" + limitWord + " " +
-                    LimitText(check.limit) + " дБ) — ";
+    std::string s = std::string(band) + ": " + bound + " " + db(check.attenuation) + " дБ (" + limitWord +
+                    " " + LimitText(check.limit) + " дБ) — ";
     if (check.met) return s + "выполнено, запас " + db(check.margin) + " дБ.";
     const std::string shortfall = Round2(-check.margin) == 0 ? "менее 0.01" : db(-check.margin);
     return s + "не выполнено, " + shortfallWord + " " + shortfall + " дБ.";

@@ -43,7 +43,9 @@ QLabel* RowLabel(QWidget* frame, const char* name, const QString& caption, int t
 }
 
 // A label's caption as the name of its field: "Затухание в полосе пропускания, дБ".
-QString Caption(const QLabel* label) { return label->text().simplified(); }
+QString Caption(const QLabel* label) {
+    return label->text().simplified();
+}
 
 // The number in a box or an editable list as it stands while being typed: an empty text reads as 0, a
 // text that is not (yet) a whole number in the user's format has no value.
@@ -283,12 +285,13 @@ void FrmFiltr::PrepareFilterSpec() {
                    CmbRn);
         // A zero or negative pass-band attenuation is the order estimate's to explain.
         if (amin > 0 && !(astop > amin))
-            Refuse(this,
-                   QStringLiteral("Значение поля «%1» (%2) должно быть больше значения поля «%3» (%4): в полосе "
-                                  "задерживания фильтр ослабляет сигнал сильнее, чем в полосе пропускания.")
-                       .arg(Caption(LblAs), TxtAs->text().trimmed(), Caption(LblAmin),
-                            CmbAmin->currentText().trimmed()),
-                   TxtAs);
+            Refuse(
+                this,
+                QStringLiteral("Значение поля «%1» (%2) должно быть больше значения поля «%3» (%4): в полосе "
+                               "задерживания фильтр ослабляет сигнал сильнее, чем в полосе пропускания.")
+                    .arg(Caption(LblAs), TxtAs->text().trimmed(), Caption(LblAmin),
+                         CmbAmin->currentText().trimmed()),
+                TxtAs);
 
         state.Rn = loadInRange ? vokta::RoundInt16(rn) : int16_t(0);
         state.Fs = vokta::Single(fs);
@@ -311,9 +314,10 @@ void FrmFiltr::PrepareFilterSpec() {
         // The designs start at the second order; a first-order filter would already do.
         if (state.N < vokta::kMinLadderOrder)
             Refuse(this,
-                   QStringLiteral("Требования так слабы, что их выполняет фильтр порядка %1, а программа "
-                                  "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «%2» "
-                                  "или приблизьте частоту среза к полосе пропускания.")
+                   QStringLiteral(
+                       "Требования так слабы, что их выполняет фильтр порядка %1, а программа "
+                       "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «%2» "
+                       "или приблизьте частоту среза к полосе пропускания.")
                        .arg(state.N)
                        .arg(Caption(LblAs)),
                    TxtAs);

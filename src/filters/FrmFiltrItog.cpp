@@ -377,7 +377,8 @@ void FrmFiltrItog::ArrangeResultsLayout() {
     int shift = 0;
     if (!LblVerdict->isHidden()) {
         const int width = twips(windowWidth - kBorderWidth - 2 * kFrameLeft);
-        LblVerdict->setGeometry(twips(kFrameLeft), twips(kVerdictTop), width, LblVerdict->heightForWidth(width));
+        LblVerdict->setGeometry(twips(kFrameLeft), twips(kVerdictTop), width,
+                                LblVerdict->heightForWidth(width));
         shift = toTwips(LblVerdict->height()) + kVerdictGap;
     }
     Line1->move(0, twips(kLineTop + shift));
@@ -389,7 +390,11 @@ void FrmFiltrItog::ArrangeResultsLayout() {
 // ---- Active RC filters ------------------------------------------------------------------------------
 
 void FrmFiltrItog::PrepareActiveChebyshev() {
-    activeTableLoaded_ = vokta::LoadActiveChebyshevRow(request_->AminText().toStdString(), state.N, state);
+    // The rows are found by the ripple's text as the list offers it; "0,5" typed in a format with a
+    // decimal comma is the list's "0.5".
+    QString ripple = request_->AminText();
+    if (UserNumberFormat().decimal == ",") ripple.replace(QLatin1Char(','), QLatin1Char('.'));
+    activeTableLoaded_ = vokta::LoadActiveChebyshevRow(ripple.toStdString(), state.N, state);
 }
 
 void FrmFiltrItog::CalcActiveButterworthLowPass() {

@@ -20,7 +20,8 @@ const QString kNeedCapacitance = QStringLiteral(
     "Предупреждение|Емкость конденсаторов фильтра должна быть положительным числом в мкФ (например, 0.01).");
 // An answer that is not a number, quoted with the question.
 QString NotANumber(const QString& prompt, const QString& answer) {
-    return QStringLiteral("Предупреждение|Ответ на вопрос «%1» должен быть числом, а введено «%2».").arg(prompt, answer);
+    return QStringLiteral("Предупреждение|Ответ на вопрос «%1» должен быть числом, а введено «%2».")
+        .arg(prompt, answer);
 }
 
 // The captions of the shown labels, "LblC1=C1, мкФ|LblL1=R1,кОм|...", C column first.
@@ -216,8 +217,9 @@ private slots:
                                             << "-10" << kNeedResistance;
         QTest::newRow("high-pass, empty") << highPass << "100"
                                           << "" << NotANumber(kHighPassPrompt, "");
-        QTest::newRow("high-pass, comma in an English format") << highPass << "100"
-                                                               << "0,01" << NotANumber(kHighPassPrompt, "0,01");
+        QTest::newRow("high-pass, comma in an English format")
+            << highPass << "100"
+            << "0,01" << NotANumber(kHighPassPrompt, "0,01");
         QTest::newRow("high-pass, negative") << highPass << "100"
                                              << "-0.01" << kNeedCapacitance;
         QTest::newRow("Chebyshev high-pass, zero") << chebyshevHighPass << "100"
@@ -267,17 +269,22 @@ private slots:
         Calculate(w, {"CheckARC"}, {"CmbAmin=3", "TxtAs=5", "TxtF1=1000", "TxtFs=2000"});
         QCOMPARE(FrmFiltr::state.N, int16_t(1));
         QCOMPARE(boxes->messages.size(), size_t(1));
-        QVERIFY(boxes->messages[0].text.startsWith("Требования так слабы, что их выполняет фильтр порядка 1"));
+        QVERIFY(
+            boxes->messages[0].text.startsWith("Требования так слабы, что их выполняет фильтр порядка 1"));
         QVERIFY(boxes->inputs.empty());
         QVERIFY(!Results());
     }
 
-    void aDecimalCommaAnswersInARussianFormat() {
+    void aDecimalCommaInARussianFormat() {
+        // The ripple, the edge and the answer typed with commas design what the points design.
         QLocale::setDefault(QLocale(QLocale::Russian));
-        boxes->answer("4,7");
-        FrmFiltrItog* r = Calculate(w, {"Option2(1)", "CheckARC"}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1234,5", "TxtFs=2469"});
+        boxes->answer("10,0");
+        FrmFiltrItog* r = Calculate(w, {"Option2(1)", "CheckARC"},
+                                    {"CmbAmin=0,5", "TxtAs=20", "TxtF1=1000,0", "TxtFs=2000"});
         QVERIFY(boxes->messages.empty());
-        QCOMPARE(ShownValues(r), QString("C1= .04520653 C2= .02842885 C3= .1531999 C4= 17 L1= 4.7 L2= 4.7 L3= 14 L4= 9"));
+        QCOMPARE(
+            ShownValues(r),
+            QString("C1= .02666667 C2= .02666667 C3= .01553398 C4= .01553398 L1= 10 L2= 33 L3= 11 L4= 20"));
     }
 
     void chebyshevRippleWithoutARowIsRefused() {

@@ -136,17 +136,20 @@ TEST(OrderEstimate, DomainFaultsTellWhatToChange) {
          "Затухание в полосе режекции должно быть больше нуля."},
         {"attenuation is checked before the frequency", FilterResponse::Butterworth, LP, 0, -1, attenuation},
         {"Butterworth Ws of 0", FilterResponse::Butterworth, LP, 1, 0, StopBandNotBeyondEdgeMessage(LP)},
-        {"Butterworth negative Ws", FilterResponse::Butterworth, BP, 1, -0.5f, StopBandNotBeyondEdgeMessage(BP)},
+        {"Butterworth negative Ws", FilterResponse::Butterworth, BP, 1, -0.5f,
+         StopBandNotBeyondEdgeMessage(BP)},
         {"Butterworth Ws too close above 1", FilterResponse::Butterworth, HP, 1, 1.05f,
          StopBandNotBeyondEdgeMessage(HP)},
         {"Butterworth band-stop beyond the edge", FilterResponse::Butterworth, BS, 3, 0.2380952f,
          StopBandNotBeyondEdgeMessage(BS)},
-        {"Butterworth below the edge", FilterResponse::Butterworth, LP, 3, 0.5f, StopBandNotBeyondEdgeMessage(LP)},
+        {"Butterworth below the edge", FilterResponse::Butterworth, LP, 3, 0.5f,
+         StopBandNotBeyondEdgeMessage(LP)},
         {"Butterworth Ws too close below 1", FilterResponse::Butterworth, LP, 1, 0.95f,
          StopBandNotBeyondEdgeMessage(LP)},
         {"Chebyshev Ws below 1", FilterResponse::Chebyshev, LP, 1, 0.9f, StopBandNotBeyondEdgeMessage(LP)},
         {"Chebyshev Ws of 1", FilterResponse::Chebyshev, BS, 1, 1, StopBandNotBeyondEdgeMessage(BS)},
-        {"Chebyshev Ws just above 1", FilterResponse::Chebyshev, LP, 1, 1.001f, StopBandNotBeyondEdgeMessage(LP)},
+        {"Chebyshev Ws just above 1", FilterResponse::Chebyshev, LP, 1, 1.001f,
+         StopBandNotBeyondEdgeMessage(LP)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

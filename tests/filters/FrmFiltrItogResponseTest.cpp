@@ -59,27 +59,32 @@ private slots:
         // 1000 Hz, just beyond that edge, the loss is 3.02 dB: the 3 dB demand is missed by 0.02 dB.
         QTest::newRow("passive low-pass")
             << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"} << QString()
-            << QString("Пассивный фильтр нижних частот, порядок 5\n"
-                       "Полоса пропускания: до 3.02 дБ (допустимо 3 дБ) — не выполнено, превышение 0.02 дБ.   "
-                       "Полоса задерживания: от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ.");
+            << QString(
+                   "Пассивный фильтр нижних частот, порядок 5\n"
+                   "Полоса пропускания: до 3.02 дБ (допустимо 3 дБ) — не выполнено, превышение 0.02 дБ.   "
+                   "Полоса задерживания: от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ.");
         // Butterworth prototype order 4 between 9000 and 11000 Hz (F0 = 9949.87, K = 4.975). The resonators
         // are tuned with 6.28 for 2π, so the whole response sits 0.05 % low: the upper edge is met at
-        // 11000 / 0.99949 Hz, x = K·(f/F0 - F0/f) = 1.0051 and 10·lg(1 + x^8) = 3.10 dB, just under a tenth over; at
-        // 15000 Hz x = 4.2 and 10·lg(1 + x^8) = 49.9 dB.
+        // 11000 / 0.99949 Hz, x = K·(f/F0 - F0/f) = 1.0051 and 10·lg(1 + x^8) = 3.10 dB, just under a tenth
+        // over; at 15000 Hz x = 4.2 and 10·lg(1 + x^8) = 49.9 dB.
         QTest::newRow("passive band-pass")
             << QStringList{"Option1(2)"}
-            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << QString()
-            << QString("Пассивный полосовой фильтр, порядок прототипа 4\n"
-                       "Полоса пропускания: до 3.10 дБ (допустимо 3 дБ) — не выполнено, превышение 0.10 дБ.   "
-                       "Полоса задерживания: от 49.9 дБ (требуется 40 дБ) — выполнено, запас 9.9 дБ.");
+            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"}
+            << QString()
+            << QString(
+                   "Пассивный полосовой фильтр, порядок прототипа 4\n"
+                   "Полоса пропускания: до 3.10 дБ (допустимо 3 дБ) — не выполнено, превышение 0.10 дБ.   "
+                   "Полоса задерживания: от 49.9 дБ (требуется 40 дБ) — выполнено, запас 9.9 дБ.");
         // Band-stop, prototype order 3, the same edges: the rejection band's edge at 10200 Hz is met at
         // 10200 / 0.99949 Hz, where 1/x = K·(f/F0 - F0/f) = 0.2521 and 10·lg(1 + x^6) = 35.9 dB.
         QTest::newRow("passive band-stop")
             << QStringList{"Option1(3)"}
-            << QStringList{"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"} << QString()
-            << QString("Пассивный режекторный фильтр, порядок прототипа 3\n"
-                       "Полоса пропускания: до 3.08 дБ (допустимо 3 дБ) — не выполнено, превышение 0.08 дБ.   "
-                       "Полоса задерживания: от 35.9 дБ (требуется 30 дБ) — выполнено, запас 5.9 дБ.");
+            << QStringList{"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"}
+            << QString()
+            << QString(
+                   "Пассивный режекторный фильтр, порядок прототипа 3\n"
+                   "Полоса пропускания: до 3.08 дБ (допустимо 3 дБ) — не выполнено, превышение 0.08 дБ.   "
+                   "Полоса задерживания: от 35.9 дБ (требуется 30 дБ) — выполнено, запас 5.9 дБ.");
         // Active Butterworth high-pass, order 4, C = 0.01 µF: the edge corrected to 999.70 Hz gives
         // R = 0.16 / (C·F1) = 16.005 kΩ, so both sections have their corner at 1 / (2π·RC) = 994.4 Hz,
         // with the gains 1.15 and 2.24 (dampings 1.85 and 0.76, Butterworth's 1.848 and 0.765). With

@@ -59,15 +59,20 @@ class FrmFiltrTest : public QObject {
         QTest::addColumn<QString>("published");  // "F1 Rn" after the calculation
         const QString notNumber = "Предупреждение|В поле «%1» должно быть число, а введено «%2».";
         const QString positive = "Предупреждение|Значение поля «%1» должно быть больше нуля, а введено «%2».";
-        const QString load = "Предупреждение|Значение поля «Сопротивление нагрузки, Ом» должно быть от 1 до 32767, "
-                             "а введено «%1».";
-        const QString above = "Предупреждение|Значение поля «Затухание в полосе задерживания%1дБ» (%2) должно быть "
-                              "больше значения поля «Затухание в полосе пропускания%1дБ» (%3): в полосе "
-                              "задерживания фильтр ослабляет сигнал сильнее, чем в полосе пропускания.";
-        const QString loose = "Предупреждение|Требования так слабы, что их выполняет фильтр порядка 1, а программа "
-                              "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «Затухание "
-                              "в полосе задерживания, дБ» или приблизьте частоту среза к полосе пропускания.";
-        auto stop = [](vokta::FilterType t) { return "Ошибка|" + QString::fromStdString(vokta::StopBandNotBeyondEdgeMessage(t)); };
+        const QString load =
+            "Предупреждение|Значение поля «Сопротивление нагрузки, Ом» должно быть от 1 до 32767, "
+            "а введено «%1».";
+        const QString above =
+            "Предупреждение|Значение поля «Затухание в полосе задерживания%1дБ» (%2) должно быть "
+            "больше значения поля «Затухание в полосе пропускания%1дБ» (%3): в полосе "
+            "задерживания фильтр ослабляет сигнал сильнее, чем в полосе пропускания.";
+        const QString loose =
+            "Предупреждение|Требования так слабы, что их выполняет фильтр порядка 1, а программа "
+            "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «Затухание "
+            "в полосе задерживания, дБ» или приблизьте частоту среза к полосе пропускания.";
+        auto stop = [](vokta::FilterType t) {
+            return "Ошибка|" + QString::fromStdString(vokta::StopBandNotBeyondEdgeMessage(t));
+        };
         const QStringList bp{"Option1(2)"}, bs{"Option1(3)"};
         const QStringList band{"TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"};
         struct Row {
@@ -76,27 +81,59 @@ class FrmFiltrTest : public QObject {
             QString field, message, published;
         };
         const std::vector<Row> numbers{
-            {"load with its unit", {}, {"CmbRn=60 Ом"}, "CmbRn", notNumber.arg("Сопротивление нагрузки, Ом", "60 Ом"), ""},
-            {"letters", {}, {"CmbAmin=abc"}, "CmbAmin", notNumber.arg("Затухание в полосе пропускания, дБ", "abc"), ""},
+            {"load with its unit",
+             {},
+             {"CmbRn=60 Ом"},
+             "CmbRn",
+             notNumber.arg("Сопротивление нагрузки, Ом", "60 Ом"),
+             ""},
+            {"letters",
+             {},
+             {"CmbAmin=abc"},
+             "CmbAmin",
+             notNumber.arg("Затухание в полосе пропускания, дБ", "abc"),
+             ""},
             {"an edge with a decimal", {}, {"TxtF1=1000.5"}, "", "", "1000.5 50"},
             {"a load of 60 is 60", {}, {"CmbRn=60"}, "", "", "1000 60"},
         };
         const std::vector<Row> domain{
-            {"Butterworth stop frequency inside the pass band", {}, {"TxtFs=500"}, "", stop(vokta::FilterType::LowPass), "1000 50"},
-            {"Butterworth band-pass stop frequency inside the band", bp, {"TxtFright=11000", "TxtFleft=9000", "TxtFs=10000"}, "",
-             stop(vokta::FilterType::BandPass), "0 50"},
-            {"Butterworth band-stop stop frequency beyond the upper edge", bs, band, "", stop(vokta::FilterType::BandStop), "0 50"},
+            {"Butterworth stop frequency inside the pass band",
+             {},
+             {"TxtFs=500"},
+             "",
+             stop(vokta::FilterType::LowPass),
+             "1000 50"},
+            {"Butterworth band-pass stop frequency inside the band",
+             bp,
+             {"TxtFright=11000", "TxtFleft=9000", "TxtFs=10000"},
+             "",
+             stop(vokta::FilterType::BandPass),
+             "0 50"},
+            {"Butterworth band-stop stop frequency beyond the upper edge", bs, band, "",
+             stop(vokta::FilterType::BandStop), "0 50"},
             {"no stop-band attenuation", {}, {"TxtAs=0"}, "TxtAs", above.arg(", ", "0", "3"), ""},
-            {"stop band not above the pass band", bp, QStringList{"CmbAmin=1.5", "TxtAs=1.5"} + band, "TxtAs", above.arg(",", "1.5", "1.5"), ""},
+            {"stop band not above the pass band", bp, QStringList{"CmbAmin=1.5", "TxtAs=1.5"} + band, "TxtAs",
+             above.arg(",", "1.5", "1.5"), ""},
             {"a demand a first order meets", {}, {"TxtAs=5"}, "TxtAs", loose, "1000 50"},
             {"the same, active: no input box", {"CheckARC"}, {"TxtAs=5"}, "TxtAs", loose, "1000 50"},
             {"zero edge", {}, {"TxtF1=0"}, "TxtF1", positive.arg("Граничная частота, Гц", "0"), ""},
-            {"negative stop frequency", {}, {"TxtFs=-2000.5"}, "TxtFs", positive.arg("Частота среза, Гц", "-2000.5"), ""},
-            {"negative left edge", bp, {"TxtFright=11000", "TxtFleft=-9000", "TxtFs=15000"}, "TxtFleft",
-             positive.arg("Левая граничная частота, Гц", "-9000"), ""},
+            {"negative stop frequency",
+             {},
+             {"TxtFs=-2000.5"},
+             "TxtFs",
+             positive.arg("Частота среза, Гц", "-2000.5"),
+             ""},
+            {"negative left edge",
+             bp,
+             {"TxtFright=11000", "TxtFleft=-9000", "TxtFs=15000"},
+             "TxtFleft",
+             positive.arg("Левая граничная частота, Гц", "-9000"),
+             ""},
             {"edges crossed", bp, band + QStringList{"TxtFright=8000"}, "TxtFleft",
-             "Предупреждение|Значение поля «Левая граничная частота, Гц» (9000) должно быть меньше значения поля "
-             "«Правая граничная частота, Гц» (8000).", ""},
+             "Предупреждение|Значение поля «Левая граничная частота, Гц» (9000) должно быть меньше значения "
+             "поля "
+             "«Правая граничная частота, Гц» (8000).",
+             ""},
             {"zero load", {}, {"CmbRn=0.4"}, "CmbRn", load.arg("0.4"), ""},
             {"negative load", {}, {"CmbRn=-50"}, "CmbRn", load.arg("-50"), ""},
             {"load beyond 16 bits", {}, {"CmbRn=40000"}, "CmbRn", load.arg("40000"), ""},
@@ -104,21 +141,27 @@ class FrmFiltrTest : public QObject {
         for (const Row& row : outOfDomain ? domain : numbers)
             for (const QString locale : {"en", "ru"}) {
                 const bool bandRow = row.clicks.contains("Option1(2)") || row.clicks.contains("Option1(3)");
-                QStringList typed = QStringList{"CmbAmin=3", "TxtAs=40"} + (bandRow ? QStringList{} : QStringList{"TxtF1=1000", "TxtFs=2000"}) + row.typed;
+                QStringList typed = QStringList{"CmbAmin=3", "TxtAs=40"} +
+                                    (bandRow ? QStringList{} : QStringList{"TxtF1=1000", "TxtFs=2000"}) +
+                                    row.typed;
                 QString message = row.message, published = row.published;
                 if (locale == "ru")
                     for (QString& t : typed) {
                         const QString value = t.section('=', 1), comma = QString(value).replace('.', ',');
                         t = t.section('=', 0, 0) + "=" + comma;
-                        message.replace("«" + value + "»", "«" + comma + "»").replace("(" + value + ")", "(" + comma + ")");
+                        message.replace("«" + value + "»", "«" + comma + "»")
+                            .replace("(" + value + ")", "(" + comma + ")");
                     }
-                QTest::addRow("%s, %s", row.name, qPrintable(locale)) << locale << row.clicks << typed << row.field << message << published;
+                QTest::addRow("%s, %s", row.name, qPrintable(locale))
+                    << locale << row.clicks << typed << row.field << message << published;
             }
         // In an English format a comma is no decimal separator, and "1,000" is no number.
         if (!outOfDomain)
             for (const QString text : {"1,000", "1000,5"})
-                QTest::addRow("%s, en", qPrintable(text)) << "en" << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=40", "TxtF1=" + text, "TxtFs=2000"}
-                                                          << "TxtF1" << notNumber.arg("Граничная частота, Гц", text) << "";
+                QTest::addRow("%s, en", qPrintable(text))
+                    << "en" << QStringList{}
+                    << QStringList{"CmbAmin=3", "TxtAs=40", "TxtF1=" + text, "TxtFs=2000"} << "TxtF1"
+                    << notNumber.arg("Граничная частота, Гц", text) << "";
     }
     void runRow() {
         QFETCH(QString, locale);
@@ -133,10 +176,13 @@ class FrmFiltrTest : public QObject {
         QLocale::setDefault(QLocale::c());
         QCOMPARE(boxes->messageTexts(), message.isEmpty() ? QStringList() : QStringList(message));
         QVERIFY(boxes->inputs.empty());
-        QCOMPARE(QString("%1 %2").arg(vokta::ui::NumberText(FrmFiltr::state.F1).trimmed()).arg(FrmFiltr::state.Rn),
-                 published.isEmpty() ? QString("0 0") : published);
+        QCOMPARE(
+            QString("%1 %2").arg(vokta::ui::NumberText(FrmFiltr::state.F1).trimmed()).arg(FrmFiltr::state.Rn),
+            published.isEmpty() ? QString("0 0") : published);
         QCOMPARE(Results() != nullptr, message.isEmpty());
-        if (!message.isEmpty()) QCOMPARE(boxes->messages[0].icon, message.startsWith("Ошибка") ? MsgIcon::Critical : MsgIcon::Warning);
+        if (!message.isEmpty())
+            QCOMPARE(boxes->messages[0].icon,
+                     message.startsWith("Ошибка") ? MsgIcon::Critical : MsgIcon::Warning);
         for (const QString& t : typed) {  // the last text typed into each field is still there
             const QString name = t.section('=', 0, 0);
             if (typed.filter(QRegularExpression("^" + QRegularExpression::escape(name) + "=")).last() == t)
@@ -277,6 +323,17 @@ private slots:
         QCOMPARE(text("TxtFright"), QString("11000"));
     }
 
+    void edgeWarningReadsTheWholeNumberInTheUsersFormat() {
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        Click(w, "Option1(2)");
+        Type(w, "TxtFright", "10,5");
+        Type(w, "TxtFleft", "10,7");  // 10.7 is above 10.5, though both begin with 10
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(boxes->messageTexts(),
+                 QStringList("Предупреждение|Левая граничная частота не может быть больше правой!!!"));
+        QCOMPARE(text("TxtFleft"), QString());
+    }
+
     void highPassStopFrequencyWarning() {
         Type(w, "TxtFs", "5");  // low-pass: no warning
         QVERIFY(boxes->messages.empty());
@@ -329,8 +386,9 @@ private slots:
     void aBlankCountsAsFilled() {
         // A blank is no empty field, but it is no number either.
         calculateEdge("3", "40", " ", "2000");
-        QCOMPARE(boxes->messageTexts(),
-                 QStringList("Предупреждение|В поле «Граничная частота, Гц» должно быть число, а введено «»."));
+        QCOMPARE(
+            boxes->messageTexts(),
+            QStringList("Предупреждение|В поле «Граничная частота, Гц» должно быть число, а введено «»."));
         QVERIFY(!Results());
     }
 
