@@ -285,13 +285,11 @@ void FrmFiltr::PrepareFilterSpec() {
                    CmbRn);
         // A zero or negative pass-band attenuation is the order estimate's to explain.
         if (amin > 0 && !(astop > amin))
-            Refuse(
-                this,
-                QStringLiteral("Значение поля «%1» (%2) должно быть больше значения поля «%3» (%4): в полосе "
-                               "задерживания фильтр ослабляет сигнал сильнее, чем в полосе пропускания.")
-                    .arg(Caption(LblAs), TxtAs->text().trimmed(), Caption(LblAmin),
-                         CmbAmin->currentText().trimmed()),
-                TxtAs);
+            Refuse(this,
+                   QStringLiteral("Значение поля «%1» (%2) должно быть больше значения поля «%3» (%4).")
+                       .arg(Caption(LblAs), TxtAs->text().trimmed(), Caption(LblAmin),
+                            CmbAmin->currentText().trimmed()),
+                   TxtAs);
 
         state.Rn = loadInRange ? vokta::RoundInt16(rn) : int16_t(0);
         state.Fs = vokta::Single(fs);
