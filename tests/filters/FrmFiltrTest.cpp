@@ -48,6 +48,8 @@ class FrmFiltrTest : public QObject {
         Click(w, "CmdCalc");
     }
 
+    static std::string StopMessage(vokta::FilterType t) { return vokta::StopBandNotBeyondEdgeMessage(t); }
+
     // The rows of the two tables above: name, clicks, typed over a valid low-pass demand, the field
     // refused (empty: a run-time error, or no refusal), the expected "title|text" ("" when accepted).
     void addRows(bool outOfDomain) {
@@ -69,59 +71,36 @@ class FrmFiltrTest : public QObject {
             "Предупреждение|Требования так слабы, что их выполняет фильтр порядка 1, а программа "
             "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «Затухание "
             "в полосе задерживания, дБ» или приблизьте частоту среза к полосе пропускания.";
-        auto stop = [](vokta::FilterType t) {
-            return "Ошибка|" + QString::fromStdString(vokta::StopBandNotBeyondEdgeMessage(t));
-        };
+        auto stop = [](vokta::FilterType t) { return "Ошибка|" + QString::fromStdString(StopMessage(t)); };
         const QStringList bp{"Option1(2)"}, bs{"Option1(3)"};
         const QStringList band{"TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"};
+        const QString amin = "Затухание в полосе пропускания, дБ";
+        const QString rn = "Сопротивление нагрузки, Ом", f1 = "Граничная частота, Гц",
+                      fs = "Частота среза, Гц";
         struct Row {
             const char* name;
             QStringList clicks, typed;
             QString field, message, published;
         };
         const std::vector<Row> numbers{
-            {"load with its unit",
-             {},
-             {"CmbRn=60 Ом"},
-             "CmbRn",
-             notNumber.arg("Сопротивление нагрузки, Ом", "60 Ом"),
-             ""},
-            {"letters",
-             {},
-             {"CmbAmin=abc"},
-             "CmbAmin",
-             notNumber.arg("Затухание в полосе пропускания, дБ", "abc"),
-             ""},
+            {"load with its unit", {}, {"CmbRn=60 Ом"}, "CmbRn", notNumber.arg(rn, "60 Ом"), ""},
+            {"letters", {}, {"CmbAmin=abc"}, "CmbAmin", notNumber.arg(amin, "abc"), ""},
             {"an edge with a decimal", {}, {"TxtF1=1000.5"}, "", "", "1000.5 50"},
             {"a load of 60 is 60", {}, {"CmbRn=60"}, "", "", "1000 60"},
         };
+        using enum vokta::FilterType;
         const std::vector<Row> domain{
-            {"Butterworth stop frequency inside the pass band",
-             {},
-             {"TxtFs=500"},
-             "",
-             stop(vokta::FilterType::LowPass),
-             "1000 50"},
-            {"Butterworth band-pass stop frequency inside the band",
-             bp,
-             {"TxtFright=11000", "TxtFleft=9000", "TxtFs=10000"},
-             "",
-             stop(vokta::FilterType::BandPass),
-             "0 50"},
-            {"Butterworth band-stop stop frequency beyond the upper edge", bs, band, "",
-             stop(vokta::FilterType::BandStop), "0 50"},
+            {"Butterworth stop frequency in the pass band", {}, {"TxtFs=500"}, "", stop(LowPass), "1000 50"},
+            {"Butterworth band-pass, in the band", bp,
+             QStringList{"TxtFright=11000", "TxtFleft=9000", "TxtFs=10000"}, "", stop(BandPass), "0 50"},
+            {"Butterworth band-stop stop frequency beyond the band", bs, band, "", stop(BandStop), "0 50"},
             {"no stop-band attenuation", {}, {"TxtAs=0"}, "TxtAs", above.arg(", ", "0", "3"), ""},
             {"stop band not above the pass band", bp, QStringList{"CmbAmin=1.5", "TxtAs=1.5"} + band, "TxtAs",
              above.arg(",", "1.5", "1.5"), ""},
             {"a demand a first order meets", {}, {"TxtAs=5"}, "TxtAs", loose, "1000 50"},
             {"the same, active: no input box", {"CheckARC"}, {"TxtAs=5"}, "TxtAs", loose, "1000 50"},
-            {"zero edge", {}, {"TxtF1=0"}, "TxtF1", positive.arg("Граничная частота, Гц", "0"), ""},
-            {"negative stop frequency",
-             {},
-             {"TxtFs=-2000.5"},
-             "TxtFs",
-             positive.arg("Частота среза, Гц", "-2000.5"),
-             ""},
+            {"zero edge", {}, {"TxtF1=0"}, "TxtF1", positive.arg(f1, "0"), ""},
+            {"negative stop frequency", {}, {"TxtFs=-2000.5"}, "TxtFs", positive.arg(fs, "-2000.5"), ""},
             {"negative left edge",
              bp,
              {"TxtFright=11000", "TxtFleft=-9000", "TxtFs=15000"},
@@ -170,7 +149,6 @@ class FrmFiltrTest : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, published);
         QLocale::setDefault(locale == "ru" ? QLocale(QLocale::Russian) : QLocale(QLocale::English));
-        if (clicks.contains("CheckARC") && message.isEmpty()) boxes->cancel();
         Calculate(w, clicks, typed);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(boxes->messageTexts(), message.isEmpty() ? QStringList() : QStringList(message));
