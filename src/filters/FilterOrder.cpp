@@ -55,7 +55,8 @@ int16_t EstimateButterworthOrder(float Amin, float Astop, float Ws, FilterType t
     const double e2 = RippleFactorSquared(Amin, type);
     // 4.3429 and 8.6858 are the four-decimal values of 10/ln 10 and 20/ln 10: decibels from ln.
     const double numerator = double(Astop) - Ln(e2) * 4.3429;
-    if (!(Ws > 0.0f)) throw RuntimeError(ErrorKind::InvalidArgument, StopBandNotBeyondEdgeMessage(type));
+    // Below 1 the demand lies inside the pass band: the formula would give an order of 1 or less.
+    if (!(Ws >= 1.0f)) throw RuntimeError(ErrorKind::InvalidArgument, StopBandNotBeyondEdgeMessage(type));
     const double denominator = Ln(Ws) * 8.6858;
     return OrderFromDecibels(numerator, denominator, type);
 }

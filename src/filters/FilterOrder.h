@@ -34,9 +34,9 @@ float PrototypeStopBand(FilterType type, float Fs, float F1, const BandCentre& b
 // filter is raised to the odd orders of the prototype table (below 3 gives 3, 4 and 5 give 5, 6 gives
 // 7); an active filter keeps its estimate. Orders above kMaxPrototypeOrder are returned as they are.
 //
-// Requirements that leave the formula's domain (Amin <= 0; Ws <= 0, or below 1 for Chebyshev; a Ws so
-// close to 1 that the denominator rounds to 0 dB) throw RuntimeError with a sentence that tells the
-// user which input to change, worded for the filter type.
+// Requirements that leave the formula's domain (Amin <= 0; Ws below 1, where the stop-band frequency
+// lies inside the pass band; a Ws so close to 1 that the denominator rounds to 0 dB) throw RuntimeError with
+// a sentence that tells the user which input to change, worded for the filter type.
 int16_t EstimateButterworthOrder(float Amin, float Astop, float Ws, FilterType type);
 int16_t EstimateChebyshevOrder(float Amin, float Astop, float Ws, FilterType type, bool active);
 

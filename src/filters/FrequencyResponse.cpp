@@ -199,7 +199,7 @@ DemandCheck Judge(double worst, double at, double limit, bool passBand) {
     check.frequency = at;
     check.limit = limit;
     check.margin = passBand ? limit - worst : worst - limit;
-    check.met = Round1(check.margin) >= 0;
+    check.met = check.margin >= 0;  // 3.03 dB against 3 dB is a miss, however it is shown
     return check;
 }
 
@@ -208,14 +208,21 @@ std::string Format(const char* format, double x) { return FormatC(format, x); }
 // A limit as the user gave it: "3", "0.5", "40".
 std::string LimitText(double x) { return Format("%.7g", x); }
 
-std::string DbText(double x) { return Format("%.1f", Round1(x)); }
+double Round2(double x) {
+    const double r = std::round(x * 100) / 100;
+    return r == 0 ? 0 : r;
+}
 
 std::string DemandText(const char* band, const char* bound, const char* limitWord, const DemandCheck& check,
                        const char* shortfallWord) {
-    std::string s = std::string(band) + ": " + bound + " " + DbText(check.attenuation) + " дБ (" +
-                    limitWord + " " + LimitText(check.limit) + " дБ) — ";
-    if (check.met) return s + "выполнено, запас " + DbText(check.margin) + " дБ.";
-    return s + "не выполнено, " + shortfallWord + " " + DbText(-check.margin) + " дБ.";
+    // A margin under a tenth of a dB is shown to hundredths, so that a miss never reads as "0.0".
+    const bool fine = std::abs(check.margin) < 0.1;
+    auto db = [fine](double x) { return fine ? Format("%.2f", Round2(x)) : Format("%.1f", Round1(x)); };
+    std::string s = std::string(band) + ": " + bound + " " + db(check.attenuation) + " дБ (" + limitWord +
+                    " " + LimitText(check.limit) + " дБ) — ";
+    if (check.met) return s + "выполнено, запас " + db(check.margin) + " дБ.";
+    const std::string shortfall = Round2(-check.margin) == 0 ? "менее 0.01" : db(-check.margin);
+    return s + "не выполнено, " + shortfallWord + " " + shortfall + " дБ.";
 }
 
 }  // namespace
@@ -484,9 +491,16 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
 
 // ---- Texts ---------------------------------------------------------------------------------------------
 
+std::string PassBandVerdict(const DemandCheck& passBand) {
+    return DemandText("Полоса пропускания", "до", "допустимо", passBand, "превышение");
+}
+
+std::string StopBandVerdict(const DemandCheck& stopBand) {
+    return DemandText("Полоса задерживания", "от", "требуется", stopBand, "не хватает");
+}
+
 std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand) {
-    return DemandText("Полоса пропускания", "до", "допустимо", passBand, "превышение") + "   " +
-           DemandText("Полоса задерживания", "от", "требуется", stopBand, "не хватает");
+    return PassBandVerdict(passBand) + "   " + StopBandVerdict(stopBand);
 }
 
 std::string CircuitHeading(const FilterCircuit& circuit, BandShape shape) {

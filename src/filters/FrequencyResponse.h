@@ -133,7 +133,7 @@ struct ResponsePoint {
 
 // One demand judged: the worst attenuation found in its band (the largest in the pass band, the smallest
 // in the stop band), where it occurs, the limit, and the margin in dB (positive: better than asked).
-// The figures are judged as the verdict shows them, to a tenth of a dB.
+// A demand is met when the margin is not negative, judged on the figures as computed, not as shown.
 struct DemandCheck {
     double attenuation = 0;
     double frequency = 0;
@@ -160,9 +160,13 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
 
 // ---- Texts ---------------------------------------------------------------------------------------------
 
-// One line with both demands, the worst figures found, the limits and the margins, to a tenth of a dB:
-// "Полоса пропускания: до 3.0 дБ (допустимо 3 дБ) — выполнено, запас 0.0 дБ.   Полоса задерживания: от
-// 30.1 дБ (требуется 40 дБ) — не выполнено, не хватает 9.9 дБ."
+// The verdict on each demand: the worst figure found, the limit and the margin, to a tenth of a dB, or
+// to hundredths where the margin is under a tenth: "Полоса пропускания: до 3.01 дБ (допустимо 3 дБ) —
+// не выполнено, превышение 0.01 дБ." and "Полоса задерживания: от 30.1 дБ (требуется 40 дБ) — не
+// выполнено, не хватает 9.9 дБ."
+std::string PassBandVerdict(const DemandCheck& passBand);
+std::string StopBandVerdict(const DemandCheck& stopBand);
+// Both on one line, as the response window shows them.
 std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand);
 
 // What the plot shows, e.g. "Пассивный фильтр нижних частот, порядок 5".

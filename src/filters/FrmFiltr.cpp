@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 #include "app/Navigation.h"
 #include "common/Application.h"
@@ -15,6 +16,7 @@
 #include "common/Controls.h"
 #include "common/Forms.h"
 #include "filters/FrmFiltrItog.h"
+#include "filters/PassiveLadder.h"
 
 using namespace vokta::ui;
 using vokta::FilterResponse;
@@ -38,6 +40,25 @@ constexpr int kInputWidth = 855;
 
 QLabel* RowLabel(QWidget* frame, const char* name, const QString& caption, int top, int left = kRowLabelLeft) {
     return AddLabel(frame, name, caption, {left, top, kInputLeft - 105 - left, 285});
+}
+
+// A label's caption as the name of its field: "Затухание в полосе пропускания, дБ".
+QString Caption(const QLabel* label) {
+    return label->text().simplified();
+}
+
+// The number in a box or an editable list as it stands while being typed: an empty text reads as 0, a
+// text that is not (yet) a whole number in the user's format has no value.
+std::optional<double> ValueWhileTyping(QWidget* field) {
+    QString text;
+    if (const auto* box = qobject_cast<QLineEdit*>(field)) text = box->text();
+    if (const auto* list = qobject_cast<QComboBox*>(field)) text = list->currentText();
+    if (text.trimmed().isEmpty()) return 0.0;
+    try {
+        return vokta::ParseTypedNumber(text.toStdString(), UserNumberFormat());
+    } catch (const vokta::RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -176,24 +197,22 @@ void FrmFiltr::CheckARC_Click() {
 }
 
 void FrmFiltr::TxtFleft_Change() {
-    Guarded(this, [&] {
-        if (ParseNumber(TxtFright->text()) < ParseNumber(TxtFleft->text())) {
-            MsgBox(this, QStringLiteral("Левая граничная частота не может быть больше правой!!!"), kWarningTitle,
-                   MsgIcon::None);
-            TxtFleft->setText(QString());
-        }
-    });
+    const std::optional<double> right = ValueWhileTyping(TxtFright), left = ValueWhileTyping(TxtFleft);
+    if (right && left && *right < *left) {
+        MsgBox(this, QStringLiteral("Левая граничная частота не может быть больше правой!!!"), kWarningTitle,
+               MsgIcon::None);
+        TxtFleft->setText(QString());
+    }
 }
 
 void FrmFiltr::TxtFs_Change() {
     if (!Option1[1]->isChecked()) return;
-    Guarded(this, [&] {
-        if (ParseNumber(TxtFs->text()) > ParseNumber(TxtF1->text())) {
-            MsgBox(this, QStringLiteral("У ФВЧ частота среза меньше граничной частоты!!!"), kWarningTitle,
-                   MsgIcon::None);
-            TxtFs->setText(QString());
-        }
-    });
+    const std::optional<double> fs = ValueWhileTyping(TxtFs), f1 = ValueWhileTyping(TxtF1);
+    if (fs && f1 && *fs > *f1) {
+        MsgBox(this, QStringLiteral("У ФВЧ частота среза меньше граничной частоты!!!"), kWarningTitle,
+               MsgIcon::None);
+        TxtFs->setText(QString());
+    }
 }
 
 bool FrmFiltr::AllFilled(std::initializer_list<QString> texts) {
@@ -228,28 +247,89 @@ void FrmFiltr::CmdCalc_Click() {
 
 void FrmFiltr::PrepareFilterSpec() {
     const bool done = Guarded(this, [&] {
-        state.Rn = vokta::RoundInt16(ParseNumber(CmbRn->currentText()));
-        state.Fs = vokta::Single(ParseNumber(TxtFs->text()));
-        state.F1 = vokta::Single(ParseNumber(TxtF1->text()));
-        state.Fleft = vokta::Single(ParseNumber(TxtFleft->text()));
-        state.Fright = vokta::Single(ParseNumber(TxtFright->text()));
-        state.Astop = vokta::Single(ParseNumber(TxtAs->text()));
-        state.Amin = vokta::Single(ParseNumber(CmbAmin->currentText()));
-
         const FilterType type = SelectedType();
-        vokta::BandCentre band;
-        if (type == FilterType::BandPass || type == FilterType::BandStop) {
-            band = vokta::CentreOfBand(state.Fleft, state.Fright);
-            state.F0 = band.F0;
-            state.K = band.K;
+        const bool band = type == FilterType::BandPass || type == FilterType::BandStop;
+        // What the chosen filter uses is read whole, top to bottom, and refused by its caption when it is
+        // not a number. A disabled box or the hidden load of an active filter plays no part in the design:
+        // its text counts only where it is a number.
+        auto used = [](QWidget* field, const QLabel* label) { return ReadNumber(field, label->text()); };
+        auto unused = [](QWidget* field) { return ValueWhileTyping(field).value_or(0.0); };
+        const double amin = used(CmbAmin, LblAmin);
+        const double astop = used(TxtAs, LblAs);
+        const double f1 = band ? unused(TxtF1) : used(TxtF1, LblF1);
+        const double fright = band ? used(TxtFright, LblFright) : unused(TxtFright);
+        const double fleft = band ? used(TxtFleft, LblFleft) : unused(TxtFleft);
+        const double fs = used(TxtFs, LblFs);
+        const double rn = IsActive() ? unused(CmbRn) : used(CmbRn, LblRn);
+
+        // Values outside their domain are refused before anything is computed.
+        if (band) {
+            RequirePositive(TxtFright, LblFright, fright);
+            RequirePositive(TxtFleft, LblFleft, fleft);
+            if (!(fleft < fright))
+                Refuse(this,
+                       QStringLiteral("Значение поля «%1» (%2) должно быть меньше значения поля «%3» (%4).")
+                           .arg(Caption(LblFleft), TxtFleft->text().trimmed(), Caption(LblFright),
+                                TxtFright->text().trimmed()),
+                       TxtFleft);
+        } else {
+            RequirePositive(TxtF1, LblF1, f1);
         }
-        state.Ws = vokta::PrototypeStopBand(type, state.Fs, state.F1, band);
+        RequirePositive(TxtFs, LblFs, fs);
+        // The load is a 16-bit number of ohms; it terminates the passive ladders only.
+        const bool loadInRange = rn >= 0.5 && rn < 32767.5;
+        if (!IsActive() && !loadInRange)
+            Refuse(this,
+                   QStringLiteral("Значение поля «%1» должно быть от 1 до 32767, а введено «%2».")
+                       .arg(Caption(LblRn), CmbRn->currentText().trimmed()),
+                   CmbRn);
+        // A zero or negative pass-band attenuation is the order estimate's to explain.
+        if (amin > 0 && !(astop > amin))
+            Refuse(this,
+                   QStringLiteral("Значение поля «%1» (%2) должно быть больше значения поля «%3» (%4).")
+                       .arg(Caption(LblAs), TxtAs->text().trimmed(), Caption(LblAmin),
+                            CmbAmin->currentText().trimmed()),
+                   TxtAs);
+
+        state.Rn = loadInRange ? vokta::RoundInt16(rn) : int16_t(0);
+        state.Fs = vokta::Single(fs);
+        state.F1 = vokta::Single(f1);
+        state.Fleft = vokta::Single(fleft);
+        state.Fright = vokta::Single(fright);
+        state.Astop = vokta::Single(astop);
+        state.Amin = vokta::Single(amin);
+
+        vokta::BandCentre centre;
+        if (band) {
+            centre = vokta::CentreOfBand(state.Fleft, state.Fright);
+            state.F0 = centre.F0;
+            state.K = centre.K;
+        }
+        state.Ws = vokta::PrototypeStopBand(type, state.Fs, state.F1, centre);
 
         if (Option2[0]->isChecked()) EstimateButterworthOrder();
         if (Option2[1]->isChecked()) EstimateChebyshevOrder();
+        // The designs start at the second order; a first-order filter would already do.
+        if (state.N < vokta::kMinLadderOrder)
+            Refuse(this,
+                   QStringLiteral(
+                       "Требования так слабы, что их выполняет фильтр порядка %1, а программа "
+                       "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «%2» "
+                       "или приблизьте частоту среза к полосе пропускания.")
+                       .arg(state.N)
+                       .arg(Caption(LblAs)),
+                   TxtAs);
     });
-    // The results window opens after the order warning too, but not after a run-time error.
+    // The results window opens after the order warning too, but not after a refusal or a run-time error.
     if (done) Forms::Show<FrmFiltrItog>();
+}
+
+void FrmFiltr::RequirePositive(QLineEdit* field, const QLabel* label, double value) {
+    if (value > 0) return;
+    Refuse(this,
+           QStringLiteral("Значение поля «%1» должно быть больше нуля, а введено «%2».")
+               .arg(Caption(label), field->text().trimmed()),
+           field);
 }
 
 void FrmFiltr::EstimateButterworthOrder() {

@@ -74,6 +74,8 @@ private:
     void EstimateButterworthOrder();
     void EstimateChebyshevOrder();
     void WarnOrderTooHigh();
+    // Refuses, by its caption, a frequency that is not above zero.
+    void RequirePositive(QLineEdit* field, const QLabel* label, double value);
     void FillAminList(const QStringList& items);
     static bool AllFilled(std::initializer_list<QString> texts);
 

@@ -44,6 +44,12 @@ constexpr int kBoxPadding = 10;
 constexpr int kFrameLeft = 120;
 constexpr int kDesignClientWidth = 8505;
 constexpr int kClientHeight = 3945;
+// The verdict on the design's response stands under the frame, across the window; the separator line,
+// the buttons and the window's bottom move down by its height and a gap.
+constexpr int kVerdictTop = 2700;
+constexpr int kVerdictGap = 120;
+constexpr int kLineTop = 3240;
+constexpr int kButtonTop = 3480;
 // The window's width counts its borders; the client area is this much narrower.
 constexpr int kBorderWidth = 90;
 
@@ -116,6 +122,10 @@ FrmFiltrItog::FrmFiltrItog() {
                            static_cast<QWidget*>(lblL_[i]), static_cast<QWidget*>(txtL_[i])})
             w->hide();
     Image1 = AddImage(this, "Image1", {3960, 240, 4455, 2295});
+    LblVerdict = AddLabel(this, "LblVerdict", QString(), {kFrameLeft, kVerdictTop, 8265, 255});
+    LblVerdict->setWordWrap(true);
+    LblVerdict->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LblVerdict->hide();
     Line1 = AddLine(this, "Line1", 0, 3240, 8520, 3240);
     // "АЧХ" stands left of "Закрыть" and moves with it; it works only while a design is on show.
     CmdResponse = AddButton(this, "CmdResponse", QStringLiteral("АЧХ"), {6960 - kButtonPitch, 3480, 1455, 375},
@@ -177,7 +187,25 @@ void FrmFiltrItog::Form_Load() {
         // An active band filter has no design: the window stays as it was designed.
     });
     // Every design shows its circuit; a refused or failed one shows no picture.
-    CmdResponse->setEnabled(!Image1->pixmap().isNull());
+    const bool designed = !Image1->pixmap().isNull();
+    CmdResponse->setEnabled(designed);
+    if (designed) ShowVerdict();
+}
+
+void FrmFiltrItog::ShowVerdict() {
+    // The same words as the response window, one demand a line; a design without a response (an
+    // unstable one above all) says why instead.
+    QString verdict;
+    try {
+        const vokta::ResponseAnalysis analysis = vokta::AnalyseResponse(ShownCircuit(), demand_);
+        verdict = QString::fromStdString(vokta::PassBandVerdict(analysis.passBand)) + QLatin1Char('\n') +
+                  QString::fromStdString(vokta::StopBandVerdict(analysis.stopBand));
+    } catch (const vokta::RuntimeError& e) {
+        verdict = ErrorSentence(e);
+    }
+    LblVerdict->setText(verdict);
+    LblVerdict->show();
+    ArrangeResultsLayout();
 }
 
 void FrmFiltrItog::CmdResponse_Click() {
@@ -344,13 +372,29 @@ void FrmFiltrItog::ArrangeResultsLayout() {
     CmdBack->move(twips(windowWidth - 1600), CmdBack->y());
     CmdResponse->move(twips(windowWidth - 1600 - kButtonPitch), CmdResponse->y());
     Line1->setGeometry(0, Line1->y(), twips(windowWidth - 70), Line1->height());
-    SetFixedClientSize(this, windowWidth - kBorderWidth, kClientHeight);
+
+    // The verdict line, once there is one, spans the window and pushes the bottom rows down.
+    int shift = 0;
+    if (!LblVerdict->isHidden()) {
+        const int width = twips(windowWidth - kBorderWidth - 2 * kFrameLeft);
+        LblVerdict->setGeometry(twips(kFrameLeft), twips(kVerdictTop), width,
+                                LblVerdict->heightForWidth(width));
+        shift = toTwips(LblVerdict->height()) + kVerdictGap;
+    }
+    Line1->move(0, twips(kLineTop + shift));
+    CmdBack->move(CmdBack->x(), twips(kButtonTop + shift));
+    CmdResponse->move(CmdResponse->x(), twips(kButtonTop + shift));
+    SetFixedClientSize(this, windowWidth - kBorderWidth, kClientHeight + shift);
 }
 
 // ---- Active RC filters ------------------------------------------------------------------------------
 
 void FrmFiltrItog::PrepareActiveChebyshev() {
-    activeTableLoaded_ = vokta::LoadActiveChebyshevRow(request_->AminText().toStdString(), state.N, state);
+    // The rows are found by the ripple's text as the list offers it; "0,5" typed in a format with a
+    // decimal comma is the list's "0.5".
+    QString ripple = request_->AminText();
+    if (UserNumberFormat().decimal == ",") ripple.replace(QLatin1Char(','), QLatin1Char('.'));
+    activeTableLoaded_ = vokta::LoadActiveChebyshevRow(ripple.toStdString(), state.N, state);
 }
 
 void FrmFiltrItog::CalcActiveButterworthLowPass() {
@@ -396,13 +440,18 @@ void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveRespons
     }
 
     bool cancelled = false;
-    const QString answer =
-        InputBox(this,
-                 lowPass ? QStringLiteral("Введите значение сопротивления резисторов фильтра,кОм")
-                         : QStringLiteral("Введите значение емкостей фильтра,мкФ"),
-                 QStringLiteral("Ввод данных"), &cancelled);
+    const QString prompt = lowPass ? QStringLiteral("Введите значение сопротивления резисторов фильтра,кОм")
+                                   : QStringLiteral("Введите значение емкостей фильтра,мкФ");
+    const QString answer = InputBox(this, prompt, QStringLiteral("Ввод данных"), &cancelled);
     (lowPass ? state.RText : state.CText) = answer;
     if (cancelled) {  // Cancel ends the design quietly
+        ArrangeResultsLayout();
+        return;
+    }
+    double value = 0;
+    try {
+        value = ReadAnswer(this, answer, prompt);
+    } catch (const InputRefused&) {  // told why; nothing is designed
         ArrangeResultsLayout();
         return;
     }
@@ -412,7 +461,7 @@ void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveRespons
     input.response = response;
     input.n = state.N;
     input.f1 = state.F1;
-    input.answer = ParseNumber(answer);
+    input.answer = value;
     input.table = state;
     input.format = UserNumberFormat();
     const std::optional<vokta::ActiveRcDesign> design = vokta::DesignActiveRc(input);

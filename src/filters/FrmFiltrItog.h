@@ -73,6 +73,8 @@ private:
     void CalcActiveButterworthHighPass();
     void CalcActiveChebyshevHighPass();
     void ArrangeResultsLayout();
+    // The verdict of the design's frequency response against its demand, under the results frame.
+    void ShowVerdict();
     // The circuit on show, as the values of the window describe it.
     vokta::FilterCircuit ShownCircuit() const;
 
@@ -109,6 +111,7 @@ private:
     std::array<QLabel*, 4> lblC_{}, lblL_{};
     std::array<QLineEdit*, 4> txtC_{}, txtL_{};
     QLabel* Image1 = nullptr;
+    QLabel* LblVerdict = nullptr;  // hidden until a design is on show
     QFrame* Line1 = nullptr;
     QPushButton* CmdBack = nullptr;
     QPushButton* CmdResponse = nullptr;  // "АЧХ": the frequency response of the design on show

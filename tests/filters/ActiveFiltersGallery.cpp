@@ -30,4 +30,8 @@ VOKTA_GALLERY_PAGE(ActiveFilters) {
                      {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}, "0.022");
     SaveActiveDesign(g, "FrmFiltrItog_active_highpass4_chebyshev", {"Option1(1)", "Option2(1)", "CheckARC"},
                      {"CmbAmin=0.5", "TxtAs=20", "TxtF1=3300", "TxtFs=1650"}, "0.022");
+    // Order 3 at 3 dB oscillates: the verdict line says so.
+    SaveActiveDesign(g, "FrmFiltrItog_active_highpass3_chebyshev_unstable",
+                     {"Option1(1)", "Option2(1)", "CheckARC"},
+                     {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}, "0.01");
 }

@@ -18,6 +18,11 @@ const QString kNeedResistance = QStringLiteral(
     "Предупреждение|Сопротивление резисторов фильтра должно быть положительным числом в кОм (например, 10).");
 const QString kNeedCapacitance = QStringLiteral(
     "Предупреждение|Емкость конденсаторов фильтра должна быть положительным числом в мкФ (например, 0.01).");
+// An answer that is not a number, quoted with the question.
+QString NotANumber(const QString& prompt, const QString& answer) {
+    return QStringLiteral("Предупреждение|Ответ на вопрос «%1» должен быть числом, а введено «%2».")
+        .arg(prompt, answer);
+}
 
 // The captions of the shown labels, "LblC1=C1, мкФ|LblL1=R1,кОм|...", C column first.
 QString ShownCaptions(QWidget* results) {
@@ -201,17 +206,20 @@ private slots:
         const QStringList highPass{"Option1(1)", "CheckARC"};
         const QStringList chebyshevHighPass{"Option1(1)", "Option2(1)", "CheckARC"};
         QTest::newRow("low-pass, empty") << lowPass << "10000"
-                                         << "" << kNeedResistance;
+                                         << "" << NotANumber(kLowPassPrompt, "");
         QTest::newRow("low-pass, no number") << lowPass << "10000"
-                                             << "кОм" << kNeedResistance;
+                                             << "кОм" << NotANumber(kLowPassPrompt, "кОм");
+        QTest::newRow("low-pass, with its unit") << lowPass << "10000"
+                                                 << "10 кОм" << NotANumber(kLowPassPrompt, "10 кОм");
         QTest::newRow("low-pass, zero") << lowPass << "10000"
                                         << "0" << kNeedResistance;
         QTest::newRow("low-pass, negative") << lowPass << "10000"
                                             << "-10" << kNeedResistance;
         QTest::newRow("high-pass, empty") << highPass << "100"
-                                          << "" << kNeedCapacitance;
-        QTest::newRow("high-pass, comma") << highPass << "100"
-                                          << ",01" << kNeedCapacitance;
+                                          << "" << NotANumber(kHighPassPrompt, "");
+        QTest::newRow("high-pass, comma in an English format")
+            << highPass << "100"
+            << "0,01" << NotANumber(kHighPassPrompt, "0,01");
         QTest::newRow("high-pass, negative") << highPass << "100"
                                              << "-0.01" << kNeedCapacitance;
         QTest::newRow("Chebyshev high-pass, zero") << chebyshevHighPass << "100"
@@ -257,13 +265,26 @@ private slots:
         verifyNoDesign(r);
     }
 
-    void orderBelow2AsksButShowsNothing() {
-        boxes->answer("10");
-        FrmFiltrItog* r = Calculate(w, {"CheckARC"}, {"CmbAmin=3", "TxtAs=5", "TxtF1=1000", "TxtFs=2000"});
+    void orderBelow2IsRefusedBeforeAsking() {
+        Calculate(w, {"CheckARC"}, {"CmbAmin=3", "TxtAs=5", "TxtF1=1000", "TxtFs=2000"});
         QCOMPARE(FrmFiltr::state.N, int16_t(1));
+        QCOMPARE(boxes->messages.size(), size_t(1));
+        QVERIFY(
+            boxes->messages[0].text.startsWith("Требования так слабы, что их выполняет фильтр порядка 1"));
+        QVERIFY(boxes->inputs.empty());
+        QVERIFY(!Results());
+    }
+
+    void aDecimalCommaInARussianFormat() {
+        // The ripple, the edge and the answer typed with commas design what the points design.
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        boxes->answer("10,0");
+        FrmFiltrItog* r = Calculate(w, {"Option2(1)", "CheckARC"},
+                                    {"CmbAmin=0,5", "TxtAs=20", "TxtF1=1000,0", "TxtFs=2000"});
         QVERIFY(boxes->messages.empty());
-        verifyNoDesign(r);
-        QCOMPARE(FrmFiltrItog::state.ValR1, 10000.0f);  // the answer in ohms, nothing designed from it
+        QCOMPARE(
+            ShownValues(r),
+            QString("C1= .02666667 C2= .02666667 C3= .01553398 C4= .01553398 L1= 10 L2= 33 L3= 11 L4= 20"));
     }
 
     void chebyshevRippleWithoutARowIsRefused() {

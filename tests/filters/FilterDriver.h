@@ -58,7 +58,13 @@ inline void Type(QWidget* window, const char* name, const QString& text) {
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Delete);
     }
-    QTest::keyClicks(box, text);
+    // QTest types only ASCII keys; other letters ("60 Ом") go in as an input method commits them.
+    bool ascii = true;
+    for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        QTest::keyClicks(box, text);
+    else
+        box->insert(text);
 }
 
 inline FrmFiltrItog* Results() { return ui::Forms::Find<FrmFiltrItog>(); }

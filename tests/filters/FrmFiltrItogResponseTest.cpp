@@ -31,6 +31,11 @@ class FrmFiltrItogResponseTest : public QObject {
         return plot->ChartView->chart()->title() + "\n" + plot->LblVerdict->text();
     }
 
+    QString verdict(FrmFiltrItog* results) {
+        auto* line = Control<QLabel>(results, "LblVerdict");
+        return line->isHidden() ? "(hidden)" : line->text();
+    }
+
 private slots:
     void init() {
         UnloadAllForms();
@@ -50,30 +55,36 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("expected");
         // Butterworth order 5 for 1000 Hz: its edge lies at 1000·6.28/2π = 999.49 Hz, so 2000 Hz is
-        // x = 2.001 edges out: 10·lg(1 + x^10) = 30.1 dB (the margin over the 25 dB asked is 5.1 dB).
+        // x = 2.001 edges out: 10·lg(1 + x^10) = 30.1 dB (the margin over the 25 dB asked is 5.1 dB). At
+        // 1000 Hz, just beyond that edge, the loss is 3.02 dB: the 3 dB demand is missed by 0.02 dB.
         QTest::newRow("passive low-pass")
             << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"} << QString()
-            << QString("Пассивный фильтр нижних частот, порядок 5\n"
-                       "Полоса пропускания: до 3.0 дБ (допустимо 3 дБ) — выполнено, запас 0.0 дБ.   "
-                       "Полоса задерживания: от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ.");
+            << QString(
+                   "Пассивный фильтр нижних частот, порядок 5\n"
+                   "Полоса пропускания: до 3.02 дБ (допустимо 3 дБ) — не выполнено, превышение 0.02 дБ.   "
+                   "Полоса задерживания: от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ.");
         // Butterworth prototype order 4 between 9000 and 11000 Hz (F0 = 9949.87, K = 4.975). The resonators
         // are tuned with 6.28 for 2π, so the whole response sits 0.05 % low: the upper edge is met at
-        // 11000 / 0.99949 Hz, x = K·(f/F0 - F0/f) = 1.0051 and 10·lg(1 + x^8) = 3.1 dB, a tenth over; at
-        // 15000 Hz x = 4.2 and 10·lg(1 + x^8) = 49.9 dB.
+        // 11000 / 0.99949 Hz, x = K·(f/F0 - F0/f) = 1.0051 and 10·lg(1 + x^8) = 3.10 dB, just under a tenth
+        // over; at 15000 Hz x = 4.2 and 10·lg(1 + x^8) = 49.9 dB.
         QTest::newRow("passive band-pass")
             << QStringList{"Option1(2)"}
-            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << QString()
-            << QString("Пассивный полосовой фильтр, порядок прототипа 4\n"
-                       "Полоса пропускания: до 3.1 дБ (допустимо 3 дБ) — не выполнено, превышение 0.1 дБ.   "
-                       "Полоса задерживания: от 49.9 дБ (требуется 40 дБ) — выполнено, запас 9.9 дБ.");
+            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"}
+            << QString()
+            << QString(
+                   "Пассивный полосовой фильтр, порядок прототипа 4\n"
+                   "Полоса пропускания: до 3.10 дБ (допустимо 3 дБ) — не выполнено, превышение 0.10 дБ.   "
+                   "Полоса задерживания: от 49.9 дБ (требуется 40 дБ) — выполнено, запас 9.9 дБ.");
         // Band-stop, prototype order 3, the same edges: the rejection band's edge at 10200 Hz is met at
         // 10200 / 0.99949 Hz, where 1/x = K·(f/F0 - F0/f) = 0.2521 and 10·lg(1 + x^6) = 35.9 dB.
         QTest::newRow("passive band-stop")
             << QStringList{"Option1(3)"}
-            << QStringList{"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"} << QString()
-            << QString("Пассивный режекторный фильтр, порядок прототипа 3\n"
-                       "Полоса пропускания: до 3.1 дБ (допустимо 3 дБ) — не выполнено, превышение 0.1 дБ.   "
-                       "Полоса задерживания: от 35.9 дБ (требуется 30 дБ) — выполнено, запас 5.9 дБ.");
+            << QStringList{"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"}
+            << QString()
+            << QString(
+                   "Пассивный режекторный фильтр, порядок прототипа 3\n"
+                   "Полоса пропускания: до 3.08 дБ (допустимо 3 дБ) — не выполнено, превышение 0.08 дБ.   "
+                   "Полоса задерживания: от 35.9 дБ (требуется 30 дБ) — выполнено, запас 5.9 дБ.");
         // Active Butterworth high-pass, order 4, C = 0.01 µF: the edge corrected to 999.70 Hz gives
         // R = 0.16 / (C·F1) = 16.005 kΩ, so both sections have their corner at 1 / (2π·RC) = 994.4 Hz,
         // with the gains 1.15 and 2.24 (dampings 1.85 and 0.76, Butterworth's 1.848 and 0.765). With
@@ -96,17 +107,28 @@ private slots:
                        "Полоса пропускания: до 8.0 дБ (допустимо 3 дБ) — не выполнено, превышение 5.0 дБ.   "
                        "Полоса задерживания: от 22.4 дБ (требуется 15 дБ) — выполнено, запас 7.4 дБ.");
     }
+    // In both number formats (in the Russian one a decimal point typed as a comma), the results window's
+    // verdict, one demand a line, says what the response window says.
     void eachKindOfDesign() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, typed);
         QFETCH(QString, answer);
         QFETCH(QString, expected);
-        if (!answer.isEmpty()) boxes->answer(answer);
-        FrmFiltrItog* r = Calculate(w, clicks, typed);
-        QVERIFY(r);
-        QCOMPARE(response(r), expected);
-        VOKTA_VERIFY_BOXES_DONE(*boxes);
-        QVERIFY(boxes->messages.empty());
+        for (const bool russian : {true, false}) {
+            UnloadAllForms();
+            w = OpenFilterWindow();
+            QLocale::setDefault(russian ? QLocale(QLocale::Russian) : QLocale(QLocale::English));
+            auto format = [russian](QString text) { return russian ? text.replace('.', ',') : text; };
+            if (!answer.isEmpty()) boxes->answer(format(answer));
+            for (QString& t : typed) t = t.section('=', 0, 0) + "=" + format(t.section('=', 1));
+            FrmFiltrItog* r = Calculate(w, clicks, typed);
+            QVERIFY(r);
+            QCOMPARE(verdict(r), expected.section('\n', 1).replace("   ", "\n"));
+            QCOMPARE(response(r), expected);
+            VOKTA_VERIFY_BOXES_DONE(*boxes);
+            QVERIFY(boxes->messages.empty());
+            CloseResults(r);
+        }
     }
 
     void aDesignWithoutAResponseSaysWhy_data() {
@@ -135,6 +157,8 @@ private slots:
         boxes->answer(answer);
         FrmFiltrItog* r = Calculate(w, clicks, typed);
         QVERIFY(boxes->messages.empty());
+        // The results window says it under its frame, in the same words.
+        QCOMPARE(verdict(r), message.section('|', 1));
         QCOMPARE(response(r), QString("(no window)"));
         QCOMPARE(boxes->messageTexts(), QStringList{message});
         QCOMPARE(boxes->messages.front().icon, vokta::ui::MsgIcon::Critical);

@@ -173,14 +173,6 @@ private slots:
         QCOMPARE(Control(r, "CmdBack")->x(), twips(6990));
     }
 
-    void ordersBelow2ShowNothing() {
-        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"});  // N = -5
-        QCOMPARE(FrmFiltr::state.N, int16_t(-5));
-        QVERIFY(boxes->messages.empty());
-        verifyEmpty(r);
-        verifyLaidOut(r);
-    }
-
     void chebyshevRippleWithoutARowWarns() {
         // A first design leaves its prototype values behind.
         CloseResults(Calculate(w, {"Option2(1)"}, {"CmbAmin=1", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"}));
@@ -250,16 +242,10 @@ private slots:
         QCOMPARE(r->size(), QSize(twips(8505), twips(3945)));  // not even laid out
     }
 
-    void floatingPointFaultLeavesTheDesignState_data() {
-        QTest::addColumn<QString>("option");
-        QTest::newRow("low-pass") << "Option1(0)";
-        QTest::newRow("band-pass") << "Option1(2)";
-    }
     void floatingPointFaultLeavesTheDesignState() {
-        QFETCH(QString, option);
-        Type(w, "CmbRn", "0");  // no load resistance: the ladder divides by zero
-        FrmFiltrItog* r = Calculate(w, {option}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFright=11000",
-                                               "TxtFleft=9000", "TxtFs=15000"});
+        // The largest load and an edge of 1e-30 Hz: the inductances overflow single precision.
+        Type(w, "CmbRn", "32767");
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1e-30", "TxtFs=2e-30"});
         QCOMPARE(boxes->messages.size(), size_t(1));
         QCOMPARE(boxes->messages[0].title, QString("Ошибка"));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Critical);
@@ -334,15 +320,6 @@ private slots:
         QCOMPARE(FrmFiltr::state.N, int16_t(6));
         QCOMPARE(boxes->messageTexts(), QStringList("Предупреждение|" + message));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Warning);
-        verifyEmpty(r);
-        verifyLaidOut(r);
-    }
-
-    void bandStopBeyondTheBandShowsNothing() {
-        FrmFiltrItog* r = Calculate(w, {"Option1(3)"},
-                                    {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
-        QCOMPARE(FrmFiltr::state.N, int16_t(-2));
-        QVERIFY(boxes->messages.empty());
         verifyEmpty(r);
         verifyLaidOut(r);
     }

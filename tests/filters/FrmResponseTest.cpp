@@ -56,9 +56,10 @@ private slots:
         QVERIFY(form && form->isVisible());
         QCOMPARE(Forms::Find<FrmResponse>(), form);
         QCOMPARE(form->windowTitle(), QString("АЧХ фильтра"));
-        QCOMPARE(form->LblVerdict->text(),
-                 QString("Полоса пропускания: до 3.0 дБ (допустимо 3 дБ) — выполнено, запас 0.0 дБ.   "
-                         "Полоса задерживания: от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
+        QCOMPARE(
+            form->LblVerdict->text(),
+            QString("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ.   "
+                    "Полоса задерживания: от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
         QChart* chart = form->ChartView->chart();
         QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
         QCOMPARE(LegendLabels(chart), QStringList({"Полоса пропускания: не более 3 дБ",
@@ -114,7 +115,7 @@ private slots:
         QCOMPARE(second->ChartView->chart()->series().size(), seriesCount);
         QCOMPARE(second->ChartView->chart()->title(), QString("Активный фильтр верхних частот, порядок 2"));
         QCOMPARE(second->ChartView->chart()->axes().size(), 2);
-        QVERIFY(second->LblVerdict->text().startsWith("Полоса пропускания: до 3.0 дБ (допустимо 3 дБ)"));
+        QVERIFY(second->LblVerdict->text().startsWith("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ)"));
         QVERIFY(second->LblVerdict->text().endsWith("от 12.3 дБ (требуется 12 дБ) — выполнено, запас 0.3 дБ."));
     }
 
@@ -135,7 +136,8 @@ private slots:
         QCOMPARE(LegendLabels(chart), QStringList({"Полоса пропускания: не более 3 дБ",
                                                    "Полоса задерживания: не менее 20 дБ", "Затухание фильтра"}));
         QCOMPARE(chart->title(), QString("Пассивный режекторный фильтр, порядок прототипа 2"));
-        QVERIFY(form->LblVerdict->text().contains("до 3.0 дБ (допустимо 3 дБ) — выполнено"));
+        QVERIFY(form->LblVerdict->text().contains(
+            "до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ."));
     }
 
     void aCircuitWithoutAResponseOpensNothing() {

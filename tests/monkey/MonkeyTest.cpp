@@ -169,6 +169,7 @@ QStringList Check(QWidget* window) {
         auto* image = window->findChild<QLabel*>("Image1");
         if (any && (!image || image->pixmap().isNull())) fault("values shown without a picture");
         if (!any && image && !image->pixmap().isNull()) fault("a picture without values");
+        if (any != Shown(window, "LblVerdict")) fault("a design without its verdict, or a verdict without a design");
     } else if (name == "FrmFiltr") {
         for (const char* group : {"Option1(%1)", "Option2(%1)"}) {
             int checked = 0;
