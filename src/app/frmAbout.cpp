@@ -24,7 +24,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     ok->setDefault(true);  // Enter
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     SetFixedClientSize(this, 5250, 2295);
-    if (owner) move(owner->geometry().center() - rect().center());
+    CentreOver(this, owner);  // and whole on the screen, however near its edge the owner stands
 }
 
 // Esc reaches QDialog::reject, which closes the box just as OK does.

@@ -85,6 +85,7 @@ FrmFiltr::FrmFiltr() {
                        QStringLiteral("Очистить поля ввода данных"));
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Отмена"), {6240, 4080, 1455, 375},
                         QStringLiteral("Отмена расчета"));
+    UseCalculatorKeys(this, CmdCalc, CmdBack);
     SetFixedClientSize(this, 7770, 4530);
 
     // The design state: low-pass and Butterworth selected before any handler is connected, so the labels

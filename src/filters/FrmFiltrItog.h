@@ -59,9 +59,6 @@ public:
     void CmdBack_Click();
     void CmdResponse_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void CalcPassiveLowPass();
     void CalcPassiveHighPass();
