@@ -334,7 +334,7 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("band");
         QTest::newRow("English") << QLocale(QLocale::English) << "от 3.6088 до 9.9997 МГц";
-        QTest::newRow("Russian") << QLocale(QLocale::Russian) << "от 3.6088 до 9.9997 МГц";
+        QTest::newRow("Russian") << QLocale(QLocale::Russian) << "от 3,6088 до 9,9997 МГц";
     }
     void bandSpreadSaysWhatTheWholeValuesMiss() {
         QFETCH(QLocale, locale);

@@ -140,6 +140,12 @@ private:
     std::mt19937_64 rng_;
 };
 
+// A number with a minus sign where a result stands: after "=", a blank or the start of the text.
+const QRegularExpression& NegativeNumber() {
+    static const QRegularExpression negative("(^|[=\\s:])-\\s*\\.?\\d");
+    return negative;
+}
+
 // The report goes to a printer that checks it instead of paper: it must begin with its heading and
 // end its document once.
 class CheckingPrinter : public vokta::ui::CollectingPrinter {
@@ -158,12 +164,6 @@ public:
 private:
     QStringList& problems_;
 };
-
-// A number with a minus sign where a result stands: after "=", a blank or the start of the text.
-const QRegularExpression& NegativeNumber() {
-    static const QRegularExpression negative("(^|[=\\s:])-\\s*\\.?\\d");
-    return negative;
-}
 
 bool Shown(QWidget* window, const char* name) {
     auto* w = window->findChild<QWidget*>(QString::fromUtf8(name));
@@ -255,6 +255,23 @@ uint64_t SeedOf(const QString& item) {
     return h;
 }
 
+// What the boxes and lists of the open windows hold, and which options are set, to replay a failure.
+QString Typed() {
+    QStringList parts;
+    for (QWidget* form : Forms::Loaded())
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(form)) continue;
+            const QString name = form->objectName() + "." + w->objectName();
+            if (auto* e = qobject_cast<QLineEdit*>(w); e && !e->isReadOnly() && !e->objectName().isEmpty())
+                parts << name + "=\"" + e->text() + "\"";
+            else if (auto* c = qobject_cast<QComboBox*>(w))
+                parts << name + "=\"" + c->currentText() + "\"";
+            else if (auto* o = qobject_cast<QAbstractButton*>(w); o && o->isCheckable() && o->isChecked())
+                parts << name;
+        }
+    return parts.join(", ");
+}
+
 void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -312,11 +329,14 @@ private slots:
             } else {
                 QWidget* window = calculators[monkey.below(int(calculators.size()))];
                 const int messages = monkey.messages, cancels = monkey.cancels;
+                programEnds = 0;
                 monkey.act(window);
                 ++done;
                 Settle();
-                if (monkey.closed && programEnds > 0) monkey.problems << "a title-bar close ended the program";
-                programEnds = 0;
+                Settle();  // the program's end is decided once the unloaded window is gone
+                // A window closed while the registry missed it leaves the program running with none.
+                if (monkey.closed && (programEnds > 0 || Forms::Loaded().isEmpty()))
+                    monkey.problems << "a title-bar close ended the program";
                 // A calculation that says nothing shows its result (the results window, for the filter).
                 if (monkey.calculated && monkey.messages == messages && monkey.cancels == cancels) {
                     QWidget* shown = window;
@@ -333,10 +353,10 @@ private slots:
             Settle();
             for (QWidget* w : Forms::Loaded()) monkey.problems << Check(w);
             if (!monkey.problems.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4")
+                QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4\n  typed: %5")
                                      .arg(seed)
                                      .arg(done)
-                                     .arg(monkey.lastAction, monkey.problems.join("; "))));
+                                     .arg(monkey.lastAction, monkey.problems.join("; "), Typed())));
         }
         qInfo("%s: %d actions, opened %d times, %d message boxes, %d input boxes, %d reports (seed %llu)",
               qPrintable(item), done, opened, monkey.messages, monkey.inputs, reports,
