@@ -116,8 +116,8 @@ BandSpreadResult CalcBandSpread(const BandSpreadInput& in) {
     }
     result.coveredMinMHz = bottom;
     result.coveredMaxMHz = top;
-    result.missesRange = bottom > in.fminMHz * (1 + kBandSpreadTolerance) ||
-                         top < in.fmaxMHz * (1 - kBandSpreadTolerance);
+    result.missesRange =
+        bottom > in.fminMHz * (1 + kBandSpreadTolerance) || top < in.fmaxMHz * (1 - kBandSpreadTolerance);
     return result;
 }
 

@@ -90,8 +90,9 @@ bool AllFilled(const QList<QLineEdit*>& boxes) {
 double ReadPositive(QLineEdit* box, const QLabel* label) {
     const double value = ReadNumber(box, label->text());
     if (!(value > 0))
-        Refuse(box->window(), QStringLiteral("Значение в поле «%1» должно быть больше нуля, а введено «%2».")
-                                  .arg(label->text(), box->text().trimmed()),
+        Refuse(box->window(),
+               QStringLiteral("Значение в поле «%1» должно быть больше нуля, а введено «%2».")
+                   .arg(label->text(), box->text().trimmed()),
                box);
     return value;
 }

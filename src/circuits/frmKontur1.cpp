@@ -104,7 +104,7 @@ void frmKontur1::CalcBandSpread() {
                                   "перестраивается от %1 до %2 МГц и не перекрывает заданный диапазон от %3 "
                                   "до %4 МГц.")
                        .arg(locale.toString(result.coveredMinMHz, 'g', 5),
-                            locale.toString(result.coveredMaxMHz, 'g', 5), locale.toString(input.fminMHz, 'g', 6),
-                            locale.toString(input.fmaxMHz, 'g', 6)));
+                            locale.toString(result.coveredMaxMHz, 'g', 5),
+                            locale.toString(input.fminMHz, 'g', 6), locale.toString(input.fmaxMHz, 'g', 6)));
     }
 }

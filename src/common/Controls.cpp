@@ -94,7 +94,8 @@ bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButto
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(window->focusWidget()); button && button->isEnabled())
+            if (auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+                button && button->isEnabled())
                 button->click();
             else if (defaultButton && defaultButton->isEnabled())
                 defaultButton->click();
@@ -153,8 +154,8 @@ void CentreOver(QWidget* window, const QWidget* owner) {
     QMargins frame;
     if (owner && owner->isVisible()) {
         const QRect outer = owner->frameGeometry(), inner = owner->geometry();
-        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                         outer.bottom() - inner.bottom());
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
     QRect r(QPoint(), window->size().grownBy(frame));
     r.moveCenter(owner && owner->isVisible() ? owner->frameGeometry().center() : area.center());

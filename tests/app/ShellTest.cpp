@@ -2,12 +2,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QRadioButton>
-#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
@@ -26,8 +26,8 @@
 #include "filters/FrmFiltrItog.h"
 #include "rfpath/FrmAnt.h"
 #include "support/BoxScript.h"
-#include "transformer/FrmTrans.h"
 #include "support/UiTest.h"
+#include "transformer/FrmTrans.h"
 
 using vokta::ui::Forms;
 
@@ -300,7 +300,8 @@ private slots:
             settle();
             QVERIFY(screen.contains(about.frameGeometry()));
             if (whole)
-                QVERIFY((about.frameGeometry().center() - main->frameGeometry().center()).manhattanLength() <= 2);
+                QVERIFY((about.frameGeometry().center() - main->frameGeometry().center()).manhattanLength() <=
+                        2);
         }
     }
 

@@ -31,8 +31,7 @@ TEST(BandSpread, Outcomes) {
         // C2 = 444.96 and C1 = 259.93 before they are made whole.
         {"worked example", kExample, true, 260, 445},
         {"no input capacitance", With(kExample, &BandSpreadInput::c4PF, 0), true, 274, 477},
-        {"large C1 still within 16 bits", With(kExample, &BandSpreadInput::c3maxPF, 41.81), true,
-         17573, 157},
+        {"large C1 still within 16 bits", With(kExample, &BandSpreadInput::c3maxPF, 41.81), true, 17573, 157},
         // C4 alone is more than the top of the range needs when C1 and C2 are positive.
         {"C4 too large: C1 negative", With(kExample, &BandSpreadInput::c4PF, 300), false, 0, 216},
         {"C4 slightly too large", With(kExample, &BandSpreadInput::c4PF, 167.75), false, 0, 0},

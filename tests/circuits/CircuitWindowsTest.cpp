@@ -167,7 +167,8 @@ private slots:
             << "Ошибка|Минимальная частота диапазона должна быть меньше максимальной." << critical;
         QTest::newRow("number beyond double range")
             << QStringList{"3.8", "3.5", "10", "1e999", "10", "10"}
-            << "Ошибка|Число «1e999» (поле «Максимальная емкость КПЕ, пФ») вне допустимых пределов." << critical;
+            << "Ошибка|Число «1e999» (поле «Максимальная емкость КПЕ, пФ») вне допустимых пределов."
+            << critical;
     }
     void bandSpreadFailuresKeepEarlierResults() {
         QFETCH(QStringList, inputs);
@@ -289,15 +290,16 @@ private slots:
         const QString L = "Индуктивность контура, мкГн", fmax = "Максимальная частота диапазона, МГц";
         QTest::newRow("letters as inductance") << false << en << 2 << "abc" << number.arg(L, "abc");
         QTest::newRow("letters as inductance, Russian") << true << ru << 2 << "abc" << number.arg(L, "abc");
-        QTest::newRow("unit after the number") << false << ru << 0 << "3,8 МГц" << number.arg(fmax, "3,8 МГц");
+        QTest::newRow("unit after the number")
+            << false << ru << 0 << "3,8 МГц" << number.arg(fmax, "3,8 МГц");
         QTest::newRow("comma in an English format") << true << en << 0 << "3,8" << number.arg(fmax, "3,8");
         QTest::newRow("blanks only") << false << en << 5 << " "
                                      << number.arg("Входная емкость транзистора, пФ", "");
         QTest::newRow("zero inductance") << true << en << 2 << "0" << positive.arg(L, "0");
         QTest::newRow("negative frequency, Russian")
             << false << ru << 1 << "-3,5" << positive.arg("Минимальная частота диапазона, МГц", "-3,5");
-        QTest::newRow("zero capacitor end") << false << en << 4 << "0"
-                                            << positive.arg("Минимальная емкость КПЕ, пФ", "0");
+        QTest::newRow("zero capacitor end")
+            << false << en << 4 << "0" << positive.arg("Минимальная емкость КПЕ, пФ", "0");
         QTest::newRow("negative middle capacitance, Russian")
             << true << ru << 5 << "-120" << positive.arg("Емкость КПЕ в среднем положении, пФ", "-120");
     }
@@ -347,8 +349,9 @@ private slots:
         QCOMPARE(Results(w, {"LblC1", "LblC2"}),
                  QStringList({"shown:Емкость С1= 367 пФ", "shown:Емкость С2= 6 пФ"}));
         QCOMPARE(boxes.messageTexts(),
-                 QStringList({kWarning + "|С емкостями С1 и С2, округленными до целых пикофарад, контур "
-                                         "перестраивается " +
+                 QStringList({kWarning +
+                              "|С емкостями С1 и С2, округленными до целых пикофарад, контур "
+                              "перестраивается " +
                               band + " и не перекрывает заданный диапазон от 3 до 10 МГц."}));
     }
 

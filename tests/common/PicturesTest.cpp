@@ -353,7 +353,9 @@ private slots:
                 int runs = 0;
                 for (int top = y; y <= top + 2 * r + 1 && y < strokes.height(); ++y)
                     if (IsInk(strokes.pixel(x, y)) && !IsInk(strokes.pixel(x, y - 1))) ++runs;
-                QVERIFY2(runs == 2, qPrintable(QString("%1 %2: %3 strokes across the circle").arg(d.name, word).arg(runs)));
+                QVERIFY2(
+                    runs == 2,
+                    qPrintable(QString("%1 %2: %3 strokes across the circle").arg(d.name, word).arg(runs)));
             }
         }
     }

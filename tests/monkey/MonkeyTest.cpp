@@ -4,8 +4,8 @@
 // cancelled, windows closed from their title bars. It fails on a crash, on an exception that reaches the
 // event loop, on a message box with an empty text, on a window left in a state its design never has, on
 // a negative value shown as a result, on a calculation that ends showing no result and saying nothing,
-// and on a title-bar close that ends the program while a calculator was open. The run is reproducible from its
-// seed (VOKTA_MONKEY_SEED); VOKTA_MONKEY_ACTIONS sets the actions per calculator.
+// and on a title-bar close that ends the program while a calculator was open. The run is reproducible from
+// its seed (VOKTA_MONKEY_SEED); VOKTA_MONKEY_ACTIONS sets the actions per calculator.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -158,7 +158,8 @@ public:
             problems_ << "a report without its heading";
         if (lines.size() < 9 || !lines.contains("Данные трансформатора")) problems_ << "a report without its body";
         for (const QString& line : lines)
-            if (NegativeNumber().match(line).hasMatch()) problems_ << "a negative value in the report: " + line;
+            if (NegativeNumber().match(line).hasMatch())
+                problems_ << "a negative value in the report: " + line;
     }
 
 private:
@@ -174,7 +175,8 @@ bool Shown(QWidget* window, const char* name) {
 bool ShowsResult(QWidget* window) {
     const QString name = window->objectName();
     if (name == "FrmFiltrItog")
-        return Shown(window, "LblC1") || Shown(window, "LblL1") || Shown(window, "LblC2") || Shown(window, "LblL2");
+        return Shown(window, "LblC1") || Shown(window, "LblL1") || Shown(window, "LblC2") ||
+               Shown(window, "LblL2");
     if (name == "frmKontur1" || name == "FrmKontur2") return Shown(window, "LblC1");
     if (name == "FrmAnt") return Shown(window, "LblN");
     return true;
