@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
+#include <functional>
 
 #include "app/Dialog1.h"
 #include "app/Dialog2.h"
@@ -270,38 +271,25 @@ private slots:
     void boxesCentredOverTheirOwnerAndOnScreen() {
         auto* main = Forms::Show<frmMain>();
         const QRect screen = main->screen()->availableGeometry();
-        QRect box;
-        auto capture = [&] {
-            QTimer::singleShot(0, qApp, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                QVERIFY(modal);
-                box = modal->frameGeometry();
-                if (auto* message = qobject_cast<QMessageBox*>(modal))
-                    message->accept();
-                else
-                    modal->close();
-            });
-        };
-        for (const QPoint corner : {screen.center() - main->rect().center(), screen.bottomRight(),
-                                    screen.topLeft() - QPoint(200, 200)}) {
-            main->move(corner);
+        for (const QPoint at : {screen.center() - main->rect().center(), screen.bottomRight(),
+                                screen.topLeft() - QPoint(200, 200)}) {
+            main->move(at);
             settle();
-            const bool whole = screen.contains(main->frameGeometry());
-            capture();
-            vokta::ui::Warn(main, QStringLiteral("Проверка"));
-            QVERIFY(screen.contains(box));
-            if (whole) QVERIFY((box.center() - main->frameGeometry().center()).manhattanLength() <= 2);
-            capture();
-            vokta::ui::InputBox(main, QStringLiteral("Вопрос"), QStringLiteral("Ввод"));
-            QVERIFY(screen.contains(box));
-            if (whole) QVERIFY((box.center() - main->frameGeometry().center()).manhattanLength() <= 2);
             frmAbout about(main);
-            about.show();
-            settle();
-            QVERIFY(screen.contains(about.frameGeometry()));
-            if (whole)
-                QVERIFY((about.frameGeometry().center() - main->frameGeometry().center()).manhattanLength() <=
-                        2);
+            const std::function<void()> boxes[] = {[&] { vokta::ui::Warn(main, "Проверка"); },
+                                                   [&] { vokta::ui::InputBox(main, "Вопрос", "Ввод"); },
+                                                   [&] { about.exec(); }};
+            for (const auto& open : boxes) {
+                QRect box;
+                QTimer::singleShot(0, qApp, [&box] {
+                    box = QApplication::activeModalWidget()->frameGeometry();
+                    QApplication::activeModalWidget()->close();
+                });
+                open();
+                QVERIFY(screen.contains(box));
+                if (screen.contains(main->frameGeometry()))
+                    QVERIFY((box.center() - main->frameGeometry().center()).manhattanLength() <= 2);
+            }
         }
     }
 
