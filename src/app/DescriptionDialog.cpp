@@ -1,6 +1,9 @@
 #include "app/DescriptionDialog.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
+
+#include "app/Navigation.h"
 
 #include "common/Controls.h"
 
@@ -30,6 +33,11 @@ void DescriptionDialog::keyPressEvent(QKeyEvent* event) {
         default:
             QWidget::keyPressEvent(event);
     }
+}
+
+void DescriptionDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    ReturnToMain(this);
 }
 
 }  // namespace vokta::ui

@@ -21,6 +21,8 @@ public:
 protected:
     virtual void Accept() = 0;
     void keyPressEvent(QKeyEvent* event) override;
+    // Closing it from the title bar goes back to the main window instead of ending the program.
+    void closeEvent(QCloseEvent* event) override;
     QPushButton* okButton = nullptr;
 };
 

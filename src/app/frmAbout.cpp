@@ -25,7 +25,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     SetFixedClientSize(this, 5250, 2295);
     GrowToText(description);
-    if (owner) move(owner->geometry().center() - rect().center());
+    CentreOver(this, owner);  // and whole on the screen, however near its edge the owner stands
 }
 
 // Esc reaches QDialog::reject, which closes the box just as OK does.

@@ -78,7 +78,8 @@ QFont FontOf(const QString& family, double points, bool bold) {
 
 }  // namespace
 
-frmSplash::frmSplash() : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+// No caption: the splash window has no title bar at all.
+frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
     SetFixedClientSize(this, 7455, 4710);
 

@@ -1,6 +1,7 @@
 #include "circuits/BandSpread.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "common/Checked.h"
 #include "common/RuntimeError.h"
@@ -26,18 +27,21 @@ const char* const kCannotCover =
     throw RuntimeError(kind, message);
 }
 
-// A capacitance in picofarads made whole as the program has always done it: written in the user's
-// number format and read back as typed text. With a point as decimal separator this is rounding to
-// the nearest picofarad; with a comma the fraction is dropped, because the typed text stops there.
-double WholeByText(float pf, const NumberFormat& userFormat) {
-    return ParseNumber(LocaleNumberText(pf, userFormat));
-}
-
-// The nearest 16-bit integer of a non-negative whole-by-text value; a capacitance beyond 16 bits is
+// The nearest 16-bit integer of a non-negative capacitance in picofarads; one beyond 16 bits is
 // reported by name.
 int16_t ToPicofarads(double pf, const char* tooLarge) {
-    if (pf > 32767.0) Fail(ErrorKind::Overflow, tooLarge);
+    if (pf >= 32767.5) Fail(ErrorKind::Overflow, tooLarge);
     return RoundInt16(pf);
+}
+
+// The frequency in MHz that L (H) tunes with the branch C1 - (C2 || C3) and C4 across it, all in pF.
+// Not finite when the capacitances leave nothing across the coil. This is what the built circuit does,
+// so pi is pi here.
+double TunedMHz(double L, double c1, double c2, double c3, double c4) {
+    const double series = c1 + c2 + c3;
+    const double total = (series > 0 ? c1 * (c2 + c3) / series : 0) + c4;
+    if (!(total > 0)) return HUGE_VAL;
+    return 1 / (2 * std::numbers::pi * std::sqrt(L * total * kPico)) / kMega;
 }
 
 // Whether the nearest whole number is below zero (-0.5 rounds to 0, ties to even).
@@ -47,7 +51,7 @@ bool RoundsNegative(double pf) {
 
 }  // namespace
 
-BandSpreadResult CalcBandSpread(const BandSpreadInput& in, const NumberFormat& userFormat) {
+BandSpreadResult CalcBandSpread(const BandSpreadInput& in) {
     if (in.inductanceUH == 0)
         Fail(ErrorKind::DivisionByZero, "Индуктивность контура не может быть равна нулю.");
     if (in.fminMHz == 0)
@@ -84,10 +88,9 @@ BandSpreadResult CalcBandSpread(const BandSpreadInput& in, const NumberFormat& u
     const float C2root = Single((Sqrt(discriminant) - p) * kToPico);
 
     BandSpreadResult result;
-    const double c2 = WholeByText(C2root, userFormat);
     // A negative C2 already means the range cannot be covered, whatever C1 would come out.
-    if (RoundsNegative(c2)) return result;
-    result.c2PF = ToPicofarads(c2, "Емкость С2 получается больше 32767 пФ. Проверьте исходные данные.");
+    if (RoundsNegative(C2root)) return result;
+    result.c2PF = ToPicofarads(C2root, "Емкость С2 получается больше 32767 пФ. Проверьте исходные данные.");
 
     // C1 from the top of the range, with C2 as it will be fitted.
     const double branchTop = result.c2PF * kPico + C3min;
@@ -98,11 +101,23 @@ BandSpreadResult CalcBandSpread(const BandSpreadInput& in, const NumberFormat& u
     const double inverseC1 = 1 / double(Cb) - 1 / branchTop;
     if (inverseC1 == 0) Fail(ErrorKind::DivisionByZero, noC1);
     const float C1 = Single(Div(1, inverseC1) * kToPico);
-    const double c1 = WholeByText(C1, userFormat);
-    if (RoundsNegative(c1)) return result;
-    result.c1PF = ToPicofarads(c1, "Емкость С1 получается больше 32767 пФ. Проверьте исходные данные.");
-
+    if (RoundsNegative(C1)) return result;
+    result.c1PF = ToPicofarads(C1, "Емкость С1 получается больше 32767 пФ. Проверьте исходные данные.");
     result.feasible = true;
+
+    // What the whole values really tune: rounding can pull an edge away from the range, most with a
+    // small C2, where a fraction of a picofarad is a large part of it. Without any capacitance left
+    // across the coil nothing is tuned at all.
+    const double top = TunedMHz(L, result.c1PF, result.c2PF, in.c3minPF, in.c4PF);
+    const double bottom = TunedMHz(L, result.c1PF, result.c2PF, in.c3maxPF, in.c4PF);
+    if (!std::isfinite(top) || !std::isfinite(bottom)) {
+        result.missesRange = true;
+        return result;
+    }
+    result.coveredMinMHz = bottom;
+    result.coveredMaxMHz = top;
+    result.missesRange =
+        bottom > in.fminMHz * (1 + kBandSpreadTolerance) || top < in.fmaxMHz * (1 - kBandSpreadTolerance);
     return result;
 }
 

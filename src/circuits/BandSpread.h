@@ -7,8 +7,6 @@
 
 #include <cstdint>
 
-#include "common/NumberText.h"
-
 namespace vokta {
 
 // The source data as the user types them.
@@ -26,16 +24,24 @@ struct BandSpreadResult {
     bool feasible = false;
     int16_t c1PF = 0;
     int16_t c2PF = 0;
+    // The band that the whole C1 and C2 really tune, C3 at its maximum giving the bottom, in MHz.
+    double coveredMinMHz = 0;
+    double coveredMaxMHz = 0;
+    // Whether that band falls short of an edge of the wanted range by more than kBandSpreadTolerance.
+    bool missesRange = false;
 };
 
+// How far (relative) the whole capacitors may fall short of an edge of the range before it is said.
+inline constexpr double kBandSpreadTolerance = 0.005;
+
 // Computes C1 and C2 in whole picofarads. Capacitances are kept in farads as singles; pi is taken as
-// 3.1415. C2 is made whole by writing it in the user's number format and reading the text back as
-// the user would type it (`userFormat` decides the decimal separator), and C1 is then computed from
-// the whole C2 and made whole the same way.
+// 3.1415. C2 is rounded to the nearest picofarad, C1 is then fitted to the top of the range with the
+// whole C2 and rounded the same way; the band the two whole values tune is worked out after that, so
+// that a circuit which misses the range after rounding is not taken for one that covers it.
 //
 // Throws RuntimeError with a Russian sentence naming the cause when the data make the calculation
 // impossible: a zero frequency or inductance, equal end frequencies, end frequencies or capacitor
 // ends given the wrong way round, a capacitance beyond 32767 pF.
-BandSpreadResult CalcBandSpread(const BandSpreadInput& input, const NumberFormat& userFormat);
+BandSpreadResult CalcBandSpread(const BandSpreadInput& input);
 
 }  // namespace vokta

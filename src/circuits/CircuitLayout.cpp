@@ -6,9 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "common/Application.h"
+#include "common/Boxes.h"
 #include "common/Controls.h"
-#include "common/RuntimeError.h"
 #include "common/Twips.h"
 
 namespace vokta::ui::circuits {
@@ -88,14 +87,14 @@ bool AllFilled(const QList<QLineEdit*>& boxes) {
                        [](const QLineEdit* box) { return !box->text().isEmpty(); });
 }
 
-double ReadNumber(const QLineEdit* box, const QLabel* label) {
-    try {
-        return ParseNumber(box->text());
-    } catch (const RuntimeError& e) {
-        const QString message =
-            QStringLiteral("Число в поле «%1» вне допустимых пределов.").arg(label->text());
-        throw RuntimeError(e.kind(), message.toStdString());
-    }
+double ReadPositive(QLineEdit* box, const QLabel* label) {
+    const double value = ReadNumber(box, label->text());
+    if (!(value > 0))
+        Refuse(box->window(),
+               QStringLiteral("Значение в поле «%1» должно быть больше нуля, а введено «%2».")
+                   .arg(label->text(), box->text().trimmed()),
+               box);
+    return value;
 }
 
 }  // namespace vokta::ui::circuits

@@ -34,8 +34,9 @@ void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results
 // Whether every box holds text (a box holding only blanks counts as filled).
 bool AllFilled(const QList<QLineEdit*>& boxes);
 
-// Reads a box as the user types numbers; a number beyond the double range is reported with the
-// box's label, so the user knows which field to correct.
-double ReadNumber(const QLineEdit* box, const QLabel* label);
+// Reads a box as a number that must be above zero, the field named by its label: a text that is not
+// a number, or a number not above zero, is refused with a warning that names the field and the text,
+// and the focus goes to the box.
+double ReadPositive(QLineEdit* box, const QLabel* label);
 
 }  // namespace vokta::ui::circuits

@@ -1,7 +1,6 @@
 #include "circuits/FrmKontur2.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +54,7 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
     connect(CmdCancel, &QPushButton::clicked, this, &FrmKontur2::CmdCancel_Click);
 
     ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, CmdCalc, CmdCancel);
+    UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
 void FrmKontur2::Form_Load() {
@@ -74,18 +74,14 @@ void FrmKontur2::CmdCancel_Click() {
     ReturnToMain(this);
 }
 
-void FrmKontur2::keyPressEvent(QKeyEvent* event) {
-    if (!PressDialogKey(event, this, CmdCalc, CmdCancel)) QWidget::keyPressEvent(event);
-}
-
 void FrmKontur2::CalcThreePoint() {
     vokta::ThreePointInput input;
-    input.fmaxMHz = ReadNumber(TxtFmax, LblFmax);
-    input.fminMHz = ReadNumber(TxtFmin, LblFmin);
-    input.inductanceUH = ReadNumber(TxtL, LblL);
-    input.cmaxPF = ReadNumber(TxtCmax, LblCmax);
-    input.cminPF = ReadNumber(TxtCmin, LblCmin);
-    input.cmidPF = ReadNumber(TxtCcp, LblCcp);
+    input.fmaxMHz = ReadPositive(TxtFmax, LblFmax);
+    input.fminMHz = ReadPositive(TxtFmin, LblFmin);
+    input.inductanceUH = ReadPositive(TxtL, LblL);
+    input.cmaxPF = ReadPositive(TxtCmax, LblCmax);
+    input.cminPF = ReadPositive(TxtCmin, LblCmin);
+    input.cmidPF = ReadPositive(TxtCcp, LblCcp);
 
     const vokta::ThreePointResult result = vokta::CalcThreePoint(input);
     if (!result.feasible) {

@@ -1,9 +1,9 @@
 #include "circuits/frmKontur1.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 #include "app/Navigation.h"
@@ -50,6 +50,7 @@ frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
     connect(CmdCancel, &QPushButton::clicked, this, &frmKontur1::CmdCancel_Click);
 
     ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, CmdCalc, CmdCancel);
+    UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
 void frmKontur1::Form_Load() {
@@ -73,20 +74,16 @@ void frmKontur1::CmdCancel_Click() {
     ReturnToMain(this);
 }
 
-void frmKontur1::keyPressEvent(QKeyEvent* event) {
-    if (!PressDialogKey(event, this, CmdCalc, CmdCancel)) QWidget::keyPressEvent(event);
-}
-
 void frmKontur1::CalcBandSpread() {
     vokta::BandSpreadInput input;
-    input.fmaxMHz = ReadNumber(TxtFmax, LblFmax);
-    input.fminMHz = ReadNumber(TxtFmin, LblFmin);
-    input.inductanceUH = ReadNumber(TxtL, LblL);
-    input.c3maxPF = ReadNumber(TxtC3max, LblC3max);
-    input.c3minPF = ReadNumber(TxtC3min, LblC3min);
-    input.c4PF = ReadNumber(TxtC4, LblC4);
+    input.fmaxMHz = ReadPositive(TxtFmax, LblFmax);
+    input.fminMHz = ReadPositive(TxtFmin, LblFmin);
+    input.inductanceUH = ReadPositive(TxtL, LblL);
+    input.c3maxPF = ReadPositive(TxtC3max, LblC3max);
+    input.c3minPF = ReadPositive(TxtC3min, LblC3min);
+    input.c4PF = ReadPositive(TxtC4, LblC4);
 
-    const vokta::BandSpreadResult result = vokta::CalcBandSpread(input, UserNumberFormat());
+    const vokta::BandSpreadResult result = vokta::CalcBandSpread(input);
     if (!result.feasible) {
         // The labels keep whatever they showed.
         MsgBox(
@@ -100,4 +97,14 @@ void frmKontur1::CalcBandSpread() {
     LblC2->setText(QStringLiteral("Емкость С2=") + NumberText(result.c2PF) + QStringLiteral(" пФ"));
     LblC1->show();
     LblC2->show();
+    if (result.missesRange) {
+        // The whole values are shown, but the user learns what they really tune.
+        const QLocale locale;
+        Warn(this, QStringLiteral("С емкостями С1 и С2, округленными до целых пикофарад, контур "
+                                  "перестраивается от %1 до %2 МГц и не перекрывает заданный диапазон от %3 "
+                                  "до %4 МГц.")
+                       .arg(locale.toString(result.coveredMinMHz, 'g', 5),
+                            locale.toString(result.coveredMaxMHz, 'g', 5),
+                            locale.toString(input.fminMHz, 'g', 6), locale.toString(input.fmaxMHz, 'g', 6)));
+    }
 }

@@ -18,9 +18,6 @@ public:
     void CmdCalc_Click();
     void CmdCancel_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void CalcBandSpread();
 

@@ -1,11 +1,14 @@
 #include "common/Boxes.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QShowEvent>
 
 #include "common/Application.h"
+#include "common/Controls.h"
 
 namespace vokta::ui {
 
@@ -16,7 +19,35 @@ BoxHandler* gHandler = nullptr;
 void SetBoxHandler(BoxHandler* handler) { gHandler = handler; }
 BoxHandler* CurrentBoxHandler() { return gHandler; }
 
+namespace {
+
+// A box placed once it has its size: centred over the window that asks and whole on the screen, before
+// the window system shows it.
+template <typename Dialog>
+class Placed : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        Dialog::showEvent(event);
+        if (!event->spontaneous()) CentreOver(this, this->parentWidget());
+    }
+};
+
+// The window a box opens over: the one that asks, or, while that one is not on the screen yet (a
+// window that asks from its load handler), the window the user is working in.
+QWidget* Asker(QWidget* parent) {
+    QWidget* window = parent ? parent->window() : nullptr;
+    if (window && window->isVisible()) return window;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return window;
+}
+
+}  // namespace
+
 void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) {
+    parent = Asker(parent);
     if (gHandler) {
         gHandler->message(title, text, icon);
         return;
@@ -28,18 +59,19 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
         case MsgIcon::Information: qtIcon = QMessageBox::Information; break;
         case MsgIcon::Critical: qtIcon = QMessageBox::Critical; break;
     }
-    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    Placed<QMessageBox> box(qtIcon, title, text, QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }
 
 QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled) {
+    parent = Asker(parent);
     std::optional<QString> answer;
     if (gHandler) {
         answer = gHandler->input(prompt, title);
     } else {
-        QInputDialog dialog(parent);
+        Placed<QInputDialog> dialog(parent);
         dialog.setWindowTitle(title);
         dialog.setLabelText(prompt);
         dialog.setInputMode(QInputDialog::TextInput);

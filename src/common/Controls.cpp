@@ -1,6 +1,9 @@
 #include "common/Controls.h"
 
 #include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+#include <algorithm>
 
 #include "common/Twips.h"
 
@@ -87,16 +90,18 @@ void SetPicture(QLabel* image, const QPixmap& picture) {
 }
 
 bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton) {
+    if (event->modifiers() & ~Qt::KeypadModifier) return false;
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(window->focusWidget()))
+            if (auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+                button && button->isEnabled())
                 button->click();
-            else
+            else if (defaultButton && defaultButton->isEnabled())
                 defaultButton->click();
             return true;
         case Qt::Key_Escape:
-            cancelButton->click();
+            if (cancelButton && cancelButton->isEnabled()) cancelButton->click();
             return true;
         default:
             return false;
@@ -118,6 +123,62 @@ void GrowToText(QLabel* label) {
         window->setFixedSize(window->width(), window->height() + extra);
     else
         window->resize(window->width(), window->height() + extra);
+}
+
+namespace {
+
+// Watches one calculator window: the keys its controls pass up, and its closing.
+class CalculatorKeys : public QObject {
+public:
+    CalculatorKeys(QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton)
+        : QObject(window), window_(window), default_(defaultButton), cancel_(cancelButton) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != window_) return false;
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return PressDialogKey(static_cast<QKeyEvent*>(event), window_, default_, cancel_);
+            case QEvent::Close:
+                // The title bar's close (Alt+F4) does what "Отмена" does; the cancel button decides
+                // whether and how the window goes.
+                if (!cancel_ || !window_->isVisible()) return false;
+                event->ignore();
+                cancel_->click();
+                return true;
+            default:
+                return false;
+        }
+    }
+
+private:
+    QWidget* window_;
+    QPointer<QPushButton> default_;
+    QPointer<QPushButton> cancel_;
+};
+
+}  // namespace
+
+void UseCalculatorKeys(QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton) {
+    window->installEventFilter(new CalculatorKeys(window, defaultButton, cancelButton));
+}
+
+void CentreOver(QWidget* window, const QWidget* owner) {
+    if (owner) owner = owner->window();
+    const QScreen* screen = owner ? owner->screen() : window->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    // Before it is shown the window has no frame of its own; the owner's frame stands in for it.
+    QMargins frame;
+    if (owner && owner->isVisible()) {
+        const QRect outer = owner->frameGeometry(), inner = owner->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    QRect r(QPoint(), window->size().grownBy(frame));
+    r.moveCenter(owner && owner->isVisible() ? owner->frameGeometry().center() : area.center());
+    r.moveLeft(std::max(area.left(), std::min(r.left(), area.right() - r.width() + 1)));
+    r.moveTop(std::max(area.top(), std::min(r.top(), area.bottom() - r.height() + 1)));
+    window->move(r.topLeft());
 }
 
 void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips) {

@@ -40,14 +40,24 @@ QFrame* AddLine(QWidget* parent, const char* name, int x1, int y1, int x2, int y
 QLabel* AddImage(QWidget* parent, const char* name, TwipsRect r);
 void SetPicture(QLabel* image, const QPixmap& picture);
 
-// The keys of a calculator window: Enter presses the focused button, or the default button when the
-// focus is elsewhere; Esc presses the cancel button. Returns whether the key was one of these.
+// The keys of a calculator window: Enter (or keypad Enter) presses the focused button, or the default
+// button when the focus is elsewhere (nothing when there is none); Esc presses the cancel button.
+// Returns whether the key was one of these.
 bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton);
 
 // A word-wrapped label whose text needs more height than its designed box (a wider font than the
 // designs' sans) grows to fit; whatever lies below it in its parent moves down, and the parent and the
 // window grow by as much. The designed geometry stays the least.
 void GrowToText(QLabel* label);
+
+// Gives a calculator window the keyboard model of every calculator (PressDialogKey for whatever key
+// its controls leave unused) and makes closing it from its title bar press the cancel button, so that
+// it goes where "Отмена" goes instead of just vanishing. One call, once its buttons exist.
+void UseCalculatorKeys(QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton);
+
+// Centres a top-level window over its owner's window (over the screen without a visible owner) and
+// moves it as little as needed to keep it whole on the owner's screen.
+void CentreOver(QWidget* window, const QWidget* owner);
 
 // Sets the client area of a fixed-border window, in twips.
 void SetFixedClientSize(QWidget* window, int widthTwips, int heightTwips);

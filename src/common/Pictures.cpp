@@ -125,8 +125,11 @@ class TerminalBlock : public Block {
 public:
     TerminalBlock(QString word, Side end) : word_(std::move(word)), end_(end) {}
     qreal Width() const override { return 2 * Scene::kTerminalRadius + 2; }
-    qreal LeftPort() const override { return Centre() + Scene::kTerminalRadius; }
-    qreal RightPort() const override { return LeftPort(); }
+    // The wire meets the circle's inner side: its right at the input, its left at the output.
+    qreal LeftPort() const override {
+        return end_ == Side::Left ? Centre() + Scene::kTerminalRadius : Centre() - Scene::kTerminalRadius;
+    }
+    qreal RightPort() const override { return Centre() + Scene::kTerminalRadius; }
     Span Above() const override {
         const qreal word = LabelWidth(word_);
         return end_ == Side::Left ? Span{0, word} : Span{Width() - word, Width()};

@@ -106,6 +106,7 @@ FrmFiltr::FrmFiltr() {
                        QStringLiteral("Очистить поля ввода данных"));
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Отмена"), {6240, 4080, 1455, 375},
                         QStringLiteral("Отмена расчета"));
+    UseCalculatorKeys(this, CmdCalc, CmdBack);
     SetFixedClientSize(this, 7770, 4530);
 
     // The design state: low-pass and Butterworth selected before any handler is connected, so the labels
@@ -223,6 +224,8 @@ bool FrmFiltr::AllFilled(std::initializer_list<QString> texts) {
 
 void FrmFiltr::CmdCalc_Click() {
     // An open results window keeps its design until it is closed: "Расчет" only brings it forward.
+    // One whose calculation failed has nothing to keep, and gives way to a new calculation.
+    if (auto* results = Forms::Find<FrmFiltrItog>(); results && !results->HasDesign()) Forms::Unload(results);
     if (auto* results = Forms::Find<FrmFiltrItog>()) {
         results->show();
         results->raise();
@@ -262,7 +265,13 @@ void FrmFiltr::PrepareFilterSpec() {
         const double fs = used(TxtFs, LblFs);
         const double rn = IsActive() ? unused(CmbRn) : used(CmbRn, LblRn);
 
-        // Values outside their domain are refused before anything is computed.
+        // Values outside their domain are refused before anything is computed. The active filters are
+        // low-pass and high-pass only; the band options stay chosen when the box is checked after them.
+        if (band && IsActive())
+            Refuse(this, QStringLiteral("Активный фильтр рассчитывается только как фильтр нижних или верхних "
+                                        "частот. Выберите тип фильтра или снимите флажок «%1».")
+                             .arg(CheckARC->text().remove(QLatin1Char('&'))),
+                   Option1[0]);
         if (band) {
             RequirePositive(TxtFright, LblFright, fright);
             RequirePositive(TxtFleft, LblFleft, fleft);

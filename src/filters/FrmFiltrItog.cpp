@@ -137,6 +137,7 @@ FrmFiltrItog::FrmFiltrItog() {
     // The window opens with "Закрыть" focused: Enter or Space closes it, and so does Esc.
     CmdBack->setAutoDefault(true);
     CmdBack->setFocus();
+    UseCalculatorKeys(this, nullptr, CmdBack);  // no calculation here: Enter presses the focused button
     SetFixedClientSize(this, kDesignClientWidth, kClientHeight);
 }
 
@@ -228,14 +229,6 @@ vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {
         highPass ? vokta::ActiveFilterType::HighPass : vokta::ActiveFilterType::LowPass,
         response_ == FilterResponse::Chebyshev ? vokta::ActiveResponse::Chebyshev : vokta::ActiveResponse::Butterworth,
         state.N, values);
-}
-
-void FrmFiltrItog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        CmdBack_Click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void FrmFiltrItog::CmdBack_Click() {

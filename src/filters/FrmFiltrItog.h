@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -58,9 +59,8 @@ public:
     void Form_Load();
     void CmdBack_Click();
     void CmdResponse_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // Whether a design is on show (a refused or failed calculation leaves the window without one).
+    bool HasDesign() const { return !Image1->pixmap().isNull(); }
 
 private:
     void CalcPassiveLowPass();

@@ -60,6 +60,8 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     CmdClose->setObjectName(QStringLiteral("CmdClose"));
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmResponse::CmdClose_Click);
+    // Enter and Esc both close: "Закрыть" is the window's only button.
+    vokta::ui::UseCalculatorKeys(this, CmdClose, CmdClose);
 
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(LblVerdict, 1);
@@ -84,11 +86,6 @@ FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDeman
 }
 
 void FrmResponse::CmdClose_Click() { Forms::Unload(this); }
-
-void FrmResponse::keyPressEvent(QKeyEvent* event) {
-    // Enter and Esc both close: "Закрыть" is the window's only button.
-    if (!vokta::ui::PressDialogKey(event, this, CmdClose, CmdClose)) QWidget::keyPressEvent(event);
-}
 
 void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, const ResponseAnalysis& analysis) {
     // A new chart for every design: the old one goes with its series and axes.

@@ -29,9 +29,6 @@ public:
     QLabel* LblVerdict = nullptr;
     QPushButton* CmdClose = nullptr;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void Plot(const QString& heading, const vokta::ResponseDemand& demand, const vokta::ResponseAnalysis& analysis);
 };

@@ -112,6 +112,7 @@ FrmAnt::FrmAnt() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHin
     connect(CmdCalc, &QPushButton::clicked, this, &FrmAnt::CmdCalc_Click);
     connect(CmdClear, &QPushButton::clicked, this, &FrmAnt::CmdClear_Click);
     connect(CmdBack, &QPushButton::clicked, this, &FrmAnt::CmdBack_Click);
+    UseCalculatorKeys(this, CmdCalc, CmdBack);
 
     SetFixedClientSize(this, 9975, 4905);
 }
@@ -155,10 +156,6 @@ void FrmAnt::CmdClear_Click() {
 
 void FrmAnt::CmdBack_Click() {
     ReturnToMain(this);
-}
-
-void FrmAnt::keyPressEvent(QKeyEvent* event) {
-    if (!PressDialogKey(event, this, CmdCalc, CmdBack)) QWidget::keyPressEvent(event);
 }
 
 bool FrmAnt::InputsComplete() const {

@@ -29,9 +29,6 @@ public:
     void CmdClear_Click();
     void CmdBack_Click();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void CalcRfPath();
     bool InputsComplete() const;

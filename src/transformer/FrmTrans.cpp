@@ -74,6 +74,7 @@ FrmTrans::FrmTrans() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialo
     connect(CmdCalc, &QPushButton::clicked, this, &FrmTrans::CmdCalc_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmTrans::CmdCancel_Click);
     connect(CmdPrint, &QPushButton::clicked, this, &FrmTrans::CmdPrint_Click);
+    UseCalculatorKeys(this, CmdCalc, CmdCancel);
 
     // Tab order: the core type, the source data top to bottom, then the buttons left to right.
     const QList<QWidget*> order{Option1[0], Option1[1], Option1[2], TxtA,    TxtB,      TxtC,

@@ -1,11 +1,17 @@
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
+#include <functional>
 
 #include "app/Dialog1.h"
 #include "app/Dialog2.h"
@@ -13,9 +19,16 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "circuits/FrmKontur2.h"
+#include "circuits/frmKontur1.h"
+#include "common/Boxes.h"
 #include "common/Forms.h"
+#include "filters/FrmFiltr.h"
+#include "filters/FrmFiltrItog.h"
+#include "rfpath/FrmAnt.h"
 #include "support/BoxScript.h"
 #include "support/UiTest.h"
+#include "transformer/FrmTrans.h"
 
 using vokta::ui::Forms;
 
@@ -48,6 +61,7 @@ private slots:
         Module1::Main();
         auto* splash = Forms::Find<frmSplash>();
         QVERIFY(splash && splash->isVisible());
+        QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));  // no caption, no title bar
         QCOMPARE(splash->Timer1->interval(), 1500);
         QVERIFY(splash->Timer1->isActive());
         auto lit = [&] {
@@ -182,6 +196,101 @@ private slots:
         QVERIFY(d2->findChild<QLabel*>("Label1")->text().endsWith("в трех точках"));
         QTest::keyClick(d2, Qt::Key_Return);
         QVERIFY(!Forms::IsLoaded<Dialog2>());
+    }
+
+    // One keyboard model in every calculator: Enter (and keypad Enter) from any control but a button
+    // presses the calculate button, Enter on a button presses that button, Esc presses the cancel
+    // button, and closing the window from its title bar does what that button does.
+    void calculatorKeysAndTitleBar_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("backTo");
+        QTest::newRow("FrmFiltr") << "FrmFiltr" << "CmdBack" << "frmMain";
+        QTest::newRow("FrmTrans") << "FrmTrans" << "CmdCancel" << "frmMain";
+        QTest::newRow("FrmAnt") << "FrmAnt" << "CmdBack" << "frmMain";
+        QTest::newRow("frmKontur1") << "frmKontur1" << "CmdCancel" << "frmMain";
+        QTest::newRow("FrmKontur2") << "FrmKontur2" << "CmdCancel" << "frmMain";
+        QTest::newRow("FrmFiltrItog") << "FrmFiltrItog" << "CmdBack" << "FrmFiltr";
+    }
+    void calculatorKeysAndTitleBar() {
+        QFETCH(QString, window);
+        QFETCH(QString, cancel);
+        QFETCH(QString, backTo);
+        vokta::test::BoxScript boxes;
+        for (int i = 0; i < 20; ++i) boxes.cancel();  // whatever a calculation may ask
+        auto open = [&]() -> QWidget* {
+            if (window == "FrmFiltr") return Forms::Show<FrmFiltr>();
+            if (window == "FrmTrans") return Forms::Show<FrmTrans>();
+            if (window == "FrmAnt") return Forms::Show<FrmAnt>();
+            if (window == "frmKontur1") return Forms::Show<frmKontur1>();
+            if (window == "FrmKontur2") return Forms::Show<FrmKontur2>();
+            Forms::Show<FrmFiltr>();
+            return Forms::Show<FrmFiltrItog>();
+        };
+        auto backHome = [&](const char* how) {
+            settle();
+            QVERIFY2(Forms::Loaded().size() == 1 && Forms::Loaded()[0]->objectName() == backTo, how);
+            QVERIFY2(Forms::Loaded()[0]->isVisible(), how);
+            QCOMPARE(programEnds, 0);
+        };
+
+        QWidget* w = open();
+        if (auto* calc = w->findChild<QPushButton*>("CmdCalc")) {
+            QSignalSpy pressed(calc, &QPushButton::clicked);
+            QList<QWidget*> controls;
+            for (const auto& type : {&QLineEdit::staticMetaObject, &QComboBox::staticMetaObject,
+                                     &QRadioButton::staticMetaObject})
+                for (QWidget* c : w->findChildren<QWidget*>())
+                    if (c->metaObject() == type && c->isVisibleTo(w) && c->isEnabled() &&
+                        !qobject_cast<QComboBox*>(c->parentWidget())) {
+                        controls << c;
+                        break;
+                    }
+            QVERIFY(!controls.isEmpty());
+            for (QWidget* c : controls) {
+                c->setFocus();
+                QTest::keyClick(c, Qt::Key_Return);
+                QTest::keyClick(c, Qt::Key_Enter, Qt::KeypadModifier);
+            }
+            QCOMPARE(pressed.count(), 2 * int(controls.size()));
+        }
+        auto* back = w->findChild<QPushButton*>(cancel);
+        back->setFocus();
+        QTest::keyClick(back, Qt::Key_Return);
+        backHome("Enter on the focused cancel button");
+
+        w = open();
+        QTest::keyClick(w, Qt::Key_Escape);
+        backHome("Esc");
+
+        QVERIFY(!open()->close());  // the title bar's close: the window goes where its cancel button goes
+        backHome("title-bar close");
+    }
+
+    // Boxes open centred over the window that asks and stay whole on the screen near its edges.
+    void boxesCentredOverTheirOwnerAndOnScreen() {
+        auto* main = Forms::Show<frmMain>();
+        const QRect screen = main->screen()->availableGeometry();
+        for (const QPoint at : {screen.center() - main->rect().center(), screen.bottomRight(),
+                                screen.topLeft() - QPoint(200, 200)}) {
+            main->move(at);
+            settle();
+            frmAbout about(main);
+            const std::function<void()> boxes[] = {[&] { vokta::ui::Warn(main, "Проверка"); },
+                                                   [&] { vokta::ui::InputBox(main, "Вопрос", "Ввод"); },
+                                                   [&] { about.exec(); }};
+            for (const auto& open : boxes) {
+                QRect box;
+                QTimer::singleShot(0, qApp, [&box] {
+                    box = QApplication::activeModalWidget()->frameGeometry();
+                    QApplication::activeModalWidget()->close();
+                });
+                open();
+                QVERIFY(screen.contains(box));
+                if (screen.contains(main->frameGeometry()))
+                    QVERIFY((box.center() - main->frameGeometry().center()).manhattanLength() <= 2);
+            }
+        }
     }
 
     void noCaptionIsClipped() {

@@ -332,6 +332,34 @@ private slots:
 
     // Every label stands clear of every line and of every other label: at least one pixel of white
     // between its ink and any other ink.
+    // A wire stops at the edge of a terminal's circle: straight down the middle of either terminal,
+    // under its word, there are just the two sides of the circle.
+    void wiresStopAtTheTerminalCircles() {
+        for (const Drawing& d : AllDrawings()) {
+            const QImage strokes = d.scene.Render(d.size, Scene::StrokeLayer);
+            for (int i = 0; i < int(d.scene.Texts().size()); ++i) {
+                const QString word = d.scene.Texts()[i].text;
+                if (word != kIn && word != kOut) continue;
+                const QImage text = d.scene.RenderText(d.size, i);
+                QRect ink;
+                for (int y = 0; y < text.height(); ++y)
+                    for (int x = 0; x < text.width(); ++x)
+                        if (IsInk(text.pixel(x, y))) ink |= QRect(x, y, 1, 1);
+                // The word is flush with the circle's outer side.
+                const int r = int(Scene::kTerminalRadius);
+                const int x = word == kIn ? ink.left() + r : ink.right() - r;
+                int y = ink.bottom() + 1;
+                while (y < strokes.height() && !IsInk(strokes.pixel(x, y))) ++y;
+                int runs = 0;
+                for (int top = y; y <= top + 2 * r + 1 && y < strokes.height(); ++y)
+                    if (IsInk(strokes.pixel(x, y)) && !IsInk(strokes.pixel(x, y - 1))) ++runs;
+                QVERIFY2(
+                    runs == 2,
+                    qPrintable(QString("%1 %2: %3 strokes across the circle").arg(d.name, word).arg(runs)));
+            }
+        }
+    }
+
     void labelsTouchNothing() {
         for (const Drawing& d : AllDrawings()) {
             const QImage strokes = d.scene.Render(d.size, Scene::StrokeLayer);

@@ -173,13 +173,6 @@ private slots:
         QCOMPARE(response(r), QString("(disabled)"));
         Click(r, "CmdBack");
         Settle();
-        // An active band filter: no design at all.
-        r = Calculate(w, {"Option1(2)", "CheckARC"}, {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
-        QCOMPARE(response(r), QString("(disabled)"));
-        Click(r, "CmdBack");
-        Settle();
-        Click(w, "CheckARC");
-        Click(w, "Option1(0)");
         r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
         QVERIFY(Control<QPushButton>(r, "CmdResponse")->isEnabled());
         QVERIFY(!Forms::IsLoaded<FrmResponse>());

@@ -233,15 +233,6 @@ private slots:
         QVERIFY(Forms::IsLoaded<frmMain>());
     }
 
-    void activeBandFilterHasNoDesign() {
-        FrmFiltrItog* r = Calculate(w, {"Option1(2)", "CheckARC"},
-                                    {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
-        QVERIFY(boxes->messages.empty());
-        QVERIFY(r && r->isVisible());
-        verifyEmpty(r);
-        QCOMPARE(r->size(), QSize(twips(8505), twips(3945)));  // not even laid out
-    }
-
     void floatingPointFaultLeavesTheDesignState() {
         // The largest load and an edge of 1e-30 Hz: the inductances overflow single precision.
         Type(w, "CmbRn", "32767");

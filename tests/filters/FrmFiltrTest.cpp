@@ -521,6 +521,30 @@ private slots:
         QCOMPARE(FrmFiltr::state.Astop, 40.0f);
     }
 
+    void aResultsWindowWithoutADesignGivesWayToANewCalculation() {
+        Click(w, "CheckARC");
+        boxes->cancel();  // the active filter's resistance is not given: no design
+        calculateEdge("3", "20", "1000", "2000");
+        QVERIFY(Results() && !Results()->HasDesign());
+        boxes->answer("10");
+        Click(w, "CmdCalc");
+        QVERIFY(Results() && Results()->HasDesign());
+    }
+
+    void anActiveBandFilterIsRefusedByName() {
+        Click(w, "Option1(2)");
+        Click(w, "CheckARC");  // the band option stays chosen, though disabled
+        for (const auto& [box, text] : {std::pair{"CmbAmin", "3"}, {"TxtAs", "40"}, {"TxtFright", "11000"},
+                                        {"TxtFleft", "9000"}, {"TxtFs", "15000"}})
+            Type(w, box, text);
+        Click(w, "CmdCalc");
+        QVERIFY(!Results());
+        QCOMPARE(boxes->messages.size(), size_t(1));
+        QCOMPARE(boxes->messages[0].text,
+                 QString("Активный фильтр рассчитывается только как фильтр нижних или верхних частот. "
+                         "Выберите тип фильтра или снимите флажок «Активный фильтр»."));
+    }
+
     void noCaptionIsClipped() {
         for (const char* option : {"Option1(0)", "Option1(3)"}) {
             Click(w, option);

@@ -1,9 +1,11 @@
 // A monkey at the keyboard: it opens every calculator from the main window and, for each, performs
 // thousands of random actions — texts of every sort typed into the boxes, options and check boxes
 // changed, list items picked or typed, every button pressed, input boxes answered at random or
-// cancelled. It fails on a crash, on an exception that reaches the event loop, on a message box with an
-// empty text, and on a window left in a state its design never has. The run is reproducible from its
-// seed (VOKTA_MONKEY_SEED); VOKTA_MONKEY_ACTIONS sets the actions per calculator.
+// cancelled, windows closed from their title bars. It fails on a crash, on an exception that reaches the
+// event loop, on a message box with an empty text, on a window left in a state its design never has, on
+// a negative value shown as a result, on a calculation that ends showing no result and saying nothing,
+// and on a title-bar close that ends the program while a calculator was open. The run is reproducible from
+// its seed (VOKTA_MONKEY_SEED); VOKTA_MONKEY_ACTIONS sets the actions per calculator.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,6 +38,9 @@ public:
     QString lastAction;
     int messages = 0;
     int inputs = 0;
+    int cancels = 0;
+    bool calculated = false;  // the last action pressed a calculate button
+    bool closed = false;      // the last action closed a window from its title bar
 
     void message(const QString& title, const QString& text, MsgIcon) override {
         ++messages;
@@ -46,7 +51,7 @@ public:
     std::optional<QString> input(const QString& prompt, const QString& title) override {
         ++inputs;
         if (prompt.trimmed().isEmpty() || title.trimmed().isEmpty()) problems << "input box without prompt or title";
-        if (chance(0.2)) return std::nullopt;
+        if (chance(0.2)) return ++cancels, std::nullopt;
         return chance(0.6) ? plausibleCount() : text();
     }
 
@@ -90,7 +95,12 @@ public:
         }
         const int kind = below(20);
         const QString where = window->objectName() + ".";
-        if (kind < 7 && !edits.isEmpty()) {
+        calculated = closed = false;
+        if (kind == 0 && chance(0.1)) {
+            lastAction = where + " title-bar close";
+            closed = true;
+            window->close();
+        } else if (kind < 7 && !edits.isEmpty()) {
             auto* e = static_cast<QLineEdit*>(edits[below(int(edits.size()))]);
             const QString t = text();
             lastAction = where + e->objectName() + " = \"" + t + "\"";
@@ -121,6 +131,7 @@ public:
             if ((caption == "Отмена" || caption == "Закрыть") && !chance(0.2))
                 b = static_cast<QPushButton*>(buttons[below(int(buttons.size()))]);
             lastAction = where + b->objectName() + " click";
+            calculated = b->objectName() == "CmdCalc";
             b->click();
         }
     }
@@ -128,6 +139,12 @@ public:
 private:
     std::mt19937_64 rng_;
 };
+
+// A number with a minus sign where a result stands: after "=", a blank or the start of the text.
+const QRegularExpression& NegativeNumber() {
+    static const QRegularExpression negative("(^|[=\\s:])-\\s*\\.?\\d");
+    return negative;
+}
 
 // The report goes to a printer that checks it instead of paper: it must begin with its heading and
 // end its document once.
@@ -140,6 +157,9 @@ public:
         if (lines.isEmpty() || lines.first() != "Результаты расчета выпрямителя")
             problems_ << "a report without its heading";
         if (lines.size() < 9 || !lines.contains("Данные трансформатора")) problems_ << "a report without its body";
+        for (const QString& line : lines)
+            if (NegativeNumber().match(line).hasMatch())
+                problems_ << "a negative value in the report: " + line;
     }
 
 private:
@@ -151,11 +171,32 @@ bool Shown(QWidget* window, const char* name) {
     return w && w->isVisibleTo(window);
 }
 
+// Whether the window shows the result of a calculation. The transformer's result is its report.
+bool ShowsResult(QWidget* window) {
+    const QString name = window->objectName();
+    if (name == "FrmFiltrItog")
+        return Shown(window, "LblC1") || Shown(window, "LblL1") || Shown(window, "LblC2") ||
+               Shown(window, "LblL2");
+    if (name == "frmKontur1" || name == "FrmKontur2") return Shown(window, "LblC1");
+    if (name == "FrmAnt") return Shown(window, "LblN");
+    return true;
+}
+
 // The states each window's design can have; anything else is a fault.
 QStringList Check(QWidget* window) {
     QStringList faults;
     const QString name = window->objectName();
     auto fault = [&](const QString& what) { faults << name + ": " + what; };
+    // What a window shows as a result is never negative: result labels and the boxes that are not for
+    // typing (the chart window's verdict speaks of margins, which may be).
+    if (name != "FrmResponse") {
+        for (QLabel* l : window->findChildren<QLabel*>())
+            if (l->isVisibleTo(window) && NegativeNumber().match(l->text()).hasMatch())
+                fault(l->objectName() + " shows a negative value: " + l->text());
+        for (QLineEdit* e : window->findChildren<QLineEdit*>())
+            if (e->isReadOnly() && e->isVisibleTo(window) && NegativeNumber().match(e->text()).hasMatch())
+                fault(e->objectName() + " shows a negative value: " + e->text());
+    }
     if (name == "FrmFiltrItog") {
         bool any = false;
         for (const char* n : {"C1", "C2", "C3", "C4", "L1", "L2", "L3", "L4"}) {
@@ -217,6 +258,23 @@ uint64_t SeedOf(const QString& item) {
     return h;
 }
 
+// What the boxes and lists of the open windows hold, and which options are set, to replay a failure.
+QString Typed() {
+    QStringList parts;
+    for (QWidget* form : Forms::Loaded())
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(form)) continue;
+            const QString name = form->objectName() + "." + w->objectName();
+            if (auto* e = qobject_cast<QLineEdit*>(w); e && !e->isReadOnly() && !e->objectName().isEmpty())
+                parts << name + "=\"" + e->text() + "\"";
+            else if (auto* c = qobject_cast<QComboBox*>(w))
+                parts << name + "=\"" + c->currentText() + "\"";
+            else if (auto* o = qobject_cast<QAbstractButton*>(w); o && o->isCheckable() && o->isChecked())
+                parts << name;
+        }
+    return parts.join(", ");
+}
+
 void Settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -254,6 +312,9 @@ private slots:
         auto restorePrinter = qScopeGuard([] { vokta::ui::SetReportPrinterFactory({}); });
         int done = 0;
         int opened = 0;
+        int programEnds = 0;
+        Forms::SetLastFormHandler([&programEnds] { ++programEnds; });
+        auto restoreEnd = qScopeGuard([] { Forms::SetLastFormHandler([] {}); });
         while (done < actions) {
             // Back at the main window (or nowhere): open the calculator under test again.
             const QList<QWidget*> loaded = Forms::Loaded();
@@ -270,16 +331,35 @@ private slots:
                 ++opened;
             } else {
                 QWidget* window = calculators[monkey.below(int(calculators.size()))];
+                const int messages = monkey.messages, cancels = monkey.cancels;
+                programEnds = 0;
                 monkey.act(window);
                 ++done;
+                Settle();
+                Settle();  // the program's end is decided once the unloaded window is gone
+                // A window closed while the registry missed it leaves the program running with none.
+                if (monkey.closed && (programEnds > 0 || Forms::Loaded().isEmpty()))
+                    monkey.problems << "a title-bar close ended the program";
+                // A calculation that says nothing shows its result (the results window, for the filter).
+                if (monkey.calculated && monkey.messages == messages && monkey.cancels == cancels) {
+                    QWidget* shown = window;
+                    if (window->objectName() == "FrmFiltr") {
+                        shown = nullptr;
+                        for (QWidget* w : Forms::Loaded())
+                            if (w->objectName() == "FrmFiltrItog") shown = w;
+                        if (!shown) monkey.problems << "FrmFiltr: no results window and nothing said";
+                    }
+                    if (shown && shown->isVisible() && !ShowsResult(shown))
+                        monkey.problems << shown->objectName() + ": no result shown and nothing said";
+                }
             }
             Settle();
             for (QWidget* w : Forms::Loaded()) monkey.problems << Check(w);
             if (!monkey.problems.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4")
+                QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4\n  typed: %5")
                                      .arg(seed)
                                      .arg(done)
-                                     .arg(monkey.lastAction, monkey.problems.join("; "))));
+                                     .arg(monkey.lastAction, monkey.problems.join("; "), Typed())));
         }
         qInfo("%s: %d actions, opened %d times, %d message boxes, %d input boxes, %d reports (seed %llu)",
               qPrintable(item), done, opened, monkey.messages, monkey.inputs, reports,
