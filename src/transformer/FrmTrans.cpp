@@ -3,11 +3,11 @@
 #include <cmath>
 #include <variant>
 
-#include "app/Navigation.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Checked.h"
 #include "common/Controls.h"
+#include "common/Forms.h"
 #include "common/Pictures.h"
 #include "common/ReportPrinter.h"
 
@@ -207,7 +207,7 @@ void FrmTrans::WarnCoreTooSmall() {
 }
 
 void FrmTrans::CmdCancel_Click() {
-    ReturnToMain(this);
+    Forms::ReturnToMain(this);
 }
 
 void FrmTrans::CmdPrint_Click() {
