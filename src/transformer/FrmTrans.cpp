@@ -168,7 +168,7 @@ void FrmTrans::CalcTransformer() {
 
     const QString voltageQuestion = QStringLiteral("Введите требуемое напряжение нагрузки, В");
     const QString currentQuestion = QStringLiteral("Введите требуемый ток нагрузки, А");
-    for (WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
+    for (int16_t WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
         vokta::TransformerInput::Load load;
         const QString voltage = InputBox(this, voltageQuestion, kInputTitle, &cancelled);
         if (cancelled) return;
