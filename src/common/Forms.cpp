@@ -90,7 +90,9 @@ QList<QWidget*> Forms::Loaded() {
 
 void Forms::SetLastFormHandler(std::function<void()> handler) { LastFormHandler() = std::move(handler); }
 
-void Forms::SetMainFormHandler(std::function<void()> show) { MainFormHandler() = std::move(show); }
+void Forms::SetMainFormHandler(std::function<void()> show) {
+    MainFormHandler() = std::move(show);
+}
 
 void Forms::ReturnToMain(QWidget* calculator) {
     Unload(calculator);

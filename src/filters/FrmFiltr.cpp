@@ -361,4 +361,6 @@ void FrmFiltr::CmdCls_Click() {
     for (QLineEdit* box : {TxtAs, TxtF1, TxtFright, TxtFleft, TxtFs}) box->setText(QString());
 }
 
-void FrmFiltr::CmdBack_Click() { Forms::ReturnToMain(this); }
+void FrmFiltr::CmdBack_Click() {
+    Forms::ReturnToMain(this);
+}
