@@ -3,9 +3,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "app/Navigation.h"
-
 #include "common/Controls.h"
+#include "common/Forms.h"
 
 namespace vokta::ui {
 
@@ -37,7 +36,7 @@ void DescriptionDialog::keyPressEvent(QKeyEvent* event) {
 
 void DescriptionDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
-    ReturnToMain(this);
+    Forms::ReturnToMain(this);
 }
 
 }  // namespace vokta::ui

@@ -26,18 +26,17 @@ frmMain::frmMain() {
 
     auto* mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    // An item whose calculator is not built yet stays disabled.
-    AddItem(mnuFile, "mnuFileFiltr", QStringLiteral("&Фильтр"), &frmMain::mnuFileFiltr_Click, true);
-    AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click, true);
-    AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click, true);
-    AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click, true);
-    AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click, true);
+    AddItem(mnuFile, "mnuFileFiltr", QStringLiteral("&Фильтр"), &frmMain::mnuFileFiltr_Click);
+    AddItem(mnuFile, "mnuFileTrans", QStringLiteral("&Трансформатор"), &frmMain::mnuFileTrans_Click);
+    AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click);
+    AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click);
+    AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
-    AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click, true);
+    AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click);
 
     auto* mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&О программе"), &frmMain::mnuHelpAbout_Click, true);
+    AddItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&О программе"), &frmMain::mnuHelpAbout_Click);
 
     auto* drawing = new CalculatorDrawing(this);
     drawing->setObjectName(QStringLiteral("Picture"));
@@ -66,11 +65,9 @@ frmMain::frmMain() {
     setFixedSize(twips(2700), client + menuBar()->sizeHint().height());
 }
 
-QAction* frmMain::AddItem(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)(),
-                          bool built) {
+QAction* frmMain::AddItem(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)()) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromUtf8(name));
-    item->setEnabled(built);
     connect(item, &QAction::triggered, this, handler);
     return item;
 }

@@ -22,8 +22,7 @@ public:
     void mnuHelpAbout_Click();
 
 private:
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)(),
-                     bool built);
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
     void UpdateClock();
 
     QStatusBar* sbStatusBar = nullptr;

@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Navigation.h"
 #include "circuits/CircuitLayout.h"
 #include "circuits/ThreePoint.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Controls.h"
+#include "common/Forms.h"
 #include "common/Pictures.h"
 
 using namespace vokta::ui;
@@ -71,7 +71,7 @@ void FrmKontur2::CmdCalc_Click() {
 }
 
 void FrmKontur2::CmdCancel_Click() {
-    ReturnToMain(this);
+    Forms::ReturnToMain(this);
 }
 
 void FrmKontur2::CalcThreePoint() {

@@ -6,12 +6,12 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "app/Navigation.h"
 #include "circuits/BandSpread.h"
 #include "circuits/CircuitLayout.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Controls.h"
+#include "common/Forms.h"
 #include "common/Pictures.h"
 
 using namespace vokta::ui;
@@ -71,7 +71,7 @@ void frmKontur1::CmdCalc_Click() {
 }
 
 void frmKontur1::CmdCancel_Click() {
-    ReturnToMain(this);
+    Forms::ReturnToMain(this);
 }
 
 void frmKontur1::CalcBandSpread() {

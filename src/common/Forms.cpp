@@ -18,6 +18,11 @@ std::function<void()>& LastFormHandler() {
     return handler;
 }
 
+std::function<void()>& MainFormHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
+
 void Prune() { Registry().removeIf([](const QPointer<QWidget>& p) { return p.isNull(); }); }
 
 void CheckLastForm() {
@@ -84,5 +89,14 @@ QList<QWidget*> Forms::Loaded() {
 }
 
 void Forms::SetLastFormHandler(std::function<void()> handler) { LastFormHandler() = std::move(handler); }
+
+void Forms::SetMainFormHandler(std::function<void()> show) {
+    MainFormHandler() = std::move(show);
+}
+
+void Forms::ReturnToMain(QWidget* calculator) {
+    Unload(calculator);
+    if (MainFormHandler()) MainFormHandler()();
+}
 
 }  // namespace vokta::ui

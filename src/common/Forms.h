@@ -56,7 +56,19 @@ public:
     // What happens when the last form is gone; by default the application quits.
     static void SetLastFormHandler(std::function<void()> handler);
 
+    // The main window, the one every calculator goes back to; the program names it once at start-up,
+    // so that the calculators need not know the window that opens them.
+    template <typename T>
+    static void SetMainForm() {
+        SetMainFormHandler([] { Show<T>(); });
+    }
+
+    // What every calculator's "Отмена" does: unload the calculator and show the main window, loading
+    // it again if it was unloaded.
+    static void ReturnToMain(QWidget* calculator);
+
 private:
+    static void SetMainFormHandler(std::function<void()> show);
     static QWidget* Lookup(const char* className);
     static void Register(QWidget* form);
 };

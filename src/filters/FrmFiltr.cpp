@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <optional>
 
-#include "app/Navigation.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Checked.h"
@@ -362,4 +361,6 @@ void FrmFiltr::CmdCls_Click() {
     for (QLineEdit* box : {TxtAs, TxtF1, TxtFright, TxtFleft, TxtFs}) box->setText(QString());
 }
 
-void FrmFiltr::CmdBack_Click() { ReturnToMain(this); }
+void FrmFiltr::CmdBack_Click() {
+    Forms::ReturnToMain(this);
+}

@@ -2,10 +2,10 @@
 
 #include <QKeyEvent>
 
-#include "app/Navigation.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Controls.h"
+#include "common/Forms.h"
 #include "rfpath/RfPath.h"
 
 using namespace vokta::ui;
@@ -155,7 +155,7 @@ void FrmAnt::CmdClear_Click() {
 }
 
 void FrmAnt::CmdBack_Click() {
-    ReturnToMain(this);
+    Forms::ReturnToMain(this);
 }
 
 bool FrmAnt::InputsComplete() const {

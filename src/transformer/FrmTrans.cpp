@@ -3,11 +3,11 @@
 #include <cmath>
 #include <variant>
 
-#include "app/Navigation.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Checked.h"
 #include "common/Controls.h"
+#include "common/Forms.h"
 #include "common/Pictures.h"
 #include "common/ReportPrinter.h"
 
@@ -168,7 +168,7 @@ void FrmTrans::CalcTransformer() {
 
     const QString voltageQuestion = QStringLiteral("Введите требуемое напряжение нагрузки, В");
     const QString currentQuestion = QStringLiteral("Введите требуемый ток нагрузки, А");
-    for (WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
+    for (int16_t WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
         vokta::TransformerInput::Load load;
         const QString voltage = InputBox(this, voltageQuestion, kInputTitle, &cancelled);
         if (cancelled) return;
@@ -207,7 +207,7 @@ void FrmTrans::WarnCoreTooSmall() {
 }
 
 void FrmTrans::CmdCancel_Click() {
-    ReturnToMain(this);
+    Forms::ReturnToMain(this);
 }
 
 void FrmTrans::CmdPrint_Click() {

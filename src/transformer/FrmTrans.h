@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
 
 #include "transformer/TransformerDesign.h"
 
@@ -28,8 +27,6 @@ public:
 
     // The last calculation (zeros before the first); it lives as long as the program.
     static inline vokta::TransformerDesign Design;
-    // The counter over the windings while the calculation asks for them.
-    static inline int16_t WindingIndex = 0;
 
 private:
     void CalcTransformer();

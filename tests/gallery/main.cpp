@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cstdio>
 
+#include "app/frmMain.h"
 #include "common/Application.h"
 #include "common/Forms.h"
 #include "support/BoxScript.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
     vokta::ui::Forms::SetLastFormHandler([] {});
+    vokta::ui::Forms::SetMainForm<frmMain>();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
     QDir().mkpath(folder);
     vokta::test::BoxScript boxes;
