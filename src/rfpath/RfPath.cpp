@@ -51,10 +51,6 @@ const char* const kAttQTooLarge =
     "Эквивалентная добротность по затуханию слишком велика: проверьте неравномерность АЧХ тракта РЧ, "
     "минимальную частоту диапазона и максимальную частоту модуляции.";
 
-[[noreturn]] void Fail(ErrorKind kind, const char* message) {
-    throw RuntimeError(kind, message);
-}
-
 // Runs one step of the calculation; a run-time error in it is reported with a sentence that names
 // the input responsible.
 template <typename F>
