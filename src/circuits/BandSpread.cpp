@@ -1,31 +1,23 @@
 #include "circuits/BandSpread.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "circuits/TuningTexts.h"
 #include "common/Checked.h"
 #include "common/RuntimeError.h"
+#include "common/Units.h"
 
 namespace vokta {
+
+using namespace units;
 
 namespace {
 
 // The program has always taken pi as 3.1415 here; the finished circuit is tuned with that value.
 constexpr double kPi = 3.1415;
-constexpr double kMega = 1e6;
-constexpr double kMicro = 1e-6;
-constexpr double kPico = 1e-12;
-constexpr double kToPico = 1e12;
-
-const char* const kMinBelowMax = "Минимальная частота диапазона должна быть меньше максимальной.";
-const char* const kCapMinBelowMax = "Минимальная емкость КПЕ должна быть меньше максимальной.";
 const char* const kCannotCover =
     "Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие требуемого диапазона "
     "частот";
-
-[[noreturn]] void Fail(ErrorKind kind, const char* message) {
-    throw RuntimeError(kind, message);
-}
 
 // The nearest 16-bit integer of a non-negative capacitance in picofarads; one beyond 16 bits is
 // reported by name.
@@ -41,7 +33,7 @@ double TunedMHz(double L, double c1, double c2, double c3, double c4) {
     const double series = c1 + c2 + c3;
     const double total = (series > 0 ? c1 * (c2 + c3) / series : 0) + c4;
     if (!(total > 0)) return HUGE_VAL;
-    return 1 / (2 * std::numbers::pi * std::sqrt(L * total * kPico)) / kMega;
+    return 1 / (kTwoPi * std::sqrt(L * total * kPicoToBase)) / kMegaToBase;
 }
 
 // Whether the nearest whole number is below zero (-0.5 rounds to 0, ties to even).
@@ -52,20 +44,17 @@ bool RoundsNegative(double pf) {
 }  // namespace
 
 BandSpreadResult CalcBandSpread(const BandSpreadInput& in) {
-    if (in.inductanceUH == 0)
-        Fail(ErrorKind::DivisionByZero, "Индуктивность контура не может быть равна нулю.");
-    if (in.fminMHz == 0)
-        Fail(ErrorKind::DivisionByZero, "Минимальная частота диапазона не может быть равна нулю.");
-    if (in.fmaxMHz == 0)
-        Fail(ErrorKind::DivisionByZero, "Максимальная частота диапазона не может быть равна нулю.");
+    if (in.inductanceUH == 0) Fail(ErrorKind::DivisionByZero, kInductanceZero);
+    if (in.fminMHz == 0) Fail(ErrorKind::DivisionByZero, kFminZero);
+    if (in.fmaxMHz == 0) Fail(ErrorKind::DivisionByZero, kFmaxZero);
 
     // SI units.
-    const double L = kMicro * in.inductanceUH;
-    const double fmax = kMega * in.fmaxMHz;
-    const double fmin = kMega * in.fminMHz;
-    const float C3max = Single(in.c3maxPF * kPico);
-    const float C3min = Single(in.c3minPF * kPico);
-    const float C4 = Single(in.c4PF * kPico);
+    const double L = kMicroToBase * in.inductanceUH;
+    const double fmax = kMegaToBase * in.fmaxMHz;
+    const double fmin = kMegaToBase * in.fminMHz;
+    const float C3max = Single(in.c3maxPF * kPicoToBase);
+    const float C3min = Single(in.c3minPF * kPicoToBase);
+    const float C4 = Single(in.c4PF * kPicoToBase);
 
     // The capacitance that the C1-C2-C3 branch must present at each end of the range: what tunes L
     // to that frequency, less C4, which is always there.
@@ -85,7 +74,7 @@ BandSpreadResult CalcBandSpread(const BandSpreadInput& in) {
         if (in.c3minPF > in.c3maxPF) Fail(ErrorKind::InvalidArgument, kCapMinBelowMax);
         Fail(ErrorKind::InvalidArgument, kCannotCover);
     }
-    const float C2root = Single((Sqrt(discriminant) - p) * kToPico);
+    const float C2root = Single((Sqrt(discriminant) - p) * kBaseToPico);
 
     BandSpreadResult result;
     // A negative C2 already means the range cannot be covered, whatever C1 would come out.
@@ -93,14 +82,14 @@ BandSpreadResult CalcBandSpread(const BandSpreadInput& in) {
     result.c2PF = ToPicofarads(C2root, "Емкость С2 получается больше 32767 пФ. Проверьте исходные данные.");
 
     // C1 from the top of the range, with C2 as it will be fitted.
-    const double branchTop = result.c2PF * kPico + C3min;
+    const double branchTop = result.c2PF * kPicoToBase + C3min;
     const char* const noC1 =
         "Емкость С1 не может быть рассчитана при таких исходных данных. Поменяйте один или "
         "несколько параметров в исходных данных.";
     if (Cb == 0 || branchTop == 0) Fail(ErrorKind::DivisionByZero, noC1);
     const double inverseC1 = 1 / double(Cb) - 1 / branchTop;
     if (inverseC1 == 0) Fail(ErrorKind::DivisionByZero, noC1);
-    const float C1 = Single(Div(1, inverseC1) * kToPico);
+    const float C1 = Single(Div(1, inverseC1) * kBaseToPico);
     if (RoundsNegative(C1)) return result;
     result.c1PF = ToPicofarads(C1, "Емкость С1 получается больше 32767 пФ. Проверьте исходные данные.");
     result.feasible = true;

@@ -82,11 +82,6 @@ void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results
     SetFixedClientSize(window, right + kMargin, buttonsTop + kButtonHeight + kMargin);
 }
 
-bool AllFilled(const QList<QLineEdit*>& boxes) {
-    return std::all_of(boxes.begin(), boxes.end(),
-                       [](const QLineEdit* box) { return !box->text().isEmpty(); });
-}
-
 double ReadPositive(QLineEdit* box, const QLabel* label) {
     const double value = ReadNumber(box, label->text());
     if (!(value > 0))

@@ -31,9 +31,6 @@ QLabel* AddResultLabel(QWidget* window, const char* name);
 void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results, int firstResultRow,
                    QPushButton* calc, QPushButton* cancel);
 
-// Whether every box holds text (a box holding only blanks counts as filled).
-bool AllFilled(const QList<QLineEdit*>& boxes);
-
 // Reads a box as a number that must be above zero, the field named by its label: a text that is not
 // a number, or a number not above zero, is refused with a warning that names the field and the text,
 // and the focus goes to the box.

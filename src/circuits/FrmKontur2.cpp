@@ -86,10 +86,8 @@ void FrmKontur2::CalcThreePoint() {
     const vokta::ThreePointResult result = vokta::CalcThreePoint(input);
     if (!result.feasible) {
         for (QLabel* label : {LblC1, LblC2, LblC3}) label->hide();
-        MsgBox(this,
-               QStringLiteral("Невозможно выполнить заданные вами условия. Поменяйте один или несколько "
-                              "параметров в исходных данных"),
-               QStringLiteral("Предупреждение"), MsgIcon::Warning);
+        Warn(this, QStringLiteral("Невозможно выполнить заданные вами условия. Поменяйте один или несколько "
+                                  "параметров в исходных данных"));
         return;
     }
     LblC1->setText(QStringLiteral("C1=") + NumberText(result.c1PF) + QStringLiteral("пФ"));

@@ -1,20 +1,16 @@
 #include "circuits/ThreePoint.h"
 
+#include "circuits/TuningTexts.h"
 #include "common/Checked.h"
 #include "common/RuntimeError.h"
+#include "common/Units.h"
 
 namespace vokta {
 
 namespace {
 
-const char* const kMinBelowMax = "Минимальная частота диапазона должна быть меньше максимальной.";
-const char* const kCapMinBelowMax = "Минимальная емкость КПЕ должна быть меньше максимальной.";
 const char* const kImpossible =
     "Невозможно выполнить заданные вами условия. Поменяйте один или несколько параметров в исходных данных";
-
-[[noreturn]] void Fail(ErrorKind kind, const char* message) {
-    throw RuntimeError(kind, message);
-}
 
 }  // namespace
 
@@ -26,16 +22,15 @@ ThreePointResult CalcThreePoint(const ThreePointInput& in) {
     const float Cmin = Single(in.cminPF);
     const float Cmid = Single(in.cmidPF);
 
-    if (L == 0) Fail(ErrorKind::DivisionByZero, "Индуктивность контура не может быть равна нулю.");
-    if (fmin == 0) Fail(ErrorKind::DivisionByZero, "Минимальная частота диапазона не может быть равна нулю.");
-    if (fmax == 0)
-        Fail(ErrorKind::DivisionByZero, "Максимальная частота диапазона не может быть равна нулю.");
+    if (L == 0) Fail(ErrorKind::DivisionByZero, kInductanceZero);
+    if (fmin == 0) Fail(ErrorKind::DivisionByZero, kFminZero);
+    if (fmax == 0) Fail(ErrorKind::DivisionByZero, kFmaxZero);
     if (double(fmax) + fmin == 0)
         Fail(ErrorKind::DivisionByZero, "Частоты диапазона должны быть больше нуля.");
 
     // The total capacitance in pF that tunes L µH to f MHz is K / f^2, with K = A / L and
-    // A = (10^3 / 2pi)^2, 2pi taken as 6.28.
-    const float A = Single((1e3 / 6.28) * (1e3 / 6.28));
+    // A = (10^3 / 2pi)^2, 2pi taken as the design's 6.28.
+    const float A = Single((1e3 / units::kDesignTwoPi) * (1e3 / units::kDesignTwoPi));
     const float K = Single(Div(A, L));
 
     // Total capacitance at the bottom, the top and the middle (the mean frequency) of the range.

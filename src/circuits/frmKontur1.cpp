@@ -86,11 +86,9 @@ void frmKontur1::CalcBandSpread() {
     const vokta::BandSpreadResult result = vokta::CalcBandSpread(input);
     if (!result.feasible) {
         // The labels keep whatever they showed.
-        MsgBox(
-            this,
-            QStringLiteral("Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие "
-                           "требуемого диапазона частот"),
-            QStringLiteral("Предупреждение"), MsgIcon::Warning);
+        Warn(this,
+             QStringLiteral("Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие "
+                            "требуемого диапазона частот"));
         return;
     }
     LblC1->setText(QStringLiteral("Емкость С1=") + NumberText(result.c1PF) + QStringLiteral(" пФ"));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "common/Application.h"
 #include "common/Controls.h"
@@ -84,12 +85,11 @@ QString InputBox(QWidget* parent, const QString& prompt, const QString& title, b
 }
 
 void WarnEmptyFields(QWidget* parent) {
-    MsgBox(parent, QStringLiteral("Необходимо заполнять все доступные поля исходных данных"),
-           QStringLiteral("Предупреждение"), MsgIcon::Warning);
+    Warn(parent, QStringLiteral("Необходимо заполнять все доступные поля исходных данных"));
 }
 
-void Warn(QWidget* parent, const QString& text) {
-    MsgBox(parent, text, QStringLiteral("Предупреждение"), MsgIcon::Warning);
+void Warn(QWidget* parent, const QString& text, MsgIcon icon) {
+    MsgBox(parent, text, QStringLiteral("Предупреждение"), icon);
 }
 
 void Refuse(QWidget* parent, const QString& text, QWidget* field) {
@@ -109,6 +109,13 @@ QString Plain(QString name) {
     return name;
 }
 
+// The text of a text box or of an editable list.
+QString FieldText(const QWidget* field) {
+    if (const auto* box = qobject_cast<const QLineEdit*>(field)) return box->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(field)) return combo->currentText();
+    return {};
+}
+
 double ReadTyped(QWidget* parent, QWidget* field, const QString& text, const QString& refusal,
                  const QString& what) {
     try {
@@ -124,15 +131,16 @@ double ReadTyped(QWidget* parent, QWidget* field, const QString& text, const QSt
 }  // namespace
 
 double ReadNumber(QWidget* field, const QString& fieldName) {
-    QString text;
-    if (const auto* box = qobject_cast<QLineEdit*>(field))
-        text = box->text();
-    else if (const auto* combo = qobject_cast<QComboBox*>(field))
-        text = combo->currentText();
+    const QString text = FieldText(field);
     const QString name = Plain(fieldName);
     return ReadTyped(field->window(), field, text,
                      QStringLiteral("В поле «%1» должно быть число, а введено «%2».").arg(name, text.trimmed()),
                      QStringLiteral("поле «%1»").arg(name));
+}
+
+bool AllFilled(std::initializer_list<const QWidget*> fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const QWidget* field) { return !FieldText(field).isEmpty(); });
 }
 
 double ReadAnswer(QWidget* parent, const QString& answer, const QString& question) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <initializer_list>
 #include <optional>
 
 #include "common/RuntimeError.h"
@@ -20,9 +21,11 @@ QString InputBox(QWidget* parent, const QString& prompt, const QString& title, b
 
 // The shared warning that a needed field of the source data is empty.
 void WarnEmptyFields(QWidget* parent);
+// Whether every field (a text box or an editable list) holds text; a text of blanks counts as filled.
+bool AllFilled(std::initializer_list<const QWidget*> fields);
 
-// A warning box: title "Предупреждение", the exclamation icon, one OK button.
-void Warn(QWidget* parent, const QString& text);
+// A warning box: title "Предупреждение", the exclamation icon (unless told otherwise), one OK button.
+void Warn(QWidget* parent, const QString& text, MsgIcon icon = MsgIcon::Warning);
 
 // Thrown once the user has been told why a calculation cannot start (a field that is not a number, a
 // value out of its domain): Guarded ends the operation quietly, everything typed stays as it was.

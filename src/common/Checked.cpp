@@ -22,6 +22,10 @@ RuntimeError::RuntimeError(ErrorKind kind, std::string userMessage)
       kind_(kind),
       userMessage_(std::move(userMessage)) {}
 
+void Fail(ErrorKind kind, const char* message) {
+    throw RuntimeError(kind, message);
+}
+
 double Finite(double x) {
     if (std::isnan(x)) throw RuntimeError(ErrorKind::InvalidArgument);
     if (std::isinf(x)) throw RuntimeError(ErrorKind::Overflow);

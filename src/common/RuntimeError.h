@@ -28,4 +28,7 @@ private:
     std::string userMessage_;
 };
 
+// Ends a calculation with a run-time error of that kind that names its cause in the user's terms.
+[[noreturn]] void Fail(ErrorKind kind, const char* message);
+
 }  // namespace vokta

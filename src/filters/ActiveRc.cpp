@@ -3,8 +3,11 @@
 #include <span>
 
 #include "common/Checked.h"
+#include "common/Units.h"
 
 namespace vokta {
+
+using namespace units;
 
 namespace {
 
@@ -50,7 +53,7 @@ struct Gains {
 constexpr Gains kButterworthLowPassGains[] = {{1.59, 0}, {2, 0}, {1.15, 2.24}, {1.38, 2.38}};
 constexpr Gains kButterworthHighPassGains[] = {{1.56, 0}, {2, 0}, {1.15, 2.24}, {1.38, 2.38}};
 
-using Value = std::optional<float> ActiveRcDesign::*;
+using Value = float ActiveValues::*;
 
 // Where the values beyond DA1's section are kept. For Butterworth all groups are equal and only DA1's
 // section value is kept; DA2's resistor to ground then equals DA1's.
@@ -73,7 +76,7 @@ struct DisplayRow {
 };
 
 using S = ResultSlot;
-using D = ActiveRcDesign;
+using D = ActiveValues;
 
 constexpr DisplayRow kLowPassOrder2[] = {
     {S::C1, "C1, мкФ", &D::ValC1}, {S::C2, "C2, мкФ", &D::ValC1}, {S::L1, "R1,кОм", &D::ValR1},
@@ -183,12 +186,12 @@ const Variant kChebyshevHighPass[] = {
 
 // Capacitance of a low-pass group, µF, for R in ohms.
 float LowPassCapacitance(float rOhm, float f1, float nu) {
-    return Single(Div(0.16, double(rOhm) * f1 * nu) * 1000000);
+    return Single(Div(0.16, double(rOhm) * f1 * nu) * kBaseToMicro);
 }
 
 // Resistance of a high-pass group, kΩ, for C in farads.
 double HighPassResistance(float cFarad, float f1, float nu) {
-    return Div(Div(0.16, double(cFarad) * f1 * nu), 1000);
+    return Div(Div(0.16, double(cFarad) * f1 * nu), kKiloToBase);
 }
 
 float Feedback(float gain, float ground) {
@@ -197,7 +200,7 @@ float Feedback(float gain, float ground) {
 
 // A low-pass divider resistor in whole kΩ: the value in ohms, already rounded to single, rounded down.
 float WholeKiloOhm(float ohm) {
-    return Single(Int(double(ohm) / 1000));
+    return Single(Int(double(ohm) / kKiloToBase));
 }
 
 }  // namespace
@@ -227,12 +230,14 @@ std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& in) {
     const bool chebyshev = in.response == ActiveResponse::Chebyshev;
 
     // The user's value: R in ohms, or C in farads.
-    const float base = Single(in.answer * (lowPass ? 1000.0 : 0.000001));
+    const float base = Single(in.answer * (lowPass ? kKiloToBase : kMicroToBase));
     if (!(base > 0)) return std::nullopt;
 
-    ActiveRcDesign d;
+    ActiveRcDesign design;
+    design.values = in.values;
+    ActiveValues& d = design.values;
     (lowPass ? d.ValR1 : d.ValC1) = base;
-    if (in.n < kActiveRcMinOrder || in.n > kActiveRcMaxOrder) return d;
+    if (in.n < kActiveRcMinOrder || in.n > kActiveRcMaxOrder) return design;
 
     const int row = in.n - kActiveRcMinOrder;
     const Cascade cascade = kCascades[row];
@@ -272,13 +277,13 @@ std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& in) {
         d.ValR3 = WholeKiloOhm(Feedback(k1, ground));
         d.ValR4 = WholeKiloOhm(ground);
         if (twoSections) d.*wiring.feedback2 = WholeKiloOhm(Feedback(k2, ground));
-        d.ValR1 = Single(double(r) / 1000);
+        d.ValR1 = Single(double(r) / kKiloToBase);
     } else {
         const float c = base;
         // DA1's section resistance goes through the user's number format and is read back from there.
         const double ra = HighPassResistance(c, in.f1, nu(cascade.section1));
-        d.RText = LocaleNumberText(ra, in.format);
-        raBack = LocaleParseNumber<double>(*d.RText, in.format);
+        design.RText = LocaleNumberText(ra, in.format);
+        raBack = LocaleParseNumber<double>(*design.RText, in.format);
 
         const float ground1 = Single(raBack * 2);
         d.ValR4 = ground1;
@@ -295,16 +300,15 @@ std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& in) {
             }
             d.*wiring.feedback2 = Feedback(k2, ground2);
         }
-        d.ValC1 = Single(double(c) * 1000000);
+        d.ValC1 = Single(double(c) * kBaseToMicro);
     }
 
-    d.picture = (lowPass ? 118 : 114) + in.n;
+    design.picture = (lowPass ? 118 : 114) + in.n;
     for (const DisplayRow& shown : variant.display) {
-        const std::string text =
-            shown.value == kRa ? NumberText(raBack) : NumberText((d.*shown.value).value());
-        d.shown.push_back({shown.slot, shown.caption, text});
+        const std::string text = shown.value == kRa ? NumberText(raBack) : NumberText(d.*shown.value);
+        design.shown.push_back({shown.slot, shown.caption, text});
     }
-    return d;
+    return design;
 }
 
 }  // namespace vokta

@@ -52,12 +52,18 @@ struct ShownValue {
     std::string text;     // what the value box shows
 };
 
-// What one design gives. The optional values are the working values of the results window that the
-// design sets; the window keeps its previous values in those left empty.
+// The working values of the active designs as the results window holds them: resistances in kΩ (which
+// one holds which resistor depends on the design), the gains of amplifiers DA1 and DA2, capacitances in
+// µF. A design sets those it uses and leaves the others as the previous design left them.
+struct ActiveValues {
+    float ValR1 = 0, ValR2 = 0, ValR3 = 0, ValR4 = 0, ValR5 = 0, ValR6 = 0, ValR7 = 0;
+    float GainK1 = 0, GainK2 = 0;
+    float ValC1 = 0, ValC3 = 0, ValC4 = 0;
+};
+
+// What one design gives.
 struct ActiveRcDesign {
-    std::optional<float> ValR1, ValR2, ValR3, ValR4, ValR5, ValR6, ValR7;
-    std::optional<float> GainK1, GainK2;
-    std::optional<float> ValC1, ValC3, ValC4;
+    ActiveValues values;  // the previous values with those of this design set
     // High-pass: the resistance of DA1's section in kΩ, kept as text in the user's number format.
     std::optional<std::string> RText;
     int picture = 0;  // 0: nothing to show (an order without a design)
@@ -73,13 +79,13 @@ struct ActiveRcInput {
     // capacitance of its capacitors in µF (high-pass).
     double answer = 0;
     ActiveChebyshevTable table;  // Chebyshev only
+    ActiveValues values;         // the previous design's values
     NumberFormat format;         // the user's number format (high-pass)
 };
 
-// Designs the filter. Returns std::nullopt, and sets nothing, when the answer does not give a positive
-// component value. For an order outside 2..5 only the answer's value is kept (ValR1 in ohms for the
-// low-pass, ValC1 in farads for the high-pass) and nothing is shown. Floating-point faults throw
-// RuntimeError.
+// Designs the filter. Returns std::nullopt when the answer does not give a positive component value. For an
+// order outside 2..5 only the answer's value is kept (ValR1 in ohms for the low-pass, ValC1 in farads for the
+// high-pass) and nothing is shown. Floating-point faults throw RuntimeError.
 std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& input);
 
 }  // namespace vokta

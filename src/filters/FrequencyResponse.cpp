@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <numbers>
 
 #include "common/Checked.h"
 #include "common/NumberText.h"
 #include "common/RuntimeError.h"
+#include "common/Units.h"
 
 namespace vokta {
 
@@ -16,11 +16,9 @@ namespace {
 
 using Complex = std::complex<double>;
 
-constexpr double kTwoPi = 2 * std::numbers::pi;  // the circuit's own frequency, not the design's 6.28
-constexpr double kMicro = 1e-6;
-constexpr double kKilo = 1e3;
-
-[[noreturn]] void Fail(ErrorKind kind, const char* sentence) { throw RuntimeError(kind, sentence); }
+using units::kKiloToBase;
+using units::kMicroToBase;
+using units::kTwoPi;  // the circuit's own frequency: a true 2π, not the design's 6.28
 
 bool Positive(double x) { return std::isfinite(x) && x > 0; }
 
@@ -95,8 +93,8 @@ ChainMatrix Times(const ChainMatrix& x, const ChainMatrix& y) {
     return {x.a * y.a + x.b * y.c, x.a * y.b + x.b * y.d, x.c * y.a + x.d * y.c, x.c * y.b + x.d * y.d};
 }
 
-double Ohm(float kiloOhm) { return double(kiloOhm) * kKilo; }
-double Farad(float microFarad) { return double(microFarad) * kMicro; }
+double Ohm(float kiloOhm) { return double(kiloOhm) * kKiloToBase; }
+double Farad(float microFarad) { return double(microFarad) * kMicroToBase; }
 
 double SectionGain(const ActiveStage& stage, int amplifier) {
     if (!(stage.rGround > 0))
@@ -266,7 +264,7 @@ LadderCircuit PassiveLadderCircuit(BandShape shape, int n, double rn, const std:
 }
 
 ActiveCircuit ActiveFilterCircuit(ActiveFilterType type, ActiveResponse response, int n,
-                                  const ActiveShownValues& v) {
+                                  const ActiveValues& v, double raBack) {
     if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder)
         Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
     const bool chebyshev = response == ActiveResponse::Chebyshev;
@@ -292,7 +290,7 @@ ActiveCircuit ActiveFilterCircuit(ActiveFilterType type, ActiveResponse response
         // is R7 or R8 (ValR5 or ValR7) over R4's value. Chebyshev: the group's R5 and DA2's section have
         // resistances of their own, and DA2's divider too.
         const float c = v.ValC1;
-        const float ra = float(v.Ra);
+        const float ra = float(raBack);
         const float rGroup = chebyshev ? v.ValR1 : ra;
         const float r2 = !chebyshev ? ra : (n == 4 ? v.ValR1 : v.ValR6);
         float feedback2 = 0, ground2 = v.ValR4;
@@ -317,8 +315,8 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
     // The chain matrix [A B; C D] of the ladder from the input to the output.
     Complex a = 1, b = 0, c = 0, d = 1;
     for (const LadderBranch& branch : circuit.branches) {
-        const Complex zl = j * w * (double(branch.l) * kMicro);
-        const Complex yc = j * w * (double(branch.c) * kMicro);
+        const Complex zl = j * w * (double(branch.l) * kMicroToBase);
+        const Complex yc = j * w * (double(branch.c) * kMicroToBase);
         if (branch.place == BranchPlace::Series) {
             Complex z;
             switch (branch.parts) {

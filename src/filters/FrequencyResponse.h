@@ -73,16 +73,10 @@ enum class BandShape { LowPass, HighPass, BandPass, BandStop };
 LadderCircuit PassiveLadderCircuit(BandShape shape, int n, double rn, const std::array<float, 4>& valC,
                                    const std::array<float, 4>& valL);
 
-// The values of an active design as the results window holds them: resistances in kΩ, capacitances in µF.
-struct ActiveShownValues {
-    float ValR1 = 0, ValR2 = 0, ValR3 = 0, ValR4 = 0, ValR5 = 0, ValR6 = 0, ValR7 = 0;
-    float ValC1 = 0, ValC3 = 0, ValC4 = 0;
-    double Ra = 0;  // high-pass: the resistance of DA1's section, as its text reads back
-};
-
-// The active circuit of order n (2..5) that the design of that type and response shows.
+// The active circuit of order n (2..5) that the design of that type and response shows with the values
+// the results window holds; ra is a high-pass's resistance of DA1's section in kΩ, as its text reads back.
 ActiveCircuit ActiveFilterCircuit(ActiveFilterType type, ActiveResponse response, int n,
-                                  const ActiveShownValues& values);
+                                  const ActiveValues& values, double ra);
 
 // ---- Response ------------------------------------------------------------------------------------------
 

@@ -23,8 +23,6 @@ using vokta::FilterType;
 
 namespace {
 
-const QString kWarningTitle = QStringLiteral("Предупреждение");
-
 // The attenuation lists: every Butterworth ripple; the ripples of the passive Chebyshev table; the two of
 // the active Chebyshev sections; and what an active Butterworth filter offers.
 const QStringList kButterworthRipples{"0.5", "1", "1.5", "2", "3"};
@@ -199,8 +197,7 @@ void FrmFiltr::CheckARC_Click() {
 void FrmFiltr::TxtFleft_Change() {
     const std::optional<double> right = ValueWhileTyping(TxtFright), left = ValueWhileTyping(TxtFleft);
     if (right && left && *right < *left) {
-        MsgBox(this, QStringLiteral("Левая граничная частота не может быть больше правой!!!"), kWarningTitle,
-               MsgIcon::None);
+        Warn(this, QStringLiteral("Левая граничная частота не может быть больше правой!!!"), MsgIcon::None);
         TxtFleft->setText(QString());
     }
 }
@@ -209,16 +206,9 @@ void FrmFiltr::TxtFs_Change() {
     if (!Option1[1]->isChecked()) return;
     const std::optional<double> fs = ValueWhileTyping(TxtFs), f1 = ValueWhileTyping(TxtF1);
     if (fs && f1 && *fs > *f1) {
-        MsgBox(this, QStringLiteral("У ФВЧ частота среза меньше граничной частоты!!!"), kWarningTitle,
-               MsgIcon::None);
+        Warn(this, QStringLiteral("У ФВЧ частота среза меньше граничной частоты!!!"), MsgIcon::None);
         TxtFs->setText(QString());
     }
-}
-
-bool FrmFiltr::AllFilled(std::initializer_list<QString> texts) {
-    for (const QString& text : texts)
-        if (text.isEmpty()) return false;
-    return true;
 }
 
 void FrmFiltr::CmdCalc_Click() {
@@ -233,14 +223,13 @@ void FrmFiltr::CmdCalc_Click() {
     }
     // CmbRn counts even while an active filter hides it.
     if (Option1[0]->isChecked() || Option1[1]->isChecked()) {
-        if (AllFilled({CmbAmin->currentText(), TxtAs->text(), TxtF1->text(), TxtFs->text(), CmbRn->currentText()}))
+        if (AllFilled({CmbAmin, TxtAs, TxtF1, TxtFs, CmbRn}))
             PrepareFilterSpec();
         else
             WarnEmptyFields(this);
     }
     if (Option1[2]->isChecked() || Option1[3]->isChecked()) {
-        if (AllFilled({CmbAmin->currentText(), TxtAs->text(), TxtFright->text(), TxtFs->text(),
-                       CmbRn->currentText(), TxtFleft->text()}))
+        if (AllFilled({CmbAmin, TxtAs, TxtFright, TxtFs, CmbRn, TxtFleft}))
             PrepareFilterSpec();
         else
             WarnEmptyFields(this);
@@ -351,10 +340,8 @@ void FrmFiltr::EstimateChebyshevOrder() {
 }
 
 void FrmFiltr::WarnOrderTooHigh() {
-    MsgBox(this,
-           QStringLiteral("Извините, но фильтры такого большого порядка нигде не используются и здесь не "
-                          "расчитываются"),
-           kWarningTitle, MsgIcon::Warning);
+    Warn(this, QStringLiteral("Извините, но фильтры такого большого порядка нигде не используются и здесь не "
+                              "расчитываются"));
 }
 
 void FrmFiltr::CmdCls_Click() {

@@ -77,7 +77,6 @@ private:
     // Refuses, by its caption, a frequency that is not above zero.
     void RequirePositive(QLineEdit* field, const QLabel* label, double value);
     void FillAminList(const QStringList& items);
-    static bool AllFilled(std::initializer_list<QString> texts);
 
     QLabel* LblAmin = nullptr;
     QLabel* LblAs = nullptr;

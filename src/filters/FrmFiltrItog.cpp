@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 
 #include "common/Application.h"
 #include "common/Boxes.h"
@@ -25,8 +26,6 @@ using vokta::FilterResponse;
 using vokta::FilterType;
 
 namespace {
-
-const QString kWarningTitle = QStringLiteral("Предупреждение");
 
 // The result grid of Frame1, in twips: a column of C labels and boxes, then a column of L labels and
 // boxes, 105 apart. Each column is as wide as the design makes it, or as its widest shown text needs.
@@ -219,16 +218,13 @@ vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {
                                            {state.ValC1, state.ValC2, state.ValC3, state.ValC4},
                                            {state.ValL1, state.ValL2, state.ValL3, state.ValL4});
     const bool highPass = type_ == FilterType::HighPass;
-    vokta::ActiveShownValues values;
-    values.ValR1 = state.ValR1, values.ValR2 = state.ValR2, values.ValR3 = state.ValR3, values.ValR4 = state.ValR4;
-    values.ValR5 = state.ValR5, values.ValR6 = state.ValR6, values.ValR7 = state.ValR7;
-    values.ValC1 = state.ValC1, values.ValC3 = state.ValC3, values.ValC4 = state.ValC4;
     // DA1's section resistance of a high-pass as its boxes show it: its text read back.
-    if (highPass) values.Ra = LocaleParseNumber<double>(state.RText);
+    const double ra = highPass ? LocaleParseNumber<double>(state.RText) : 0;
     return vokta::ActiveFilterCircuit(
         highPass ? vokta::ActiveFilterType::HighPass : vokta::ActiveFilterType::LowPass,
-        response_ == FilterResponse::Chebyshev ? vokta::ActiveResponse::Chebyshev : vokta::ActiveResponse::Butterworth,
-        state.N, values);
+        response_ == FilterResponse::Chebyshev ? vokta::ActiveResponse::Chebyshev
+                                               : vokta::ActiveResponse::Butterworth,
+        state.N, state, ra);
 }
 
 void FrmFiltrItog::CmdBack_Click() {
@@ -237,7 +233,7 @@ void FrmFiltrItog::CmdBack_Click() {
 }
 
 void FrmFiltrItog::RefuseOrder(const QString& message) {
-    MsgBox(this, message, kWarningTitle, MsgIcon::Warning);
+    Warn(this, message);
     ArrangeResultsLayout();
 }
 
@@ -248,11 +244,10 @@ bool FrmFiltrItog::PrototypeAvailable() {
     QStringList ripples;
     for (float ripple : vokta::kChebyshevRipples) ripples << QString::number(double(ripple), 'g', 7);
     const QString last = ripples.takeLast();
-    MsgBox(this,
-           QStringLiteral("В таблице значений фильтра-прототипа Чебышева нет строки для затухания %1 дБ в "
-                          "полосе пропускания. Таблица содержит строки только для затухания %2 и %3 дБ.")
-               .arg(QString::number(double(state.Amin), 'g', 7), ripples.join(QStringLiteral(", ")), last),
-           kWarningTitle, MsgIcon::Warning);
+    Warn(this,
+         QStringLiteral("В таблице значений фильтра-прототипа Чебышева нет строки для затухания %1 дБ в "
+                        "полосе пропускания. Таблица содержит строки только для затухания %2 и %3 дБ.")
+             .arg(QString::number(double(state.Amin), 'g', 7), ripples.join(QStringLiteral(", ")), last));
     ArrangeResultsLayout();
     return false;
 }
@@ -266,30 +261,42 @@ void FrmFiltrItog::ShowValue(QLabel* label, QLineEdit* box, float value) {
     box->setCursorPosition(0);
 }
 
-void FrmFiltrItog::CalcPassiveLowPass() {
-    if (state.N > vokta::kMaxLadderOrder) {
-        RefuseOrder(QStringLiteral("ФНЧ с порядком более 7 не расчитываются этой программой"));
+void FrmFiltrItog::CalcPassive(int maxOrder, const QString& refusal, const std::function<void()>& design) {
+    if (state.N > maxOrder) {
+        RefuseOrder(refusal);
         return;
     }
     if (state.N < vokta::kMinLadderOrder) {
         ArrangeResultsLayout();
         return;
     }
-    if (!PrototypeAvailable()) return;
-    ShowLadder(vokta::DesignLowPassLadder(state.N, state.F1, state.Rn, state));
+    if (PrototypeAvailable()) design();
+}
+
+void FrmFiltrItog::CalcPassiveLowPass() {
+    CalcPassive(vokta::kMaxLadderOrder,
+                QStringLiteral("ФНЧ с порядком более 7 не расчитываются этой программой"),
+                [&] { ShowLadder(vokta::DesignLowPassLadder(state.N, state.F1, state.Rn, state)); });
 }
 
 void FrmFiltrItog::CalcPassiveHighPass() {
-    if (state.N > vokta::kMaxLadderOrder) {
-        RefuseOrder(QStringLiteral("ФВЧ с порядком более 7 не расчитываются этой программой"));
-        return;
-    }
-    if (state.N < vokta::kMinLadderOrder) {
-        ArrangeResultsLayout();
-        return;
-    }
-    if (!PrototypeAvailable()) return;
-    ShowLadder(vokta::DesignHighPassLadder(state.N, state.F1, state.Rn, state));
+    CalcPassive(vokta::kMaxLadderOrder,
+                QStringLiteral("ФВЧ с порядком более 7 не расчитываются этой программой"),
+                [&] { ShowLadder(vokta::DesignHighPassLadder(state.N, state.F1, state.Rn, state)); });
+}
+
+void FrmFiltrItog::CalcPassiveBandPass() {
+    CalcPassive(
+        vokta::kMaxBandLadderOrder,
+        QStringLiteral("ПФ с порядком фильтра-прототипа более 4 не расчитываются этой программой"),
+        [&] { ShowBandLadder(vokta::DesignBandPassLadder(state.N, state.F0, state.K, state.Rn, state)); });
+}
+
+void FrmFiltrItog::CalcPassiveBandStop() {
+    CalcPassive(
+        vokta::kMaxBandLadderOrder,
+        QStringLiteral("РФ с порядком фильтра-прототипа более 4 не расчитываются этой программой"),
+        [&] { ShowBandLadder(vokta::DesignBandStopLadder(state.N, state.F0, state.K, state.Rn, state)); });
 }
 
 void FrmFiltrItog::ShowLadder(const vokta::PassiveLadder& ladder) {
@@ -303,32 +310,6 @@ void FrmFiltrItog::ShowLadder(const vokta::PassiveLadder& ladder) {
             ShowValue(LblL(e.number), TxtL(e.number), state.ValL(e.number));
     }
     ArrangeResultsLayout();
-}
-
-void FrmFiltrItog::CalcPassiveBandPass() {
-    if (state.N > vokta::kMaxBandLadderOrder) {
-        RefuseOrder(QStringLiteral("ПФ с порядком фильтра-прототипа более 4 не расчитываются этой программой"));
-        return;
-    }
-    if (state.N < vokta::kMinLadderOrder) {
-        ArrangeResultsLayout();
-        return;
-    }
-    if (!PrototypeAvailable()) return;
-    ShowBandLadder(vokta::DesignBandPassLadder(state.N, state.F0, state.K, state.Rn, state));
-}
-
-void FrmFiltrItog::CalcPassiveBandStop() {
-    if (state.N > vokta::kMaxBandLadderOrder) {
-        RefuseOrder(QStringLiteral("РФ с порядком фильтра-прототипа более 4 не расчитываются этой программой"));
-        return;
-    }
-    if (state.N < vokta::kMinLadderOrder) {
-        ArrangeResultsLayout();
-        return;
-    }
-    if (!PrototypeAvailable()) return;
-    ShowBandLadder(vokta::DesignBandStopLadder(state.N, state.F0, state.K, state.Rn, state));
 }
 
 void FrmFiltrItog::ShowBandLadder(const vokta::BandLadder& ladder) {
@@ -421,13 +402,11 @@ void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveRespons
         QStringList ripples;
         for (std::string_view ripple : vokta::kActiveChebyshevRipples)
             ripples << QString::fromUtf8(ripple.data(), qsizetype(ripple.size()));
-        MsgBox(
-            this,
-            QStringLiteral("В таблице активных фильтров Чебышева нет строки для затухания «%1» дБ в полосе "
-                           "пропускания. Таблица содержит строки только для затухания %2 и %3 дБ: выберите "
-                           "одно из них в списке.")
-                .arg(request_->AminText(), ripples.value(0), ripples.value(1)),
-            kWarningTitle, MsgIcon::Warning);
+        Warn(this,
+             QStringLiteral("В таблице активных фильтров Чебышева нет строки для затухания «%1» дБ в полосе "
+                            "пропускания. Таблица содержит строки только для затухания %2 и %3 дБ: выберите "
+                            "одно из них в списке.")
+                 .arg(request_->AminText(), ripples.value(0), ripples.value(1)));
         ArrangeResultsLayout();
         return;
     }
@@ -456,16 +435,16 @@ void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveRespons
     input.f1 = state.F1;
     input.answer = value;
     input.table = state;
+    input.values = state;
     input.format = UserNumberFormat();
     const std::optional<vokta::ActiveRcDesign> design = vokta::DesignActiveRc(input);
     if (!design) {
-        MsgBox(this,
-               lowPass
-                   ? QStringLiteral("Сопротивление резисторов фильтра должно быть положительным числом в кОм "
-                                    "(например, 10).")
-                   : QStringLiteral("Емкость конденсаторов фильтра должна быть положительным числом в мкФ "
-                                    "(например, 0.01)."),
-               kWarningTitle, MsgIcon::Warning);
+        Warn(this,
+             lowPass
+                 ? QStringLiteral("Сопротивление резисторов фильтра должно быть положительным числом в кОм "
+                                  "(например, 10).")
+                 : QStringLiteral("Емкость конденсаторов фильтра должна быть положительным числом в мкФ "
+                                  "(например, 0.01)."));
         ArrangeResultsLayout();
         return;
     }
@@ -473,28 +452,16 @@ void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveRespons
 }
 
 void FrmFiltrItog::ShowActiveDesign(const vokta::ActiveRcDesign& design) {
-    auto keep = [](float& member, const std::optional<float>& value) {
-        if (value) member = *value;
-    };
-    keep(state.ValR1, design.ValR1);
-    keep(state.ValR2, design.ValR2);
-    keep(state.ValR3, design.ValR3);
-    keep(state.ValR4, design.ValR4);
-    keep(state.ValR5, design.ValR5);
-    keep(state.ValR6, design.ValR6);
-    keep(state.ValR7, design.ValR7);
-    keep(state.GainK1, design.GainK1);
-    keep(state.GainK2, design.GainK2);
-    keep(state.ValC1, design.ValC1);
-    keep(state.ValC3, design.ValC3);
-    keep(state.ValC4, design.ValC4);
+    static_cast<vokta::ActiveValues&>(state) = design.values;
     if (design.RText) state.RText = QString::fromStdString(*design.RText);
 
     if (design.picture) ShowPicture(design.picture);
     for (const vokta::ShownValue& shown : design.shown) {
-        const QString slot = QString::fromLatin1(vokta::ResultSlotName(shown.slot));
-        auto* label = Frame1->findChild<QLabel*>(QStringLiteral("Lbl") + slot);
-        auto* box = Frame1->findChild<QLineEdit*>(QStringLiteral("Txt") + slot);
+        // C1..C4 are the left column, L1..L4 the right one.
+        const int slot = static_cast<int>(shown.slot);
+        const int number = slot % 4 + 1;
+        QLabel* label = slot < 4 ? LblC(number) : LblL(number);
+        QLineEdit* box = slot < 4 ? TxtC(number) : TxtL(number);
         if (!shown.caption.empty()) label->setText(QString::fromStdString(shown.caption));
         label->show();
         box->show();

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "filters/ActiveRc.h"
 #include "filters/FilterOrder.h"
@@ -22,7 +23,7 @@ class QPushButton;
 // previous one (zeros before the first) in every variable it does not set itself. The prototype values
 // g1..g7 (ProtoC1.., ProtoL1..) and the Chebyshev section table of the active filters (ChebFreq1..3,
 // ChebDamp1..2) come from the bases.
-struct FrmFiltrItogState : vokta::PrototypeValues, vokta::ActiveChebyshevTable {
+struct FrmFiltrItogState : vokta::PrototypeValues, vokta::ActiveChebyshevTable, vokta::ActiveValues {
     // Copied from the requirements window when the window loads.
     int16_t N = 0;   // prototype order
     float Amin = 0;  // attenuation at the pass-band edge, dB
@@ -31,16 +32,14 @@ struct FrmFiltrItogState : vokta::PrototypeValues, vokta::ActiveChebyshevTable {
     float K = 0;     // centre frequency over bandwidth
     float F0 = 0;    // centre frequency, Hz
 
-    // Component values as shown: capacitances in µF, inductances in µH.
-    float ValC1 = 0, ValC2 = 0, ValC3 = 0, ValC4 = 0;
+    // Component values as shown: capacitances in µF, inductances in µH. ValC1, ValC3 and ValC4 are
+    // those of the active values too; only the ladders use ValC2.
+    float ValC2 = 0;
     float ValL1 = 0, ValL2 = 0, ValL3 = 0, ValL4 = 0;
 
-    // Active filters: resistances in kΩ (which one holds which resistor depends on the design), the
-    // gains of amplifiers DA1 and DA2, the answer of the input box (RText in kΩ for a low-pass, CText in
-    // µF for a high-pass) and, for a high-pass, the resistance of DA1's section in the user's number
-    // format (RText).
-    float ValR1 = 0, ValR2 = 0, ValR3 = 0, ValR4 = 0, ValR5 = 0, ValR6 = 0, ValR7 = 0;
-    float GainK1 = 0, GainK2 = 0;
+    // Active filters, besides their values: the answer of the input box (RText in kΩ for a low-pass,
+    // CText in µF for a high-pass) and, for a high-pass, the resistance of DA1's section in the user's
+    // number format (RText).
     QString RText, CText;
 
     float& ValC(int number);  // ValC1 .. ValC4
@@ -67,6 +66,8 @@ private:
     void CalcPassiveHighPass();
     void CalcPassiveBandPass();
     void CalcPassiveBandStop();
+    // What the four passive designs share: the order check, the prototype row, then the design.
+    void CalcPassive(int maxOrder, const QString& refusal, const std::function<void()>& design);
     void PrepareActiveChebyshev();
     void CalcActiveButterworthLowPass();
     void CalcActiveChebyshevLowPass();

@@ -3,18 +3,19 @@
 #include <stdexcept>
 
 #include "common/Checked.h"
+#include "common/Units.h"
 
 namespace vokta {
 
 namespace {
 
-// 6.28 stands for 2π throughout the filter formulas; 1000000 turns farads and henries into µF and µH.
-constexpr double kTwoPi = 6.28;
-constexpr double kMicro = 1000000.0;
+// The design's 6.28 stands for 2π throughout the filter formulas.
+using units::kBaseToMicro;
+using units::kDesignTwoPi;
 
 // A component value in µF or µH: the value in farads or henries is stored as single first, and the
 // scaled value is stored as single again.
-float Micro(double si) { return Single(double(Single(si)) * kMicro); }
+float Micro(double si) { return Single(double(Single(si)) * kBaseToMicro); }
 
 // The last element or branch before the output is always a shunt one.
 bool IsShunt(int N, int position) { return (N - position) % 2 == 0; }
@@ -45,8 +46,8 @@ PassiveLadder DesignLowPassLadder(int16_t N, float F1, int16_t Rn, const Prototy
     CheckOrder(N, kMaxLadderOrder);
     const double f = F1, r = Rn;
     PassiveLadder ladder = Ladder(N, ElementKind::Capacitor, g, [&](ElementKind kind, double gp) {
-        if (kind == ElementKind::Capacitor) return Micro(Div(gp, kTwoPi * f * r));
-        return Micro(Div(r * gp, kTwoPi * f));
+        if (kind == ElementKind::Capacitor) return Micro(Div(gp, kDesignTwoPi * f * r));
+        return Micro(Div(r * gp, kDesignTwoPi * f));
     });
     ladder.picture = 108 + N;
     return ladder;
@@ -56,8 +57,8 @@ PassiveLadder DesignHighPassLadder(int16_t N, float F1, int16_t Rn, const Protot
     CheckOrder(N, kMaxLadderOrder);
     const double f = F1, r = Rn;
     PassiveLadder ladder = Ladder(N, ElementKind::Inductor, g, [&](ElementKind kind, double gp) {
-        if (kind == ElementKind::Capacitor) return Micro(Div(1.0, kTwoPi * f * r * gp));
-        return Micro(Div(r, kTwoPi * f * gp));
+        if (kind == ElementKind::Capacitor) return Micro(Div(1.0, kDesignTwoPi * f * r * gp));
+        return Micro(Div(r, kDesignTwoPi * f * gp));
     });
     ladder.picture = 102 + N;
     return ladder;
@@ -65,7 +66,7 @@ PassiveLadder DesignHighPassLadder(int16_t N, float F1, int16_t Rn, const Protot
 
 BandLadder DesignBandPassLadder(int16_t N, float F0, float K, int16_t Rn, const PrototypeValues& g) {
     CheckOrder(N, kMaxBandLadderOrder);
-    const double w0 = kTwoPi * double(F0), k = K, r = Rn;
+    const double w0 = kDesignTwoPi * double(F0), k = K, r = Rn;
     BandLadder ladder;
     ladder.picture = 122 + N;
     for (int p = 1; p <= N; ++p) {
@@ -74,13 +75,13 @@ BandLadder DesignBandPassLadder(int16_t N, float F0, float K, int16_t Rn, const 
         if (branch.shunt) {
             // Parallel resonator to ground: the capacitance first, the inductance resonates with it.
             const float cp = Single(Div(gp * k, w0 * r));
-            branch.C = Single(double(cp) * kMicro);
-            branch.L = Single(Div(kMicro, w0 * w0 * double(cp)));
+            branch.C = Single(double(cp) * kBaseToMicro);
+            branch.L = Single(Div(kBaseToMicro, w0 * w0 * double(cp)));
         } else {
             // Series resonator in the line: the inductance first.
             const float ls = Single(Div(gp * k * r, w0));
-            branch.L = Single(double(ls) * kMicro);
-            branch.C = Single(Div(kMicro, w0 * w0 * double(ls)));
+            branch.L = Single(double(ls) * kBaseToMicro);
+            branch.C = Single(Div(kBaseToMicro, w0 * w0 * double(ls)));
         }
         ladder.branches.push_back(branch);
     }
@@ -89,7 +90,7 @@ BandLadder DesignBandPassLadder(int16_t N, float F0, float K, int16_t Rn, const 
 
 BandLadder DesignBandStopLadder(int16_t N, float F0, float K, int16_t Rn, const PrototypeValues& g) {
     CheckOrder(N, kMaxBandLadderOrder);
-    const double w0 = kTwoPi * double(F0), k = K, r = Rn;
+    const double w0 = kDesignTwoPi * double(F0), k = K, r = Rn;
     BandLadder ladder;
     ladder.picture = 125 + N;
     for (int p = 1; p <= N; ++p) {

@@ -47,8 +47,6 @@ void SelectItem(QComboBox* combo, int index) {
     combo->setEditText(combo->itemText(index));  // also when the user had typed over the item
 }
 
-const QString kWarningTitle = QStringLiteral("Предупреждение");
-
 }  // namespace
 
 FrmAnt::FrmAnt() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
@@ -205,17 +203,13 @@ void FrmAnt::CalcRfPath() {
     const RfPathDesign design = vokta::DesignRfPath(ReadTask());
     switch (design.verdict) {
         case RfPathVerdict::SelectivityUnattainable:
-            MsgBox(this,
-                   QStringLiteral("Невозможно получить приемлемое значение добротности по селективности. "
-                                  "Требуется корректировка задания"),
-                   kWarningTitle, MsgIcon::Warning);
+            Warn(this, QStringLiteral("Невозможно получить приемлемое значение добротности по селективности. "
+                                      "Требуется корректировка задания"));
             ShowInputFace();
             return;
         case RfPathVerdict::AttenuationUnattainable:
-            MsgBox(this,
-                   QStringLiteral("Невозможно получить приемлемое значение добротности по затуханию. "
-                                  "Требуется корректировка задания"),
-                   kWarningTitle, MsgIcon::Warning);
+            Warn(this, QStringLiteral("Невозможно получить приемлемое значение добротности по затуханию. "
+                                      "Требуется корректировка задания"));
             ShowInputFace();
             return;
         case RfPathVerdict::Designed:

@@ -4,12 +4,12 @@
 
 #include "common/Checked.h"
 #include "common/RuntimeError.h"
+#include "common/Units.h"
 
 namespace vokta {
 
 namespace {
 
-constexpr double kMega = 1e6;
 // 20 / ln 10: turns the natural logarithm of a voltage ratio into decibels.
 constexpr double kDbPerNeper = 8.6858;
 // The antenna circuit of a coil-coupled antenna is tuned below the range for a long antenna and
@@ -50,10 +50,6 @@ const char* const kSelQTooLarge =
 const char* const kAttQTooLarge =
     "Эквивалентная добротность по затуханию слишком велика: проверьте неравномерность АЧХ тракта РЧ, "
     "минимальную частоту диапазона и максимальную частоту модуляции.";
-
-[[noreturn]] void Fail(ErrorKind kind, const char* message) {
-    throw RuntimeError(kind, message);
-}
 
 // Runs one step of the calculation; a run-time error in it is reported with a sentence that names
 // the input responsible.
@@ -125,9 +121,9 @@ RfPathDesign DesignRfPath(const RfPathTask& task) {
     RfPathDesign d;
 
     // Frequencies in Hz; every working value is kept in single precision.
-    d.fmax = Store(kMega * task.fmaxMHz, kFmaxTooLarge);
-    d.fmin = Store(kMega * task.fminMHz, kFminTooLarge);
-    d.fif = Store(kMega * task.ifMHz, kIfTooLarge);
+    d.fmax = Store(units::kMegaToBase * task.fmaxMHz, kFmaxTooLarge);
+    d.fmin = Store(units::kMegaToBase * task.fminMHz, kFminTooLarge);
+    d.fif = Store(units::kMegaToBase * task.ifMHz, kIfTooLarge);
     const float sel = Store(task.selectivityDb, kSelTooLarge);
     const float delta = Store(task.instability, kInstabilityTooLarge);
     const float F = Store(task.modulationHz, kModFreqTooLarge);

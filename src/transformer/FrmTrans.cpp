@@ -16,7 +16,6 @@ using vokta::CoreType;
 
 namespace {
 
-const QString kWarningTitle = QStringLiteral("Предупреждение");
 const QString kInputTitle = QStringLiteral("Окно ввода");
 
 // The sketch of each core type, in the order of the options.
@@ -188,22 +187,19 @@ void FrmTrans::CalcTransformer() {
             WarnCoreTooSmall();
             break;
         case vokta::DesignOutcome::PowerBeyondTables:
-            MsgBox(this,
-                   QStringLiteral(
-                       "Мощность вторичных обмоток составляет %1 Вт, а данные сердечников в программе "
-                       "есть только для мощности меньше 1000 Вт. Уменьшите напряжение или ток нагрузки")
-                       .arg(LocaleNumberText(Design.SecondaryPower)),
-                   kWarningTitle, MsgIcon::Warning);
+            Warn(this, QStringLiteral(
+                           "Мощность вторичных обмоток составляет %1 Вт, а данные сердечников в программе "
+                           "есть только для мощности меньше 1000 Вт. Уменьшите напряжение или ток нагрузки")
+                           .arg(LocaleNumberText(Design.SecondaryPower)));
             break;
     }
 }
 
 void FrmTrans::WarnCoreTooSmall() {
     // The user's source data stay, so that the core can be enlarged from them.
-    MsgBox(this,
-           QStringLiteral(
-               "От вашего сердечника не получить такой мощности. Необходимо увеличить размеры сердечника"),
-           kWarningTitle, MsgIcon::Warning);
+    Warn(this,
+         QStringLiteral(
+             "От вашего сердечника не получить такой мощности. Необходимо увеличить размеры сердечника"));
 }
 
 void FrmTrans::CmdCancel_Click() {

@@ -38,33 +38,9 @@ QString ShownCaptions(QWidget* results) {
 
 }  // namespace
 
-class ActiveFiltersTest : public QObject {
+class ActiveFiltersTest : public QObject, FilterWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<BoxScript> boxes;
-    FrmFiltr* w = nullptr;
-
-
-    // ArrangeResultsLayout has run: the picture (or the empty image) beside the frame, the window
-    // around both, and no caption or value clipped.
-    void verifyLaidOut(FrmFiltrItog* r) {
-        auto* frame = Control<QGroupBox>(r, "Frame1");
-        auto* image = Control<QLabel>(r, "Image1");
-        QCOMPARE(image->x(), frame->geometry().right() + 1 + twips(105));
-        const int windowTwips = frame->width() * 15 + image->width() * 15 + 400;
-        QCOMPARE(Control(r, "CmdBack")->x(), twips(windowTwips - 1600));
-        QCOMPARE(r->width(), twips(windowTwips - 90));
-        for (const char* kind : {"C", "L"})
-            for (int i = 1; i <= 4; ++i) {
-                auto* label =
-                    Control<QLabel>(r, ("Lbl" + QByteArray(kind) + QByteArray::number(i)).constData());
-                auto* box =
-                    Control<QLineEdit>(r, ("Txt" + QByteArray(kind) + QByteArray::number(i)).constData());
-                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
-                QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) + 8 <= box->width(),
-                         qPrintable(box->text()));
-            }
-    }
     void verifyNoDesign(FrmFiltrItog* r) {
         QVERIFY(r && r->isVisible());
         QCOMPARE(ShownControls(r), QString());
@@ -73,21 +49,8 @@ class ActiveFiltersTest : public QObject {
     }
 
 private slots:
-    void init() {
-        UnloadAllForms();
-        FrmFiltr::state = {};
-        FrmFiltrItog::state = {};
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        boxes = std::make_unique<BoxScript>();
-        w = OpenFilterWindow();
-        QVERIFY(w);
-    }
-    void cleanup() {
-        VOKTA_VERIFY_BOXES_DONE(*boxes);
-        boxes.reset();
-        UnloadAllForms();
-        QLocale::setDefault(QLocale::system());
-    }
+    void init() { openFilterWindow(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { closeAll(); }
 
     void designs_data() {
         QTest::addColumn<QStringList>("clicks");

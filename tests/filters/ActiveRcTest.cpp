@@ -109,27 +109,37 @@ TEST(ActiveRc, LowPassWorkedExamples) {
     const ActiveRcDesign bw = Design(Input(LP, BW, 2, 1000, 10));
     EXPECT_EQ(Values(bw), "C1= .016|C2= .016|L1= 10|L2= 10|L3= 11|L4= 20");
     EXPECT_EQ(bw.picture, 120);
-    EXPECT_EQ(bw.GainK1, 1.59f);
+    EXPECT_EQ(bw.values.GainK1, 1.59f);
 
     const ActiveRcDesign ch = Design(Input(LP, CH, 4, 1000, 10, "0.5"));
     EXPECT_EQ(Values(ch),
               "C1= .02666667|C2= .02666667|C3= .01553398|C4= .01553398|L1= 10|L2= 33|L3= 11|L4= 20");
     EXPECT_EQ(ch.picture, 122);
-    EXPECT_EQ(ch.GainK1, 1.58f);
-    EXPECT_EQ(ch.GainK2, 2.66f);
+    EXPECT_EQ(ch.values.GainK1, 1.58f);
+    EXPECT_EQ(ch.values.GainK2, 2.66f);
+}
+
+TEST(ActiveRc, ValuesTheDesignDoesNotSetStayAsThePreviousOneLeftThem) {
+    ActiveRcInput in = Input(LP, BW, 2, 1000, 10);
+    in.values.ValR7 = 7, in.values.ValC3 = 3, in.values.GainK2 = 2, in.values.ValR3 = 99;
+    const ActiveValues v = Design(in).values;
+    EXPECT_EQ(v.ValR7, 7.0f);
+    EXPECT_EQ(v.ValC3, 3.0f);
+    EXPECT_EQ(v.GainK2, 2.0f);
+    EXPECT_EQ(v.ValR3, 11.0f);  // this design's own
 }
 
 TEST(ActiveRc, HighPassWorkedExamples) {
     const ActiveRcDesign bw = Design(Input(HP, BW, 2, 1000, 0.01));
     EXPECT_EQ(Values(bw), "C1= .01|C2= .01|L1= 16.0000000972395|L2= 16.0000000972395|L3= 17.92|L4= 32");
     EXPECT_EQ(bw.picture, 116);
-    EXPECT_EQ(bw.GainK1, 1.56f);
+    EXPECT_EQ(bw.values.GainK1, 1.56f);
     EXPECT_EQ(bw.RText, "16,0000000972395");
 
     const ActiveRcDesign ch = Design(Input(HP, CH, 2, 1000, 0.01, "3"));
     EXPECT_EQ(Values(ch),
               "C1= .01|C2= .01|L1= 19.0476197580753|L2= 19.0476197580753|L3= 46.85714|L4= 38.09524");
-    EXPECT_EQ(ch.GainK1, 2.23f);
+    EXPECT_EQ(ch.values.GainK1, 2.23f);
 }
 
 TEST(ActiveRc, HighPassKeepsRaInTheUsersFormat) {
@@ -150,7 +160,7 @@ TEST(ActiveRc, HighPassKeepsRaInTheUsersFormat) {
 TEST(ActiveRc, LowPassDividersRoundToSingleBeforeWholeKiloOhms) {
     // (1.38 - 1) * 50000 ohm is 18999.99976 in double but 19000 in single: R3 is 19, not 18.
     const ActiveRcDesign d = Design(Input(LP, BW, 5, 1000, 25));
-    EXPECT_EQ(d.ValR3, 19.0f);
+    EXPECT_EQ(d.values.ValR3, 19.0f);
     EXPECT_EQ(Values(d), "C1= .0064|C2= 69|L1= 25|L2= 25|L3= 19|L4= 50");
 }
 

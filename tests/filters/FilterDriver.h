@@ -10,15 +10,20 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
+#include <optional>
 
 #include "app/frmMain.h"
 #include "common/Forms.h"
 #include "common/Pictures.h"
 #include "filters/FrmFiltr.h"
 #include "filters/FrmFiltrItog.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
 
 namespace vokta::test {
 
@@ -115,5 +120,53 @@ inline int ShownPicture(QWidget* results) {
         if (ui::LoadPicture(n).toImage() == shown.toImage()) return n;
     return -1;
 }
+
+// What the filter window tests share. Before each test: no window loaded, the state of both windows as
+// the program starts, the boxes answered by a script, the filter window open from the menu. After it:
+// no window left, and every scripted answer used with no box unasked for.
+class FilterWindowFixture {
+protected:
+    std::unique_ptr<BoxScript> boxes;
+    FrmFiltr* w = nullptr;
+
+    // locale: the number format of the test, when it is not the system's.
+    void openFilterWindow(const std::optional<QLocale>& locale = std::nullopt) {
+        UnloadAllForms();
+        FrmFiltr::state = {};
+        FrmFiltrItog::state = {};
+        if (locale) QLocale::setDefault(*locale);
+        boxes = std::make_unique<BoxScript>();
+        w = OpenFilterWindow();
+        QVERIFY(w);
+    }
+
+    void closeAll() {
+        const std::unique_ptr<BoxScript> script = std::move(boxes);
+        UnloadAllForms();
+        QLocale::setDefault(QLocale::system());
+        VOKTA_VERIFY_BOXES_DONE(*script);
+    }
+
+    // Nothing of the results window is clipped: every caption and value fits its control, every box
+    // lies inside the frame, and the frame, the picture, the verdict and the buttons inside the window.
+    static void verifyLaidOut(FrmFiltrItog* r) {
+        auto* frame = Control<QGroupBox>(r, "Frame1");
+        for (const char* name : {"Frame1", "Image1", "LblVerdict", "CmdResponse", "CmdBack"}) {
+            const QWidget* control = Control(r, name);
+            QVERIFY2(control->isHidden() || r->rect().contains(control->geometry()), name);
+        }
+        for (int i = 1; i <= 4; ++i)
+            for (const char* kind : {"C", "L"}) {
+                auto* label =
+                    Control<QLabel>(r, ("Lbl" + QByteArray(kind) + QByteArray::number(i)).constData());
+                auto* box =
+                    Control<QLineEdit>(r, ("Txt" + QByteArray(kind) + QByteArray::number(i)).constData());
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
+                QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) + 8 <= box->width(),
+                         qPrintable(box->objectName() + "=" + box->text()));
+                QVERIFY(frame->rect().contains(box->geometry()));
+            }
+    }
+};
 
 }  // namespace vokta::test

@@ -283,12 +283,13 @@ TEST(ActiveResponse, StabilityOfEveryAmplifierLoop) {
 }
 
 TEST(ActiveCircuitOfTheWindow, EachDesignsValuesGoToTheirStages) {
-    ActiveShownValues v;
+    ActiveValues v;
     v.ValR1 = 1, v.ValR2 = 2, v.ValR3 = 3, v.ValR4 = 4, v.ValR5 = 5, v.ValR6 = 6, v.ValR7 = 7;
-    v.ValC1 = 10, v.ValC3 = 30, v.ValC4 = 40, v.Ra = 100;
+    v.ValC1 = 10, v.ValC3 = 30, v.ValC4 = 40;
+    const double ra = 100;
     auto text = [&](ActiveFilterType type, ActiveResponse response, int n) {
         std::string s;
-        for (const ActiveStage& st : ActiveFilterCircuit(type, response, n, v).stages) {
+        for (const ActiveStage& st : ActiveFilterCircuit(type, response, n, v, ra).stages) {
             if (st.kind == ActiveStageKind::FirstOrder)
                 s += "G(" + std::to_string(int(st.r)) + "," + std::to_string(int(st.c)) + ") ";
             else
@@ -313,7 +314,7 @@ TEST(ActiveCircuitOfTheWindow, EachDesignsValuesGoToTheirStages) {
     EXPECT_EQ(text(T::HighPass, R::Chebyshev, 3), "G(1,10) S(100,10,3/4) ");
     EXPECT_EQ(text(T::HighPass, R::Chebyshev, 4), "S(100,10,3/4) S(1,10,7/5) ");
     EXPECT_EQ(text(T::HighPass, R::Chebyshev, 5), "G(1,10) S(100,10,3/4) S(6,10,7/2) ");
-    EXPECT_THROW(ActiveFilterCircuit(T::LowPass, R::Butterworth, 6, v), RuntimeError);
+    EXPECT_THROW(ActiveFilterCircuit(T::LowPass, R::Butterworth, 6, v, ra), RuntimeError);
 }
 
 // ---- Analysis and verdict -------------------------------------------------------------------------------

@@ -14,12 +14,8 @@ using namespace vokta::test;
 using vokta::ui::Forms;
 using vokta::ui::twips;
 
-class FrmFiltrItogResponseTest : public QObject {
+class FrmFiltrItogResponseTest : public QObject, FilterWindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<BoxScript> boxes;
-    FrmFiltr* w = nullptr;
-
 
     // Presses "АЧХ" and returns the verdict line of the window it opens.
     QString response(FrmFiltrItog* results) {
@@ -37,17 +33,8 @@ class FrmFiltrItogResponseTest : public QObject {
     }
 
 private slots:
-    void init() {
-        UnloadAllForms();
-        QLocale::setDefault(QLocale(QLocale::Russian));
-        boxes = std::make_unique<BoxScript>();
-        w = OpenFilterWindow();
-    }
-    void cleanup() {
-        boxes.reset();
-        UnloadAllForms();
-        QLocale::setDefault(QLocale::c());
-    }
+    void init() { openFilterWindow(QLocale(QLocale::Russian)); }
+    void cleanup() { closeAll(); }
 
     void eachKindOfDesign_data() {
         QTest::addColumn<QStringList>("clicks");

@@ -24,57 +24,17 @@ struct Design {
 
 }  // namespace
 
-class FrmFiltrItogTest : public QObject {
+class FrmFiltrItogTest : public QObject, FilterWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<BoxScript> boxes;
-    FrmFiltr* w = nullptr;
-
-
-    // The results window as ArrangeResultsLayout leaves it: the picture beside the frame, the window
-    // around both, the button at its right edge, the separator to its end; nothing clipped.
-    void verifyLaidOut(FrmFiltrItog* r) {
-        auto* frame = Control<QGroupBox>(r, "Frame1");
-        auto* image = Control<QLabel>(r, "Image1");
-        auto* button = Control<QPushButton>(r, "CmdBack");
-        auto* line = Control<QFrame>(r, "Line1");
-        QCOMPARE(image->x(), frame->geometry().right() + 1 + twips(105));
-        const int windowTwips = frame->width() * 15 + image->width() * 15 + 400;
-        QCOMPARE(button->x(), twips(windowTwips - 1600));
-        QCOMPARE(line->geometry().right() + 1, twips(windowTwips - 70));
-        QCOMPARE(r->width(), twips(windowTwips - 90));
-        QVERIFY(button->geometry().right() < r->width());
-        QVERIFY(r->width() - button->geometry().right() <= 8);
-        QVERIFY(image->geometry().right() < r->width());
-        for (int i = 1; i <= 4; ++i)
-            for (const char* kind : {"C", "L"}) {
-                auto* label = Control<QLabel>(r, ("Lbl" + QByteArray(kind) + QByteArray::number(i)).constData());
-                auto* box = Control<QLineEdit>(r, ("Txt" + QByteArray(kind) + QByteArray::number(i)).constData());
-                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
-                QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) + 8 <= box->width(),
-                         qPrintable(box->objectName() + "=" + box->text()));
-                QVERIFY(frame->rect().contains(box->geometry()));
-            }
-    }
     void verifyEmpty(FrmFiltrItog* r) {
         QCOMPARE(ShownControls(r), QString());
         QCOMPARE(ShownPicture(r), 0);
     }
 
 private slots:
-    void init() {
-        UnloadAllForms();
-        FrmFiltr::state = {};
-        FrmFiltrItog::state = {};
-        boxes = std::make_unique<BoxScript>();
-        w = OpenFilterWindow();
-        QVERIFY(w);
-    }
-    void cleanup() {
-        VOKTA_VERIFY_BOXES_DONE(*boxes);
-        boxes.reset();
-        UnloadAllForms();
-    }
+    void init() { openFilterWindow(); }
+    void cleanup() { closeAll(); }
 
     void designState() {
         FrmFiltrItog r;

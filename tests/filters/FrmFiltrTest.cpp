@@ -25,11 +25,8 @@ QStringList Items(QComboBox* list) {
 
 }  // namespace
 
-class FrmFiltrTest : public QObject {
+class FrmFiltrTest : public QObject, FilterWindowFixture {
     Q_OBJECT
-
-    std::unique_ptr<BoxScript> boxes;
-    FrmFiltr* w = nullptr;
 
     QString text(const char* name) {
         QWidget* c = Control(w, name);
@@ -173,19 +170,8 @@ class FrmFiltrTest : public QObject {
     }
 
 private slots:
-    void init() {
-        UnloadAllForms();
-        FrmFiltr::state = {};
-        FrmFiltrItog::state = {};
-        boxes = std::make_unique<BoxScript>();
-        w = OpenFilterWindow();
-        QVERIFY(w);
-    }
-    void cleanup() {
-        VOKTA_VERIFY_BOXES_DONE(*boxes);
-        boxes.reset();
-        UnloadAllForms();
-    }
+    void init() { openFilterWindow(); }
+    void cleanup() { closeAll(); }
 
     void opensFromTheMenuInItsDesignState() {
         QVERIFY(!Forms::IsLoaded<frmMain>());

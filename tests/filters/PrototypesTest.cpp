@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -30,53 +32,49 @@ TEST(Prototypes, PositionsMapOntoTheWindowMembers) {
     EXPECT_EQ(p.ProtoC4, 7);
 }
 
-TEST(Prototypes, ButterworthTable) {
-    struct Case {
-        int16_t n;
-        std::vector<float> g;
-    } cases[] = {
-        {2, {1.4142f, 1.4142f}},
-        {3, {1, 2, 1}},
-        {4, {0.7654f, 1.8478f, 1.8478f, 0.7654f}},
-        {5, {0.618f, 1.618f, 2, 1.618f, 0.618f}},
-        {6, {0.5176f, 1.4142f, 1.9319f, 1.9319f, 1.4142f, 0.5176f}},
-        {7, {0.445f, 1.247f, 1.8019f, 2, 1.8019f, 1.247f, 0.445f}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("N = " + std::to_string(c.n));
+// The closed forms of the prototypes (ε from the ripple A in dB):
+//   Butterworth  g_k = 2 sin((2k - 1)π / 2n)
+//   Chebyshev    a_k = sin((2k - 1)π / 2n), γ = sinh(ln(coth(A / 17.37)) / 2n), b_k = γ² + sin²(kπ / n),
+//                g_1 = 2 a_1 / γ, g_k = 4 a_(k-1) a_k / (b_(k-1) g_(k-1)).
+std::vector<double> Butterworth(int n) {
+    std::vector<double> g;
+    for (int k = 1; k <= n; ++k) g.push_back(2 * std::sin((2 * k - 1) * std::numbers::pi / (2 * n)));
+    return g;
+}
+
+std::vector<double> Chebyshev(int n, double ripple) {
+    const double gamma = std::sinh(std::log(1 / std::tanh(ripple * std::log(10.0) / 40)) / (2 * n));
+    auto a = [&](int k) { return std::sin((2 * k - 1) * std::numbers::pi / (2 * n)); };
+    auto b = [&](int k) { return gamma * gamma + std::pow(std::sin(k * std::numbers::pi / n), 2); };
+    std::vector<double> g{2 * a(1) / gamma};
+    for (int k = 2; k <= n; ++k) g.push_back(4 * a(k - 1) * a(k) / (b(k - 1) * g.back()));
+    return g;
+}
+
+TEST(Prototypes, ButterworthTableIsTheClosedFormToFourDecimals) {
+    for (int16_t n = 2; n <= 7; ++n) {
+        SCOPED_TRACE("N = " + std::to_string(n));
         PrototypeValues p;
         for (int k = 1; k <= 7; ++k) p.setG(k, -1);
-        ASSERT_TRUE(LoadButterworthPrototype(p, c.n));
-        EXPECT_EQ(Row(p, c.n), c.g);
-        for (int k = c.n + 1; k <= 7; ++k) EXPECT_EQ(p.g(k), -1) << "g" << k << " must keep its value";
+        ASSERT_TRUE(LoadButterworthPrototype(p, n));
+        const std::vector<double> exact = Butterworth(n);
+        for (int k = 1; k <= n; ++k)
+            EXPECT_NEAR(p.g(k), std::round(exact[k - 1] * 1e4) / 1e4, 1e-6) << "g" << k;
+        for (int k = n + 1; k <= 7; ++k) EXPECT_EQ(p.g(k), -1) << "g" << k << " must keep its value";
     }
 }
 
-TEST(Prototypes, ChebyshevTable) {
-    struct Case {
-        int16_t n;
-        float ripple;
-        std::vector<float> g;
-    } cases[] = {
-        {3, 0.5f, {1.596f, 1.097f, 1.596f}},
-        {3, 1, {2.024f, 0.994f, 2.024f}},
-        {3, 2, {2.711f, 0.833f, 2.711f}},
-        {3, 3, {3.349f, 0.712f, 3.349f}},
-        {5, 0.5f, {1.706f, 1.23f, 2.541f, 1.23f, 1.706f}},
-        {5, 1, {2.135f, 1.091f, 3.001f, 1.091f, 2.135f}},
-        {5, 2, {2.831f, 0.899f, 3.783f, 0.899f, 2.831f}},
-        {5, 3, {3.481f, 0.762f, 4.538f, 0.762f, 3.481f}},
-        {7, 0.5f, {1.737f, 1.258f, 2.638f, 1.344f, 2.638f, 1.258f, 1.737f}},
-        {7, 1, {2.167f, 1.112f, 3.094f, 1.174f, 3.094f, 1.112f, 2.167f}},
-        {7, 2, {2.865f, 0.912f, 3.877f, 0.954f, 3.877f, 0.912f, 2.865f}},
-        {7, 3, {3.519f, 0.772f, 4.639f, 0.804f, 4.639f, 0.772f, 3.519f}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE("N = " + std::to_string(c.n) + ", " + std::to_string(c.ripple) + " dB");
-        PrototypeValues p;
-        ASSERT_TRUE(LoadChebyshevPrototype(p, c.n, c.ripple));
-        EXPECT_EQ(Row(p, c.n), c.g);
-        for (int k = 1; k <= c.n; ++k) EXPECT_EQ(p.g(k), p.g(c.n + 1 - k)) << "symmetric";
+// The table's three decimals are those of the published tables, a few of which stand one unit in the
+// last place from the closed form.
+TEST(Prototypes, ChebyshevTableIsTheClosedFormToThreeDecimals) {
+    for (int16_t n : {3, 5, 7}) {
+        for (float ripple : kChebyshevRipples) {
+            SCOPED_TRACE("N = " + std::to_string(n) + ", " + std::to_string(ripple) + " dB");
+            PrototypeValues p;
+            ASSERT_TRUE(LoadChebyshevPrototype(p, n, ripple));
+            const std::vector<double> exact = Chebyshev(n, ripple);
+            for (int k = 1; k <= n; ++k) EXPECT_NEAR(p.g(k), exact[k - 1], 1e-3) << "g" << k;
+        }
     }
 }
 
