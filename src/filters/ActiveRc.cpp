@@ -223,8 +223,8 @@ const char* ResultSlotName(ResultSlot slot) {
 }
 
 std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& in) {
-    const bool lowPass = in.type == ActiveFilterType::LowPass;
-    const bool chebyshev = in.response == ActiveResponse::Chebyshev;
+    const bool lowPass = in.type == FilterType::LowPass;
+    const bool chebyshev = in.response == FilterResponse::Chebyshev;
 
     // The user's value: R in ohms, or C in farads.
     const float base = Single(in.answer * (lowPass ? 1000.0 : 0.000001));
@@ -298,7 +298,7 @@ std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& in) {
         d.ValC1 = Single(double(c) * 1000000);
     }
 
-    d.picture = (lowPass ? 118 : 114) + in.n;
+    d.picture = ActiveFilterPicture(in.type, in.n);
     for (const DisplayRow& shown : variant.display) {
         const std::string text =
             shown.value == kRa ? NumberText(raBack) : NumberText((d.*shown.value).value());
