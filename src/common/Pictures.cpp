@@ -635,7 +635,8 @@ std::optional<ActiveFilter> ActiveFilterOf(int number) {
     const QString da1 = QStringLiteral("DA1"), da2 = QStringLiteral("DA2");
     ActiveFilter filter;
     // High-pass: capacitors in the line, resistors in the feedback and to ground; low-pass: the dual.
-    if (stages.firstOrderGroup) filter.group = highPass ? FirstOrderGroup{C(3), R(5)} : FirstOrderGroup{R(5), C(3)};
+    if (stages.firstOrderGroup)
+        filter.group = highPass ? FirstOrderGroup{C(3), R(5)} : FirstOrderGroup{R(5), C(3)};
     if (highPass)
         filter.sections.push_back({C(1), C(2), R(1), R(2), da1, r(3), r(4)});
     else
@@ -666,7 +667,8 @@ Scene DrawPicture(int number) {
         default:
             break;
     }
-    if (const std::vector<LadderBranch> ladder = LadderOf(number); !ladder.empty()) return DrawLadder(ladder, size.width());
+    if (const std::vector<LadderBranch> ladder = LadderOf(number); !ladder.empty())
+        return DrawLadder(ladder, size.width());
     if (const auto active = ActiveFilterOf(number)) return DrawActiveFilter(*active, size.width());
     return {};
 }

@@ -31,7 +31,9 @@ int Picture(bool active, FilterType type, int n) {
 
 }  // namespace
 
-bool IsBandFilter(FilterType type) { return type == FilterType::BandPass || type == FilterType::BandStop; }
+bool IsBandFilter(FilterType type) {
+    return type == FilterType::BandPass || type == FilterType::BandStop;
+}
 
 bool HasLadder(FilterType type, int n) {
     return n >= kMinLadderOrder && n <= (IsBandFilter(type) ? kMaxBandLadderOrder : kMaxLadderOrder);
@@ -68,18 +70,24 @@ std::vector<LadderBranch> LadderBranches(FilterType type, int n) {
 }
 
 ActiveStages ActiveStagesOf(int n) {
-    if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder) throw std::out_of_range("active filter order outside its range");
+    if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder)
+        throw std::out_of_range("active filter order outside its range");
     return {n % 2 == 1, n >= 4 ? 2 : 1};
 }
 
-int LadderPicture(FilterType type, int n) { return Picture(false, type, n); }
+int LadderPicture(FilterType type, int n) {
+    return Picture(false, type, n);
+}
 
-int ActiveFilterPicture(FilterType type, int n) { return Picture(true, type, n); }
+int ActiveFilterPicture(FilterType type, int n) {
+    return Picture(true, type, n);
+}
 
 std::optional<PictureCircuit> CircuitOfPicture(int picture) {
     for (const PictureRange& range : kPictureRanges) {
         const int order = picture - range.first + range.lowest;
-        if (order >= range.lowest && order <= range.highest) return PictureCircuit{range.active, range.type, order};
+        if (order >= range.lowest && order <= range.highest)
+            return PictureCircuit{range.active, range.type, order};
     }
     return std::nullopt;
 }

@@ -231,7 +231,8 @@ std::string DemandText(const char* band, const char* bound, const char* limitWor
 
 LadderCircuit PassiveLadderCircuit(FilterType type, int n, double rn, const std::array<float, 4>& valC,
                                    const std::array<float, 4>& valL) {
-    if (!HasLadder(type, n)) Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
+    if (!HasLadder(type, n))
+        Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
     LadderCircuit circuit;
     circuit.rn = rn;
     circuit.branches = LadderBranches(type, n);
@@ -242,7 +243,8 @@ LadderCircuit PassiveLadderCircuit(FilterType type, int n, double rn, const std:
     return circuit;
 }
 
-ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n, const ActiveShownValues& v) {
+ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n,
+                                  const ActiveShownValues& v) {
     if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder)
         Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
     const bool chebyshev = response == FilterResponse::Chebyshev;
@@ -351,9 +353,12 @@ bool ActiveCircuitStable(const ActiveCircuit& circuit) {
 DemandBands BandsOf(const ResponseDemand& d) {
     constexpr double kSpan = 1000;  // three decades
     switch (d.shape) {
-        case FilterType::LowPass: return {{{d.f1 / kSpan, d.f1}}, {{d.fs, d.fs * kSpan}}};
-        case FilterType::HighPass: return {{{d.f1, d.f1 * kSpan}}, {{d.fs / kSpan, d.fs}}};
-        case FilterType::BandPass: return {{{d.fleft, d.fright}}, {{d.fs, d.fs * kSpan}}};
+        case FilterType::LowPass:
+            return {{{d.f1 / kSpan, d.f1}}, {{d.fs, d.fs * kSpan}}};
+        case FilterType::HighPass:
+            return {{{d.f1, d.f1 * kSpan}}, {{d.fs / kSpan, d.fs}}};
+        case FilterType::BandPass:
+            return {{{d.fleft, d.fright}}, {{d.fs, d.fs * kSpan}}};
         case FilterType::BandStop: {
             const double mirror = d.fleft * d.fright / d.fs;  // f0² / fs
             return {{{d.fleft / kSpan, d.fleft}, {d.fright, d.fright * kSpan}},

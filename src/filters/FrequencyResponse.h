@@ -67,7 +67,8 @@ struct ActiveShownValues {
 };
 
 // The active circuit of order n (2..5) that the design of that type and response shows.
-ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n, const ActiveShownValues& values);
+ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n,
+                                  const ActiveShownValues& values);
 
 // ---- Response ------------------------------------------------------------------------------------------
 

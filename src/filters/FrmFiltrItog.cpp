@@ -149,8 +149,8 @@ void FrmFiltrItog::Form_Load() {
         type_ = type;
         response_ = response;
         active_ = request_->IsActive();
-        demand_ = vokta::ResponseDemand{type, request.Amin, request.Astop, request.F1,
-                                        request.Fleft,        request.Fright, request.Fs};
+        demand_ = vokta::ResponseDemand{type,          request.Amin,   request.Astop, request.F1,
+                                        request.Fleft, request.Fright, request.Fs};
         if (type == FilterType::HighPass && response == FilterResponse::Butterworth)
             state.F1 = vokta::HighPassButterworthEdge(state.F1, state.Amin, state.N);
 
@@ -328,8 +328,10 @@ void FrmFiltrItog::ShowBandLadder(const vokta::PassiveLadder& ladder) {
         state.ValC(b.number) = b.c;
     }
     ShowPicture(ladder.picture);
-    for (const vokta::LadderBranch& b : ladder.branches) ShowValue(LblL(b.number), TxtL(b.number), state.ValL(b.number));
-    for (const vokta::LadderBranch& b : ladder.branches) ShowValue(LblC(b.number), TxtC(b.number), state.ValC(b.number));
+    for (const vokta::LadderBranch& b : ladder.branches)
+        ShowValue(LblL(b.number), TxtL(b.number), state.ValL(b.number));
+    for (const vokta::LadderBranch& b : ladder.branches)
+        ShowValue(LblC(b.number), TxtC(b.number), state.ValC(b.number));
     ArrangeResultsLayout();
 }
 
@@ -407,8 +409,7 @@ void FrmFiltrItog::CalcActive(FilterType type, FilterResponse response) {
     }
     // A ripple without a row in the section table would design from the previous design's table, or
     // from zeros: say so before asking for a value.
-    if (response == FilterResponse::Chebyshev && state.N >= vokta::kActiveRcMinOrder &&
-        !activeTableLoaded_) {
+    if (response == FilterResponse::Chebyshev && state.N >= vokta::kActiveRcMinOrder && !activeTableLoaded_) {
         QStringList ripples;
         for (std::string_view ripple : vokta::kActiveChebyshevRipples)
             ripples << QString::fromUtf8(ripple.data(), qsizetype(ripple.size()));

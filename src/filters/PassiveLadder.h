@@ -15,7 +15,7 @@
 namespace vokta {
 
 struct PassiveLadder {
-    int picture = 0;                    // the schematic's number
+    int picture = 0;                     // the schematic's number
     std::vector<LadderBranch> branches;  // from the input to the output, with their values
 };
 

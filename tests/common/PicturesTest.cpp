@@ -9,9 +9,9 @@
 #include "support/UiTest.h"
 
 using namespace vokta::ui;
+using schematic::Scene;
 using vokta::BranchParts;
 using vokta::FilterType;
-using schematic::Scene;
 
 namespace {
 
@@ -23,9 +23,10 @@ QString Notation(const std::vector<vokta::LadderBranch>& ladder) {
     QStringList branches;
     for (const vokta::LadderBranch& b : ladder) {
         const QString l = "L" + QString::number(b.number), c = "C" + QString::number(b.number);
-        const QString parts = b.parts == BranchParts::L   ? l
-                              : b.parts == BranchParts::C ? c
-                                                          : l + (b.parts == BranchParts::SeriesLC ? "+" : "//") + c;
+        const QString parts = b.parts == BranchParts::L ? l
+                              : b.parts == BranchParts::C
+                                  ? c
+                                  : l + (b.parts == BranchParts::SeriesLC ? "+" : "//") + c;
         branches << (b.place == vokta::BranchPlace::Shunt ? "shunt " : "series ") + parts;
     }
     return branches.join("; ");
@@ -42,10 +43,14 @@ QStringList Designators(const std::vector<vokta::LadderBranch>& ladder) {
 
 vokta::PassiveLadder Design(FilterType type, int16_t n, const vokta::PrototypeValues& g) {
     switch (type) {
-        case FilterType::LowPass: return vokta::DesignLowPassLadder(n, 1000, 50, g);
-        case FilterType::HighPass: return vokta::DesignHighPassLadder(n, 1000, 50, g);
-        case FilterType::BandPass: return vokta::DesignBandPassLadder(n, 1000, 5, 50, g);
-        case FilterType::BandStop: break;
+        case FilterType::LowPass:
+            return vokta::DesignLowPassLadder(n, 1000, 50, g);
+        case FilterType::HighPass:
+            return vokta::DesignHighPassLadder(n, 1000, 50, g);
+        case FilterType::BandPass:
+            return vokta::DesignBandPassLadder(n, 1000, 5, 50, g);
+        case FilterType::BandStop:
+            break;
     }
     return vokta::DesignBandStopLadder(n, 1000, 5, 50, g);
 }
@@ -158,15 +163,18 @@ private slots:
     // For every shape and order, the ladder the calculator designs is the one its picture draws and the
     // one the frequency response is computed on, with the values where the results window keeps them.
     void designedLaddersAreDrawnAndAnalysedAsDesigned() {
-        for (FilterType type : {FilterType::LowPass, FilterType::HighPass, FilterType::BandPass, FilterType::BandStop})
+        for (FilterType type :
+             {FilterType::LowPass, FilterType::HighPass, FilterType::BandPass, FilterType::BandStop})
             for (int16_t n = vokta::kMinLadderOrder; vokta::HasLadder(type, n); ++n) {
                 vokta::PrototypeValues g;
                 QVERIFY(vokta::LoadButterworthPrototype(g, n));
                 const vokta::PassiveLadder designed = Design(type, n, g);
-                const QString name = QString("type %1 order %2 picture %3").arg(int(type)).arg(n).arg(designed.picture);
+                const QString name =
+                    QString("type %1 order %2 picture %3").arg(int(type)).arg(n).arg(designed.picture);
                 QCOMPARE(Notation(pictures::LadderOf(designed.picture)), Notation(designed.branches));
 
-                // The response circuit from the values ValC1..4 and ValL1..4 as the results window keeps them.
+                // The response circuit from the values ValC1..4 and ValL1..4 as the results window keeps
+                // them.
                 std::array<float, 4> valC{}, valL{};
                 for (const vokta::LadderBranch& b : designed.branches) {
                     if (b.parts != BranchParts::C) valL.at(b.number - 1) = b.l;
@@ -183,7 +191,8 @@ private slots:
                 // input's at the left end and the output's at the right end; single elements stand in the
                 // ladder's order from input to output.
                 const Scene scene = pictures::DrawPicture(designed.picture);
-                const QStringList drawn = DesignatorsLeftToRight(scene), expected = Designators(designed.branches);
+                const QStringList drawn = DesignatorsLeftToRight(scene),
+                                  expected = Designators(designed.branches);
                 if (vokta::IsBandFilter(type))
                     QCOMPARE(Sorted(drawn), Sorted(expected));
                 else
@@ -198,7 +207,8 @@ private slots:
                     else
                         left = std::min(left, t.box.left()), right = std::max(right, t.box.right());
                 }
-                QVERIFY2(!in.isNull() && !out.isNull() && in.left() < left && out.right() > right, qPrintable(name));
+                QVERIFY2(!in.isNull() && !out.isNull() && in.left() < left && out.right() > right,
+                         qPrintable(name));
             }
     }
 

@@ -57,7 +57,8 @@ double Db(double ratio) { return 20 * std::log10(ratio); }
 TEST(LadderResponse, ButterworthLowPassAndHighPassFollowTheirClosedForm) {
     for (FilterType shape : {FilterType::LowPass, FilterType::HighPass})
         for (int n = 2; n <= 7; ++n) {
-            SCOPED_TRACE((shape == FilterType::LowPass ? "low-pass order " : "high-pass order ") + std::to_string(n));
+            SCOPED_TRACE((shape == FilterType::LowPass ? "low-pass order " : "high-pass order ") +
+                         std::to_string(n));
             const LadderCircuit ladder = ExactLadder(shape, n, 1000, 50);
             EXPECT_NEAR(LadderAttenuation(ladder, 1000), 10 * std::log10(2.0), 0.002);
             for (double f : {100.0, 500.0, 800.0, 1250.0, 2000.0, 5000.0}) {
@@ -104,8 +105,8 @@ TEST(LadderResponse, TheProgramsOwnValuesMeetAThreeDecibelEdge) {
 TEST(LadderResponse, AMisplacedElementIsCaught) {
     // The order-4 low-pass with its ends swapped (C2's value at L1's place and back) or with the ladder
     // started by a shunt element moves the edge far outside the tolerance of the test above.
-    LadderCircuit right = PassiveLadderCircuit(FilterType::LowPass, 4, 50, {5.884714f, 2.437579f},
-                                               {6093.949f, 14711.78f});
+    LadderCircuit right =
+        PassiveLadderCircuit(FilterType::LowPass, 4, 50, {5.884714f, 2.437579f}, {6093.949f, 14711.78f});
     LadderCircuit swappedValues = right;
     std::swap(swappedValues.branches[0].l, swappedValues.branches[2].l);
     LadderCircuit shuntFirst = right;
@@ -122,9 +123,9 @@ TEST(LadderResponse, AMisplacedElementIsCaught) {
 TEST(LadderResponse, ChebyshevRippleFromTheTable) {
     // Order 3, 1 dB: g = 2.024, 0.994, 2.024. A = 10·lg(1 + ε²·T3²(f/F1)), ε² = 10^0.1 - 1.
     const double w = 2 * kPi * 1000, rn = 50;
-    const LadderCircuit ladder =
-        PassiveLadderCircuit(FilterType::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
-                             {float(0.994 * rn / w * 1e6)});
+    const LadderCircuit ladder = PassiveLadderCircuit(
+        FilterType::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
+        {float(0.994 * rn / w * 1e6)});
     const double e2 = std::pow(10, 0.1) - 1;
     for (double f : {0.0001, 500.0, 866.0, 1000.0, 1500.0, 3000.0}) {
         SCOPED_TRACE(f);
@@ -151,8 +152,8 @@ TEST(LadderResponse, BandPassAndBandStopAboutTheCentre) {
 
 TEST(LadderResponse, TheProgramsBandPassIsCentredOnF0) {
     // Band-pass, order 2, F0 = 1 MHz, K = 10, Rn = 50 Ω as the results window shows it.
-    const LadderCircuit ladder = PassiveLadderCircuit(FilterType::BandPass, 2, 50, {0.0002251954f, 0.04503821f},
-                                                      {112.5955f, 0.5629885f});
+    const LadderCircuit ladder = PassiveLadderCircuit(FilterType::BandPass, 2, 50,
+                                                      {0.0002251954f, 0.04503821f}, {112.5955f, 0.5629885f});
     EXPECT_EQ(ladder.branches[0].place, Place::Series);
     EXPECT_EQ(ladder.branches[0].parts, Parts::SeriesLC);
     EXPECT_EQ(ladder.branches[1].parts, Parts::ParallelLC);
@@ -339,9 +340,9 @@ TEST(Analysis, ThePassBandIsJudgedByItsWorstPoint) {
     // A Chebyshev ripple valley inside the band counts, not only the edge: order 3, 1 dB, judged against a
     // demand whose edge lies just below the ripple's, where the curve is back near 0 dB.
     const double w = 2 * kPi * 1000, rn = 50;
-    const LadderCircuit ladder =
-        PassiveLadderCircuit(FilterType::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
-                             {float(0.994 * rn / w * 1e6)});
+    const LadderCircuit ladder = PassiveLadderCircuit(
+        FilterType::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
+        {float(0.994 * rn / w * 1e6)});
     const ResponseAnalysis r = AnalyseResponse(ladder, LowPassDemand(0.5, 20, 990, 3000));
     EXPECT_NEAR(r.passBand.attenuation, 1.0, 0.02);
     EXPECT_NEAR(r.passBand.frequency, 500, 5);  // the valley at cos(π/3) of the edge
@@ -430,8 +431,9 @@ TEST(Analysis, CircuitsWithoutAResponseAreRefused) {
             EXPECT_EQ(e.userMessage(), row.sentence);
         }
     }
-    EXPECT_THROW(AnalyseResponse(ExactLadder(FilterType::LowPass, 3, 1000, 50), LowPassDemand(3, 20, 1000, 0)),
-                 RuntimeError);
+    EXPECT_THROW(
+        AnalyseResponse(ExactLadder(FilterType::LowPass, 3, 1000, 50), LowPassDemand(3, 20, 1000, 0)),
+        RuntimeError);
 }
 
 TEST(Verdict, JudgedUnroundedAndShownToHundredthsNearTheLimit) {

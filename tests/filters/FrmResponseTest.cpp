@@ -23,9 +23,10 @@ namespace {
 LadderCircuit ButterworthLowPass5() {
     const double w = 2 * M_PI * 1000, rn = 50;
     auto g = [](int k) { return 2 * std::sin((2 * k - 1) * M_PI / 10); };
-    return PassiveLadderCircuit(FilterType::LowPass, 5, rn,
-                                {float(g(1) / (w * rn) * 1e6), float(g(3) / (w * rn) * 1e6), float(g(5) / (w * rn) * 1e6)},
-                                {float(g(2) * rn / w * 1e6), float(g(4) * rn / w * 1e6)});
+    return PassiveLadderCircuit(
+        FilterType::LowPass, 5, rn,
+        {float(g(1) / (w * rn) * 1e6), float(g(3) / (w * rn) * 1e6), float(g(5) / (w * rn) * 1e6)},
+        {float(g(2) * rn / w * 1e6), float(g(4) * rn / w * 1e6)});
 }
 
 ResponseDemand Demand(FilterType shape, double amin, double astop, double f1, double fs) {
@@ -52,7 +53,8 @@ private slots:
     void cleanup() { vokta::test::UnloadAllForms(); }
 
     void showsTheCurveTheDemandAndTheVerdict() {
-        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QVERIFY(form && form->isVisible());
         QCOMPARE(Forms::Find<FrmResponse>(), form);
         QCOMPARE(form->windowTitle(), QString("АЧХ фильтра"));
@@ -106,7 +108,8 @@ private slots:
     }
 
     void openingAgainShowsTheNewDesignInTheSameWindow() {
-        FrmResponse* first = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* first =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         const int seriesCount = first->ChartView->chart()->series().size();
         // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
         const ActiveCircuit section{true, {{ActiveStageKind::Section, 10, 0.01f, 0.586f, 1}}};
@@ -150,7 +153,8 @@ private slots:
 
     void enterEscAndCloseUnloadTheWindow() {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-            FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+            FrmResponse* form =
+                FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
             QTest::keyClick(form, key);
             QVERIFY(!Forms::IsLoaded<FrmResponse>());
         }

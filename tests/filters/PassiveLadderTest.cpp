@@ -17,16 +17,23 @@ PrototypeValues Butterworth(int16_t n) {
     return p;
 }
 
-bool IsCapacitor(const LadderBranch& b) { return b.parts == BranchParts::C; }
+bool IsCapacitor(const LadderBranch& b) {
+    return b.parts == BranchParts::C;
+}
 
-std::string Name(const LadderBranch& b) { return (IsCapacitor(b) ? "C" : "L") + std::to_string(b.number); }
+std::string Name(const LadderBranch& b) {
+    return (IsCapacitor(b) ? "C" : "L") + std::to_string(b.number);
+}
 
-float Value(const LadderBranch& b) { return IsCapacitor(b) ? b.c : b.l; }
+float Value(const LadderBranch& b) {
+    return IsCapacitor(b) ? b.c : b.l;
+}
 
 // "L1= 11259.55|C1= 4.503821" from the input to the output.
 std::string Values(const PassiveLadder& ladder) {
     std::string s;
-    for (const LadderBranch& b : ladder.branches) s += (s.empty() ? "" : "|") + Name(b) + "=" + NumberText(Value(b));
+    for (const LadderBranch& b : ladder.branches)
+        s += (s.empty() ? "" : "|") + Name(b) + "=" + NumberText(Value(b));
     return s;
 }
 
@@ -127,15 +134,19 @@ TEST(PassiveLadder, Faults) {
 // ---- Band ladders ---------------------------------------------------------------------------------
 
 // "L1= 112.5955 C1= .0002251954 ser|..." per branch; "ser"/"par" is how L and C are joined, "_" a shunt.
-bool Parallel(const LadderBranch& b) { return b.parts == BranchParts::ParallelLC; }
-bool Shunt(const LadderBranch& b) { return b.place == BranchPlace::Shunt; }
+bool Parallel(const LadderBranch& b) {
+    return b.parts == BranchParts::ParallelLC;
+}
+bool Shunt(const LadderBranch& b) {
+    return b.place == BranchPlace::Shunt;
+}
 
 std::string Branches(const PassiveLadder& ladder) {
     std::string s;
     for (const LadderBranch& b : ladder.branches) {
         const std::string n = std::to_string(b.number);
-        s += (s.empty() ? "" : "|") + ("L" + n + "=" + NumberText(b.l)) + " C" + n + "=" + NumberText(b.c) + " " +
-             (Parallel(b) ? "par" : "ser") + (Shunt(b) ? "_" : "");
+        s += (s.empty() ? "" : "|") + ("L" + n + "=" + NumberText(b.l)) + " C" + n + "=" + NumberText(b.c) +
+             " " + (Parallel(b) ? "par" : "ser") + (Shunt(b) ? "_" : "");
     }
     return s;
 }
@@ -180,7 +191,8 @@ TEST(BandLadder, Order4PlacesTheBranches) {
     const PassiveLadder bs = DesignBandStopLadder(4, 1000000, 10, 50, g);
     std::string shape;
     for (const auto* ladder : {&bp, &bs}) {
-        for (const LadderBranch& b : ladder->branches) shape += std::string(Parallel(b) ? "par" : "ser") + (Shunt(b) ? "_ " : " ");
+        for (const LadderBranch& b : ladder->branches)
+            shape += std::string(Parallel(b) ? "par" : "ser") + (Shunt(b) ? "_ " : " ");
         shape += "/ ";
     }
     EXPECT_EQ(shape, "ser par_ ser par_ / par ser_ par ser_ / ");
@@ -200,7 +212,8 @@ TEST(BandLadder, Order3HasEqualShuntEnds) {
         PrototypeValues g;
         ASSERT_TRUE(LoadChebyshevPrototype(g, 3, ripple));
         for (bool stop : {false, true}) {
-            const PassiveLadder l = stop ? DesignBandStopLadder(3, 5000, 3, 75, g) : DesignBandPassLadder(3, 5000, 3, 75, g);
+            const PassiveLadder l =
+                stop ? DesignBandStopLadder(3, 5000, 3, 75, g) : DesignBandPassLadder(3, 5000, 3, 75, g);
             EXPECT_TRUE(Shunt(l.branches[0]) && Shunt(l.branches[2]) && !Shunt(l.branches[1]));
             EXPECT_EQ(l.branches[0].l, l.branches[2].l);
             EXPECT_EQ(l.branches[0].c, l.branches[2].c);
