@@ -26,8 +26,6 @@ namespace pictures {
 
 using schematic::Scene;
 using schematic::Side;
-using Placement = LadderBranch::Placement;
-using Pairing = LadderBranch::Pairing;
 
 namespace {
 
@@ -43,44 +41,6 @@ Component R(int n) {
 }
 Component C(int n) {
     return Part(ElementKind::Capacitor, n);
-}
-
-enum class Response { LowPass, HighPass, BandPass, BandStop };
-
-// The doubly terminated ladder of a passive filter. Positions are counted from the input; an odd order
-// starts with a shunt position, an even one with a series position, so the position nearest the output
-// is always a shunt. Low-pass: inductors in the line, capacitors to ground; high-pass: the dual. The band
-// filters turn every position p into a resonator of Lp and Cp: band-pass series LC in the line and
-// parallel CL to ground, band-stop parallel LC in the line and series CL to ground.
-Ladder PassiveLadder(Response response, int order) {
-    Ladder ladder;
-    int capacitors = 0, inductors = 0;
-    for (int p = 1; p <= order; ++p) {
-        const bool shunt = (order % 2 == 1) == (p % 2 == 1);
-        const Placement placement = shunt ? Placement::Shunt : Placement::Series;
-        switch (response) {
-            case Response::LowPass:
-            case Response::HighPass: {
-                const bool capacitor = shunt == (response == Response::LowPass);
-                ladder.push_back({placement,
-                                  Pairing::Single,
-                                  {capacitor ? Part(ElementKind::Capacitor, ++capacitors)
-                                             : Part(ElementKind::Inductor, ++inductors)}});
-                break;
-            }
-            case Response::BandPass:
-            case Response::BandStop: {
-                const Component l = Part(ElementKind::Inductor, p), c = Part(ElementKind::Capacitor, p);
-                const bool bandPass = response == Response::BandPass;
-                if (shunt)
-                    ladder.push_back({placement, bandPass ? Pairing::InParallel : Pairing::InSeries, {c, l}});
-                else
-                    ladder.push_back({placement, bandPass ? Pairing::InSeries : Pairing::InParallel, {l, c}});
-                break;
-            }
-        }
-    }
-    return ladder;
 }
 
 qreal LabelWidth(const QString& text) {
@@ -443,18 +403,36 @@ Scene DrawRow(Blocks blocks, int pictureWidth, qreal minimumGround) {
 
 constexpr qreal kLadderGround = 64;  // how far under the line a ladder's grounds lie, at the least
 
-Scene DrawLadder(const Ladder& ladder, int width) {
+// Each branch drawn from the description of its ladder: a resonator in the line has its inductor first,
+// one to ground its capacitor.
+Scene DrawLadder(const std::vector<LadderBranch>& ladder, int width) {
     Blocks blocks;
     for (const LadderBranch& branch : ladder) {
-        const bool series = branch.placement == Placement::Series;
-        if (branch.pairing == Pairing::InParallel && series)
-            blocks.push_back(std::make_unique<ParallelSeriesBlock>(branch.elements[0], branch.elements[1]));
-        else if (branch.pairing == Pairing::InParallel)
-            blocks.push_back(std::make_unique<ParallelShuntBlock>(branch.elements[0], branch.elements[1]));
-        else if (series)
-            blocks.push_back(std::make_unique<SeriesBlock>(branch.elements));
-        else
-            blocks.push_back(std::make_unique<ShuntBlock>(branch.elements));
+        const bool series = branch.place == BranchPlace::Series;
+        const Component l = Part(ElementKind::Inductor, branch.number), c = C(branch.number);
+        switch (branch.parts) {
+            case BranchParts::L:
+            case BranchParts::C: {
+                std::vector<Component> part{branch.parts == BranchParts::L ? l : c};
+                if (series)
+                    blocks.push_back(std::make_unique<SeriesBlock>(std::move(part)));
+                else
+                    blocks.push_back(std::make_unique<ShuntBlock>(std::move(part)));
+                break;
+            }
+            case BranchParts::SeriesLC:
+                if (series)
+                    blocks.push_back(std::make_unique<SeriesBlock>(std::vector<Component>{l, c}));
+                else
+                    blocks.push_back(std::make_unique<ShuntBlock>(std::vector<Component>{c, l}));
+                break;
+            case BranchParts::ParallelLC:
+                if (series)
+                    blocks.push_back(std::make_unique<ParallelSeriesBlock>(l, c));
+                else
+                    blocks.push_back(std::make_unique<ParallelShuntBlock>(c, l));
+                break;
+        }
     }
     return DrawRow(std::move(blocks), width, kLadderGround);
 }
@@ -642,50 +620,36 @@ Scene DrawToroidalCore() {
 
 }  // namespace
 
-Ladder LadderOf(int number) {
-    if (number >= 104 && number <= 109) return PassiveLadder(Response::HighPass, number - 102);
-    if (number >= 110 && number <= 115) return PassiveLadder(Response::LowPass, number - 108);
-    if (number >= 124 && number <= 126) return PassiveLadder(Response::BandPass, number - 122);
-    if (number >= 127 && number <= 129) return PassiveLadder(Response::BandStop, number - 125);
-    return {};
+std::vector<LadderBranch> LadderOf(int number) {
+    const std::optional<PictureCircuit> circuit = CircuitOfPicture(number);
+    if (!circuit || circuit->active) return {};
+    return LadderBranches(circuit->type, circuit->order);
 }
 
 std::optional<ActiveFilter> ActiveFilterOf(int number) {
+    const std::optional<PictureCircuit> circuit = CircuitOfPicture(number);
+    if (!circuit || !circuit->active) return std::nullopt;
+    const bool highPass = circuit->type == FilterType::HighPass;
+    const ActiveStages stages = ActiveStagesOf(circuit->order);
+    auto r = [](int n) { return QStringLiteral("R") + QString::number(n); };
     const QString da1 = QStringLiteral("DA1"), da2 = QStringLiteral("DA2");
-    // High-pass: capacitors in the line, resistors in the feedback and to ground.
-    const ActiveSection highFirst{C(1), C(2), R(1), R(2), da1, QStringLiteral("R3"), QStringLiteral("R4")};
-    const FirstOrderGroup highGroup{C(3), R(5)};
-    // Low-pass: the dual.
-    const ActiveSection lowFirst{R(1), R(2), C(1), C(2), da1, QStringLiteral("R3"), QStringLiteral("R4")};
-    const FirstOrderGroup lowGroup{R(5), C(3)};
-    switch (number) {
-        case 116:
-            return ActiveFilter{std::nullopt, {highFirst}};
-        case 117:
-            return ActiveFilter{highGroup, {highFirst}};
-        case 118:
-            return ActiveFilter{
-                std::nullopt,
-                {highFirst, {C(1), C(2), R(5), R(6), da2, QStringLiteral("R7"), QStringLiteral("R8")}}};
-        case 119:
-            return ActiveFilter{
-                highGroup,
-                {highFirst, {C(1), C(2), R(6), R(7), da2, QStringLiteral("R8"), QStringLiteral("R9")}}};
-        case 120:
-            return ActiveFilter{std::nullopt, {lowFirst}};
-        case 121:
-            return ActiveFilter{lowGroup, {lowFirst}};
-        case 122:
-            return ActiveFilter{
-                std::nullopt,
-                {lowFirst, {R(1), R(2), C(3), C(4), da2, QStringLiteral("R5"), QStringLiteral("R6")}}};
-        case 123:
-            return ActiveFilter{
-                lowGroup,
-                {lowFirst, {R(1), R(2), C(4), C(5), da2, QStringLiteral("R6"), QStringLiteral("R7")}}};
-        default:
-            return std::nullopt;
+    ActiveFilter filter;
+    // High-pass: capacitors in the line, resistors in the feedback and to ground; low-pass: the dual.
+    if (stages.firstOrderGroup)
+        filter.group = highPass ? FirstOrderGroup{C(3), R(5)} : FirstOrderGroup{R(5), C(3)};
+    if (highPass)
+        filter.sections.push_back({C(1), C(2), R(1), R(2), da1, r(3), r(4)});
+    else
+        filter.sections.push_back({R(1), R(2), C(1), C(2), da1, r(3), r(4)});
+    if (stages.sections == 2) {
+        // DA2's section numbers its parts on from those of the group before it.
+        const int next = stages.firstOrderGroup ? 1 : 0;
+        if (highPass)
+            filter.sections.push_back({C(1), C(2), R(5 + next), R(6 + next), da2, r(7 + next), r(8 + next)});
+        else
+            filter.sections.push_back({R(1), R(2), C(3 + next), C(4 + next), da2, r(5 + next), r(6 + next)});
     }
+    return filter;
 }
 
 Scene DrawPicture(int number) {
@@ -703,7 +667,8 @@ Scene DrawPicture(int number) {
         default:
             break;
     }
-    if (const Ladder ladder = LadderOf(number); !ladder.empty()) return DrawLadder(ladder, size.width());
+    if (const std::vector<LadderBranch> ladder = LadderOf(number); !ladder.empty())
+        return DrawLadder(ladder, size.width());
     if (const auto active = ActiveFilterOf(number)) return DrawActiveFilter(*active, size.width());
     return {};
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/Schematic.h"
+#include "filters/FilterCircuit.h"
 
 namespace vokta::ui {
 
@@ -31,18 +32,9 @@ struct Component {
     QString designator;
 };
 
-// One position of a passive ladder, counted from the input: a single element or a resonator of two.
-struct LadderBranch {
-    enum class Placement { Series, Shunt };  // in the line, or from the line to ground
-    enum class Pairing { Single, InSeries, InParallel };
-    Placement placement;
-    Pairing pairing;
-    std::vector<Component> elements;  // in the order the branch is drawn
-};
-using Ladder = std::vector<LadderBranch>;
-
-// The ladder drawn by a passive filter picture (104 to 115, 124 to 129); empty for any other number.
-Ladder LadderOf(int number);
+// The ladder drawn by a passive filter picture, as the filter calculator describes it; empty for a
+// number that draws none.
+std::vector<LadderBranch> LadderOf(int number);
 
 // A second-order section around an amplifier: two series elements from its input to the non-inverting
 // input, the feedback element from the node between them to the output, the element from the
@@ -60,7 +52,7 @@ struct ActiveFilter {
     std::vector<ActiveSection> sections;  // in cascade, from the input
 };
 
-// The circuit drawn by an active filter picture (116 to 123); nothing for any other number.
+// The circuit drawn by an active filter picture; nothing for any other number.
 std::optional<ActiveFilter> ActiveFilterOf(int number);
 
 // The recorded drawing behind a picture, for inspection: an empty scene for a number not in the catalogue.

@@ -9,10 +9,11 @@
 #include <QString>
 #include <vector>
 
+#include "common/Elements.h"
+
 namespace vokta::ui::schematic {
 
-// The kinds of component the circuit drawings use.
-enum class ElementKind { Resistor, Capacitor, VariableCapacitor, Inductor };
+using vokta::ElementKind;
 
 // Where a label stands beside the thing it names.
 enum class Side { Above, Below, Left, Right };

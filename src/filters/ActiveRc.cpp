@@ -226,8 +226,8 @@ const char* ResultSlotName(ResultSlot slot) {
 }
 
 std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& in) {
-    const bool lowPass = in.type == ActiveFilterType::LowPass;
-    const bool chebyshev = in.response == ActiveResponse::Chebyshev;
+    const bool lowPass = in.type == FilterType::LowPass;
+    const bool chebyshev = in.response == FilterResponse::Chebyshev;
 
     // The user's value: R in ohms, or C in farads.
     const float base = Single(in.answer * (lowPass ? kKiloToBase : kMicroToBase));
@@ -303,7 +303,7 @@ std::optional<ActiveRcDesign> DesignActiveRc(const ActiveRcInput& in) {
         d.ValC1 = Single(double(c) * kBaseToMicro);
     }
 
-    design.picture = (lowPass ? 118 : 114) + in.n;
+    design.picture = ActiveFilterPicture(in.type, in.n);
     for (const DisplayRow& shown : variant.display) {
         const std::string text = shown.value == kRa ? NumberText(raBack) : NumberText(d.*shown.value);
         design.shown.push_back({shown.slot, shown.caption, text});

@@ -13,14 +13,9 @@
 #include <vector>
 
 #include "common/NumberText.h"
+#include "filters/FilterCircuit.h"
 
 namespace vokta {
-
-enum class ActiveFilterType { LowPass, HighPass };
-enum class ActiveResponse { Butterworth, Chebyshev };
-
-inline constexpr int kActiveRcMinOrder = 2;
-inline constexpr int kActiveRcMaxOrder = 5;
 
 // The pass-band ripples, in dB, for which the Chebyshev section table has rows, as the list offers them.
 inline constexpr std::string_view kActiveChebyshevRipples[] = {"0.5", "3"};
@@ -71,8 +66,8 @@ struct ActiveRcDesign {
 };
 
 struct ActiveRcInput {
-    ActiveFilterType type = ActiveFilterType::LowPass;
-    ActiveResponse response = ActiveResponse::Butterworth;
+    FilterType type = FilterType::LowPass;  // low-pass or high-pass
+    FilterResponse response = FilterResponse::Butterworth;
     int16_t n = 0;
     float f1 = 0;  // edge frequency, Hz
     // The value the user gave: the resistance of the filter's resistors in kΩ (low-pass) or the

@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <string>
 
-namespace vokta {
+#include "filters/FilterCircuit.h"
 
-enum class FilterType { LowPass, HighPass, BandPass, BandStop };
-enum class FilterResponse { Butterworth, Chebyshev };
+namespace vokta {
 
 // The highest order the prototype tables and the passive ladders go to.
 inline constexpr int16_t kMaxPrototypeOrder = 7;

@@ -227,50 +227,29 @@ std::string DemandText(const char* band, const char* bound, const char* limitWor
 
 // ---- The circuits of the results window ------------------------------------------------------------------
 
-LadderCircuit PassiveLadderCircuit(BandShape shape, int n, double rn, const std::array<float, 4>& valC,
+LadderCircuit PassiveLadderCircuit(FilterType type, int n, double rn, const std::array<float, 4>& valC,
                                    const std::array<float, 4>& valL) {
-    const bool band = shape == BandShape::BandPass || shape == BandShape::BandStop;
-    if (n < 2 || n > (band ? 4 : 7))
+    if (!HasLadder(type, n))
         Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
     LadderCircuit circuit;
     circuit.rn = rn;
-    int nextC = 0, nextL = 0;
-    for (int p = 1; p <= n; ++p) {
-        // The last branch is a shunt branch: odd orders start with a shunt branch, even ones with a series one.
-        const bool shunt = (n % 2 == 1) == (p % 2 == 1);
-        LadderBranch b;
-        b.place = shunt ? BranchPlace::Shunt : BranchPlace::Series;
-        switch (shape) {
-            case BandShape::LowPass:  // shunt C, series L
-            case BandShape::HighPass:  // shunt L, series C
-                if (shunt == (shape == BandShape::LowPass)) {
-                    b.parts = BranchParts::C;
-                    b.c = valC.at(nextC++);
-                } else {
-                    b.parts = BranchParts::L;
-                    b.l = valL.at(nextL++);
-                }
-                break;
-            case BandShape::BandPass:  // series resonators in the line, parallel ones to ground
-            case BandShape::BandStop:  // the other way round
-                b.parts = shunt == (shape == BandShape::BandPass) ? BranchParts::ParallelLC : BranchParts::SeriesLC;
-                b.l = valL[p - 1];
-                b.c = valC[p - 1];
-                break;
-        }
-        circuit.branches.push_back(b);
+    circuit.branches = LadderBranches(type, n);
+    for (LadderBranch& b : circuit.branches) {
+        if (b.parts != BranchParts::C) b.l = valL.at(b.number - 1);
+        if (b.parts != BranchParts::L) b.c = valC.at(b.number - 1);
     }
     return circuit;
 }
 
-ActiveCircuit ActiveFilterCircuit(ActiveFilterType type, ActiveResponse response, int n,
-                                  const ActiveValues& v, double raBack) {
+ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n, const ActiveValues& v,
+                                  double raBack) {
     if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder)
         Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
-    const bool chebyshev = response == ActiveResponse::Chebyshev;
-    const bool odd = n % 2 == 1, twoSections = n >= 4;
+    const bool chebyshev = response == FilterResponse::Chebyshev;
+    const ActiveStages stages = ActiveStagesOf(n);
+    const bool odd = stages.firstOrderGroup, twoSections = stages.sections == 2;
     ActiveCircuit circuit;
-    circuit.highPass = type == ActiveFilterType::HighPass;
+    circuit.highPass = type == FilterType::HighPass;
     auto group = [&](float r, float c) { circuit.stages.push_back({ActiveStageKind::FirstOrder, r, c, 0, 0}); };
     auto section = [&](float r, float c, float feedback, float ground) {
         circuit.stages.push_back({ActiveStageKind::Section, r, c, feedback, ground});
@@ -372,10 +351,13 @@ bool ActiveCircuitStable(const ActiveCircuit& circuit) {
 DemandBands BandsOf(const ResponseDemand& d) {
     constexpr double kSpan = 1000;  // three decades
     switch (d.shape) {
-        case BandShape::LowPass: return {{{d.f1 / kSpan, d.f1}}, {{d.fs, d.fs * kSpan}}};
-        case BandShape::HighPass: return {{{d.f1, d.f1 * kSpan}}, {{d.fs / kSpan, d.fs}}};
-        case BandShape::BandPass: return {{{d.fleft, d.fright}}, {{d.fs, d.fs * kSpan}}};
-        case BandShape::BandStop: {
+        case FilterType::LowPass:
+            return {{{d.f1 / kSpan, d.f1}}, {{d.fs, d.fs * kSpan}}};
+        case FilterType::HighPass:
+            return {{{d.f1, d.f1 * kSpan}}, {{d.fs / kSpan, d.fs}}};
+        case FilterType::BandPass:
+            return {{{d.fleft, d.fright}}, {{d.fs, d.fs * kSpan}}};
+        case FilterType::BandStop: {
             const double mirror = d.fleft * d.fright / d.fs;  // f0² / fs
             return {{{d.fleft / kSpan, d.fleft}, {d.fright, d.fright * kSpan}},
                     {{std::min(d.fs, mirror), std::max(d.fs, mirror)}}};
@@ -385,7 +367,7 @@ DemandBands BandsOf(const ResponseDemand& d) {
 }
 
 ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
-    const bool band = demand.shape == BandShape::BandPass || demand.shape == BandShape::BandStop;
+    const bool band = IsBandFilter(demand.shape);
     if (!Positive(demand.fs) || (band ? !Positive(demand.fleft) || !Positive(demand.fright) : !Positive(demand.f1)))
         Fail(ErrorKind::InvalidArgument, "Частоты требований к фильтру должны быть больше нуля: АЧХ не построить.");
     const DemandBands bands = BandsOf(demand);
@@ -451,20 +433,20 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
 
     // The sweep: the pass band and the stop-band frequency with room on either side.
     switch (demand.shape) {
-        case BandShape::LowPass:
+        case FilterType::LowPass:
             result.fmin = std::min(demand.f1, demand.fs) / 10;
             result.fmax = std::max(demand.f1, demand.fs) * 4;
             break;
-        case BandShape::HighPass:
+        case FilterType::HighPass:
             result.fmin = std::min(demand.f1, demand.fs) / 4;
             result.fmax = std::max(demand.f1, demand.fs) * 10;
             break;
-        case BandShape::BandPass:
-        case BandShape::BandStop: {
+        case FilterType::BandPass:
+        case FilterType::BandStop: {
             // Symmetric about the centre on the logarithmic scale: the band filters are.
             const double f0 = std::sqrt(demand.fleft * demand.fright);
             double reach = std::max({demand.fright / f0, f0 / demand.fleft, demand.fs / f0, f0 / demand.fs});
-            reach = std::pow(std::max(reach, 1.01), demand.shape == BandShape::BandPass ? 2.0 : 3.0);
+            reach = std::pow(std::max(reach, 1.01), demand.shape == FilterType::BandPass ? 2.0 : 3.0);
             result.fmin = f0 / reach;
             result.fmax = f0 * reach;
             break;
@@ -501,13 +483,13 @@ std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand
     return PassBandVerdict(passBand) + "   " + StopBandVerdict(stopBand);
 }
 
-std::string CircuitHeading(const FilterCircuit& circuit, BandShape shape) {
+std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape) {
     static const char* const kinds[] = {"фильтр нижних частот", "фильтр верхних частот", "полосовой фильтр",
                                         "режекторный фильтр"};
     const char* kind = kinds[int(shape)];
     if (const auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
         const int n = int(ladder->branches.size());
-        const bool band = shape == BandShape::BandPass || shape == BandShape::BandStop;
+        const bool band = IsBandFilter(shape);
         return std::string("Пассивный ") + kind + (band ? ", порядок прототипа " : ", порядок ") + std::to_string(n);
     }
     int order = 0;

@@ -18,16 +18,6 @@ namespace vokta {
 
 // ---- Circuits -----------------------------------------------------------------------------------------
 
-enum class BranchPlace { Series, Shunt };  // in the line, or from the line to ground
-enum class BranchParts { L, C, SeriesLC, ParallelLC };
-
-struct LadderBranch {
-    BranchPlace place = BranchPlace::Series;
-    BranchParts parts = BranchParts::L;
-    float l = 0;  // µH (not used by a lone capacitor)
-    float c = 0;  // µF (not used by a lone inductor)
-};
-
 // A passive LC ladder, branches counted from the input, doubly terminated: driven from a source of
 // resistance rn and loaded by rn.
 struct LadderCircuit {
@@ -63,20 +53,16 @@ using FilterCircuit = std::variant<LadderCircuit, ActiveCircuit>;
 
 // ---- The circuits of the results window ------------------------------------------------------------------
 
-enum class BandShape { LowPass, HighPass, BandPass, BandStop };
-
-// The passive ladder of order n (2..7 for low-pass and high-pass, 2..4 for the band filters) with the
-// values ValC1..ValC4 (µF) and ValL1..ValL4 (µH) as the results window holds them. Element k of the
-// low-pass and high-pass ladders is numbered from the input; branch p of a band filter consists of Lp
-// and Cp. The branch nearest the output is always a shunt branch. Throws InvalidArgument for an order
-// that has no ladder.
-LadderCircuit PassiveLadderCircuit(BandShape shape, int n, double rn, const std::array<float, 4>& valC,
+// The ladder of that shape and order (FilterCircuit.h) with the values ValC1..ValC4 (µF) and ValL1..ValL4
+// (µH) as the results window holds them: each branch takes the values of its designators. Throws
+// InvalidArgument for an order that has no ladder.
+LadderCircuit PassiveLadderCircuit(FilterType type, int n, double rn, const std::array<float, 4>& valC,
                                    const std::array<float, 4>& valL);
 
 // The active circuit of order n (2..5) that the design of that type and response shows with the values
 // the results window holds; ra is a high-pass's resistance of DA1's section in kΩ, as its text reads back.
-ActiveCircuit ActiveFilterCircuit(ActiveFilterType type, ActiveResponse response, int n,
-                                  const ActiveValues& values, double ra);
+ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n, const ActiveValues& values,
+                                  double ra);
 
 // ---- Response ------------------------------------------------------------------------------------------
 
@@ -97,7 +83,7 @@ bool ActiveCircuitStable(const ActiveCircuit& circuit);
 
 // What the user asked for.
 struct ResponseDemand {
-    BandShape shape = BandShape::LowPass;
+    FilterType shape = FilterType::LowPass;
     double amin = 0;    // dB, the most attenuation allowed in the pass band
     double astop = 0;   // dB, the least attenuation required in the stop band
     double f1 = 0;      // Hz, the pass-band edge of a low-pass or high-pass filter
@@ -164,7 +150,7 @@ std::string StopBandVerdict(const DemandCheck& stopBand);
 std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand);
 
 // What the plot shows, e.g. "Пассивный фильтр нижних частот, порядок 5".
-std::string CircuitHeading(const FilterCircuit& circuit, BandShape shape);
+std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape);
 
 // The frequencies at which a logarithmic axis from fmin to fmax is labelled: round numbers (1, 2, 5 and
 // finer steps as the span narrows), as many as fit without crowding.

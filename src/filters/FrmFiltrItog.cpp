@@ -66,16 +66,6 @@ int ColumnWidth(const std::array<W*, 4>& column, int design, Need need) {
     return width;
 }
 
-vokta::BandShape BandShapeOf(FilterType type) {
-    switch (type) {
-        case FilterType::LowPass: return vokta::BandShape::LowPass;
-        case FilterType::HighPass: return vokta::BandShape::HighPass;
-        case FilterType::BandPass: return vokta::BandShape::BandPass;
-        case FilterType::BandStop: break;
-    }
-    return vokta::BandShape::BandStop;
-}
-
 template <typename W>
 void PlaceColumn(const std::array<W*, 4>& column, int left, int width) {
     for (W* w : column) w->setGeometry(twips(left), w->y(), twips(width), w->height());
@@ -158,8 +148,8 @@ void FrmFiltrItog::Form_Load() {
         type_ = type;
         response_ = response;
         active_ = request_->IsActive();
-        demand_ = vokta::ResponseDemand{BandShapeOf(type), request.Amin, request.Astop, request.F1,
-                                        request.Fleft,        request.Fright, request.Fs};
+        demand_ = vokta::ResponseDemand{type,          request.Amin,   request.Astop, request.F1,
+                                        request.Fleft, request.Fright, request.Fs};
         if (type == FilterType::HighPass && response == FilterResponse::Butterworth)
             state.F1 = vokta::HighPassButterworthEdge(state.F1, state.Amin, state.N);
 
@@ -214,17 +204,13 @@ void FrmFiltrItog::CmdResponse_Click() {
 
 vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {
     if (!active_)
-        return vokta::PassiveLadderCircuit(BandShapeOf(type_), state.N, state.Rn,
+        return vokta::PassiveLadderCircuit(type_, state.N, state.Rn,
                                            {state.ValC1, state.ValC2, state.ValC3, state.ValC4},
                                            {state.ValL1, state.ValL2, state.ValL3, state.ValL4});
     const bool highPass = type_ == FilterType::HighPass;
     // DA1's section resistance of a high-pass as its boxes show it: its text read back.
     const double ra = highPass ? LocaleParseNumber<double>(state.RText) : 0;
-    return vokta::ActiveFilterCircuit(
-        highPass ? vokta::ActiveFilterType::HighPass : vokta::ActiveFilterType::LowPass,
-        response_ == FilterResponse::Chebyshev ? vokta::ActiveResponse::Chebyshev
-                                               : vokta::ActiveResponse::Butterworth,
-        state.N, state, ra);
+    return vokta::ActiveFilterCircuit(type_, response_, state.N, state, ra);
 }
 
 void FrmFiltrItog::CmdBack_Click() {
@@ -300,26 +286,32 @@ void FrmFiltrItog::CalcPassiveBandStop() {
 }
 
 void FrmFiltrItog::ShowLadder(const vokta::PassiveLadder& ladder) {
-    for (const vokta::LadderElement& e : ladder.elements)
-        (e.kind == vokta::ElementKind::Capacitor ? state.ValC(e.number) : state.ValL(e.number)) = e.value;
-    ShowPicture(ladder.picture);
-    for (const vokta::LadderElement& e : ladder.elements) {
-        if (e.kind == vokta::ElementKind::Capacitor)
-            ShowValue(LblC(e.number), TxtC(e.number), state.ValC(e.number));
+    for (const vokta::LadderBranch& b : ladder.branches) {
+        if (b.parts == vokta::BranchParts::C)
+            state.ValC(b.number) = b.c;
         else
-            ShowValue(LblL(e.number), TxtL(e.number), state.ValL(e.number));
+            state.ValL(b.number) = b.l;
+    }
+    ShowPicture(ladder.picture);
+    for (const vokta::LadderBranch& b : ladder.branches) {
+        if (b.parts == vokta::BranchParts::C)
+            ShowValue(LblC(b.number), TxtC(b.number), state.ValC(b.number));
+        else
+            ShowValue(LblL(b.number), TxtL(b.number), state.ValL(b.number));
     }
     ArrangeResultsLayout();
 }
 
-void FrmFiltrItog::ShowBandLadder(const vokta::BandLadder& ladder) {
-    for (const vokta::BandBranch& b : ladder.branches) {
-        state.ValL(b.position) = b.L;
-        state.ValC(b.position) = b.C;
+void FrmFiltrItog::ShowBandLadder(const vokta::PassiveLadder& ladder) {
+    for (const vokta::LadderBranch& b : ladder.branches) {
+        state.ValL(b.number) = b.l;
+        state.ValC(b.number) = b.c;
     }
     ShowPicture(ladder.picture);
-    for (const vokta::BandBranch& b : ladder.branches) ShowValue(LblL(b.position), TxtL(b.position), state.ValL(b.position));
-    for (const vokta::BandBranch& b : ladder.branches) ShowValue(LblC(b.position), TxtC(b.position), state.ValC(b.position));
+    for (const vokta::LadderBranch& b : ladder.branches)
+        ShowValue(LblL(b.number), TxtL(b.number), state.ValL(b.number));
+    for (const vokta::LadderBranch& b : ladder.branches)
+        ShowValue(LblC(b.number), TxtC(b.number), state.ValC(b.number));
     ArrangeResultsLayout();
 }
 
@@ -372,23 +364,23 @@ void FrmFiltrItog::PrepareActiveChebyshev() {
 }
 
 void FrmFiltrItog::CalcActiveButterworthLowPass() {
-    CalcActive(vokta::ActiveFilterType::LowPass, vokta::ActiveResponse::Butterworth);
+    CalcActive(FilterType::LowPass, FilterResponse::Butterworth);
 }
 
 void FrmFiltrItog::CalcActiveChebyshevLowPass() {
-    CalcActive(vokta::ActiveFilterType::LowPass, vokta::ActiveResponse::Chebyshev);
+    CalcActive(FilterType::LowPass, FilterResponse::Chebyshev);
 }
 
 void FrmFiltrItog::CalcActiveButterworthHighPass() {
-    CalcActive(vokta::ActiveFilterType::HighPass, vokta::ActiveResponse::Butterworth);
+    CalcActive(FilterType::HighPass, FilterResponse::Butterworth);
 }
 
 void FrmFiltrItog::CalcActiveChebyshevHighPass() {
-    CalcActive(vokta::ActiveFilterType::HighPass, vokta::ActiveResponse::Chebyshev);
+    CalcActive(FilterType::HighPass, FilterResponse::Chebyshev);
 }
 
-void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveResponse response) {
-    const bool lowPass = type == vokta::ActiveFilterType::LowPass;
+void FrmFiltrItog::CalcActive(FilterType type, FilterResponse response) {
+    const bool lowPass = type == FilterType::LowPass;
     if (state.N > vokta::kActiveRcMaxOrder) {
         RefuseOrder(lowPass
                         ? QStringLiteral("Активные ФНЧ с порядком более 5 не расчитываются этой программой")
@@ -397,8 +389,7 @@ void FrmFiltrItog::CalcActive(vokta::ActiveFilterType type, vokta::ActiveRespons
     }
     // A ripple without a row in the section table would design from the previous design's table, or
     // from zeros: say so before asking for a value.
-    if (response == vokta::ActiveResponse::Chebyshev && state.N >= vokta::kActiveRcMinOrder &&
-        !activeTableLoaded_) {
+    if (response == FilterResponse::Chebyshev && state.N >= vokta::kActiveRcMinOrder && !activeTableLoaded_) {
         QStringList ripples;
         for (std::string_view ripple : vokta::kActiveChebyshevRipples)
             ripples << QString::fromUtf8(ripple.data(), qsizetype(ripple.size()));

@@ -85,9 +85,9 @@ private:
     bool PrototypeAvailable();
     void ShowPicture(int number);
     void ShowLadder(const vokta::PassiveLadder& ladder);
-    void ShowBandLadder(const vokta::BandLadder& ladder);
+    void ShowBandLadder(const vokta::PassiveLadder& ladder);
     // What the four active designs share: the order check, the input box, the design and its display.
-    void CalcActive(vokta::ActiveFilterType type, vokta::ActiveResponse response);
+    void CalcActive(vokta::FilterType type, vokta::FilterResponse response);
     void ShowActiveDesign(const vokta::ActiveRcDesign& design);
     // Reveals the label and box of a component and writes its value.
     void ShowValue(QLabel* label, QLineEdit* box, float value);

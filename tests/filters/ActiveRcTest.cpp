@@ -18,7 +18,7 @@ ActiveChebyshevTable Table(const char* ripple, int n) {
     return table;
 }
 
-ActiveRcInput Input(ActiveFilterType type, ActiveResponse response, int n, float f1, double answer,
+ActiveRcInput Input(FilterType type, FilterResponse response, int n, float f1, double answer,
                     const char* ripple = nullptr) {
     ActiveRcInput in;
     in.type = type;
@@ -53,10 +53,10 @@ std::string Captions(const ActiveRcDesign& d) {
     return s;
 }
 
-constexpr auto LP = ActiveFilterType::LowPass;
-constexpr auto HP = ActiveFilterType::HighPass;
-constexpr auto BW = ActiveResponse::Butterworth;
-constexpr auto CH = ActiveResponse::Chebyshev;
+constexpr auto LP = FilterType::LowPass;
+constexpr auto HP = FilterType::HighPass;
+constexpr auto BW = FilterResponse::Butterworth;
+constexpr auto CH = FilterResponse::Chebyshev;
 
 // ---- The Chebyshev section table --------------------------------------------------------------------
 
@@ -175,7 +175,7 @@ TEST(ActiveRc, LowPassCapacitorFormsItsProductInDouble) {
 TEST(ActiveRc, LowPassAnswerBelowOneKiloOhm) {
     // Dividers below 1 kΩ show 0; a gain above 2 lifts (K - 1) * 0.8 kΩ past 1.
     struct Case {
-        ActiveResponse response;
+        FilterResponse response;
         const char* ripple;
         int n;
         const char* values;
@@ -199,8 +199,8 @@ TEST(ActiveRc, LowPassAnswerBelowOneKiloOhm) {
 // ---- Every order and response -----------------------------------------------------------------------
 
 struct Variant {
-    ActiveFilterType type;
-    ActiveResponse response;
+    FilterType type;
+    FilterResponse response;
     const char* ripple;
     int n;
     const char* captions;
@@ -290,7 +290,7 @@ TEST(ActiveRc, EveryOrderAndResponse) {
 TEST(ActiveRc, AnswerMustGiveAPositiveComponent) {
     // 0 stands for an empty answer and for one without a leading number, as they read.
     for (double answer : {0.0, -10.0, -0.001, 1e-60}) {
-        for (ActiveFilterType type : {LP, HP}) {
+        for (FilterType type : {LP, HP}) {
             SCOPED_TRACE(std::to_string(answer));
             EXPECT_FALSE(DesignActiveRc(Input(type, BW, 2, 1000, answer)).has_value());
             EXPECT_FALSE(DesignActiveRc(Input(type, BW, 1, 1000, answer)).has_value());

@@ -19,7 +19,7 @@ using Parts = BranchParts;
 double ButterworthG(int n, int k) { return 2 * std::sin((2 * k - 1) * kPi / (2 * n)); }
 
 // A ladder of order n from prototype values, with the exact 2π, for the closed-form checks.
-LadderCircuit ExactLadder(BandShape shape, int n, double f, double rn, double k = 0) {
+LadderCircuit ExactLadder(FilterType shape, int n, double f, double rn, double k = 0) {
     std::array<float, 4> c{}, l{};
     const double w = 2 * kPi * f;
     int nextC = 0, nextL = 0;
@@ -27,19 +27,19 @@ LadderCircuit ExactLadder(BandShape shape, int n, double f, double rn, double k 
         const double g = ButterworthG(n, p);
         const bool shunt = (n % 2 == 1) == (p % 2 == 1);
         switch (shape) {
-            case BandShape::LowPass:
+            case FilterType::LowPass:
                 if (shunt) c[nextC++] = float(g / (w * rn) * 1e6);
                 else l[nextL++] = float(g * rn / w * 1e6);
                 break;
-            case BandShape::HighPass:
+            case FilterType::HighPass:
                 if (shunt) l[nextL++] = float(rn / (w * g) * 1e6);
                 else c[nextC++] = float(1 / (w * rn * g) * 1e6);
                 break;
-            case BandShape::BandPass:  // the low-pass prototype element made a resonator at f
+            case FilterType::BandPass:  // the low-pass prototype element made a resonator at f
                 if (shunt) c[p - 1] = float(g * k / (w * rn) * 1e6), l[p - 1] = float(rn / (w * g * k) * 1e6);
                 else l[p - 1] = float(g * k * rn / w * 1e6), c[p - 1] = float(1 / (w * g * k * rn) * 1e6);
                 break;
-            case BandShape::BandStop:
+            case FilterType::BandStop:
                 if (shunt) c[p - 1] = float(g / (w * rn * k) * 1e6), l[p - 1] = float(k * rn / (w * g) * 1e6);
                 else l[p - 1] = float(g * rn / (w * k) * 1e6), c[p - 1] = float(k / (w * rn * g) * 1e6);
                 break;
@@ -55,13 +55,14 @@ double Db(double ratio) { return 20 * std::log10(ratio); }
 // ---- Passive ladders against closed forms ----------------------------------------------------------------
 
 TEST(LadderResponse, ButterworthLowPassAndHighPassFollowTheirClosedForm) {
-    for (BandShape shape : {BandShape::LowPass, BandShape::HighPass})
+    for (FilterType shape : {FilterType::LowPass, FilterType::HighPass})
         for (int n = 2; n <= 7; ++n) {
-            SCOPED_TRACE((shape == BandShape::LowPass ? "low-pass order " : "high-pass order ") + std::to_string(n));
+            SCOPED_TRACE((shape == FilterType::LowPass ? "low-pass order " : "high-pass order ") +
+                         std::to_string(n));
             const LadderCircuit ladder = ExactLadder(shape, n, 1000, 50);
             EXPECT_NEAR(LadderAttenuation(ladder, 1000), 10 * std::log10(2.0), 0.002);
             for (double f : {100.0, 500.0, 800.0, 1250.0, 2000.0, 5000.0}) {
-                const double x = shape == BandShape::LowPass ? f / 1000 : 1000 / f;
+                const double x = shape == FilterType::LowPass ? f / 1000 : 1000 / f;
                 EXPECT_NEAR(LadderAttenuation(ladder, f), 10 * std::log10(1 + std::pow(x, 2 * n)), 0.002) << f;
             }
         }
@@ -70,9 +71,9 @@ TEST(LadderResponse, ButterworthLowPassAndHighPassFollowTheirClosedForm) {
 TEST(LadderResponse, FarOutTheSlopeIsSixDecibelsAnOctavePerElement) {
     for (int n = 2; n <= 7; ++n) {
         SCOPED_TRACE(n);
-        const LadderCircuit lowPass = ExactLadder(BandShape::LowPass, n, 1000, 75);
+        const LadderCircuit lowPass = ExactLadder(FilterType::LowPass, n, 1000, 75);
         EXPECT_NEAR(LadderAttenuation(lowPass, 40000) - LadderAttenuation(lowPass, 20000), 6.0206 * n, 0.01);
-        const LadderCircuit highPass = ExactLadder(BandShape::HighPass, n, 1000, 75);
+        const LadderCircuit highPass = ExactLadder(FilterType::HighPass, n, 1000, 75);
         EXPECT_NEAR(LadderAttenuation(highPass, 25) - LadderAttenuation(highPass, 50), 6.0206 * n, 0.01);
     }
 }
@@ -82,21 +83,21 @@ TEST(LadderResponse, TheProgramsOwnValuesMeetAThreeDecibelEdge) {
     // four-digit tables, so the edge is within a few hundredths of 3 dB, not exactly 3.0103).
     struct Row {
         const char* name;
-        BandShape shape;
+        FilterType shape;
         int n;
         std::array<float, 4> c, l;
     };
     const Row rows[] = {
-        {"low-pass 2", BandShape::LowPass, 2, {4.503821f}, {11259.55f}},
-        {"high-pass 2", BandShape::HighPass, 2, {2.251954f}, {5629.885f}},
-        {"low-pass 4", BandShape::LowPass, 4, {5.884714f, 2.437579f}, {6093.949f, 14711.78f}},
+        {"low-pass 2", FilterType::LowPass, 2, {4.503821f}, {11259.55f}},
+        {"high-pass 2", FilterType::HighPass, 2, {2.251954f}, {5629.885f}},
+        {"low-pass 4", FilterType::LowPass, 4, {5.884714f, 2.437579f}, {6093.949f, 14711.78f}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const LadderCircuit ladder = PassiveLadderCircuit(row.shape, row.n, 50, row.c, row.l);
         EXPECT_NEAR(LadderAttenuation(ladder, 1000), 3.0, 0.03);
         // Two octaves into the stop band the order shows: 10·lg(1 + 4^(2n)).
-        const double far = row.shape == BandShape::LowPass ? 4000 : 250;
+        const double far = row.shape == FilterType::LowPass ? 4000 : 250;
         EXPECT_NEAR(LadderAttenuation(ladder, far), 10 * std::log10(1 + std::pow(4.0, 2 * row.n)), 0.1);
     }
 }
@@ -104,8 +105,8 @@ TEST(LadderResponse, TheProgramsOwnValuesMeetAThreeDecibelEdge) {
 TEST(LadderResponse, AMisplacedElementIsCaught) {
     // The order-4 low-pass with its ends swapped (C2's value at L1's place and back) or with the ladder
     // started by a shunt element moves the edge far outside the tolerance of the test above.
-    LadderCircuit right = PassiveLadderCircuit(BandShape::LowPass, 4, 50, {5.884714f, 2.437579f},
-                                               {6093.949f, 14711.78f});
+    LadderCircuit right =
+        PassiveLadderCircuit(FilterType::LowPass, 4, 50, {5.884714f, 2.437579f}, {6093.949f, 14711.78f});
     LadderCircuit swappedValues = right;
     std::swap(swappedValues.branches[0].l, swappedValues.branches[2].l);
     LadderCircuit shuntFirst = right;
@@ -122,9 +123,9 @@ TEST(LadderResponse, AMisplacedElementIsCaught) {
 TEST(LadderResponse, ChebyshevRippleFromTheTable) {
     // Order 3, 1 dB: g = 2.024, 0.994, 2.024. A = 10·lg(1 + ε²·T3²(f/F1)), ε² = 10^0.1 - 1.
     const double w = 2 * kPi * 1000, rn = 50;
-    const LadderCircuit ladder =
-        PassiveLadderCircuit(BandShape::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
-                             {float(0.994 * rn / w * 1e6)});
+    const LadderCircuit ladder = PassiveLadderCircuit(
+        FilterType::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
+        {float(0.994 * rn / w * 1e6)});
     const double e2 = std::pow(10, 0.1) - 1;
     for (double f : {0.0001, 500.0, 866.0, 1000.0, 1500.0, 3000.0}) {
         SCOPED_TRACE(f);
@@ -137,8 +138,8 @@ TEST(LadderResponse, BandPassAndBandStopAboutTheCentre) {
     const double f0 = 10000, k = 5;
     for (int n = 2; n <= 4; ++n) {
         SCOPED_TRACE(n);
-        const LadderCircuit bandPass = ExactLadder(BandShape::BandPass, n, f0, 50, k);
-        const LadderCircuit bandStop = ExactLadder(BandShape::BandStop, n, f0, 50, k);
+        const LadderCircuit bandPass = ExactLadder(FilterType::BandPass, n, f0, 50, k);
+        const LadderCircuit bandStop = ExactLadder(FilterType::BandStop, n, f0, 50, k);
         EXPECT_NEAR(LadderAttenuation(bandPass, f0), 0, 0.001);
         EXPECT_GT(LadderAttenuation(bandStop, f0), 100);  // the attenuation pole of every resonator
         for (double f : {7000.0, 9000.0, 9500.0, 10500.0, 11000.0, 15000.0}) {
@@ -151,8 +152,8 @@ TEST(LadderResponse, BandPassAndBandStopAboutTheCentre) {
 
 TEST(LadderResponse, TheProgramsBandPassIsCentredOnF0) {
     // Band-pass, order 2, F0 = 1 MHz, K = 10, Rn = 50 Ω as the results window shows it.
-    const LadderCircuit ladder = PassiveLadderCircuit(BandShape::BandPass, 2, 50, {0.0002251954f, 0.04503821f},
-                                                      {112.5955f, 0.5629885f});
+    const LadderCircuit ladder = PassiveLadderCircuit(FilterType::BandPass, 2, 50,
+                                                      {0.0002251954f, 0.04503821f}, {112.5955f, 0.5629885f});
     EXPECT_EQ(ladder.branches[0].place, Place::Series);
     EXPECT_EQ(ladder.branches[0].parts, Parts::SeriesLC);
     EXPECT_EQ(ladder.branches[1].parts, Parts::ParallelLC);
@@ -160,33 +161,6 @@ TEST(LadderResponse, TheProgramsBandPassIsCentredOnF0) {
     // The band edges 1e6·(√(1 + 1/400) ± 1/20): about 3 dB.
     EXPECT_NEAR(LadderAttenuation(ladder, 1e6 * (std::sqrt(1.0025) + 0.05)), 3.0, 0.1);
     EXPECT_NEAR(LadderAttenuation(ladder, 1e6 * (std::sqrt(1.0025) - 0.05)), 3.0, 0.1);
-}
-
-TEST(LadderCircuitOfTheWindow, BranchesStandWhereThePicturesDrawThem) {
-    auto layout = [](const LadderCircuit& c) {
-        std::string s;
-        for (const LadderBranch& b : c.branches) {
-            s += b.place == Place::Series ? "-" : "|";
-            switch (b.parts) {
-                case Parts::L: s += "L" + std::to_string(int(b.l)); break;
-                case Parts::C: s += "C" + std::to_string(int(b.c)); break;
-                case Parts::SeriesLC: s += "(L" + std::to_string(int(b.l)) + "+C" + std::to_string(int(b.c)) + ")"; break;
-                case Parts::ParallelLC: s += "(L" + std::to_string(int(b.l)) + "//C" + std::to_string(int(b.c)) + ")"; break;
-            }
-            s += " ";
-        }
-        return s;
-    };
-    const std::array<float, 4> c{1, 2, 3, 4}, l{11, 12, 13, 14};
-    EXPECT_EQ(layout(PassiveLadderCircuit(BandShape::LowPass, 2, 50, c, l)), "-L11 |C1 ");
-    EXPECT_EQ(layout(PassiveLadderCircuit(BandShape::LowPass, 7, 50, c, l)), "|C1 -L11 |C2 -L12 |C3 -L13 |C4 ");
-    EXPECT_EQ(layout(PassiveLadderCircuit(BandShape::HighPass, 3, 50, c, l)), "|L11 -C1 |L12 ");
-    EXPECT_EQ(layout(PassiveLadderCircuit(BandShape::HighPass, 6, 50, c, l)), "-C1 |L11 -C2 |L12 -C3 |L13 ");
-    EXPECT_EQ(layout(PassiveLadderCircuit(BandShape::BandPass, 3, 50, c, l)), "|(L11//C1) -(L12+C2) |(L13//C3) ");
-    EXPECT_EQ(layout(PassiveLadderCircuit(BandShape::BandStop, 4, 50, c, l)),
-              "-(L11//C1) |(L12+C2) -(L13//C3) |(L14+C4) ");
-    EXPECT_THROW(PassiveLadderCircuit(BandShape::BandPass, 5, 50, c, l), RuntimeError);
-    EXPECT_THROW(PassiveLadderCircuit(BandShape::LowPass, 1, 50, c, l), RuntimeError);
 }
 
 // ---- Active circuits -------------------------------------------------------------------------------------
@@ -287,7 +261,7 @@ TEST(ActiveCircuitOfTheWindow, EachDesignsValuesGoToTheirStages) {
     v.ValR1 = 1, v.ValR2 = 2, v.ValR3 = 3, v.ValR4 = 4, v.ValR5 = 5, v.ValR6 = 6, v.ValR7 = 7;
     v.ValC1 = 10, v.ValC3 = 30, v.ValC4 = 40;
     const double ra = 100;
-    auto text = [&](ActiveFilterType type, ActiveResponse response, int n) {
+    auto text = [&](FilterType type, FilterResponse response, int n) {
         std::string s;
         for (const ActiveStage& st : ActiveFilterCircuit(type, response, n, v, ra).stages) {
             if (st.kind == ActiveStageKind::FirstOrder)
@@ -298,8 +272,8 @@ TEST(ActiveCircuitOfTheWindow, EachDesignsValuesGoToTheirStages) {
         }
         return s;
     };
-    using T = ActiveFilterType;
-    using R = ActiveResponse;
+    using T = FilterType;
+    using R = FilterResponse;
     EXPECT_EQ(text(T::LowPass, R::Butterworth, 2), "S(1,10,3/4) ");
     EXPECT_EQ(text(T::LowPass, R::Butterworth, 3), "G(1,10) S(1,10,3/4) ");
     EXPECT_EQ(text(T::LowPass, R::Butterworth, 4), "S(1,10,3/4) S(1,10,5/4) ");
@@ -323,7 +297,7 @@ namespace {
 
 ResponseDemand LowPassDemand(double amin, double astop, double f1, double fs) {
     ResponseDemand d;
-    d.shape = BandShape::LowPass;
+    d.shape = FilterType::LowPass;
     d.amin = amin, d.astop = astop, d.f1 = f1, d.fs = fs;
     return d;
 }
@@ -332,7 +306,7 @@ ResponseDemand LowPassDemand(double amin, double astop, double f1, double fs) {
 
 TEST(Analysis, ButterworthFifthOrderAgainstItsDemand) {
     // 10·lg(1 + 2^10) = 30.1 dB at twice the edge.
-    const LadderCircuit ladder = ExactLadder(BandShape::LowPass, 5, 1000, 50);
+    const LadderCircuit ladder = ExactLadder(FilterType::LowPass, 5, 1000, 50);
     const ResponseAnalysis met = AnalyseResponse(ladder, LowPassDemand(3, 30, 1000, 2000));
     EXPECT_NEAR(met.passBand.attenuation, 3.0103, 0.002);
     EXPECT_DOUBLE_EQ(met.passBand.frequency, 1000);
@@ -367,9 +341,9 @@ TEST(Analysis, ThePassBandIsJudgedByItsWorstPoint) {
     // A Chebyshev ripple valley inside the band counts, not only the edge: order 3, 1 dB, judged against a
     // demand whose edge lies just below the ripple's, where the curve is back near 0 dB.
     const double w = 2 * kPi * 1000, rn = 50;
-    const LadderCircuit ladder =
-        PassiveLadderCircuit(BandShape::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
-                             {float(0.994 * rn / w * 1e6)});
+    const LadderCircuit ladder = PassiveLadderCircuit(
+        FilterType::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
+        {float(0.994 * rn / w * 1e6)});
     const ResponseAnalysis r = AnalyseResponse(ladder, LowPassDemand(0.5, 20, 990, 3000));
     EXPECT_NEAR(r.passBand.attenuation, 1.0, 0.02);
     EXPECT_NEAR(r.passBand.frequency, 500, 5);  // the valley at cos(π/3) of the edge
@@ -382,7 +356,7 @@ TEST(Analysis, ActiveAttenuationIsRelativeToThePassBandGain) {
     const double f0 = 1 / (2 * kPi * 10e3 * 0.01e-6);
     const ActiveCircuit circuit{true, {Section(10, 0.01, 2.7)}};
     ResponseDemand d;
-    d.shape = BandShape::HighPass;
+    d.shape = FilterType::HighPass;
     d.amin = 3, d.astop = 20, d.f1 = f0 / 2, d.fs = f0 / 20;
     const ResponseAnalysis r = AnalyseResponse(circuit, d);
     const double kk = 1 + double(float(1.7));
@@ -406,9 +380,9 @@ TEST(Analysis, ActiveAttenuationIsRelativeToThePassBandGain) {
 TEST(Analysis, BandFiltersAreJudgedOnBothSides) {
     const double f0 = std::sqrt(9000.0 * 11000.0), k = f0 / 2000;
     ResponseDemand bp;
-    bp.shape = BandShape::BandPass;
+    bp.shape = FilterType::BandPass;
     bp.amin = 3, bp.astop = 40, bp.fleft = 9000, bp.fright = 11000, bp.fs = 15000;
-    const ResponseAnalysis pass = AnalyseResponse(ExactLadder(BandShape::BandPass, 4, f0, 50, k), bp);
+    const ResponseAnalysis pass = AnalyseResponse(ExactLadder(FilterType::BandPass, 4, f0, 50, k), bp);
     const double xs = k * (15000 / f0 - f0 / 15000);
     EXPECT_NEAR(pass.passBand.attenuation, 10 * std::log10(2.0), 0.01);
     EXPECT_NEAR(pass.stopBand.attenuation, 10 * std::log10(1 + std::pow(xs, 8)), 0.01);
@@ -417,9 +391,9 @@ TEST(Analysis, BandFiltersAreJudgedOnBothSides) {
     EXPECT_GT(pass.fmax, 15000 * 1.3);
 
     ResponseDemand bs = bp;
-    bs.shape = BandShape::BandStop;
+    bs.shape = FilterType::BandStop;
     bs.fs = 10200;
-    const ResponseAnalysis stop = AnalyseResponse(ExactLadder(BandShape::BandStop, 2, f0, 50, k), bs);
+    const ResponseAnalysis stop = AnalyseResponse(ExactLadder(FilterType::BandStop, 2, f0, 50, k), bs);
     const DemandBands bands = BandsOf(bs);
     ASSERT_EQ(bands.stop.size(), 1u);
     EXPECT_NEAR(bands.stop[0].from, f0 * f0 / 10200, 1e-6);
@@ -436,7 +410,7 @@ TEST(Analysis, CircuitsWithoutAResponseAreRefused) {
         FilterCircuit circuit;
         const char* sentence;
     };
-    LadderCircuit zeroC = ExactLadder(BandShape::LowPass, 3, 1000, 50);
+    LadderCircuit zeroC = ExactLadder(FilterType::LowPass, 3, 1000, 50);
     zeroC.branches[0].c = 0;
     const Row rows[] = {
         {"a capacitor of 0", zeroC,
@@ -458,8 +432,9 @@ TEST(Analysis, CircuitsWithoutAResponseAreRefused) {
             EXPECT_EQ(e.userMessage(), row.sentence);
         }
     }
-    EXPECT_THROW(AnalyseResponse(ExactLadder(BandShape::LowPass, 3, 1000, 50), LowPassDemand(3, 20, 1000, 0)),
-                 RuntimeError);
+    EXPECT_THROW(
+        AnalyseResponse(ExactLadder(FilterType::LowPass, 3, 1000, 50), LowPassDemand(3, 20, 1000, 0)),
+        RuntimeError);
 }
 
 TEST(Verdict, JudgedUnroundedAndShownToHundredthsNearTheLimit) {
@@ -490,11 +465,11 @@ TEST(Verdict, JudgedUnroundedAndShownToHundredthsNearTheLimit) {
 }
 
 TEST(Texts, HeadingsAxisTicksAndLabels) {
-    EXPECT_EQ(CircuitHeading(ExactLadder(BandShape::LowPass, 5, 1000, 50), BandShape::LowPass),
+    EXPECT_EQ(CircuitHeading(ExactLadder(FilterType::LowPass, 5, 1000, 50), FilterType::LowPass),
               "Пассивный фильтр нижних частот, порядок 5");
-    EXPECT_EQ(CircuitHeading(ExactLadder(BandShape::BandPass, 3, 1000, 50, 5), BandShape::BandPass),
+    EXPECT_EQ(CircuitHeading(ExactLadder(FilterType::BandPass, 3, 1000, 50, 5), FilterType::BandPass),
               "Пассивный полосовой фильтр, порядок прототипа 3");
-    EXPECT_EQ(CircuitHeading(ActiveCircuit{true, {Group(1, 1), Section(1, 1, 2)}}, BandShape::HighPass),
+    EXPECT_EQ(CircuitHeading(ActiveCircuit{true, {Group(1, 1), Section(1, 1, 2)}}, FilterType::HighPass),
               "Активный фильтр верхних частот, порядок 3");
 
     auto ticks = [](double a, double b) {

@@ -23,12 +23,13 @@ namespace {
 LadderCircuit ButterworthLowPass5() {
     const double w = 2 * M_PI * 1000, rn = 50;
     auto g = [](int k) { return 2 * std::sin((2 * k - 1) * M_PI / 10); };
-    return PassiveLadderCircuit(BandShape::LowPass, 5, rn,
-                                {float(g(1) / (w * rn) * 1e6), float(g(3) / (w * rn) * 1e6), float(g(5) / (w * rn) * 1e6)},
-                                {float(g(2) * rn / w * 1e6), float(g(4) * rn / w * 1e6)});
+    return PassiveLadderCircuit(
+        FilterType::LowPass, 5, rn,
+        {float(g(1) / (w * rn) * 1e6), float(g(3) / (w * rn) * 1e6), float(g(5) / (w * rn) * 1e6)},
+        {float(g(2) * rn / w * 1e6), float(g(4) * rn / w * 1e6)});
 }
 
-ResponseDemand Demand(BandShape shape, double amin, double astop, double f1, double fs) {
+ResponseDemand Demand(FilterType shape, double amin, double astop, double f1, double fs) {
     ResponseDemand d;
     d.shape = shape;
     d.amin = amin, d.astop = astop, d.f1 = f1, d.fs = fs;
@@ -52,7 +53,8 @@ private slots:
     void cleanup() { vokta::test::UnloadAllForms(); }
 
     void showsTheCurveTheDemandAndTheVerdict() {
-        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QVERIFY(form && form->isVisible());
         QCOMPARE(Forms::Find<FrmResponse>(), form);
         QCOMPARE(form->windowTitle(), QString("АЧХ фильтра"));
@@ -106,11 +108,12 @@ private slots:
     }
 
     void openingAgainShowsTheNewDesignInTheSameWindow() {
-        FrmResponse* first = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* first =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         const int seriesCount = first->ChartView->chart()->series().size();
         // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
         const ActiveCircuit section{true, {{ActiveStageKind::Section, 10, 0.01f, 0.586f, 1}}};
-        FrmResponse* second = FrmResponse::Open(section, Demand(BandShape::HighPass, 3, 12, 1591.5, 795.8));
+        FrmResponse* second = FrmResponse::Open(section, Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
         QCOMPARE(second, first);
         QCOMPARE(second->ChartView->chart()->series().size(), seriesCount);
         QCOMPARE(second->ChartView->chart()->title(), QString("Активный фильтр верхних частот, порядок 2"));
@@ -121,12 +124,12 @@ private slots:
 
     void aBandStopHasTwoPassBandsUnderOneLegendEntry() {
         ResponseDemand d;
-        d.shape = BandShape::BandStop;
+        d.shape = FilterType::BandStop;
         d.amin = 3, d.astop = 20, d.fleft = 9000, d.fright = 11000, d.fs = 10200;
         const double f0 = std::sqrt(9000.0 * 11000), k = f0 / 2000, w = 2 * M_PI * f0, rn = 75;
         const double g = std::sqrt(2.0);
         const LadderCircuit ladder = PassiveLadderCircuit(
-            BandShape::BandStop, 2, rn, {float(k / (w * rn * g) * 1e6), float(g / (w * rn * k) * 1e6)},
+            FilterType::BandStop, 2, rn, {float(k / (w * rn * g) * 1e6), float(g / (w * rn * k) * 1e6)},
             {float(g * rn / (w * k) * 1e6), float(k * rn / (w * g) * 1e6)});
         FrmResponse* form = FrmResponse::Open(ladder, d);
         QChart* chart = form->ChartView->chart();
@@ -144,18 +147,19 @@ private slots:
         LadderCircuit broken = ButterworthLowPass5();
         broken.branches[1].l = 0;
         QVERIFY_THROWS_EXCEPTION(RuntimeError,
-                                 FrmResponse::Open(broken, Demand(BandShape::LowPass, 3, 30, 1000, 2000)));
+                                 FrmResponse::Open(broken, Demand(FilterType::LowPass, 3, 30, 1000, 2000)));
         QVERIFY(!Forms::IsLoaded<FrmResponse>());
     }
 
     void enterEscAndCloseUnloadTheWindow() {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-            FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+            FrmResponse* form =
+                FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
             QTest::keyClick(form, key);
             QVERIFY(!Forms::IsLoaded<FrmResponse>());
         }
         FrmResponse* form;
-        form = FrmResponse::Open(ButterworthLowPass5(), Demand(BandShape::LowPass, 3, 30, 1000, 2000));
+        form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QCOMPARE(form->CmdClose->text(), QString("Закрыть"));
         form->CmdClose->click();
         QVERIFY(!Forms::IsLoaded<FrmResponse>());
