@@ -79,6 +79,7 @@ void SetSaveFileHandler(SaveFileHandler handler) {
 
 QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter) {
     if (SaveHandler()) return SaveHandler()(title, fileName);
+    if (gHandler) return {};  // a script that stands in for the boxes never faces a real dialog
     return QFileDialog::getSaveFileName(Asker(parent), title, fileName, filter);
 }
 

@@ -23,7 +23,8 @@ QString InputBox(QWidget* parent, const QString& prompt, const QString& title, b
 // or the empty text when the dialog is cancelled.
 QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter);
 // Tests answer the dialog instead: the handler gets the title and the proposed file and returns the
-// path (empty: cancelled). An empty handler restores the real dialog.
+// path (empty: cancelled). An empty handler restores the real dialog; while a BoxHandler stands in for
+// the boxes and no handler answers, the dialog is cancelled.
 using SaveFileHandler = std::function<QString(const QString& title, const QString& fileName)>;
 void SetSaveFileHandler(SaveFileHandler handler);
 

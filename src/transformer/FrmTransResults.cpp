@@ -56,7 +56,8 @@ FrmTransResults::FrmTransResults() : QWidget(nullptr, Qt::Window) {
     TblResults->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblResults->setSelectionMode(QAbstractItemView::ExtendedSelection);
     TblResults->setWordWrap(false);
-    TblResults->horizontalHeader()->setStretchLastSection(true);
+    // The window is never narrower than the table's columns (FitToTable).
+    TblResults->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     CmdCopy = new QPushButton(QStringLiteral("Копировать"), this);
     CmdCopy->setObjectName(QStringLiteral("CmdCopy"));
@@ -90,6 +91,7 @@ FrmTransResults* FrmTransResults::Open(const vokta::TransformerDesign& design, v
     vokta::KeepWindingArrays(form->design_);
     form->Fill(vokta::CorePower(design, type));
     form->FitToTable();
+    form->CmdClose->setFocus();  // Enter, Space or Esc closes the window at once
     return Forms::Show<FrmTransResults>();
 }
 
@@ -160,19 +162,19 @@ void FrmTransResults::FitToTable() {
             nameWidth =
                 std::max(nameWidth, bold.horizontalAdvance(table->item(row, kNameColumn)->text()) + 12);
     table->setColumnWidth(kNameColumn, nameWidth + 12);
-    table->setColumnWidth(kValueColumn, table->columnWidth(kValueColumn) + 12);
+    for (int column : {kValueColumn, kUnitColumn})
+        table->setColumnWidth(column, table->columnWidth(column) + 12);
     table->resizeRowsToContents();
 
-    // Wide enough for every column and a scroll bar; as tall as every row, within the screen.
+    // Wide enough for every column, as tall as every row within the screen; a scroll bar when it is not.
     const int frame = 2 * table->frameWidth();
-    int width = frame + table->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < table->columnCount(); ++column) width += table->columnWidth(column);
     int height = frame + table->horizontalHeader()->sizeHint().height();
     for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
     int maxHeight = 600;
     if (const QScreen* screen = this->screen()) maxHeight = screen->availableGeometry().height() * 2 / 3;
-    table->setMinimumWidth(width);
-    table->setMinimumHeight(std::min(height, maxHeight));
+    int width = frame + (height > maxHeight ? table->verticalScrollBar()->sizeHint().width() : 0);
+    for (int column = 0; column < table->columnCount(); ++column) width += table->columnWidth(column);
+    table->setMinimumSize(width, std::min(height, maxHeight));
     adjustSize();
 }
 
