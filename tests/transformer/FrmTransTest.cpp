@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -652,6 +653,15 @@ private slots:
             shown << cells.join("|");
         }
         QCOMPARE(shown, expected);
+        // Every cell and heading fits its column, and the table its window.
+        for (int row = -1; row < table->rowCount(); ++row) {
+            if (row >= 0 && table->columnSpan(row, 0) > 1) continue;  // a section's heading
+            for (int column = 0; column < 3; ++column) {
+                auto* item = row < 0 ? table->horizontalHeaderItem(column) : table->item(row, column);
+                QVERIFY(table->fontMetrics().horizontalAdvance(item->text()) < table->columnWidth(column));
+            }
+        }
+        QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
         results->findChild<QPushButton*>("CmdCopy")->click();
         QCOMPARE(QApplication::clipboard()->text(), expected.join("\n").replace("|", "\t") + "\n");
 
