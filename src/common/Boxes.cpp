@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -64,6 +65,23 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
+}
+
+namespace {
+SaveFileHandler& SaveHandler() {
+    static SaveFileHandler handler;
+    return handler;
+}
+}  // namespace
+
+void SetSaveFileHandler(SaveFileHandler handler) {
+    SaveHandler() = std::move(handler);
+}
+
+QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter) {
+    if (SaveHandler()) return SaveHandler()(title, fileName);
+    if (gHandler) return {};  // a script that stands in for the boxes never faces a real dialog
+    return QFileDialog::getSaveFileName(Asker(parent), title, fileName, filter);
 }
 
 QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 
@@ -18,6 +19,15 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
 // A modal text-input box with prompt and title and no default text. Returns the typed text, or the
 // empty text on Cancel; *cancelled (when given) tells the two apart.
 QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled = nullptr);
+
+// Qt's modal "save as" dialog, opening at 'fileName', for the files of 'filter'. Returns the chosen path,
+// or the empty text when the dialog is cancelled.
+QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter);
+// Tests answer the dialog instead: the handler gets the title and the proposed file and returns the
+// path (empty: cancelled). An empty handler restores the real dialog; while a BoxHandler stands in for
+// the boxes and no handler answers, the dialog is cancelled.
+using SaveFileHandler = std::function<QString(const QString& title, const QString& fileName)>;
+void SetSaveFileHandler(SaveFileHandler handler);
 
 // The shared warning that a needed field of the source data is empty.
 void WarnEmptyFields(QWidget* parent);

@@ -10,6 +10,7 @@
 #include "common/Forms.h"
 #include "common/Pictures.h"
 #include "common/ReportPrinter.h"
+#include "transformer/FrmTransResults.h"
 
 using namespace vokta::ui;
 using vokta::CoreType;
@@ -180,9 +181,12 @@ void FrmTrans::CalcTransformer() {
         input.loads.push_back(load);
     }
 
+    // The results on show are no longer the design once it is recalculated; a new design shows anew.
+    Forms::Unload<FrmTransResults>();
     switch (vokta::CalcTransformer(Design, input)) {
         case vokta::DesignOutcome::Designed:
-            break;  // the design waits for "Печать"
+            FrmTransResults::Open(Design, input.type);
+            break;
         case vokta::DesignOutcome::CoreTooSmall:
             WarnCoreTooSmall();
             break;
@@ -214,17 +218,21 @@ void FrmTrans::CmdPrint_Click() {
             QStringLiteral("Данные расчета выводятся на принтер. Проверьте его готовность к приему данных"),
             QStringLiteral("Информационное сообщение"), MsgIcon::Information);
         const std::unique_ptr<ReportPrinter> printer = NewReportPrinter(this);
-        printer->SetFontName(QStringLiteral("MS Sans Serif"));
-        printer->SetFontSize(10);
-        for (const vokta::ReportLine& line : vokta::TransformerReport(Design)) {
-            const QString text = QString::fromStdString(line.text);
-            if (line.number)
-                std::visit([&](auto number) { printer->PrintTextAndNumber(text, number); }, *line.number);
-            else
-                printer->PrintLine(text);
-        }
-        printer->EndDoc();
+        PrintTransformerReport(*printer, Design);
     });
+}
+
+void PrintTransformerReport(ReportPrinter& printer, const vokta::TransformerDesign& design) {
+    printer.SetFontName(QStringLiteral("MS Sans Serif"));
+    printer.SetFontSize(10);
+    for (const vokta::ReportLine& line : vokta::TransformerReport(design)) {
+        const QString text = QString::fromStdString(line.text);
+        if (line.number)
+            std::visit([&](auto number) { printer.PrintTextAndNumber(text, number); }, *line.number);
+        else
+            printer.PrintLine(text);
+    }
+    printer.EndDoc();
 }
 
 CoreType FrmTrans::SelectedCoreType() const {

@@ -11,9 +11,13 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace vokta::ui {
+class ReportPrinter;
+}
+
 // The transformer calculator: the user describes the core and the mains voltage, "Расчет" asks for
-// the secondary windings in input boxes and designs the transformer, "Печать" prints the design.
-// The window shows no result of its own: the design stays in Design until the next calculation.
+// the secondary windings in input boxes, designs the transformer and shows the design in the results
+// window, "Печать" prints the design. The design stays in Design until the next calculation.
 class FrmTrans : public QWidget {
     Q_OBJECT
 public:
@@ -52,3 +56,7 @@ private:
     QPushButton* CmdCancel = nullptr;
     QPushButton* CmdPrint = nullptr;
 };
+
+// Sends the report of a design to a printer: its font, its lines, the end of the document. The design's
+// arrays must hold indexes 0 to SecondaryCount (KeepWindingArrays).
+void PrintTransformerReport(vokta::ui::ReportPrinter& printer, const vokta::TransformerDesign& design);

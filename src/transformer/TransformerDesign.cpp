@@ -301,6 +301,15 @@ DesignOutcome CalcTransformer(TransformerDesign& d, const TransformerInput& inpu
     return DesignOutcome::Designed;
 }
 
+std::optional<float> SteelFluxDensity(const TransformerDesign& d) {
+    if (!(d.SteelFill > 0)) return std::nullopt;
+    return Single(double(d.Induction) / d.SteelFill);
+}
+
+float NoLoadDcVoltage(const TransformerDesign& d, int i) {
+    return Single(std::sqrt(2.0) * d.SecVoltage.at(i));
+}
+
 std::vector<ReportLine> TransformerReport(const TransformerDesign& d) {
     std::vector<ReportLine> lines;
     auto text = [&](const char* t) { lines.push_back({t, std::nullopt}); };

@@ -137,6 +137,16 @@ enum class DesignOutcome {
 // primary values are those of the last Designed run.
 DesignOutcome CalcTransformer(TransformerDesign& design, const TransformerInput& input);
 
+// Estimates the report does not print, shown beside its values.
+// The peak flux density in the steel itself, T: Induction holds over the core's whole section, of which
+// the steel fills the share SteelFill. Nothing while no core step has given a fill factor.
+std::optional<float> SteelFluxDensity(const TransformerDesign& design);
+// The DC voltage of winding i's rectifier without load, V: the smoothing capacitor charges to the peak
+// of the winding's AC voltage, sqrt(2) U. The design allows for no drop on the bridge diodes (the
+// winding voltage and the diodes' reverse voltage follow from the load voltage alone), so neither does
+// this estimate: the diodes count as ideal.
+float NoLoadDcVoltage(const TransformerDesign& design, int i);
+
 // One line of the printed report: a text, and the number printed after it when there is one.
 struct ReportLine {
     std::string text;

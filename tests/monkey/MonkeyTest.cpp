@@ -340,14 +340,18 @@ private slots:
                 // A window closed while the registry missed it leaves the program running with none.
                 if (monkey.closed && (programEnds > 0 || Forms::Loaded().isEmpty()))
                     monkey.problems << "a title-bar close ended the program";
-                // A calculation that says nothing shows its result (the results window, for the filter).
+                // A calculation that says nothing shows its result (the results window, for the filter and the
+                // transformer).
                 if (monkey.calculated && monkey.messages == messages && monkey.cancels == cancels) {
                     QWidget* shown = window;
-                    if (window->objectName() == "FrmFiltr") {
+                    using Pair = std::pair<QString, QString>;
+                    for (const auto& [asker, results] :
+                         {Pair("FrmFiltr", "FrmFiltrItog"), Pair("FrmTrans", "FrmTransResults")}) {
+                        if (window->objectName() != asker) continue;
                         shown = nullptr;
                         for (QWidget* w : Forms::Loaded())
-                            if (w->objectName() == "FrmFiltrItog") shown = w;
-                        if (!shown) monkey.problems << "FrmFiltr: no results window and nothing said";
+                            if (w->objectName() == results) shown = w;
+                        if (!shown) monkey.problems << asker + ": no results window and nothing said";
                     }
                     if (shown && shown->isVisible() && !ShowsResult(shown))
                         monkey.problems << shown->objectName() + ": no result shown and nothing said";

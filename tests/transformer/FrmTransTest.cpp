@@ -1,11 +1,17 @@
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "RecordingPrinter.h"
 #include "app/frmMain.h"
@@ -14,6 +20,7 @@
 #include "support/BoxScript.h"
 #include "support/UiTest.h"
 #include "transformer/FrmTrans.h"
+#include "transformer/FrmTransResults.h"
 
 using vokta::test::BoxScript;
 using vokta::test::PrintRecord;
@@ -609,6 +616,77 @@ private slots:
         form = Forms::Show<FrmTrans>();
         QVERIFY(box("TxtA")->text().isEmpty());  // the controls are new
         QCOMPARE(print(boxes), ExampleReport(","));
+    }
+
+    // A design opens its results: the table, its copy and the PDF of exactly the printed lines. Enter or
+    // Esc closes the window, and a design that fails closes it too.
+    void resultsWindow() {
+        BoxScript boxes;
+        calculateExample(boxes);
+        auto* results = Forms::Find<FrmTransResults>();
+        QVERIFY(results && results->isVisible());
+        QCOMPARE(results->windowTitle(), QString("Результаты расчета трансформатора"));
+        const QStringList expected =
+            QString("Величина|Значение|Единица;Сердечник;Допустимая мощность сердечника|17,3052|Вт;"
+                    "Требуемая мощность вторичных обмоток|10,5|Вт;Индукция в стали (оценка)|1,263158|Тл;"
+                    "Первичная обмотка;Ток|,05965909|А;Диаметр провода|,148596|мм;Число витков|1613|вит.;"
+                    "Вторичная обмотка 1;Переменное напряжение|14|В;Ток|,75|А;"
+                    "Обратное напряжение на диоде моста|19,79899|В;Ток через диод моста|,475|А;"
+                    "Диаметр провода|,5268652|мм;Число витков|105|вит.;"
+                    "Напряжение выпрямителя без нагрузки (оценка)|19,79899|В")
+                .split(';');
+        auto* table = results->findChild<QTableWidget*>("TblResults");
+        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QStringList shown{"Величина|Значение|Единица"};
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 3; ++column)
+                if (auto* item = table->item(row, column)) cells << item->text();
+            shown << cells.join("|");
+        }
+        QCOMPARE(shown, expected);
+        // Every cell and heading fits its column, and the table its window.
+        for (int row = -1; row < table->rowCount(); ++row) {
+            if (row >= 0 && table->columnSpan(row, 0) > 1) continue;  // a section's heading
+            for (int column = 0; column < 3; ++column) {
+                auto* item = row < 0 ? table->horizontalHeaderItem(column) : table->item(row, column);
+                QVERIFY(table->fontMetrics().horizontalAdvance(item->text()) < table->columnWidth(column));
+            }
+        }
+        QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+        results->findChild<QPushButton*>("CmdCopy")->click();
+        QCOMPARE(QApplication::clipboard()->text(), expected.join("\n").replace("|", "\t") + "\n");
+
+        QTemporaryDir dir;
+        for (const QString& name : {QString("нет/отчет.pdf"), QString("отчет.pdf")}) {
+            vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath(name); });
+            results->findChild<QPushButton*>("CmdPdf")->click();
+            vokta::ui::SetSaveFileHandler({});
+        }
+        QCOMPARE(
+            boxes.messageTexts(),
+            QStringList{kWarning + "|Не удалось сохранить отчет в файл «" + dir.filePath("нет/отчет.pdf") +
+                        "». Проверьте, что папка существует и в нее можно записывать."});
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-enc", "UTF-8", dir.filePath("отчет.pdf"), "-"});
+        QVERIFY2(pdftotext.waitForFinished() && pdftotext.exitCode() == 0,
+                 "pdftotext (poppler-utils) failed");
+        auto normalised = [](const QStringList& lines) {
+            QStringList out;
+            for (const QString& line : lines)
+                if (!line.simplified().isEmpty()) out << line.simplified();
+            return out;
+        };
+        QCOMPARE(normalised(QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')),
+                 normalised(print(boxes)));
+
+        QTest::keyClick(results, Qt::Key_Escape);
+        QVERIFY(!Forms::IsLoaded<FrmTransResults>());
+        calculate(boxes, {"1", "10", "0.5"});
+        QVERIFY(Forms::IsLoaded<FrmTransResults>());  // a new design opens it again
+        fill("1", "1", "1", "1");
+        calculate(boxes, {"1", "10", "0.5"});  // the core is too small
+        QVERIFY(boxes.messages.size() == 1 && !Forms::IsLoaded<FrmTransResults>());
     }
 
     void noCaptionIsClipped() {

@@ -378,3 +378,12 @@ TEST(TransformerDesign, ReportLines) {
     EXPECT_EQ(lines[27], (ReportLine{"Обмотка", N(int16_t(3))}));
     EXPECT_EQ(lines[29], (ReportLine{"Количество витков:", N(d.SecTurns[2])}));
 }
+
+TEST(TransformerDesign, EstimatesBeyondTheReport) {
+    TransformerDesign d;
+    EXPECT_EQ(SteelFluxDensity(d), std::nullopt);  // no core step yet
+    ASSERT_EQ(CalcTransformer(d, ExampleInput({{10, 0.5f}, {5, 0.05f}})), DesignOutcome::Designed);
+    EXPECT_EQ(T(*SteelFluxDensity(d)), " 1.263158");   // 1.2 T over a section 95 % steel
+    EXPECT_EQ(T(NoLoadDcVoltage(d, 1)), " 19.79899");  // the peak of 14 V
+    EXPECT_EQ(T(NoLoadDcVoltage(d, 2)), " 5.656854");  // the peak of 4 V
+}

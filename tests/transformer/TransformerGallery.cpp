@@ -9,6 +9,7 @@
 #include "support/BoxScript.h"
 #include "support/Gallery.h"
 #include "transformer/FrmTrans.h"
+#include "transformer/FrmTransResults.h"
 
 using vokta::ui::Forms;
 
@@ -48,6 +49,7 @@ VOKTA_GALLERY_PAGE(Transformer) {
         form->findChild<QLineEdit*>(box)->setText(QStringList{"3", "3", "2", "4", "220"}[i++]);
     g.boxes().answer("2").answer("12").answer("1").answer("6.3").answer("0.3");
     form->CmdCalc_Click();
+    g.save("FrmTransResults", Forms::Find<FrmTransResults>());
     QList<vokta::ui::PrintedLine> lines;
     vokta::ui::SetReportPrinterFactory([&lines](QWidget*) -> std::unique_ptr<vokta::ui::ReportPrinter> {
         return std::make_unique<GalleryPrinter>(lines);
