@@ -76,10 +76,12 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
     band.tab = QStringLiteral("Полоса пропускания");
     band.title = kTitle + QStringLiteral(": полоса сигнала на частоте %1 МГц").arg(Frequency(s.bottomMHz));
     const double span = s.passBand.bySelectivityQ.back().x;
+    // Factors far beyond need make the curves steep: the plot shows the first 60 dB at most.
+    const double bandCeiling = std::max(60.0, 2 * unevennessDb);
     band.x = {QStringLiteral("Расстройка, кГц"), -span, span, "%g", false, true};
     double bandDb = unevennessDb * 2;
     for (const Curve* c : {&s.passBand.bySelectivityQ, &s.passBand.byAttenuationQ})
-        for (const CurvePoint& p : *c) bandDb = std::max(bandDb, p.y);
+        for (const CurvePoint& p : *c) bandDb = std::max(bandDb, std::min(p.y, bandCeiling));
     band.y = {kAttenuation, 0, bandDb, "%.1f", true};
     band.series << curves(s.passBand, bandDb);
     const QString edges = QStringLiteral("Края полосы ±%1 кГц").arg(Number(s.edgeKHz, 1));
@@ -96,7 +98,7 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
     range.x = {QStringLiteral("Частота настройки, МГц"), s.bottomMHz, s.topMHz, "%g", false, true};
     double rangeDb = s.demandDb;
     for (const Curve* c : {&s.imageRejection.bySelectivityQ, &s.imageRejection.byAttenuationQ})
-        for (const CurvePoint& p : *c) rangeDb = std::max(rangeDb, p.y);
+        for (const CurvePoint& p : *c) rangeDb = std::max(rangeDb, std::min(p.y, 3 * s.demandDb + 20));
     range.y = {
         QStringLiteral("Подавление зеркального канала, дБ"), 0, Tens(rangeDb + 5), "%.0f", false, true};
     range.series << curves(s.imageRejection, range.y.to);

@@ -11,8 +11,10 @@ constexpr int kSteps = 400;
 constexpr double kMega = 1e6;
 // How far beyond the image the plot around the top of the range reaches, as a frequency ratio.
 constexpr double kBeyondImage = 1.2;
-// The pass-band plot spans this many half-bandwidths either side of the tuned frequency.
+// The pass-band plot spans this many half-bandwidths either side of the tuned frequency, but stays
+// above zero frequency (a band as wide as the bottom of the range is then shown as far as it can be).
 constexpr double kPassBandSpan = 3;
+constexpr double kLowestFraction = 0.1;
 
 // x from `from` to `to` in kSteps equal steps, y from the function.
 template <typename F>
@@ -56,8 +58,9 @@ RfSelectivity RfPathSelectivity(const RfPathDesign& d, double unevennessDb) {
     s.bottomMHz = bottom / kMega;
     s.edgeKHz = d.bandwidthHz / 2 / 1e3;
     s.unevennessDb = unevennessDb;
+    const double span = std::min(kPassBandSpan * s.edgeKHz, (1 - kLowestFraction) * bottom / 1e3);
     s.passBand = pair([&](double qq) {
-        return Sample(-kPassBandSpan * s.edgeKHz, kPassBandSpan * s.edgeKHz,
+        return Sample(-span, span,
                       [&](double x) { return ChainAttenuationDb(s.circuits, qq, bottom, bottom + x * 1e3); });
     });
 
@@ -70,7 +73,8 @@ RfSelectivity RfPathSelectivity(const RfPathDesign& d, double unevennessDb) {
     for (int i = 0; i < 2; ++i) {
         s.imageDb[i] = ChainAttenuationDb(s.circuits, q[i], top, image);
         // The pass band is symmetric in detuning, not in offset: the worse of its two edges counts.
-        s.edgeDb[i] = std::max(ChainAttenuationDb(s.circuits, q[i], bottom, bottom - s.edgeKHz * 1e3),
+        const double below = std::max(bottom - s.edgeKHz * 1e3, kLowestFraction * bottom);
+        s.edgeDb[i] = std::max(ChainAttenuationDb(s.circuits, q[i], bottom, below),
                                ChainAttenuationDb(s.circuits, q[i], bottom, bottom + s.edgeKHz * 1e3));
     }
     return s;

@@ -13,8 +13,7 @@ namespace vokta {
 // n * 10 lg(1 + (q (f / f0 - f0 / f))^2).
 double ChainAttenuationDb(int n, double q, double f0, double f);
 
-// One curve for each quality factor of the design: [0] the one for selectivity, [1] the one for
-// attenuation.
+// One curve for each quality factor of the design.
 struct RfCurvePair {
     Curve bySelectivityQ;
     Curve byAttenuationQ;
@@ -31,7 +30,8 @@ struct RfSelectivity {
     double imageMHz = 0;
     double demandDb = 0;         // what the circuits themselves must give at the image: Sel less the antenna
                                  // and coupling terms
-    double imageDb[2] = {0, 0};  // the attenuation at the image with each factor
+    double imageDb[2] = {0, 0};  // the attenuation at the image: [0] with the factor for selectivity,
+                                 // [1] with the one for attenuation
 
     // The circuits tuned to the bottom of the range, where the pass band is relatively widest: x the
     // offset from the tuned frequency in kHz, y the attenuation in dB.

@@ -41,3 +41,24 @@ TEST(RfSelectivity, WorkedExampleMeetsTheImageDemandWithTheSelectivityQ) {
     EXPECT_GT(s.imageRejection.bySelectivityQ.front().y, s.imageDb[0]);
     EXPECT_NEAR(s.passBand.byAttenuationQ[200].y, 0, 1e-9);
 }
+
+TEST(RfSelectivity, BandAsWideAsTheBottomOfTheRangeStaysAboveZeroFrequency) {
+    RfPathTask task;  // 20 kHz at the bottom, a 20 kHz band
+    task.fmaxMHz = 1;
+    task.fminMHz = 0.02;
+    task.ifMHz = 0.465;
+    task.selectivityDb = 8;
+    task.circuitDamping = 0.01;
+    task.unevennessDb = 3;
+    task.instability = 1e-7;
+    task.modulationHz = 10000;
+    task.coupling = TransistorCoupling::Inductive;
+    const RfPathDesign design = DesignRfPath(task);
+    ASSERT_EQ(design.verdict, RfPathVerdict::Designed);
+    const RfSelectivity s = RfPathSelectivity(design, task.unevennessDb);
+    EXPECT_GT(s.bottomMHz * 1e3 + s.passBand.byAttenuationQ.front().x, 0);
+    for (const RfCurvePair* pair : {&s.aroundTop, &s.passBand, &s.imageRejection})
+        for (const Curve* c : {&pair->bySelectivityQ, &pair->byAttenuationQ})
+            for (const CurvePoint& p : *c) ASSERT_TRUE(std::isfinite(p.y)) << p.x;
+    for (double db : {s.imageDb[0], s.imageDb[1], s.edgeDb[0], s.edgeDb[1]}) EXPECT_TRUE(std::isfinite(db));
+}
