@@ -40,7 +40,7 @@ void ShowBandSpreadPlot(const BandSpreadInput& in, const BandSpreadResult& resul
     page.x = {QStringLiteral("Емкость КПЕ С3, пФ"), in.c3minPF, in.c3maxPF, "%g", false, true};
     const double low = std::min(c.bottomMHz, in.fminMHz), high = std::max(c.topMHz, in.fmaxMHz);
     const double margin = (high - low) * 0.08;
-    page.y = {QStringLiteral("Частота, МГц"), low - margin, high + margin, "%.3f"};
+    page.y = {QStringLiteral("Частота, МГц"), low - margin, high + margin, "%.2f"};
 
     page.series << Line(QStringLiteral("Частота настройки контура"), Points(c.tuning), kFirst);
     auto edge = [&](const QString& name, double f) {
@@ -66,7 +66,7 @@ void ShowThreePointPlot(const ThreePointInput& in, const ThreePointResult& resul
     double low = s.frequency.front().y, high = s.frequency.back().y;
     for (const CurvePoint& p : s.design) low = std::min(low, p.y), high = std::max(high, p.y);
     const double margin = (high - low) * 0.08;
-    page.y = {QStringLiteral("Частота, МГц"), low - margin, high + margin, "%.3f"};
+    page.y = {QStringLiteral("Частота, МГц"), low - margin, high + margin, "%.2f"};
     const double worst = std::max(1.0, std::ceil(std::fabs(s.worstDeviationPct)));
     page.y2 = FrmPlot::Axis{QStringLiteral("Отклонение от прямой, % полосы"), -worst, worst, "%.0f"};
 
