@@ -61,7 +61,7 @@ QLabel* AddResultLabel(QWidget* window, const char* name) {
 }
 
 void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results, int firstResultRow,
-                   QPushButton* calc, QPushButton* cancel) {
+                   const QList<QPushButton*>& buttons) {
     const int imageWidth = toTwips(image->width());
     const int imageHeight = toTwips(image->height());
     image->move(twips(kColumnLeft), twips(kMargin));
@@ -72,13 +72,14 @@ void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results
         results[i]->move(twips(kColumnLeft), twips(resultsTop + i * kResultStep));
     const int resultsBottom = resultsTop + int(results.size() - 1) * kResultStep + kLabelHeight;
 
-    const int columnWidth = std::max({imageWidth, kResultWidth, 2 * kButtonWidth + kButtonGap});
+    const int count = int(buttons.size());
+    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
+    const int columnWidth = std::max({imageWidth, kResultWidth, rowWidth});
     const int right = kColumnLeft + columnWidth;
     const int buttonsTop = std::max(kMargin + kFrameHeight, resultsBottom) + 180;
-    cancel->setGeometry(twips(right - kButtonWidth), twips(buttonsTop), twips(kButtonWidth),
-                        twips(kButtonHeight));
-    calc->setGeometry(twips(right - 2 * kButtonWidth - kButtonGap), twips(buttonsTop), twips(kButtonWidth),
-                      twips(kButtonHeight));
+    for (int i = 0; i < count; ++i)
+        buttons[i]->setGeometry(twips(right - rowWidth + i * (kButtonWidth + kButtonGap)), twips(buttonsTop),
+                                twips(kButtonWidth), twips(kButtonHeight));
     SetFixedClientSize(window, right + kMargin, buttonsTop + kButtonHeight + kMargin);
 }
 

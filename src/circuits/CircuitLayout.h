@@ -2,7 +2,7 @@
 
 // What the two tuned-circuit windows have in common: Frame1 "Исходные данные" with six labelled
 // boxes one under the other, a column to its right with the circuit picture and the result labels,
-// and "Расчет" and "Отмена" under that column.
+// and "Расчет", "График" and "Отмена" under that column.
 
 #include <QList>
 #include <QString>
@@ -26,10 +26,10 @@ void AddInputRow(QGroupBox* frame, int row, QLabel*& label, const char* labelNam
 QLabel* AddResultLabel(QWidget* window, const char* name);
 
 // Places the picture at the top of the right-hand column, the result labels one under the other from
-// the height of Frame1's row `firstResultRow` (lower if the picture reaches that far), the two buttons
-// under everything at the right, and fixes the client size around it all.
+// the height of Frame1's row `firstResultRow` (lower if the picture reaches that far), the buttons in a
+// row, left to right, under everything at the right, and fixes the client size around it all.
 void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results, int firstResultRow,
-                   QPushButton* calc, QPushButton* cancel);
+                   const QList<QPushButton*>& buttons);
 
 // Reads a box as a number that must be above zero, the field named by its label: a text that is not
 // a number, or a number not above zero, is refused with a warning that names the field and the text,

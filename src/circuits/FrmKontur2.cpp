@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "circuits/CircuitLayout.h"
+#include "circuits/CircuitPlots.h"
 #include "circuits/ThreePoint.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
@@ -49,11 +50,14 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
     for (QLabel* result : {LblC1, LblC2, LblC3}) result->hide();
 
     CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
+    CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {});
+    CmdPlot->setEnabled(false);
     CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
     connect(CmdCalc, &QPushButton::clicked, this, &FrmKontur2::CmdCalc_Click);
+    connect(CmdPlot, &QPushButton::clicked, this, &FrmKontur2::CmdPlot_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmKontur2::CmdCancel_Click);
 
-    ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, CmdCalc, CmdCancel);
+    ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, {CmdCalc, CmdPlot, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
@@ -67,11 +71,17 @@ void FrmKontur2::CmdCalc_Click() {
         WarnEmptyFields(this);
         return;
     }
+    // The plot belongs to a calculation that succeeds.
+    CmdPlot->setEnabled(false);
     Guarded(this, [this] { CalcThreePoint(); });
 }
 
 void FrmKontur2::CmdCancel_Click() {
     Forms::ReturnToMain(this);
+}
+
+void FrmKontur2::CmdPlot_Click() {
+    Guarded(this, [this] { ShowThreePointPlot(shownInput_, shownResult_); });
 }
 
 void FrmKontur2::CalcThreePoint() {
@@ -94,4 +104,7 @@ void FrmKontur2::CalcThreePoint() {
     LblC2->setText(QStringLiteral("C2=") + NumberText(result.c2PF) + QStringLiteral("пФ"));
     LblC3->setText(QStringLiteral("C3=") + NumberText(result.c3PF) + QStringLiteral("пФ"));
     for (QLabel* label : {LblC1, LblC2, LblC3}) label->show();
+    shownInput_ = input;
+    shownResult_ = result;
+    CmdPlot->setEnabled(true);
 }

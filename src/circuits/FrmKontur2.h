@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "circuits/ThreePoint.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +19,7 @@ public:
     void Form_Load();
     void CmdCalc_Click();
     void CmdCancel_Click();
+    void CmdPlot_Click();
 
 private:
     void CalcThreePoint();
@@ -40,5 +43,10 @@ private:
     QLabel* LblC2 = nullptr;
     QLabel* LblC3 = nullptr;
     QPushButton* CmdCalc = nullptr;
+    QPushButton* CmdPlot = nullptr;
     QPushButton* CmdCancel = nullptr;
+
+    // The data and result that the labels show, for the plot.
+    vokta::ThreePointInput shownInput_;
+    vokta::ThreePointResult shownResult_;
 };

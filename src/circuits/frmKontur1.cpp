@@ -8,6 +8,7 @@
 
 #include "circuits/BandSpread.h"
 #include "circuits/CircuitLayout.h"
+#include "circuits/CircuitPlots.h"
 #include "common/Application.h"
 #include "common/Boxes.h"
 #include "common/Controls.h"
@@ -45,11 +46,13 @@ frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
     LblC2 = AddResultLabel(this, "LblC2");
 
     CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
+    CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {});
     CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
     connect(CmdCalc, &QPushButton::clicked, this, &frmKontur1::CmdCalc_Click);
+    connect(CmdPlot, &QPushButton::clicked, this, &frmKontur1::CmdPlot_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &frmKontur1::CmdCancel_Click);
 
-    ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, CmdCalc, CmdCancel);
+    ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, {CmdCalc, CmdPlot, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
@@ -58,9 +61,12 @@ void frmKontur1::Form_Load() {
     LblC2->setText(QString());
     LblC1->hide();
     LblC2->hide();
+    CmdPlot->setEnabled(false);
 }
 
 void frmKontur1::CmdCalc_Click() {
+    // The plot belongs to a calculation that succeeds.
+    CmdPlot->setEnabled(false);
     if (!AllFilled({TxtFmax, TxtFmin, TxtL, TxtC3max, TxtC3min, TxtC4})) {
         // The typed values stay; an earlier result, which no longer matches them, goes.
         WarnEmptyFields(this);
@@ -72,6 +78,10 @@ void frmKontur1::CmdCalc_Click() {
 
 void frmKontur1::CmdCancel_Click() {
     Forms::ReturnToMain(this);
+}
+
+void frmKontur1::CmdPlot_Click() {
+    Guarded(this, [this] { ShowBandSpreadPlot(shownInput_, shownResult_); });
 }
 
 void frmKontur1::CalcBandSpread() {
@@ -95,6 +105,9 @@ void frmKontur1::CalcBandSpread() {
     LblC2->setText(QStringLiteral("Емкость С2=") + NumberText(result.c2PF) + QStringLiteral(" пФ"));
     LblC1->show();
     LblC2->show();
+    shownInput_ = input;
+    shownResult_ = result;
+    CmdPlot->setEnabled(true);
     if (result.missesRange) {
         // The whole values are shown, but the user learns what they really tune.
         const QLocale locale;

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "circuits/BandSpread.h"
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +19,7 @@ public:
     void Form_Load();
     void CmdCalc_Click();
     void CmdCancel_Click();
+    void CmdPlot_Click();
 
 private:
     void CalcBandSpread();
@@ -39,5 +42,10 @@ private:
     QLabel* LblC1 = nullptr;
     QLabel* LblC2 = nullptr;
     QPushButton* CmdCalc = nullptr;
+    QPushButton* CmdPlot = nullptr;
     QPushButton* CmdCancel = nullptr;
+
+    // The data and result that the labels show, for the plot.
+    vokta::BandSpreadInput shownInput_;
+    vokta::BandSpreadResult shownResult_;
 };

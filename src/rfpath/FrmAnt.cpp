@@ -7,6 +7,7 @@
 #include "common/Controls.h"
 #include "common/Forms.h"
 #include "rfpath/RfPath.h"
+#include "rfpath/RfPathPlot.h"
 
 using namespace vokta::ui;
 using vokta::RfPathDesign;
@@ -101,13 +102,16 @@ FrmAnt::FrmAnt() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHin
     LblSigma1 = AddLabel(this, "LblSigma1", {}, {180, 900, 4920, 255});
     LblN = AddLabel(this, "LblN", {}, {180, 1320, 4920, 255});
 
-    CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {5970, 4410, 1215, 375},
+    CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {4635, 4410, 1215, 375},
                         QStringLiteral("Начать расчет"));
+    CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {5970, 4410, 1215, 375},
+                        QStringLiteral("Показать избирательность тракта РЧ"));
     CmdClear = AddButton(this, "CmdClear", QStringLiteral("Очистить"), {7305, 4410, 1215, 375},
                          QStringLiteral("Очистить поля для нового расчета"));
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Отмена"), {8640, 4410, 1215, 375},
                         QStringLiteral("Отменить расчет"));
     connect(CmdCalc, &QPushButton::clicked, this, &FrmAnt::CmdCalc_Click);
+    connect(CmdPlot, &QPushButton::clicked, this, &FrmAnt::CmdPlot_Click);
     connect(CmdClear, &QPushButton::clicked, this, &FrmAnt::CmdClear_Click);
     connect(CmdBack, &QPushButton::clicked, this, &FrmAnt::CmdBack_Click);
     UseCalculatorKeys(this, CmdCalc, CmdBack);
@@ -156,6 +160,10 @@ void FrmAnt::CmdBack_Click() {
     Forms::ReturnToMain(this);
 }
 
+void FrmAnt::CmdPlot_Click() {
+    Guarded(this, [this] { ShowRfPathPlot(shownDesign_, shownUnevennessDb_); });
+}
+
 bool FrmAnt::InputsComplete() const {
     QList<const QLineEdit*> required{TxtFmax, TxtFmin, TxtSel};
     if (Option2->button(2)->isChecked()) required << TxtM;
@@ -200,7 +208,8 @@ RfPathTask FrmAnt::ReadTask() {
 }
 
 void FrmAnt::CalcRfPath() {
-    const RfPathDesign design = vokta::DesignRfPath(ReadTask());
+    const RfPathTask task = ReadTask();
+    const RfPathDesign design = vokta::DesignRfPath(task);
     switch (design.verdict) {
         case RfPathVerdict::SelectivityUnattainable:
             Warn(this, QStringLiteral("Невозможно получить приемлемое значение добротности по селективности. "
@@ -220,6 +229,8 @@ void FrmAnt::CalcRfPath() {
     LblSigma1->setText(QStringLiteral("Эквивалентная добротность по затуханию=") +
                        NumberText(design.attenuationQ));
     LblN->setText(QStringLiteral("Необходимое число контуров тракта РЧ=") + NumberText(design.circuits));
+    shownDesign_ = design;
+    shownUnevennessDb_ = task.unevennessDb;
     ShowResultsFace();
 }
 
@@ -228,6 +239,7 @@ void FrmAnt::ShowInputFace() {
     LblSel->hide();
     LblSigma1->hide();
     LblN->hide();
+    CmdPlot->setEnabled(false);
 }
 
 void FrmAnt::ShowResultsFace() {
@@ -235,4 +247,5 @@ void FrmAnt::ShowResultsFace() {
     LblSel->show();
     LblSigma1->show();
     LblN->show();
+    CmdPlot->setEnabled(true);
 }

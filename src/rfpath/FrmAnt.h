@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "rfpath/RfPath.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -10,10 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-
-namespace vokta {
-struct RfPathTask;
-}
 
 // The RF-path calculator: how many tuned circuits a superheterodyne receiver needs ahead of its mixer
 // and their equivalent quality factors. The window has two faces: the source data in Frame1, or the
@@ -28,6 +26,7 @@ public:
     void CmdCalc_Click();
     void CmdClear_Click();
     void CmdBack_Click();
+    void CmdPlot_Click();
 
 private:
     void CalcRfPath();
@@ -67,6 +66,11 @@ private:
     QLabel* LblN = nullptr;
 
     QPushButton* CmdCalc = nullptr;
+    QPushButton* CmdPlot = nullptr;
     QPushButton* CmdClear = nullptr;
     QPushButton* CmdBack = nullptr;
+
+    // The design that the results show and the unevenness it was made for, for the plot.
+    vokta::RfPathDesign shownDesign_;
+    double shownUnevennessDb_ = 0;
 };

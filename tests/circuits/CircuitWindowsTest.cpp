@@ -467,7 +467,7 @@ private slots:
         QList<QWidget*> top;
         for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (!c->isHidden()) top << c;
-        QCOMPARE(top.size(), threePoint ? 7 : 6);
+        QCOMPARE(top.size(), threePoint ? 8 : 7);
         for (QWidget* a : top) {
             QVERIFY2(w->rect().contains(a->geometry()), qPrintable(a->objectName()));
             for (QWidget* b : top)

@@ -5,6 +5,7 @@
 #include "circuits/FrmKontur2.h"
 #include "circuits/frmKontur1.h"
 #include "common/Forms.h"
+#include "common/FrmPlot.h"
 #include "support/Gallery.h"
 
 using vokta::ui::Forms;
@@ -22,6 +23,8 @@ VOKTA_GALLERY_PAGE(Circuits) {
          {"3.8", "3.5", "10", "365", "10", "10"});
     kontur1->findChild<QPushButton*>("CmdCalc")->click();
     g.save("frmKontur1_results", kontur1);
+    kontur1->findChild<QPushButton*>("CmdPlot")->click();
+    g.save("FrmPlot_bandspread", Forms::Find<FrmPlot>());
     Forms::Unload(kontur1);
 
     auto* kontur2 = Forms::Show<FrmKontur2>();
@@ -29,5 +32,8 @@ VOKTA_GALLERY_PAGE(Circuits) {
          {"3.8", "3.5", "10", "365", "10", "120"});
     kontur2->findChild<QPushButton*>("CmdCalc")->click();
     g.save("FrmKontur2_results", kontur2);
+    kontur2->findChild<QPushButton*>("CmdPlot")->click();
+    g.save("FrmPlot_threepoint", Forms::Find<FrmPlot>());
+    Forms::Unload(Forms::Find<FrmPlot>());
     Forms::Unload(kontur2);
 }

@@ -188,8 +188,8 @@ QStringList Check(QWidget* window) {
     const QString name = window->objectName();
     auto fault = [&](const QString& what) { faults << name + ": " + what; };
     // What a window shows as a result is never negative: result labels and the boxes that are not for
-    // typing (the chart window's verdict speaks of margins, which may be).
-    if (name != "FrmResponse") {
+    // typing (the chart windows speak of margins and deviations, which may be).
+    if (name != "FrmResponse" && name != "FrmPlot") {
         for (QLabel* l : window->findChildren<QLabel*>())
             if (l->isVisibleTo(window) && NegativeNumber().match(l->text()).hasMatch())
                 fault(l->objectName() + " shows a negative value: " + l->text());

@@ -1,8 +1,11 @@
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 
 #include "common/Forms.h"
+#include "common/FrmPlot.h"
 #include "rfpath/FrmAnt.h"
 #include "support/Gallery.h"
 
@@ -18,6 +21,13 @@ VOKTA_GALLERY_PAGE(RfPath) {
     g.save("FrmAnt_inputs", form);
     form->CmdCalc_Click();
     g.save("FrmAnt_results", form);
+    form->findChild<QPushButton*>("CmdPlot")->click();
+    auto* plot = Forms::Find<FrmPlot>();
+    for (int i = 0; i < plot->TabPages->count(); ++i) {
+        plot->TabPages->setCurrentIndex(i);
+        g.save(QString("FrmPlot_rfpath%1").arg(i + 1), plot);
+    }
+    Forms::Unload(plot);
     // A cleared window with FM chosen: the modulation index is enabled.
     form->CmdClear_Click();
     form->findChild<QRadioButton*>("Option2(2)")->setChecked(true);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "circuits/BandSpread.h"
+#include "circuits/ThreePoint.h"
+
+// The plots of the two tuned-circuit calculators, opened in the plot window.
+namespace vokta::ui::circuits {
+
+// How the band-spread circuit of a feasible result covers the wanted range.
+void ShowBandSpreadPlot(const BandSpreadInput& input, const BandSpreadResult& result);
+
+// The scale of the three-point circuit of a feasible result over a straight-line-capacitance dial.
+void ShowThreePointPlot(const ThreePointInput& input, const ThreePointResult& result);
+
+}  // namespace vokta::ui::circuits

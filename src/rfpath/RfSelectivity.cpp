@@ -1,0 +1,83 @@
+#include "rfpath/RfSelectivity.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vokta {
+
+namespace {
+
+constexpr int kSteps = 400;
+constexpr double kMega = 1e6;
+// How far beyond the image the plot around the top of the range reaches, as a frequency ratio.
+constexpr double kBeyondImage = 1.2;
+// The pass-band plot spans this many half-bandwidths either side of the tuned frequency, but stays
+// above zero frequency (a band as wide as the bottom of the range is then shown as far as it can be).
+constexpr double kPassBandSpan = 3;
+constexpr double kLowestFraction = 0.1;
+
+// x from `from` to `to` in kSteps equal steps, y from the function.
+template <typename F>
+Curve Sample(double from, double to, F&& y) {
+    Curve curve;
+    curve.reserve(kSteps + 1);
+    for (int i = 0; i <= kSteps; ++i) {
+        const double x = from + (to - from) * i / kSteps;
+        curve.push_back({x, y(x)});
+    }
+    return curve;
+}
+
+}  // namespace
+
+double ChainAttenuationDb(int n, double q, double f0, double f) {
+    const double detuning = q * (f / f0 - f0 / f);
+    return n * 10 * std::log10(1 + detuning * detuning);
+}
+
+RfSelectivity RfPathSelectivity(const RfPathDesign& d, double unevennessDb) {
+    RfSelectivity s;
+    s.circuits = d.circuits;
+    s.selectivityQ = d.selectivityQ;
+    s.attenuationQ = d.attenuationQ;
+    const double q[2] = {s.selectivityQ, s.attenuationQ};
+    auto pair = [&](auto&& curveWith) { return RfCurvePair{curveWith(q[0]), curveWith(q[1])}; };
+
+    const double top = d.fmax, image = d.imageHz, fif = d.fif;
+    s.topMHz = top / kMega;
+    s.imageMHz = image / kMega;
+    s.demandDb = 20 * std::log10(double(d.selectivityRatio));
+    // A span symmetric in detuning: f and top^2 / f lie equally far from the top.
+    const double high = image * kBeyondImage, low = top * top / high;
+    s.aroundTop = pair([&](double qq) {
+        return Sample(low / kMega, high / kMega,
+                      [&](double x) { return ChainAttenuationDb(s.circuits, qq, top, x * kMega); });
+    });
+
+    const double bottom = d.fmin;
+    s.bottomMHz = bottom / kMega;
+    s.edgeKHz = d.bandwidthHz / 2 / 1e3;
+    s.unevennessDb = unevennessDb;
+    const double span = std::min(kPassBandSpan * s.edgeKHz, (1 - kLowestFraction) * bottom / 1e3);
+    s.passBand = pair([&](double qq) {
+        return Sample(-span, span,
+                      [&](double x) { return ChainAttenuationDb(s.circuits, qq, bottom, bottom + x * 1e3); });
+    });
+
+    s.imageRejection = pair([&](double qq) {
+        return Sample(s.bottomMHz, s.topMHz, [&](double x) {
+            return ChainAttenuationDb(s.circuits, qq, x * kMega, x * kMega + 2 * fif);
+        });
+    });
+
+    for (int i = 0; i < 2; ++i) {
+        s.imageDb[i] = ChainAttenuationDb(s.circuits, q[i], top, image);
+        // The pass band is symmetric in detuning, not in offset: the worse of its two edges counts.
+        const double below = std::max(bottom - s.edgeKHz * 1e3, kLowestFraction * bottom);
+        s.edgeDb[i] = std::max(ChainAttenuationDb(s.circuits, q[i], bottom, below),
+                               ChainAttenuationDb(s.circuits, q[i], bottom, bottom + s.edgeKHz * 1e3));
+    }
+    return s;
+}
+
+}  // namespace vokta

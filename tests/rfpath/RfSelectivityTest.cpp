@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "rfpath/RfSelectivity.h"
+
+using namespace vokta;
+
+TEST(RfSelectivity, WorkedExampleMeetsTheImageDemandWithTheSelectivityQ) {
+    RfPathTask task;
+    task.fmaxMHz = 10;
+    task.fminMHz = 5;
+    task.ifMHz = 0.465;
+    task.selectivityDb = 30;
+    task.circuitDamping = 0.01;
+    task.unevennessDb = 3;
+    task.instability = 1e-3;
+    task.modulationHz = 3000;
+    const RfPathDesign design = DesignRfPath(task);
+    ASSERT_EQ(design.verdict, RfPathVerdict::Designed);
+    const RfSelectivity s = RfPathSelectivity(design, task.unevennessDb);
+
+    ASSERT_EQ(s.circuits, 2);
+    EXPECT_NEAR(s.imageMHz, 10.93, 1e-5);
+    // The tapped coupling lets the image through 20 lg(10.93 / 10) dB better: the circuits must make up
+    // for it.
+    EXPECT_NEAR(s.demandDb, 30 + 20 * std::log10(10.93 / 10), 1e-3);
+    EXPECT_NEAR(s.imageDb[0], s.demandDb, 0.5);
+    EXPECT_GT(s.imageDb[1], s.demandDb);
+    // The band is 2 F widened by twice the oscillator's drift at the top: 6000 + 20930 Hz.
+    EXPECT_NEAR(s.edgeKHz, 26.93 / 2, 1e-3);
+    EXPECT_LT(s.edgeDb[0], s.edgeDb[1]);
+    EXPECT_LE(s.edgeDb[1], 3);
+    EXPECT_GT(s.edgeDb[1], 2.5);
+
+    // Each curve has its least attenuation where it is tuned, and the image rejection is least at the
+    // top of the range.
+    for (const RfCurvePair* pair : {&s.aroundTop, &s.passBand, &s.imageRejection})
+        for (const Curve* c : {&pair->bySelectivityQ, &pair->byAttenuationQ}) EXPECT_EQ(c->size(), 401u);
+    EXPECT_NEAR(s.imageRejection.bySelectivityQ.back().y, s.imageDb[0], 1e-9);
+    EXPECT_GT(s.imageRejection.bySelectivityQ.front().y, s.imageDb[0]);
+    EXPECT_NEAR(s.passBand.byAttenuationQ[200].y, 0, 1e-9);
+}
+
+TEST(RfSelectivity, BandAsWideAsTheBottomOfTheRangeStaysAboveZeroFrequency) {
+    RfPathTask task;  // 20 kHz at the bottom, a 20 kHz band
+    task.fmaxMHz = 1;
+    task.fminMHz = 0.02;
+    task.ifMHz = 0.465;
+    task.selectivityDb = 8;
+    task.circuitDamping = 0.01;
+    task.unevennessDb = 3;
+    task.instability = 1e-7;
+    task.modulationHz = 10000;
+    task.coupling = TransistorCoupling::Inductive;
+    const RfPathDesign design = DesignRfPath(task);
+    ASSERT_EQ(design.verdict, RfPathVerdict::Designed);
+    const RfSelectivity s = RfPathSelectivity(design, task.unevennessDb);
+    EXPECT_GT(s.bottomMHz * 1e3 + s.passBand.byAttenuationQ.front().x, 0);
+    for (const RfCurvePair* pair : {&s.aroundTop, &s.passBand, &s.imageRejection})
+        for (const Curve* c : {&pair->bySelectivityQ, &pair->byAttenuationQ})
+            for (const CurvePoint& p : *c) ASSERT_TRUE(std::isfinite(p.y)) << p.x;
+    for (double db : {s.imageDb[0], s.imageDb[1], s.edgeDb[0], s.edgeDb[1]}) EXPECT_TRUE(std::isfinite(db));
+}
