@@ -5,4 +5,4 @@ release_packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-
 # What the test command adds: tests and their fonts and locales, the sanitizer and fuzzer compiler, the
 # format check, and the tools that make and validate the .deb, its desktop entry and AppStream file.
 test_packages=("${release_packages[@]}" libgtest-dev locales-all fonts-dejavu-core clang-14
-               libclang-rt-14-dev clang-format file desktop-file-utils appstream)
+               libclang-rt-14-dev clang-format file desktop-file-utils appstream ngspice)
