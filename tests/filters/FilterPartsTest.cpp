@@ -23,11 +23,8 @@ TEST(StandardSeries, AreThePublishedSeries) {
     EXPECT_EQ(SeriesValues(ESeries::E6), (std::vector<double>{1.0, 1.5, 2.2, 3.3, 4.7, 6.8}));
     EXPECT_EQ(SeriesValues(ESeries::E12),
               (std::vector<double>{1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2}));
-    const std::vector<double>& e48 = SeriesValues(ESeries::E48);
-    ASSERT_EQ(e48.size(), 48u);
-    EXPECT_EQ(e48[1], 1.05);
-    EXPECT_EQ(e48[23], 3.01);
-    EXPECT_EQ(e48[47], 9.53);
+    EXPECT_EQ(SeriesValues(ESeries::E48).size(), 48u);
+    EXPECT_EQ(SeriesValues(ESeries::E48).back(), 9.53);
     EXPECT_TRUE(SeriesValues(ESeries::None).empty());
 }
 
@@ -123,15 +120,11 @@ TEST(CircuitParts, CarryTheDesignatorsOfTheirPicture) {
     EXPECT_EQ(Designators(PassiveLadderCircuit(BandShape::HighPass, 4, 50, c, l)), "C1 L1 C2 L2");
     EXPECT_EQ(Designators(PassiveLadderCircuit(BandShape::BandStop, 3, 50, c, l)), "L1 C1 L2 C2 L3 C3");
 
-    // Values in SI: the pictured R5 of a Chebyshev low-pass of order 3 is the group's resistor, C3 its
-    // capacitor (ValC3 µF); the divider's R3 is ValR3 kΩ.
-    const std::vector<FilterPart> parts =
-        CircuitParts(ActiveFilterCircuit(T::LowPass, ActiveResponse::Chebyshev, 3, v));
-    EXPECT_EQ(parts[1].kind, PartKind::Capacitor);
-    EXPECT_DOUBLE_EQ(parts[1].value, 30e-6);
-    EXPECT_EQ(parts[7].designator, "R3");
-    EXPECT_DOUBLE_EQ(parts[7].value, 3000);
-    EXPECT_EQ(parts[6].kind, PartKind::Amplifier);
+    // Each designator with its value: R5 of a low-pass of order 3 is the group's resistor, C3 its capacitor.
+    std::string values;
+    for (const FilterPart& p : CircuitParts(ActiveFilterCircuit(T::LowPass, ActiveResponse::Chebyshev, 3, v)))
+        values += p.designator + "=" + PartValueText(p.kind, p.value) + " ";
+    EXPECT_EQ(values, "R5=1 кОм C3=30 мкФ R1=1 кОм R2=1 кОм C1=10 мкФ C2=10 мкФ DA1=ОУ R3=3 кОм R4=4 кОм ");
 }
 
 TEST(CircuitParts, StandardValuesReplaceEveryPartButTheTerminations) {
