@@ -49,7 +49,8 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     ChartView = new QChartView(this);
     ChartView->setObjectName(QStringLiteral("ChartView"));
     ChartView->setRenderHint(QPainter::Antialiasing);
-    ChartView->setMinimumSize(640, 370);  // with the parts beside it, the window fits a 1920 x 1080 screen at 200 %
+    // With the parts beside it, the window still fits a 1920 x 1080 screen at 200 %.
+    ChartView->setMinimumSize(640, 370);
 
     LblLegend = new QLabel(this);
     LblLegend->setObjectName(QStringLiteral("LblLegend"));
@@ -206,11 +207,13 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
         names << name;
         QString symbol = QStringLiteral("■"), color = kZoneBorder.name();
         if (auto* line = qobject_cast<QLineSeries*>(series)) {
-            symbol = line->pen().style() == Qt::DashLine ? QStringLiteral("╍╍") : QStringLiteral("━━");
+            // Box-drawing dashes: a line may not break after them, as it may after a typographic dash.
+            const bool dashed = line->pen().style() == Qt::DashLine;
+            symbol = dashed ? QStringLiteral("╍╍") : QStringLiteral("━━");
             color = line->pen().color().name();
         }
-        entries << QStringLiteral("<span style=\"white-space:nowrap\"><span style=\"color:%1\"><b>%2</b></span>&nbsp;%3</span>")
-                       .arg(color, symbol, name.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+        const QString words = name.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+        entries << QStringLiteral("<span style=\"color:%1\"><b>%2</b></span>&nbsp;%3").arg(color, symbol, words);
     }
     LblLegend->setText(entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")));
 

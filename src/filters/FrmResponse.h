@@ -10,6 +10,7 @@ class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableWidget;
 
@@ -48,10 +49,11 @@ public:
     static std::function<QString(QWidget*, const QString&, const QString&, const QString&)> AskSaveFileName;
 
 private:
-    class QLayout* PartsPanel();  // creates the controls beside the plot
+    QLayout* PartsPanel();  // creates the controls beside the plot
     void ShowDesign();
-    void Plot(const QString& heading, const vokta::ResponseDemand& demand, const vokta::ResponseAnalysis& analysis,
-              const vokta::ResponseAnalysis* standard, const QString& verdict);
+    void Plot(const QString& heading, const vokta::ResponseDemand& demand,
+              const vokta::ResponseAnalysis& analysis, const vokta::ResponseAnalysis* standard,
+              const QString& verdict);
     vokta::ESeries Series() const;
 
     // The design shown: its circuit as computed, the demand and the circuit's analysis.

@@ -60,7 +60,9 @@ QLayout* FrmResponse::PartsPanel() {
     // Columns as wide as their widest possible text (a designator, four digits and the longest unit),
     // so that the panel keeps its width whatever the series.
     const QFontMetrics metrics(TblParts->font());
-    auto fit = [&](const QString& a, const QString& b) { return std::max(metrics.horizontalAdvance(a), metrics.horizontalAdvance(b)) + 14; };
+    auto fit = [&](const QString& a, const QString& b) {
+        return std::max(metrics.horizontalAdvance(a), metrics.horizontalAdvance(b)) + 14;
+    };
     TblParts->setColumnWidth(0, fit(QStringLiteral("Элемент"), QStringLiteral("DA1")));
     TblParts->setColumnWidth(1, fit(QStringLiteral("Расчет"), QStringLiteral("888.8 мкГн")));
     TblParts->setColumnWidth(2, fit(QStringLiteral("Номинал"), QStringLiteral("888.8 мкГн")));

@@ -12,9 +12,13 @@ namespace {
 constexpr int kInput = -1, kGround = 0;
 
 // Seven digits: the circuits hold single-precision values, so a standard 2.2 µF reads 2.2e-06.
-std::string Number(double x) { return FormatC("%.7g", x); }
+std::string Number(double x) {
+    return FormatC("%.7g", x);
+}
 // A figure of the demand as the user gave it.
-std::string Figure(double x) { return FormatC("%.7g", x); }
+std::string Figure(double x) {
+    return FormatC("%.7g", x);
+}
 
 // What the user asked for, in words.
 std::string DemandText(const ResponseDemand& d) {

@@ -44,7 +44,7 @@ ResponseDemand Demand(BandShape shape, double amin, double astop, double f1, dou
 QStringList LegendLabels(FrmResponse* form) {
     QStringList labels;
     for (const QString& entry : form->LblLegend->text().split("&nbsp;&nbsp;&nbsp; "))
-        labels << entry.section("</span>&nbsp;", 1).remove("</span>").replace("&nbsp;", " ");
+        labels << entry.section("</span>&nbsp;", 1).replace("&nbsp;", " ");
     return labels;
 }
 
