@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScreen>
@@ -27,6 +26,7 @@ namespace {
 double X(double f) { return std::log10(f); }
 
 const QColor kCurveColor(25, 85, 170);
+const QColor kStandardColor(230, 120, 0);
 const QColor kZoneBorder(200, 40, 40);
 const QColor kZoneFill(230, 70, 70, 50);
 
@@ -49,7 +49,13 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     ChartView = new QChartView(this);
     ChartView->setObjectName(QStringLiteral("ChartView"));
     ChartView->setRenderHint(QPainter::Antialiasing);
-    ChartView->setMinimumSize(640, 400);  // the window fits a 1920 x 1080 screen at 200 %
+    // With the parts beside it, the window still fits a 1920 x 1080 screen at 200 %.
+    ChartView->setMinimumSize(640, 370);
+
+    LblLegend = new QLabel(this);
+    LblLegend->setObjectName(QStringLiteral("LblLegend"));
+    LblLegend->setWordWrap(true);
+    LblLegend->setAlignment(Qt::AlignHCenter);
 
     LblVerdict = new QLabel(this);
     LblVerdict->setObjectName(QStringLiteral("LblVerdict"));
@@ -67,35 +73,42 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     bottom->addWidget(LblVerdict, 1);
     bottom->addSpacing(12);
     bottom->addWidget(CmdClose);
+    auto* plot = new QVBoxLayout();
+    plot->addWidget(ChartView, 1);
+    plot->addWidget(LblLegend);
+    auto* top = new QHBoxLayout();
+    top->addLayout(plot, 1);
+    top->addLayout(PartsPanel());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(ChartView, 1);
+    layout->addLayout(top, 1);
     layout->addLayout(bottom);
     // A comfortable first size that still fits the screen.
-    QSize size(820, 540);
+    QSize size(1060, 560);
     if (const QScreen* screen = this->screen()) size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
 }
 
 FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand) {
     const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
-    const QString heading = QString::fromStdString(CircuitHeading(circuit, demand.shape));
     FrmResponse* form = Forms::Load<FrmResponse>();
-    form->Plot(heading, demand, analysis);
+    form->circuit_ = circuit;
+    form->demand_ = demand;
+    form->analysis_ = analysis;
+    form->ShowDesign();
     return Forms::Show<FrmResponse>();
 }
 
 void FrmResponse::CmdClose_Click() { Forms::Unload(this); }
 
-void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, const ResponseAnalysis& analysis) {
+void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, const ResponseAnalysis& analysis,
+                       const ResponseAnalysis* standard, const QString& verdict) {
     // A new chart for every design: the old one goes with its series and axes.
     auto* chart = new QChart();
     QChart* old = ChartView->chart();
     ChartView->setChart(chart);
     delete old;
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setFont(font());
     QFont titleFont = font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(font().pointSizeF() + 1);
@@ -175,15 +188,34 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     curve->setPen(QPen(kCurveColor, 2));
     for (const ResponsePoint& p : analysis.curve) curve->append(X(p.f), std::min(p.a, top + 10));
     attach(curve);
-
-    // One legend entry for each demand and one for the curve; the borders and a second zone of the same
-    // demand have none.
-    QStringList entries;
-    for (QLegendMarker* marker : chart->legend()->markers()) {
-        const QString label = marker->label();
-        marker->setVisible(!label.isEmpty() && !entries.contains(label));
-        entries << label;
+    if (standard) {
+        auto* dashed = new QLineSeries();
+        dashed->setName(QStringLiteral("Номиналы %1").arg(QString::fromUtf8(SeriesName(Series()))));
+        dashed->setPen(QPen(kStandardColor, 2, Qt::DashLine));
+        for (const ResponsePoint& p : standard->curve) dashed->append(X(p.f), std::min(p.a, top + 10));
+        attach(dashed);
     }
 
-    LblVerdict->setText(QString::fromStdString(VerdictText(analysis.passBand, analysis.stopBand)));
+    // The legend under the plot, which wraps between its entries where the chart's own would cut them:
+    // one entry for each demand and one for each curve; the borders and a second zone of the same demand
+    // have none.
+    chart->legend()->hide();
+    QStringList names, entries;
+    for (QAbstractSeries* series : chart->series()) {
+        const QString name = series->name();
+        if (name.isEmpty() || names.contains(name)) continue;
+        names << name;
+        QString symbol = QStringLiteral("■"), color = kZoneBorder.name();
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            // Box-drawing dashes: a line may not break after them, as it may after a typographic dash.
+            const bool dashed = line->pen().style() == Qt::DashLine;
+            symbol = dashed ? QStringLiteral("╍╍") : QStringLiteral("━━");
+            color = line->pen().color().name();
+        }
+        const QString words = name.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+        entries << QStringLiteral("<span style=\"color:%1\"><b>%2</b></span>&nbsp;%3").arg(color, symbol, words);
+    }
+    LblLegend->setText(entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")));
+
+    LblVerdict->setText(verdict);
 }

@@ -1,18 +1,25 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
+#include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
 
 class QChart;
 class QChartView;
+class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
+class QTableWidget;
 
 // The frequency response of a filter design: the attenuation curve over a logarithmic frequency axis,
 // the user's demand drawn as forbidden zones (more attenuation than allowed in the pass band, less than
 // required in the stop band), and one line that says whether the design meets each demand and by how
-// many dB. Modeless; one instance, which shows the design it was last opened for.
+// many dB. Modeless; one instance, which shows the design it was last opened for. Beside the plot, the
+// parts of the circuit with their computed and standard values: the circuit built from a chosen series
+// is drawn too and judged, and can be copied as a list or saved as a SPICE netlist.
 class FrmResponse : public QWidget {
     Q_OBJECT
 public:
@@ -24,11 +31,33 @@ public:
     static FrmResponse* Open(const vokta::FilterCircuit& circuit, const vokta::ResponseDemand& demand);
 
     void CmdClose_Click();
+    void CmbSeries_Click();
+    void CmdExport_Click();
+    void CmdCopy_Click();
 
     QChartView* ChartView = nullptr;
     QLabel* LblVerdict = nullptr;
+    QLabel* LblLegend = nullptr;
     QPushButton* CmdClose = nullptr;
+    QComboBox* CmbSeries = nullptr;
+    QTableWidget* TblParts = nullptr;
+    QPushButton* CmdExport = nullptr;
+    QPushButton* CmdCopy = nullptr;
+
+    // Asks where to save the netlist (parent, caption, suggested file, filter) and returns the file, or an
+    // empty text when the user cancels: Qt's file dialog, which tests replace.
+    static std::function<QString(QWidget*, const QString&, const QString&, const QString&)> AskSaveFileName;
 
 private:
-    void Plot(const QString& heading, const vokta::ResponseDemand& demand, const vokta::ResponseAnalysis& analysis);
+    QLayout* PartsPanel();  // creates the controls beside the plot
+    void ShowDesign();
+    void Plot(const QString& heading, const vokta::ResponseDemand& demand,
+              const vokta::ResponseAnalysis& analysis, const vokta::ResponseAnalysis* standard,
+              const QString& verdict);
+    vokta::ESeries Series() const;
+
+    // The design shown: its circuit as computed, the demand and the circuit's analysis.
+    vokta::FilterCircuit circuit_;
+    vokta::ResponseDemand demand_;
+    vokta::ResponseAnalysis analysis_;
 };

@@ -2,8 +2,13 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QLabel>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QValueAxis>
@@ -36,10 +41,11 @@ ResponseDemand Demand(FilterType shape, double amin, double astop, double f1, do
     return d;
 }
 
-QStringList LegendLabels(QChart* chart) {
+// The entries of the legend under the plot: a coloured symbol, then the name in no-break spaces.
+QStringList LegendLabels(FrmResponse* form) {
     QStringList labels;
-    for (QLegendMarker* m : chart->legend()->markers())
-        if (m->isVisible()) labels << m->label();
+    for (const QString& entry : form->LblLegend->text().split("&nbsp;&nbsp;&nbsp; "))
+        labels << entry.section("</span>&nbsp;", 1).replace("&nbsp;", " ");
     return labels;
 }
 
@@ -56,6 +62,7 @@ private slots:
         FrmResponse* form =
             FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QVERIFY(form && form->isVisible());
+        form->CmbSeries->setCurrentText("—");  // the computed values alone
         QCOMPARE(Forms::Find<FrmResponse>(), form);
         QCOMPARE(form->windowTitle(), QString("АЧХ фильтра"));
         QCOMPARE(
@@ -64,7 +71,7 @@ private slots:
                     "Полоса задерживания: от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
         QChart* chart = form->ChartView->chart();
         QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
-        QCOMPARE(LegendLabels(chart), QStringList({"Полоса пропускания: не более 3 дБ",
+        QCOMPARE(LegendLabels(form), QStringList({"Полоса пропускания: не более 3 дБ",
                                                    "Полоса задерживания: не менее 30 дБ", "Затухание фильтра"}));
 
         // Frequency: logarithmic (the series run over lg f), labelled in Hz at round numbers.
@@ -110,6 +117,7 @@ private slots:
     void openingAgainShowsTheNewDesignInTheSameWindow() {
         FrmResponse* first =
             FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        first->CmbSeries->setCurrentText("—");
         const int seriesCount = first->ChartView->chart()->series().size();
         // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
         const ActiveCircuit section{true, {{ActiveStageKind::Section, 10, 0.01f, 0.586f, 1}}};
@@ -132,11 +140,12 @@ private slots:
             FilterType::BandStop, 2, rn, {float(k / (w * rn * g) * 1e6), float(g / (w * rn * k) * 1e6)},
             {float(g * rn / (w * k) * 1e6), float(k * rn / (w * g) * 1e6)});
         FrmResponse* form = FrmResponse::Open(ladder, d);
+        form->CmbSeries->setCurrentText("—");
         QChart* chart = form->ChartView->chart();
         int zones = 0;
         for (QAbstractSeries* s : chart->series()) zones += qobject_cast<QAreaSeries*>(s) != nullptr;
         QCOMPARE(zones, 3);
-        QCOMPARE(LegendLabels(chart), QStringList({"Полоса пропускания: не более 3 дБ",
+        QCOMPARE(LegendLabels(form), QStringList({"Полоса пропускания: не более 3 дБ",
                                                    "Полоса задерживания: не менее 20 дБ", "Затухание фильтра"}));
         QCOMPARE(chart->title(), QString("Пассивный режекторный фильтр, порядок прототипа 2"));
         QVERIFY(form->LblVerdict->text().contains(
@@ -149,6 +158,90 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(RuntimeError,
                                  FrmResponse::Open(broken, Demand(FilterType::LowPass, 3, 30, 1000, 2000)));
         QVERIFY(!Forms::IsLoaded<FrmResponse>());
+    }
+
+    // The parts beside the plot: computed and E24 values, the dashed curve of the E24 circuit judged by the
+    // verdict, another series, the netlist saved through the file dialog, the list copied.
+    void thePartsTheirStandardValuesAndTheirWayOut() {
+        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        QCOMPARE(form->CmbSeries->currentText(), QString("E24"));
+        QVERIFY(!form->CmbSeries->isEditable());
+        QCOMPARE(form->CmbSeries->count(), 6);
+        QCOMPARE(form->CmbSeries->itemText(0), QString("—"));
+        QCOMPARE(form->CmbSeries->itemText(5), QString("E96"));
+        auto rows = [form] {
+            QStringList lines;
+            for (int r = 0; r < form->TblParts->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < 3; ++c) cells << form->TblParts->item(r, c)->text();
+                const bool editable = form->TblParts->item(r, 1)->flags() & Qt::ItemIsEditable;
+                lines << cells.join('|') + (editable ? " (editable)" : "");
+            }
+            return lines;
+        };
+        // C = g / (2π·1000·50), L = g·50 / (2π·1000) with g = 0.618, 1.618, 2.
+        QCOMPARE(rows(), QStringList({"C1|1.967 мкФ|2 мкФ", "L1|12.88 мГн|13 мГн", "C2|6.366 мкФ|6.2 мкФ",
+                                      "L2|12.88 мГн|13 мГн", "C3|1.967 мкФ|2 мкФ"}));
+        QCOMPARE(LegendLabels(form).last(), QString("Номиналы E24"));
+        QVERIFY(form->LblVerdict->text().startsWith("Номиналы E24. Полоса пропускания: до "));
+        const QString e24Verdict = form->LblVerdict->text();
+
+        form->CmbSeries->setCurrentText("E6");
+        QCOMPARE(rows().value(2), QString("C2|6.366 мкФ|6.8 мкФ"));
+        QCOMPARE(LegendLabels(form).last(), QString("Номиналы E6"));
+        QVERIFY(form->LblVerdict->text().startsWith("Номиналы E6. ") && form->LblVerdict->text() != e24Verdict);
+
+        // Saved: the file the dialog names gets the netlist of the values shown; a cancelled dialog saves nothing.
+        QTemporaryDir dir;
+        QString asked;
+        const auto dialog = FrmResponse::AskSaveFileName;
+        FrmResponse::AskSaveFileName = [&](QWidget*, const QString& caption, const QString&, const QString&) {
+            asked = caption;
+            return dir.filePath("lp5.cir");
+        };
+        form->CmdExport->click();
+        QCOMPARE(asked, QString("Сохранить схему"));
+        auto saved = [&] {
+            QFile file(dir.filePath("lp5.cir"));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString netlist = saved();
+        QVERIFY2(netlist.startsWith("* Vokta: Пассивный фильтр нижних частот, порядок 5\n"
+                                    "* Требования: затухание не более 3 дБ до 1000 Гц, не менее 30 дБ от 2000 Гц\n"
+                                    "* Номиналы: ряд E6\nV1 in 0 AC 1\nRsource in n1 50\nC1 n1 0 2.2e-06\n"),
+                 qPrintable(netlist));
+        QVERIFY(netlist.contains("\nC2 n2 0 6.8e-06\n") && netlist.endsWith("Rload out 0 50\n.ac dec 100 100 8000\n"
+                                                                            ".print ac vdb(out)\n.end\n"));
+        form->CmbSeries->setCurrentText("—");
+        form->CmdExport->click();
+        QVERIFY(saved().contains("\nC2 n2 0 6.366198e-06\n"));
+        FrmResponse::AskSaveFileName = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
+        QVERIFY(QFile::remove(dir.filePath("lp5.cir")));
+        form->CmdExport->click();
+        QVERIFY(!QFile::exists(dir.filePath("lp5.cir")));
+        // A file that cannot be written is reported, not passed over.
+        vokta::test::BoxScript boxes;
+        FrmResponse::AskSaveFileName = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return dir.filePath("missing/lp5.cir");
+        };
+        form->CmdExport->click();
+        QCOMPARE(boxes.messages.size(), size_t(1));
+        QCOMPARE(boxes.messages[0].title, QString("Ошибка"));
+        QVERIFY(boxes.messages[0].text.startsWith("Не удалось записать файл " + dir.filePath("missing/lp5.cir")));
+        FrmResponse::AskSaveFileName = dialog;
+
+        form->CmdCopy->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("Элемент\tРасчет\tНоминал\nC1\t1.967 мкФ\t1.967 мкФ\nL1\t12.88 мГн\t12.88 мГн\n"
+                         "C2\t6.366 мкФ\t6.366 мкФ\nL2\t12.88 мГн\t12.88 мГн\nC3\t1.967 мкФ\t1.967 мкФ\n"));
+
+        // Nothing is clipped: every column shows its widest text.
+        QCoreApplication::processEvents();
+        for (int r = 0; r < form->TblParts->rowCount(); ++r)
+            for (int c = 0; c < 3; ++c)
+                QVERIFY(form->TblParts->fontMetrics().horizontalAdvance(form->TblParts->item(r, c)->text()) <
+                        form->TblParts->columnWidth(c));
+        QVERIFY(form->TblParts->viewport()->width() >= form->TblParts->horizontalHeader()->length());
     }
 
     void enterEscAndCloseUnloadTheWindow() {

@@ -16,12 +16,14 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <random>
 
 #include "app/frmMain.h"
 #include "common/Boxes.h"
 #include "common/Forms.h"
 #include "common/ReportPrinter.h"
+#include "filters/FrmResponse.h"
 #include "support/UiTest.h"
 
 using vokta::ui::Forms;
@@ -310,6 +312,13 @@ private slots:
             return std::make_unique<CheckingPrinter>(monkey.problems);
         });
         auto restorePrinter = qScopeGuard([] { vokta::ui::SetReportPrinterFactory({}); });
+        // Netlists are saved without a file dialog, into a folder of the test's own.
+        QTemporaryDir netlists;
+        const auto dialog = FrmResponse::AskSaveFileName;
+        FrmResponse::AskSaveFileName = [&](QWidget*, const QString&, const QString& file, const QString&) {
+            return netlists.filePath(file);
+        };
+        auto restoreDialog = qScopeGuard([&] { FrmResponse::AskSaveFileName = dialog; });
         int done = 0;
         int opened = 0;
         int programEnds = 0;

@@ -1,0 +1,256 @@
+#include "filters/FilterParts.h"
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <type_traits>
+
+#include "common/NumberText.h"
+#include "common/Units.h"
+
+namespace vokta {
+
+namespace {
+
+// IEC 60063, one decade each. E12 and E6 are every second value of E24 and of E12, E48 every second of E96.
+const std::vector<double> kE24 = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
+                                  3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
+const std::vector<double> kE96 = {
+    1.00, 1.02, 1.05, 1.07, 1.10, 1.13, 1.15, 1.18, 1.21, 1.24, 1.27, 1.30, 1.33, 1.37, 1.40, 1.43,
+    1.47, 1.50, 1.54, 1.58, 1.62, 1.65, 1.69, 1.74, 1.78, 1.82, 1.87, 1.91, 1.96, 2.00, 2.05, 2.10,
+    2.15, 2.21, 2.26, 2.32, 2.37, 2.43, 2.49, 2.55, 2.61, 2.67, 2.74, 2.80, 2.87, 2.94, 3.01, 3.09,
+    3.16, 3.24, 3.32, 3.40, 3.48, 3.57, 3.65, 3.74, 3.83, 3.92, 4.02, 4.12, 4.22, 4.32, 4.42, 4.53,
+    4.64, 4.75, 4.87, 4.99, 5.11, 5.23, 5.36, 5.49, 5.62, 5.76, 5.90, 6.04, 6.19, 6.34, 6.49, 6.65,
+    6.81, 6.98, 7.15, 7.32, 7.50, 7.68, 7.87, 8.06, 8.25, 8.45, 8.66, 8.87, 9.09, 9.31, 9.53, 9.76};
+
+std::vector<double> EverySecond(const std::vector<double>& values) {
+    std::vector<double> r;
+    for (size_t i = 0; i < values.size(); i += 2) r.push_back(values[i]);
+    return r;
+}
+
+// The unit of a stored value: the circuits keep µH, µF and kΩ in single precision.
+using units::kKiloToBase;
+using units::kMicroToBase;
+
+// One component of a circuit as the visitors see it: its designator, kind, and the stored value with the
+// factor that makes it SI (no value for an amplifier).
+template <typename Float>
+struct PartRef {
+    std::string designator;
+    PartKind kind;
+    Float* stored;
+    double unit;
+};
+
+template <typename Float, typename Visit>
+void VisitLadder(std::conditional_t<std::is_const_v<Float>, const LadderCircuit, LadderCircuit>& ladder,
+                 Visit visit) {
+    int inductors = 0, capacitors = 0;
+    for (auto& branch : ladder.branches) {
+        if (branch.parts != BranchParts::C)
+            visit(PartRef<Float>{"L" + std::to_string(++inductors), PartKind::Inductor, &branch.l, kMicroToBase});
+        if (branch.parts != BranchParts::L)
+            visit(PartRef<Float>{"C" + std::to_string(++capacitors), PartKind::Capacitor, &branch.c, kMicroToBase});
+    }
+}
+
+// The designators of an active circuit's parts in the order VisitActive meets them: those of its picture
+// when it has one of the pictured shapes (a first-order group perhaps, then one or two sections).
+std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
+    const auto& stages = circuit.stages;
+    const bool group = !stages.empty() && stages[0].kind == ActiveStageKind::FirstOrder;
+    int sections = 0;
+    bool pictured = true;
+    for (size_t i = group ? 1 : 0; i < stages.size(); ++i) {
+        pictured &= stages[i].kind == ActiveStageKind::Section;
+        ++sections;
+    }
+    pictured &= sections == 1 || sections == 2;
+    std::vector<std::string> names;
+    if (!pictured) {
+        // Per kind in order.
+        std::map<char, int> next;
+        auto name = [&](char letter) {
+            return std::string(letter == 'D' ? "DA" : std::string(1, letter)) +
+                   std::to_string(++next[letter]);
+        };
+        for (const ActiveStage& stage : stages) {
+            const char line = circuit.highPass ? 'C' : 'R', other = circuit.highPass ? 'R' : 'C';
+            if (stage.kind == ActiveStageKind::FirstOrder) {
+                names.push_back(name(line));
+                names.push_back(name(other));
+            } else {
+                for (char c : {line, line, other, other, 'D', 'R', 'R'}) names.push_back(name(c));
+            }
+        }
+        return names;
+    }
+    const bool odd = group;
+    if (circuit.highPass) {
+        if (group) names.insert(names.end(), {"C3", "R5"});
+        names.insert(names.end(), {"C1", "C2", "R1", "R2", "DA1", "R3", "R4"});
+        if (sections == 2)
+            names.insert(names.end(),
+                         odd ? std::initializer_list<std::string>{"C1", "C2", "R6", "R7", "DA2", "R8", "R9"}
+                             : std::initializer_list<std::string>{"C1", "C2", "R5", "R6", "DA2", "R7", "R8"});
+    } else {
+        if (group) names.insert(names.end(), {"R5", "C3"});
+        names.insert(names.end(), {"R1", "R2", "C1", "C2", "DA1", "R3", "R4"});
+        if (sections == 2)
+            names.insert(names.end(),
+                         odd ? std::initializer_list<std::string>{"R1", "R2", "C4", "C5", "DA2", "R6", "R7"}
+                             : std::initializer_list<std::string>{"R1", "R2", "C3", "C4", "DA2", "R5", "R6"});
+    }
+    // A name the picture repeats goes, the second time, to the next free number of its letter.
+    std::map<std::string, int> highest;
+    for (const std::string& n : names) {
+        const size_t digits = n.find_first_of("0123456789");
+        highest[n.substr(0, digits)] = std::max(highest[n.substr(0, digits)], std::stoi(n.substr(digits)));
+    }
+    std::set<std::string> seen;
+    for (std::string& n : names) {
+        if (seen.insert(n).second) continue;
+        const std::string letter = n.substr(0, n.find_first_of("0123456789"));
+        n = letter + std::to_string(++highest[letter]);
+        seen.insert(n);
+    }
+    return names;
+}
+
+template <typename Float, typename Visit>
+void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit, ActiveCircuit>& circuit,
+                 Visit visit) {
+    const std::vector<std::string> names = ActiveDesignators(circuit);
+    size_t next = 0;
+    auto part = [&](PartKind kind, Float* stored, double unit) {
+        visit(PartRef<Float>{names.at(next++), kind, stored, unit});
+    };
+    const bool hp = circuit.highPass;
+    for (auto& stage : circuit.stages) {
+        auto r = [&] { part(PartKind::Resistor, &stage.r, kKiloToBase); };
+        auto c = [&] { part(PartKind::Capacitor, &stage.c, kMicroToBase); };
+        // The parts in the line first, then those to the output or to ground.
+        const int pairs = stage.kind == ActiveStageKind::FirstOrder ? 1 : 2;
+        for (int i = 0; i < pairs; ++i) hp ? c() : r();
+        for (int i = 0; i < pairs; ++i) hp ? r() : c();
+        if (stage.kind == ActiveStageKind::FirstOrder) continue;
+        part(PartKind::Amplifier, nullptr, 0);
+        part(PartKind::Resistor, &stage.rFeedback, kKiloToBase);
+        part(PartKind::Resistor, &stage.rGround, kKiloToBase);
+    }
+}
+
+template <typename Float, typename Circuit, typename Visit>
+void VisitParts(Circuit& circuit, Visit visit) {
+    if (auto* ladder = std::get_if<LadderCircuit>(&circuit))
+        VisitLadder<Float>(*ladder, visit);
+    else
+        VisitActive<Float>(std::get<ActiveCircuit>(circuit), visit);
+}
+
+// Rounded to four significant digits, as the texts show a value.
+double FourDigits(double x) {
+    return ParseNumber(FormatC("%.3e", x));
+}
+
+}  // namespace
+
+const std::vector<double>& SeriesValues(ESeries series) {
+    static const std::vector<double> none, e12 = EverySecond(kE24), e6 = EverySecond(e12),
+                                           e48 = EverySecond(kE96);
+    switch (series) {
+        case ESeries::None:
+            return none;
+        case ESeries::E6:
+            return e6;
+        case ESeries::E12:
+            return e12;
+        case ESeries::E24:
+            return kE24;
+        case ESeries::E48:
+            return e48;
+        case ESeries::E96:
+            return kE96;
+    }
+    return none;
+}
+
+const char* SeriesName(ESeries series) {
+    static const char* const names[] = {"—", "E6", "E12", "E24", "E48", "E96"};
+    return names[int(series)];
+}
+
+double NearestStandard(double value, ESeries series) {
+    const std::vector<double>& values = SeriesValues(series);
+    if (values.empty() || !std::isfinite(value) || !(value > 0)) return value;
+    int decade = int(std::floor(std::log10(value)));
+    auto scaled = [](double m, int e) { return e >= 0 ? m * std::pow(10.0, e) : m / std::pow(10.0, -e); };
+    // The decade's values with the next decade's first; the log error of log10 can put the value just
+    // outside its decade, so the neighbours of the decade below count too.
+    std::vector<double> candidates;
+    for (int e : {decade - 1, decade, decade + 1})
+        for (double m : values) candidates.push_back(scaled(m, e));
+    candidates.push_back(scaled(1, decade + 2));
+    double best = candidates.front();
+    for (double c : candidates) {
+        // Nearest on a logarithmic scale; at the geometric mean exactly, the larger: c·best == value² there.
+        const double dc = std::abs(std::log(c / value)), db = std::abs(std::log(best / value));
+        if (dc < db || (dc == db && c > best)) best = c;
+    }
+    // Exactly at a geometric mean the two logarithms can differ in their last bit: decide that case on the
+    // product, which is exact enough to tell.
+    for (double c : candidates)
+        if (c > best && std::abs(c * best - value * value) <= 1e-12 * value * value) best = c;
+    return best;
+}
+
+std::vector<FilterPart> CircuitParts(const FilterCircuit& circuit) {
+    std::vector<FilterPart> parts;
+    VisitParts<const float>(circuit, [&](const PartRef<const float>& p) {
+        parts.push_back({p.designator, p.kind, p.stored ? double(*p.stored) * p.unit : 0});
+    });
+    return parts;
+}
+
+FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series) {
+    FilterCircuit standard = circuit;
+    VisitParts<float>(standard, [&](const PartRef<float>& p) {
+        if (p.stored) *p.stored = float(NearestStandard(double(*p.stored) * p.unit, series) / p.unit);
+    });
+    return standard;
+}
+
+std::string PartValueText(PartKind kind, double value) {
+    struct Unit {
+        double scale;
+        const char* name;
+    };
+    static const Unit resistor[] = {{1, "Ом"}, {1e3, "кОм"}, {1e6, "МОм"}};
+    static const Unit capacitor[] = {{1e-12, "пФ"}, {1e-9, "нФ"}, {1e-6, "мкФ"}};
+    static const Unit inductor[] = {{1e-6, "мкГн"}, {1e-3, "мГн"}, {1, "Гн"}};
+    const Unit* units = nullptr;
+    switch (kind) {
+        case PartKind::Amplifier:
+            return "ОУ";
+        case PartKind::Resistor:
+            units = resistor;
+            break;
+        case PartKind::Capacitor:
+            units = capacitor;
+            break;
+        case PartKind::Inductor:
+            units = inductor;
+            break;
+    }
+    if (!std::isfinite(value)) return "—";
+    const double rounded = value > 0 ? FourDigits(value) : 0;
+    // The largest unit the value reaches (the smallest for a value below it), so 999.96 nF reads 1 µF.
+    int u = 0;
+    while (u < 2 && rounded >= units[u + 1].scale * (1 - 1e-12)) ++u;
+    const double m = rounded / units[u].scale;
+    std::string digits = m >= 1000 ? FormatC("%.0f", m) : FormatC("%.4g", m);
+    return digits + " " + units[u].name;
+}
+
+}  // namespace vokta

@@ -1,0 +1,58 @@
+#pragma once
+
+// The parts a designed filter is built from: one entry per component with the designator the circuit's
+// picture gives it, and the standard values (IEC 60063 series) that a shop sells instead of the computed
+// ones.
+
+#include <string>
+#include <vector>
+
+#include "filters/FrequencyResponse.h"
+
+namespace vokta {
+
+// ---- Standard series --------------------------------------------------------------------------------------
+
+enum class ESeries { None, E6, E12, E24, E48, E96 };
+
+// The values of one decade of a series, from 1 up to (not including) 10, as published: E6 1.0, 1.5, ...
+// 6.8; E96 1.00, 1.02, ... 9.76. None has no values.
+const std::vector<double>& SeriesValues(ESeries series);
+
+// "E6" ... "E96"; "—" for None.
+const char* SeriesName(ESeries series);
+
+// The value of the series nearest to a positive value on a logarithmic scale, in any decade: 4.6 kΩ is
+// 4.7 kΩ in E24. A value exactly at the geometric mean of two neighbours goes to the larger one. None,
+// and a value that is not a positive finite number, give the value itself.
+double NearestStandard(double value, ESeries series);
+
+// ---- Parts of a circuit
+// -------------------------------------------------------------------------------------
+
+enum class PartKind { Resistor, Capacitor, Inductor, Amplifier };
+
+struct FilterPart {
+    std::string designator;  // "C1", "L2", "R5", "DA1"
+    PartKind kind = PartKind::Resistor;
+    double value = 0;  // SI: ohm, farad, henry; an amplifier's is 0
+};
+
+// The components of a circuit in the order the signal meets them. A ladder's inductors and capacitors
+// are numbered per kind from the input (a band filter's branch p has Lp and Cp); the terminations are
+// not parts. An active filter's designators follow its picture: the first-order group R5, C3; DA1's
+// section R1, R2, C1, C2 (low-pass; a high-pass has C1, C2 in the line and R1, R2), its divider R3, R4;
+// DA2's section as its picture numbers it. Where a picture gives the second section the names of the
+// first (both sections' R1, R2 of a low-pass, C1, C2 of a high-pass), the second takes the next free
+// numbers. A circuit of another shape is numbered per kind in order.
+std::vector<FilterPart> CircuitParts(const FilterCircuit& circuit);
+
+// The same circuit with every part's value replaced by the nearest value of the series (the terminations
+// stay as they are). None gives the circuit unchanged.
+FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series);
+
+// A part's value in engineering units, to at most four significant digits with a decimal point:
+// "26.67 нФ", "4.7 кОм", "150 мкГн", "1.2 МОм". An amplifier reads "ОУ".
+std::string PartValueText(PartKind kind, double value);
+
+}  // namespace vokta
