@@ -90,7 +90,8 @@ T Median(std::vector<T> v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && std::string(argv[1]) == "--child") return Child(argc, argv, std::string(argv[2]) == "vokta");
+    if (argc >= 3 && std::string(argv[1]) == "--child")
+        return Child(argc, argv, std::string(argv[2]) == "vokta");
 
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     QCoreApplication app(argc, argv);
@@ -108,6 +109,7 @@ int main(int argc, char** argv) {
     std::printf("%-8s %12s %14s   (median of %d runs, process start to first paint)\n", "window", "time, ms",
                 "peak RSS, KiB", runs);
     for (int k = 0; k < 2; ++k) std::printf("%-8s %12.1f %14ld\n", kinds[k], Median(ms[k]), Median(kb[k]));
-    std::printf("ratio    %12.2f %14.2f\n", Median(ms[1]) / Median(ms[0]), double(Median(kb[1])) / Median(kb[0]));
+    std::printf("ratio    %12.2f %14.2f\n", Median(ms[1]) / Median(ms[0]),
+                double(Median(kb[1])) / Median(kb[0]));
     return 0;
 }

@@ -31,9 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const vokta::NumberFormat& format = (data[0] & 1) ? fuzz::kRussian : fuzz::kEnglish;
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     switch ((data[0] >> 1) % 3) {
-        case 0: Check<double>(text, format); break;
-        case 1: Check<float>(text, format); break;
-        default: Check<int16_t>(text, format); break;
+        case 0:
+            Check<double>(text, format);
+            break;
+        case 1:
+            Check<float>(text, format);
+            break;
+        default:
+            Check<int16_t>(text, format);
+            break;
     }
     return 0;
 }

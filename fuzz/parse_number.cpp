@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string written = vokta::NumberText(value);
         if (fuzz::SignificantDigits(written) > 15) fuzz::Fail("more than 15 digits", written);
         const double again = vokta::ParseNumber(written);
-        if (std::fabs(again - value) > std::fabs(value) * 1e-14) fuzz::Fail("text does not read back", written);
+        if (std::fabs(again - value) > std::fabs(value) * 1e-14)
+            fuzz::Fail("text does not read back", written);
     } catch (const vokta::RuntimeError& e) {
         if (e.kind() != vokta::ErrorKind::Overflow) fuzz::Fail("unexpected error kind", std::string(text));
     }

@@ -11,9 +11,9 @@ class DescriptionDialog : public QWidget {
     Q_OBJECT
 public:
     struct Layout {
-        int lineTop;          // twips
-        int buttonTop;        // twips
-        int clientHeight;     // twips
+        int lineTop;       // twips
+        int buttonTop;     // twips
+        int clientHeight;  // twips
         const char* buttonName;
     };
     DescriptionDialog(const QString& text, const Layout& layout);

@@ -29,4 +29,6 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 }
 
 // Esc reaches QDialog::reject, which closes the box just as OK does.
-void frmAbout::cmdOK_Click() { accept(); }
+void frmAbout::cmdOK_Click() {
+    accept();
+}

@@ -94,14 +94,18 @@ void frmMain::mnuFileContur_Click() {
     Forms::Show<Dialog1>();
 }
 
-void frmMain::mnuFileOscill_Click() { Forms::Show<Dialog2>(); }
+void frmMain::mnuFileOscill_Click() {
+    Forms::Show<Dialog2>();
+}
 
 void frmMain::mnuFileTune_Click() {
     Forms::Unload(this);
     Forms::Show<FrmAnt>();
 }
 
-void frmMain::mnuFileExit_Click() { Forms::Unload(this); }
+void frmMain::mnuFileExit_Click() {
+    Forms::Unload(this);
+}
 
 void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this);

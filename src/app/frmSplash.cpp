@@ -100,13 +100,14 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     Label1->setAlignment(Qt::AlignCenter);
     SetLabelColor(Label1, QColor(255, 0, 0));
 
-    auto* credit = AddLabel(fraMainFrame, "Label2", QStringLiteral("Расчеты для радиолюбителей"),
-                            {960, 120, 5655, 495});
+    auto* credit =
+        AddLabel(fraMainFrame, "Label2", QStringLiteral("Расчеты для радиолюбителей"), {960, 120, 5655, 495});
     credit->setFont(FontOf(QStringLiteral("MS Sans Serif"), 9.75, true));
     credit->setAlignment(Qt::AlignCenter);
     SetLabelColor(credit, QColor(255, 255, 0));
 
-    auto* licenseTo = AddLabel(fraMainFrame, "lblLicenseTo", QStringLiteral("License to:"), {3600, 4080, 0, 0});
+    auto* licenseTo =
+        AddLabel(fraMainFrame, "lblLicenseTo", QStringLiteral("License to:"), {3600, 4080, 0, 0});
     licenseTo->adjustSize();
     SetLabelColor(licenseTo, Qt::white);
     LblUser = AddLabel(fraMainFrame, "LblUser", QString(), {4560, 4080, 0, 0});
@@ -136,7 +137,8 @@ void frmSplash::Form_Load() {
     lblVersion->adjustSize();
     // Keep the caption inside the window when the font is wider than the design's.
     const int right = width() - twips(120);
-    if (lblVersion->geometry().right() > right) lblVersion->move(right - lblVersion->width(), lblVersion->y());
+    if (lblVersion->geometry().right() > right)
+        lblVersion->move(right - lblVersion->width(), lblVersion->y());
     ImgRed->show();
 }
 

@@ -38,10 +38,18 @@ NumberFormat UserNumberFormat() {
     return NumberFormat{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
-double ParseNumber(const QString& text) { return vokta::ParseNumber(text.toStdString()); }
-QString NumberText(float x) { return QString::fromStdString(vokta::NumberText(x)); }
-QString NumberText(double x) { return QString::fromStdString(vokta::NumberText(x)); }
-QString NumberText(int16_t x) { return QString::fromStdString(vokta::NumberText(x)); }
+double ParseNumber(const QString& text) {
+    return vokta::ParseNumber(text.toStdString());
+}
+QString NumberText(float x) {
+    return QString::fromStdString(vokta::NumberText(x));
+}
+QString NumberText(double x) {
+    return QString::fromStdString(vokta::NumberText(x));
+}
+QString NumberText(int16_t x) {
+    return QString::fromStdString(vokta::NumberText(x));
+}
 QString LocaleNumberText(float x) {
     return QString::fromStdString(vokta::LocaleNumberText(x, UserNumberFormat()));
 }

@@ -18,8 +18,12 @@ namespace {
 BoxHandler* gHandler = nullptr;
 }
 
-void SetBoxHandler(BoxHandler* handler) { gHandler = handler; }
-BoxHandler* CurrentBoxHandler() { return gHandler; }
+void SetBoxHandler(BoxHandler* handler) {
+    gHandler = handler;
+}
+BoxHandler* CurrentBoxHandler() {
+    return gHandler;
+}
 
 namespace {
 
@@ -56,10 +60,18 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
     }
     QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
     switch (icon) {
-        case MsgIcon::None: qtIcon = QMessageBox::NoIcon; break;
-        case MsgIcon::Warning: qtIcon = QMessageBox::Warning; break;
-        case MsgIcon::Information: qtIcon = QMessageBox::Information; break;
-        case MsgIcon::Critical: qtIcon = QMessageBox::Critical; break;
+        case MsgIcon::None:
+            qtIcon = QMessageBox::NoIcon;
+            break;
+        case MsgIcon::Warning:
+            qtIcon = QMessageBox::Warning;
+            break;
+        case MsgIcon::Information:
+            qtIcon = QMessageBox::Information;
+            break;
+        case MsgIcon::Critical:
+            qtIcon = QMessageBox::Critical;
+            break;
     }
     Placed<QMessageBox> box(qtIcon, title, text, QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);
@@ -151,9 +163,10 @@ double ReadTyped(QWidget* parent, QWidget* field, const QString& text, const QSt
 double ReadNumber(QWidget* field, const QString& fieldName) {
     const QString text = FieldText(field);
     const QString name = Plain(fieldName);
-    return ReadTyped(field->window(), field, text,
-                     QStringLiteral("В поле «%1» должно быть число, а введено «%2».").arg(name, text.trimmed()),
-                     QStringLiteral("поле «%1»").arg(name));
+    return ReadTyped(
+        field->window(), field, text,
+        QStringLiteral("В поле «%1» должно быть число, а введено «%2».").arg(name, text.trimmed()),
+        QStringLiteral("поле «%1»").arg(name));
 }
 
 bool AllFilled(std::initializer_list<const QWidget*> fields) {
@@ -173,9 +186,11 @@ QString ErrorSentence(const RuntimeError& error) {
     if (!error.userMessage().empty()) return QString::fromStdString(error.userMessage());
     switch (error.kind()) {
         case ErrorKind::DivisionByZero:
-            return QStringLiteral("Расчет прерван: деление на ноль. Проверьте, что исходные данные не равны нулю.");
+            return QStringLiteral(
+                "Расчет прерван: деление на ноль. Проверьте, что исходные данные не равны нулю.");
         case ErrorKind::Overflow:
-            return QStringLiteral("Расчет прерван: число вышло за допустимые пределы. Проверьте исходные данные.");
+            return QStringLiteral(
+                "Расчет прерван: число вышло за допустимые пределы. Проверьте исходные данные.");
         case ErrorKind::InvalidArgument:
             return QStringLiteral(
                 "Расчет прерван: корень или логарифм от недопустимого значения. Проверьте исходные данные.");
@@ -190,7 +205,8 @@ void ReportRuntimeError(QWidget* parent, const RuntimeError& error) {
 }
 
 void ReportUnexpectedError(QWidget* parent, const char* what) {
-    MsgBox(parent, QStringLiteral("Операция прервана из-за внутренней ошибки: %1").arg(QString::fromUtf8(what)),
+    MsgBox(parent,
+           QStringLiteral("Операция прервана из-за внутренней ошибки: %1").arg(QString::fromUtf8(what)),
            QStringLiteral("Ошибка"), MsgIcon::Critical);
 }
 

@@ -72,10 +72,16 @@ T RoundTo(double x) {
 }
 }  // namespace
 
-int16_t RoundInt16(double x) { return RoundTo<int16_t>(x); }
-int32_t RoundInt32(double x) { return RoundTo<int32_t>(x); }
+int16_t RoundInt16(double x) {
+    return RoundTo<int16_t>(x);
+}
+int32_t RoundInt32(double x) {
+    return RoundTo<int32_t>(x);
+}
 
-double Int(double x) { return std::floor(Finite(x)); }
+double Int(double x) {
+    return std::floor(Finite(x));
+}
 
 int32_t IntQuotient(int32_t a, int32_t b) {
     if (b == 0) throw RuntimeError(ErrorKind::DivisionByZero);
@@ -91,7 +97,11 @@ int16_t Narrow16(int64_t v) {
 }
 }  // namespace
 
-int16_t AddInt16(int32_t a, int32_t b) { return Narrow16(int64_t{a} + b); }
-int16_t MulInt16(int32_t a, int32_t b) { return Narrow16(int64_t{a} * b); }
+int16_t AddInt16(int32_t a, int32_t b) {
+    return Narrow16(int64_t{a} + b);
+}
+int16_t MulInt16(int32_t a, int32_t b) {
+    return Narrow16(int64_t{a} * b);
+}
 
 }  // namespace vokta

@@ -89,7 +89,8 @@ void SetPicture(QLabel* image, const QPixmap& picture) {
     if (!picture.isNull()) image->resize(picture.size() / picture.devicePixelRatio());
 }
 
-bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButton, QPushButton* cancelButton) {
+bool PressDialogKey(QKeyEvent* event, QWidget* window, QPushButton* defaultButton,
+                    QPushButton* cancelButton) {
     if (event->modifiers() & ~Qt::KeypadModifier) return false;
     switch (event->key()) {
         case Qt::Key_Return:

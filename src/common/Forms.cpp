@@ -23,7 +23,9 @@ std::function<void()>& MainFormHandler() {
     return handler;
 }
 
-void Prune() { Registry().removeIf([](const QPointer<QWidget>& p) { return p.isNull(); }); }
+void Prune() {
+    Registry().removeIf([](const QPointer<QWidget>& p) { return p.isNull(); });
+}
 
 void CheckLastForm() {
     Prune();
@@ -88,7 +90,9 @@ QList<QWidget*> Forms::Loaded() {
     return result;
 }
 
-void Forms::SetLastFormHandler(std::function<void()> handler) { LastFormHandler() = std::move(handler); }
+void Forms::SetLastFormHandler(std::function<void()> handler) {
+    LastFormHandler() = std::move(handler);
+}
 
 void Forms::SetMainFormHandler(std::function<void()> show) {
     MainFormHandler() = std::move(show);

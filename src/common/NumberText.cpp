@@ -1,10 +1,10 @@
 #include "common/NumberText.h"
 
+#include <locale.h>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <clocale>
 #include <cstdlib>
-#include <locale.h>
 #include <limits>
 #include <string>
 
@@ -22,8 +22,12 @@ _locale_t CLocale() {
     static const _locale_t c = _create_locale(LC_ALL, "C");
     return c;
 }
-double StrToD(const char* text) { return _strtod_l(text, nullptr, CLocale()); }
-long double StrToLD(const char* text) { return _strtold_l(text, nullptr, CLocale()); }
+double StrToD(const char* text) {
+    return _strtod_l(text, nullptr, CLocale());
+}
+long double StrToLD(const char* text) {
+    return _strtold_l(text, nullptr, CLocale());
+}
 int FormatInC(char* buf, size_t size, const char* format, int decimals, double x) {
     return _snprintf_l(buf, size, format, CLocale(), decimals, x);
 }
@@ -32,8 +36,12 @@ locale_t CLocale() {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
     return c;
 }
-double StrToD(const char* text) { return strtod_l(text, nullptr, CLocale()); }
-long double StrToLD(const char* text) { return strtold_l(text, nullptr, CLocale()); }
+double StrToD(const char* text) {
+    return strtod_l(text, nullptr, CLocale());
+}
+long double StrToLD(const char* text) {
+    return strtold_l(text, nullptr, CLocale());
+}
 int FormatInC(char* buf, size_t size, const char* format, int decimals, double x) {
     const locale_t previous = uselocale(CLocale());
     const int n = std::snprintf(buf, size, format, decimals, x);
@@ -42,8 +50,9 @@ int FormatInC(char* buf, size_t size, const char* format, int decimals, double x
 }
 #endif
 
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -125,13 +134,17 @@ std::string Format(double x, int precision, const Style& style) {
 
 const Style kPlain{".", false, true};
 
-Style LocaleStyle(const NumberFormat& format) { return Style{format.decimal, true, false}; }
+Style LocaleStyle(const NumberFormat& format) {
+    return Style{format.decimal, true, false};
+}
 
 bool StartsWith(std::string_view text, size_t pos, std::string_view what) {
     return !what.empty() && text.substr(pos, what.size()) == what;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // Strips blanks (and the no-break space that some formats use for grouping) from both ends.
 std::string_view Trim(std::string_view text) {
@@ -254,15 +267,25 @@ std::string FormatC(const char* printfFormat, double x) {
     return buf;
 }
 
-std::string NumberText(float x) { return Format(x, 7, kPlain); }
-std::string NumberText(double x) { return Format(x, 15, kPlain); }
-std::string NumberText(int16_t x) { return (x < 0 ? "" : " ") + std::to_string(x); }
+std::string NumberText(float x) {
+    return Format(x, 7, kPlain);
+}
+std::string NumberText(double x) {
+    return Format(x, 15, kPlain);
+}
+std::string NumberText(int16_t x) {
+    return (x < 0 ? "" : " ") + std::to_string(x);
+}
 
-std::string LocaleNumberText(float x, const NumberFormat& format) { return Format(x, 7, LocaleStyle(format)); }
+std::string LocaleNumberText(float x, const NumberFormat& format) {
+    return Format(x, 7, LocaleStyle(format));
+}
 std::string LocaleNumberText(double x, const NumberFormat& format) {
     return Format(x, 15, LocaleStyle(format));
 }
-std::string LocaleNumberText(int16_t x, const NumberFormat&) { return std::to_string(x); }
+std::string LocaleNumberText(int16_t x, const NumberFormat&) {
+    return std::to_string(x);
+}
 
 double LocaleParseDouble(std::string_view text, const NumberFormat& format) {
     const std::string_view t = Trim(text);

@@ -734,7 +734,8 @@ QPixmap LoadBandSpreadDiagram() {
     const qreal ratio = ScreenPixelRatio();
     auto it = cache.find(ratio);
     if (it == cache.end())
-        it = cache.insert(ratio, Rendered(pictures::DrawBandSpreadDiagram(), pictures::BandSpreadDiagramSize(), ratio));
+        it = cache.insert(
+            ratio, Rendered(pictures::DrawBandSpreadDiagram(), pictures::BandSpreadDiagramSize(), ratio));
     return *it;
 }
 

@@ -2,9 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QtMath>
 #include <QPainterPathStroker>
 #include <QPolygonF>
+#include <QtMath>
 #include <cmath>
 
 namespace vokta::ui::schematic {

@@ -18,15 +18,18 @@ BandCentre CentreOfBand(float Fleft, float Fright) {
 
 float PrototypeStopBand(FilterType type, float Fs, float F1, const BandCentre& band) {
     switch (type) {
-        case FilterType::LowPass: return Single(Div(Fs, F1));
-        case FilterType::HighPass: return Single(Div(F1, Fs));
+        case FilterType::LowPass:
+            return Single(Div(Fs, F1));
+        case FilterType::HighPass:
+            return Single(Div(F1, Fs));
         case FilterType::BandPass:
             return Single(double(band.K) * (Div(Fs, band.F0) - Div(band.F0, Fs)));
         case FilterType::BandStop: {
             const double detuning = double(band.K) * (Div(Fs, band.F0) - Div(band.F0, Fs));
             // Fs at the centre of the rejection band maps to an infinite prototype frequency.
             if (detuning == 0.0)
-                throw RuntimeError(ErrorKind::DivisionByZero, StopBandNotBeyondEdgeMessage(FilterType::BandStop));
+                throw RuntimeError(ErrorKind::DivisionByZero,
+                                   StopBandNotBeyondEdgeMessage(FilterType::BandStop));
             return Single(Div(1.0, detuning));
         }
     }

@@ -49,9 +49,11 @@ void VisitLadder(std::conditional_t<std::is_const_v<Float>, const LadderCircuit,
     int inductors = 0, capacitors = 0;
     for (auto& branch : ladder.branches) {
         if (branch.parts != BranchParts::C)
-            visit(PartRef<Float>{"L" + std::to_string(++inductors), PartKind::Inductor, &branch.l, kMicroToBase});
+            visit(PartRef<Float>{"L" + std::to_string(++inductors), PartKind::Inductor, &branch.l,
+                                 kMicroToBase});
         if (branch.parts != BranchParts::L)
-            visit(PartRef<Float>{"C" + std::to_string(++capacitors), PartKind::Capacitor, &branch.c, kMicroToBase});
+            visit(PartRef<Float>{"C" + std::to_string(++capacitors), PartKind::Capacitor, &branch.c,
+                                 kMicroToBase});
     }
 }
 

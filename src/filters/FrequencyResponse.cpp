@@ -20,7 +20,9 @@ using units::kKiloToBase;
 using units::kMicroToBase;
 using units::kTwoPi;  // the circuit's own frequency: a true 2π, not the design's 6.28
 
-bool Positive(double x) { return std::isfinite(x) && x > 0; }
+bool Positive(double x) {
+    return std::isfinite(x) && x > 0;
+}
 
 // ---- Polynomials with real coefficients, lowest power first ---------------------------------------------
 
@@ -73,7 +75,8 @@ bool Hurwitz(Poly p) {
     return !lower.empty() ? lower[0] > 0 : true;
 }
 
-// ---- Active circuits as polynomial blocks ------------------------------------------------------------------
+// ---- Active circuits as polynomial blocks
+// ------------------------------------------------------------------
 
 // Each amplifier's output is an ideal source, so the circuit falls into blocks that end at an amplifier
 // (or at the output): a chain of first-order groups, then perhaps a section that loads the chain. A block
@@ -93,8 +96,12 @@ ChainMatrix Times(const ChainMatrix& x, const ChainMatrix& y) {
     return {x.a * y.a + x.b * y.c, x.a * y.b + x.b * y.d, x.c * y.a + x.d * y.c, x.c * y.b + x.d * y.d};
 }
 
-double Ohm(float kiloOhm) { return double(kiloOhm) * kKiloToBase; }
-double Farad(float microFarad) { return double(microFarad) * kMicroToBase; }
+double Ohm(float kiloOhm) {
+    return double(kiloOhm) * kKiloToBase;
+}
+double Farad(float microFarad) {
+    return double(microFarad) * kMicroToBase;
+}
 
 double SectionGain(const ActiveStage& stage, int amplifier) {
     if (!(stage.rGround > 0))
@@ -201,10 +208,14 @@ DemandCheck Judge(double worst, double at, double limit, bool passBand) {
     return check;
 }
 
-std::string Format(const char* format, double x) { return FormatC(format, x); }
+std::string Format(const char* format, double x) {
+    return FormatC(format, x);
+}
 
 // A limit as the user gave it: "3", "0.5", "40".
-std::string LimitText(double x) { return Format("%.7g", x); }
+std::string LimitText(double x) {
+    return Format("%.7g", x);
+}
 
 double Round2(double x) {
     const double r = std::round(x * 100) / 100;
@@ -250,7 +261,9 @@ ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int 
     const bool odd = stages.firstOrderGroup, twoSections = stages.sections == 2;
     ActiveCircuit circuit;
     circuit.highPass = type == FilterType::HighPass;
-    auto group = [&](float r, float c) { circuit.stages.push_back({ActiveStageKind::FirstOrder, r, c, 0, 0}); };
+    auto group = [&](float r, float c) {
+        circuit.stages.push_back({ActiveStageKind::FirstOrder, r, c, 0, 0});
+    };
     auto section = [&](float r, float c, float feedback, float ground) {
         circuit.stages.push_back({ActiveStageKind::Section, r, c, feedback, ground});
     };
@@ -299,10 +312,18 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
         if (branch.place == BranchPlace::Series) {
             Complex z;
             switch (branch.parts) {
-                case BranchParts::L: z = zl; break;
-                case BranchParts::C: z = 1.0 / yc; break;
-                case BranchParts::SeriesLC: z = zl + 1.0 / yc; break;
-                case BranchParts::ParallelLC: z = 1.0 / (yc + 1.0 / zl); break;
+                case BranchParts::L:
+                    z = zl;
+                    break;
+                case BranchParts::C:
+                    z = 1.0 / yc;
+                    break;
+                case BranchParts::SeriesLC:
+                    z = zl + 1.0 / yc;
+                    break;
+                case BranchParts::ParallelLC:
+                    z = 1.0 / (yc + 1.0 / zl);
+                    break;
             }
             // [A B; C D] · [1 z; 0 1]
             b += a * z;
@@ -310,10 +331,18 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
         } else {
             Complex y;
             switch (branch.parts) {
-                case BranchParts::L: y = 1.0 / zl; break;
-                case BranchParts::C: y = yc; break;
-                case BranchParts::SeriesLC: y = 1.0 / (zl + 1.0 / yc); break;
-                case BranchParts::ParallelLC: y = yc + 1.0 / zl; break;
+                case BranchParts::L:
+                    y = 1.0 / zl;
+                    break;
+                case BranchParts::C:
+                    y = yc;
+                    break;
+                case BranchParts::SeriesLC:
+                    y = 1.0 / (zl + 1.0 / yc);
+                    break;
+                case BranchParts::ParallelLC:
+                    y = yc + 1.0 / zl;
+                    break;
             }
             // [A B; C D] · [1 0; y 1]
             a += b * y;
@@ -368,8 +397,10 @@ DemandBands BandsOf(const ResponseDemand& d) {
 
 ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
     const bool band = IsBandFilter(demand.shape);
-    if (!Positive(demand.fs) || (band ? !Positive(demand.fleft) || !Positive(demand.fright) : !Positive(demand.f1)))
-        Fail(ErrorKind::InvalidArgument, "Частоты требований к фильтру должны быть больше нуля: АЧХ не построить.");
+    if (!Positive(demand.fs) ||
+        (band ? !Positive(demand.fleft) || !Positive(demand.fright) : !Positive(demand.f1)))
+        Fail(ErrorKind::InvalidArgument,
+             "Частоты требований к фильтру должны быть больше нуля: АЧХ не построить.");
     const DemandBands bands = BandsOf(demand);
 
     // The attenuation at a frequency, relative to the circuit's pass-band reference.
@@ -399,7 +430,8 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
             size_t best = 0;
             for (size_t i = 0; i < grid.size(); ++i)
                 if (gain(grid[i]) > gain(grid[best])) best = i;
-            double lo = std::log(grid[best > 0 ? best - 1 : 0]), hi = std::log(grid[std::min(best + 1, grid.size() - 1)]);
+            double lo = std::log(grid[best > 0 ? best - 1 : 0]),
+                   hi = std::log(grid[std::min(best + 1, grid.size() - 1)]);
             const double ratio = (std::sqrt(5.0) - 1) / 2;
             for (int step = 0; step < 60; ++step) {
                 const double a = hi - ratio * (hi - lo), b = lo + ratio * (hi - lo);
@@ -490,7 +522,8 @@ std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape) {
     if (const auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
         const int n = int(ladder->branches.size());
         const bool band = IsBandFilter(shape);
-        return std::string("Пассивный ") + kind + (band ? ", порядок прототипа " : ", порядок ") + std::to_string(n);
+        return std::string("Пассивный ") + kind + (band ? ", порядок прототипа " : ", порядок ") +
+               std::to_string(n);
     }
     int order = 0;
     for (const ActiveStage& stage : std::get<ActiveCircuit>(circuit).stages)
@@ -506,8 +539,8 @@ std::vector<double> FrequencyTicks(double fmin, double fmax) {
         {1, 1.5, 2, 3, 5, 7},
         {1, 2, 3, 4, 5, 6, 7, 8, 9},
         {1, 1.1, 1.2, 1.3, 1.4, 1.5, 1.6, 1.7, 1.8, 1.9, 2, 3, 4, 5, 6, 7, 8, 9},
-        {1, 1.1, 1.2, 1.3, 1.4, 1.5, 1.6, 1.7, 1.8, 1.9, 2, 2.2, 2.4, 2.6, 2.8, 3, 3.2, 3.4, 3.6, 3.8,
-         4, 4.2, 4.4, 4.6, 4.8, 5, 5.5, 6, 6.5, 7, 7.5, 8, 8.5, 9, 9.5},
+        {1,   1.1, 1.2, 1.3, 1.4, 1.5, 1.6, 1.7, 1.8, 1.9, 2,   2.2, 2.4, 2.6, 2.8, 3, 3.2, 3.4,
+         3.6, 3.8, 4,   4.2, 4.4, 4.6, 4.8, 5,   5.5, 6,   6.5, 7,   7.5, 8,   8.5, 9, 9.5},
     };
     if (!(fmin > 0) || !(fmax > fmin)) return {};
     const double span = std::log10(fmax / fmin);
@@ -531,7 +564,8 @@ std::vector<double> FrequencyTicks(double fmin, double fmax) {
     if (best.empty()) {
         // A span of more than a dozen decades: every few decades.
         const int step = int(std::ceil(span / 10));
-        for (int e = int(std::ceil(std::log10(fmin) - 1e-9)); e <= int(std::floor(std::log10(fmax) + 1e-9)); ++e)
+        for (int e = int(std::ceil(std::log10(fmin) - 1e-9)); e <= int(std::floor(std::log10(fmax) + 1e-9));
+             ++e)
             if (e % step == 0) best.push_back(ParseNumber(Format("%.0e", std::pow(10.0, e))));
     }
     return best;

@@ -123,8 +123,8 @@ struct DemandCheck {
 };
 
 struct ResponseAnalysis {
-    double fmin = 0, fmax = 0;          // the span of the sweep, Hz
-    std::vector<ResponsePoint> curve;   // attenuation over a logarithmic sweep of that span
+    double fmin = 0, fmax = 0;         // the span of the sweep, Hz
+    std::vector<ResponsePoint> curve;  // attenuation over a logarithmic sweep of that span
     DemandCheck passBand, stopBand;
 };
 

@@ -35,7 +35,8 @@ constexpr int kRowLabelLeft = 120;
 constexpr int kInputLeft = 3360;
 constexpr int kInputWidth = 855;
 
-QLabel* RowLabel(QWidget* frame, const char* name, const QString& caption, int top, int left = kRowLabelLeft) {
+QLabel* RowLabel(QWidget* frame, const char* name, const QString& caption, int top,
+                 int left = kRowLabelLeft) {
     return AddLabel(frame, name, caption, {left, top, kInputLeft - 105 - left, 285});
 }
 
@@ -68,11 +69,13 @@ FrmFiltr::FrmFiltr() {
     auto* group1 = new QButtonGroup(this);
     const QString types[] = {QStringLiteral("Фильтр нижних частот"), QStringLiteral("Фильтр верхних частот"),
                              QStringLiteral("Полосовой фильтр"), QStringLiteral("Режекторный фильтр")};
-    for (int i = 0; i < 4; ++i) Option1[i] = AddOption(Frame1, group1, "Option1", i, types[i], {240, 360 + 360 * i, 2655, 255});
+    for (int i = 0; i < 4; ++i)
+        Option1[i] = AddOption(Frame1, group1, "Option1", i, types[i], {240, 360 + 360 * i, 2655, 255});
 
     auto* Frame2 = AddFrame(this, "Frame2", QStringLiteral("Тип АЧХ фильтра"), {120, 2160, 3015, 1095});
     auto* group2 = new QButtonGroup(this);
-    Option2[0] = AddOption(Frame2, group2, "Option2", 0, QStringLiteral("Баттерворта"), {240, 360, 2655, 255});
+    Option2[0] =
+        AddOption(Frame2, group2, "Option2", 0, QStringLiteral("Баттерворта"), {240, 360, 2655, 255});
     Option2[1] = AddOption(Frame2, group2, "Option2", 1, QStringLiteral("Чебышева"), {240, 720, 2655, 255});
 
     CheckARC = AddCheckBox(this, "CheckARC", QStringLiteral("Активный фильтр"), {240, 3600, 2655, 255});
@@ -92,8 +95,13 @@ FrmFiltr::FrmFiltr() {
     TxtFs = AddTextBox(Frame3, "TxtFs", {kInputLeft, 2160, kInputWidth, 285});
     LblRn = RowLabel(Frame3, "LblRn", QStringLiteral("Сопротивление нагрузки, Ом"), 2520);
     CmbRn = AddComboBox(Frame3, "CmbRn", {}, {kInputLeft, 2505, kInputWidth, 315});
-    for (auto [label, input] : {std::pair<QLabel*, QWidget*>{LblAmin, CmbAmin}, {LblAs, TxtAs}, {LblF1, TxtF1},
-                                {LblFright, TxtFright}, {LblFleft, TxtFleft}, {LblFs, TxtFs}, {LblRn, CmbRn}})
+    for (auto [label, input] : {std::pair<QLabel*, QWidget*>{LblAmin, CmbAmin},
+                                {LblAs, TxtAs},
+                                {LblF1, TxtF1},
+                                {LblFright, TxtFright},
+                                {LblFleft, TxtFleft},
+                                {LblFs, TxtFs},
+                                {LblRn, CmbRn}})
         label->setBuddy(input);
 
     AddLine(this, "Line1", 0, 3960, 7800, 3960);
@@ -150,9 +158,13 @@ FilterResponse FrmFiltr::SelectedResponse() const {
     return Option2[1]->isChecked() ? FilterResponse::Chebyshev : FilterResponse::Butterworth;
 }
 
-bool FrmFiltr::IsActive() const { return CheckARC->isChecked(); }
+bool FrmFiltr::IsActive() const {
+    return CheckARC->isChecked();
+}
 
-QString FrmFiltr::AminText() const { return CmbAmin->currentText(); }
+QString FrmFiltr::AminText() const {
+    return CmbAmin->currentText();
+}
 
 void FrmFiltr::FillAminList(const QStringList& items) {
     CmbAmin->clear();
@@ -256,9 +268,10 @@ void FrmFiltr::PrepareFilterSpec() {
         // Values outside their domain are refused before anything is computed. The active filters are
         // low-pass and high-pass only; the band options stay chosen when the box is checked after them.
         if (band && IsActive())
-            Refuse(this, QStringLiteral("Активный фильтр рассчитывается только как фильтр нижних или верхних "
-                                        "частот. Выберите тип фильтра или снимите флажок «%1».")
-                             .arg(CheckARC->text().remove(QLatin1Char('&'))),
+            Refuse(this,
+                   QStringLiteral("Активный фильтр рассчитывается только как фильтр нижних или верхних "
+                                  "частот. Выберите тип фильтра или снимите флажок «%1».")
+                       .arg(CheckARC->text().remove(QLatin1Char('&'))),
                    Option1[0]);
         if (band) {
             RequirePositive(TxtFright, LblFright, fright);

@@ -2,9 +2,9 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
@@ -52,7 +52,9 @@ constexpr int kButtonTop = 3480;
 // The window's width counts its borders; the client area is this much narrower.
 constexpr int kBorderWidth = 90;
 
-int LabelNeed(const QLabel* label) { return toTwips(label->sizeHint().width()); }
+int LabelNeed(const QLabel* label) {
+    return toTwips(label->sizeHint().width());
+}
 
 int BoxNeed(const QLineEdit* box) {
     return toTwips(box->fontMetrics().horizontalAdvance(box->text()) + kBoxPadding);
@@ -94,7 +96,8 @@ FrmFiltrItog::FrmFiltrItog() {
         lblC_[i] = AddLabel(Frame1, "LblC" + n, QStringLiteral("C%1, мкФ").arg(i + 1), {120, top, 855, 255});
         txtC_[i] = AddTextBox(Frame1, "TxtC" + n, {1080, top, 735, 285});
         txtC_[i]->setReadOnly(true);  // results: selectable and copyable, not for typing
-        lblL_[i] = AddLabel(Frame1, "LblL" + n, QStringLiteral("L%1, мкГн").arg(i + 1), {1920, top, 855, 255});
+        lblL_[i] =
+            AddLabel(Frame1, "LblL" + n, QStringLiteral("L%1, мкГн").arg(i + 1), {1920, top, 855, 255});
         txtL_[i] = AddTextBox(Frame1, "TxtL" + n, {2880, top, 735, 285});
         txtL_[i]->setReadOnly(true);
     }
@@ -117,8 +120,9 @@ FrmFiltrItog::FrmFiltrItog() {
     LblVerdict->hide();
     Line1 = AddLine(this, "Line1", 0, 3240, 8520, 3240);
     // "АЧХ" stands left of "Закрыть" and moves with it; it works only while a design is on show.
-    CmdResponse = AddButton(this, "CmdResponse", QStringLiteral("АЧХ"), {6960 - kButtonPitch, 3480, 1455, 375},
-                            QStringLiteral("Частотная характеристика затухания рассчитанного фильтра"));
+    CmdResponse =
+        AddButton(this, "CmdResponse", QStringLiteral("АЧХ"), {6960 - kButtonPitch, 3480, 1455, 375},
+                  QStringLiteral("Частотная характеристика затухания рассчитанного фильтра"));
     CmdResponse->setEnabled(false);
     connect(CmdResponse, &QPushButton::clicked, this, &FrmFiltrItog::CmdResponse_Click);
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Закрыть"), {6960, 3480, 1455, 375});
@@ -155,16 +159,25 @@ void FrmFiltrItog::Form_Load() {
 
         // The tables are filled for every design; only the passive ladders use them.
         prototypeLoaded_ = false;
-        if (response == FilterResponse::Butterworth) prototypeLoaded_ = vokta::LoadButterworthPrototype(state, state.N);
+        if (response == FilterResponse::Butterworth)
+            prototypeLoaded_ = vokta::LoadButterworthPrototype(state, state.N);
         if (response == FilterResponse::Chebyshev)
             prototypeLoaded_ = vokta::LoadChebyshevPrototype(state, state.N, state.Amin);
 
         if (!request_->IsActive()) {
             switch (type) {
-                case FilterType::LowPass: CalcPassiveLowPass(); break;
-                case FilterType::HighPass: CalcPassiveHighPass(); break;
-                case FilterType::BandPass: CalcPassiveBandPass(); break;
-                case FilterType::BandStop: CalcPassiveBandStop(); break;
+                case FilterType::LowPass:
+                    CalcPassiveLowPass();
+                    break;
+                case FilterType::HighPass:
+                    CalcPassiveHighPass();
+                    break;
+                case FilterType::BandPass:
+                    CalcPassiveBandPass();
+                    break;
+                case FilterType::BandStop:
+                    CalcPassiveBandStop();
+                    break;
             }
         } else if (response == FilterResponse::Butterworth) {
             if (type == FilterType::LowPass) CalcActiveButterworthLowPass();
@@ -238,7 +251,9 @@ bool FrmFiltrItog::PrototypeAvailable() {
     return false;
 }
 
-void FrmFiltrItog::ShowPicture(int number) { SetPicture(Image1, LoadPicture(number)); }
+void FrmFiltrItog::ShowPicture(int number) {
+    SetPicture(Image1, LoadPicture(number));
+}
 
 void FrmFiltrItog::ShowValue(QLabel* label, QLineEdit* box, float value) {
     label->show();

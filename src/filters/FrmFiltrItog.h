@@ -98,9 +98,9 @@ private:
     QLineEdit* TxtC(int number) const { return txtC_.at(number - 1); }
     QLineEdit* TxtL(int number) const { return txtL_.at(number - 1); }
 
-    FrmFiltr* request_ = nullptr;         // the requirements window this design comes from
-    bool prototypeLoaded_ = false;     // a table row applied to this design
-    bool activeTableLoaded_ = false;   // the Chebyshev section table has a row for this design's ripple
+    FrmFiltr* request_ = nullptr;     // the requirements window this design comes from
+    bool prototypeLoaded_ = false;    // a table row applied to this design
+    bool activeTableLoaded_ = false;  // the Chebyshev section table has a row for this design's ripple
     // What this design was made for, as the requirements window stated it when the design was made
     // (it may state another one by the time the response is asked for).
     vokta::FilterType type_ = vokta::FilterType::LowPass;

@@ -23,14 +23,18 @@ using vokta::ui::Forms;
 namespace {
 
 // The series are drawn over lg f, so that the frequency axis is logarithmic with labels of our choosing.
-double X(double f) { return std::log10(f); }
+double X(double f) {
+    return std::log10(f);
+}
 
 const QColor kCurveColor(25, 85, 170);
 const QColor kStandardColor(230, 120, 0);
 const QColor kZoneBorder(200, 40, 40);
 const QColor kZoneFill(230, 70, 70, 50);
 
-QString Limit(double db) { return QString::number(db, 'g', 7); }
+QString Limit(double db) {
+    return QString::number(db, 'g', 7);
+}
 
 // The attenuation axis: whole tens of dB, far enough below the stop-band demand to show the curve
 // passing it.
@@ -99,7 +103,9 @@ FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDeman
     return Forms::Show<FrmResponse>();
 }
 
-void FrmResponse::CmdClose_Click() { Forms::Unload(this); }
+void FrmResponse::CmdClose_Click() {
+    Forms::Unload(this);
+}
 
 void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, const ResponseAnalysis& analysis,
                        const ResponseAnalysis* standard, const QString& verdict) {
@@ -179,9 +185,11 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     };
     const DemandBands bands = BandsOf(demand);
     for (const Interval& pass : bands.pass)
-        zone(QStringLiteral("Полоса пропускания: не более %1 дБ").arg(Limit(demand.amin)), pass, demand.amin, top);
+        zone(QStringLiteral("Полоса пропускания: не более %1 дБ").arg(Limit(demand.amin)), pass, demand.amin,
+             top);
     for (const Interval& stop : bands.stop)
-        zone(QStringLiteral("Полоса задерживания: не менее %1 дБ").arg(Limit(demand.astop)), stop, demand.astop, 0);
+        zone(QStringLiteral("Полоса задерживания: не менее %1 дБ").arg(Limit(demand.astop)), stop,
+             demand.astop, 0);
 
     auto* curve = new QLineSeries();
     curve->setName(QStringLiteral("Затухание фильтра"));
@@ -213,7 +221,8 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
             color = line->pen().color().name();
         }
         const QString words = name.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
-        entries << QStringLiteral("<span style=\"color:%1\"><b>%2</b></span>&nbsp;%3").arg(color, symbol, words);
+        entries
+            << QStringLiteral("<span style=\"color:%1\"><b>%2</b></span>&nbsp;%3").arg(color, symbol, words);
     }
     LblLegend->setText(entries.join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")));
 

@@ -13,7 +13,9 @@ using units::kDesignTwoPi;
 
 // A component value in µF or µH: the value in farads or henries is stored as single first, and the
 // scaled value is stored as single again.
-float Micro(double si) { return Single(double(Single(si)) * kBaseToMicro); }
+float Micro(double si) {
+    return Single(double(Single(si)) * kBaseToMicro);
+}
 
 // The ladder of that shape and order with the values that `fill(branch, g)` gives each branch.
 template <typename Fill>

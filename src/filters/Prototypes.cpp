@@ -13,8 +13,9 @@ namespace {
 using Member = float PrototypeValues::*;
 
 // Ladder position k keeps its value in kPositions[k - 1].
-constexpr Member kPositions[] = {&PrototypeValues::ProtoC1, &PrototypeValues::ProtoL1, &PrototypeValues::ProtoC2,
-                                 &PrototypeValues::ProtoL2, &PrototypeValues::ProtoC3, &PrototypeValues::ProtoL3,
+constexpr Member kPositions[] = {&PrototypeValues::ProtoC1, &PrototypeValues::ProtoL1,
+                                 &PrototypeValues::ProtoC2, &PrototypeValues::ProtoL2,
+                                 &PrototypeValues::ProtoC3, &PrototypeValues::ProtoL3,
                                  &PrototypeValues::ProtoC4};
 
 Member At(int position) {
@@ -58,9 +59,13 @@ void Apply(PrototypeValues& values, const Row& row) {
 
 }  // namespace
 
-float PrototypeValues::g(int position) const { return this->*At(position); }
+float PrototypeValues::g(int position) const {
+    return this->*At(position);
+}
 
-void PrototypeValues::setG(int position, float value) { this->*At(position) = value; }
+void PrototypeValues::setG(int position, float value) {
+    this->*At(position) = value;
+}
 
 bool LoadButterworthPrototype(PrototypeValues& values, int16_t N) {
     for (const Row& row : kButterworth) {

@@ -121,13 +121,14 @@ private slots:
         QStringList file;
         for (QAction* a : menus[0]->menu()->actions())
             file << (a->isSeparator() ? QString("-") : a->objectName() + "=" + a->text());
-        QCOMPARE(file, QStringList({"mnuFileFiltr=&Фильтр", "mnuFileTrans=&Трансформатор",
-                                    "mnuFileContur=&Контур1", "mnuFileOscill=Контур&2", "mnuFileTune=Контур&3",
-                                    "-", "mnuFileExit=&Выход"}));
+        QCOMPARE(file,
+                 QStringList({"mnuFileFiltr=&Фильтр", "mnuFileTrans=&Трансформатор", "mnuFileContur=&Контур1",
+                              "mnuFileOscill=Контур&2", "mnuFileTune=Контур&3", "-", "mnuFileExit=&Выход"}));
         QCOMPARE(menus[1]->menu()->actions().at(0)->objectName(), QString("mnuHelpAbout"));
         QCOMPARE(menus[1]->menu()->actions().at(0)->text(), QString("&О программе"));
         QVERIFY(main->findChild<QStatusBar*>("sbStatusBar"));
-        QCOMPARE(main->findChild<QLabel*>("Panel1")->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QCOMPARE(main->findChild<QLabel*>("Panel1")->text(),
+                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
         QVERIFY(!main->findChild<QLabel*>("Panel2")->text().isEmpty());
     }
 
@@ -205,12 +206,24 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("cancel");
         QTest::addColumn<QString>("backTo");
-        QTest::newRow("FrmFiltr") << "FrmFiltr" << "CmdBack" << "frmMain";
-        QTest::newRow("FrmTrans") << "FrmTrans" << "CmdCancel" << "frmMain";
-        QTest::newRow("FrmAnt") << "FrmAnt" << "CmdBack" << "frmMain";
-        QTest::newRow("frmKontur1") << "frmKontur1" << "CmdCancel" << "frmMain";
-        QTest::newRow("FrmKontur2") << "FrmKontur2" << "CmdCancel" << "frmMain";
-        QTest::newRow("FrmFiltrItog") << "FrmFiltrItog" << "CmdBack" << "FrmFiltr";
+        QTest::newRow("FrmFiltr") << "FrmFiltr"
+                                  << "CmdBack"
+                                  << "frmMain";
+        QTest::newRow("FrmTrans") << "FrmTrans"
+                                  << "CmdCancel"
+                                  << "frmMain";
+        QTest::newRow("FrmAnt") << "FrmAnt"
+                                << "CmdBack"
+                                << "frmMain";
+        QTest::newRow("frmKontur1") << "frmKontur1"
+                                    << "CmdCancel"
+                                    << "frmMain";
+        QTest::newRow("FrmKontur2") << "FrmKontur2"
+                                    << "CmdCancel"
+                                    << "frmMain";
+        QTest::newRow("FrmFiltrItog") << "FrmFiltrItog"
+                                      << "CmdBack"
+                                      << "FrmFiltr";
     }
     void calculatorKeysAndTitleBar() {
         QFETCH(QString, window);

@@ -25,8 +25,8 @@ TEST(Rounding, NearestIsTiesToEven) {
     const struct {
         double x;
         int16_t expected;
-    } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {1.5, 2}, {-0.5, 0}, {2.4999, 2}, {32767.4, 32767},
-                 {-32768.5, -32768}};
+    } cases[] = {{2.5, 2},  {3.5, 4},    {-2.5, -2},       {0.5, 0},          {1.5, 2},
+                 {-0.5, 0}, {2.4999, 2}, {32767.4, 32767}, {-32768.5, -32768}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);
         EXPECT_EQ(RoundInt16(c.x), c.expected);

@@ -2,9 +2,9 @@
 
 #include <cfloat>
 #include <clocale>
-#include <string>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "common/NumberText.h"
 #include "common/RuntimeError.h"
@@ -202,7 +202,10 @@ TEST(LocaleParseNumber, ReadsTheUsersFormat) {
     EXPECT_EQ(LocaleParseDouble("0,5", kRussian), 0.5);
     EXPECT_EQ(LocaleParseDouble(" 0,5 ", kRussian), 0.5);
     EXPECT_EQ(LocaleParseDouble("-1,25E+2", kRussian), -125);
-    EXPECT_EQ(LocaleParseDouble("1\xC2\xA0" "000,5", kRussian), 1000.5);
+    EXPECT_EQ(LocaleParseDouble("1\xC2\xA0"
+                                "000,5",
+                                kRussian),
+              1000.5);
     EXPECT_EQ(LocaleParseDouble("1,000.5", kEnglish), 1000.5);
     EXPECT_EQ(LocaleParseDouble(",5", kRussian), 0.5);
     EXPECT_EQ(LocaleParseDouble("+3", kEnglish), 3);
@@ -220,13 +223,13 @@ TEST(LocaleParseNumber, RejectsWhatIsNotANumber) {
         ErrorKind kind;
     };
     const Case cases[] = {
-        {"", kRussian, ErrorKind::TypeMismatch},        {"   ", kRussian, ErrorKind::TypeMismatch},
-        {"0.5", kRussian, ErrorKind::TypeMismatch},     {"0,5", kEnglish, ErrorKind::TypeMismatch},
-        {"abc", kEnglish, ErrorKind::TypeMismatch},     {"1e", kEnglish, ErrorKind::TypeMismatch},
-        {"-", kEnglish, ErrorKind::TypeMismatch},       {",", kRussian, ErrorKind::TypeMismatch},
-        {"&H10", kEnglish, ErrorKind::TypeMismatch},
-        {"1,00", kEnglish, ErrorKind::TypeMismatch},    {"1,0000", kEnglish, ErrorKind::TypeMismatch},    {"12 кОм", kRussian, ErrorKind::TypeMismatch},
-        {"1e400", kEnglish, ErrorKind::Overflow},       {"32768", kEnglish, ErrorKind::Overflow},
+        {"", kRussian, ErrorKind::TypeMismatch},       {"   ", kRussian, ErrorKind::TypeMismatch},
+        {"0.5", kRussian, ErrorKind::TypeMismatch},    {"0,5", kEnglish, ErrorKind::TypeMismatch},
+        {"abc", kEnglish, ErrorKind::TypeMismatch},    {"1e", kEnglish, ErrorKind::TypeMismatch},
+        {"-", kEnglish, ErrorKind::TypeMismatch},      {",", kRussian, ErrorKind::TypeMismatch},
+        {"&H10", kEnglish, ErrorKind::TypeMismatch},   {"1,00", kEnglish, ErrorKind::TypeMismatch},
+        {"1,0000", kEnglish, ErrorKind::TypeMismatch}, {"12 кОм", kRussian, ErrorKind::TypeMismatch},
+        {"1e400", kEnglish, ErrorKind::Overflow},      {"32768", kEnglish, ErrorKind::Overflow},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -245,7 +248,8 @@ TEST(LocaleParseNumber, RejectsWhatIsNotANumber) {
 
 TEST(LocaleParseNumber, ReadsBackWhatLocaleNumberTextWrote) {
     for (const NumberFormat* format : {&kRussian, &kEnglish}) {
-        for (double x : {0.0, -0.35, 16.0000000972395, 1e-300, 1.5e300, 123456789012345.0, DBL_MAX, -DBL_MAX}) {
+        for (double x :
+             {0.0, -0.35, 16.0000000972395, 1e-300, 1.5e300, 123456789012345.0, DBL_MAX, -DBL_MAX}) {
             const std::string text = LocaleNumberText(x, *format);
             EXPECT_EQ(LocaleNumberText(LocaleParseDouble(text, *format), *format), text);
         }

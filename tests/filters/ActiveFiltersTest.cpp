@@ -253,7 +253,8 @@ private slots:
     void chebyshevRippleWithoutARowIsRefused() {
         // A design with a known ripple leaves its section table behind; another ripple must not use it.
         boxes->answer("10");
-        CloseResults(Calculate(w, {"Option2(1)", "CheckARC"}, {"CmbAmin=3", "TxtAs=10", "TxtF1=1000", "TxtFs=2000"}));
+        CloseResults(
+            Calculate(w, {"Option2(1)", "CheckARC"}, {"CmbAmin=3", "TxtAs=10", "TxtF1=1000", "TxtFs=2000"}));
         QCOMPARE(FrmFiltr::state.N, int16_t(2));
         QCOMPARE(FrmFiltrItog::state.ChebFreq1, 0.84f);
         boxes->clear();
@@ -275,14 +276,15 @@ private slots:
     void workingValuesOutliveTheWindow() {
         boxes->answer("10");
         CloseResults(Calculate(w, {"Option1(1)", "Option2(1)", "CheckARC"},
-                        {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"}));  // order 5
+                               {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"}));  // order 5
         QCOMPARE(FrmFiltr::state.N, int16_t(5));
         const FrmFiltrItogState after5 = FrmFiltrItog::state;
         QCOMPARE(after5.ChebFreq3, 0.97f);
         QCOMPARE(after5.ChebDamp2, 0.11f);
 
         boxes->answer("10");
-        CloseResults(Calculate(w, {"Option1(0)"}, {"CmbAmin=0.5", "TxtAs=10", "TxtF1=1000", "TxtFs=3000"}));  // order 2
+        CloseResults(Calculate(w, {"Option1(0)"},
+                               {"CmbAmin=0.5", "TxtAs=10", "TxtF1=1000", "TxtFs=3000"}));  // order 2
         QCOMPARE(FrmFiltr::state.N, int16_t(2));
         const FrmFiltrItogState& now = FrmFiltrItog::state;
         QCOMPARE(now.ChebFreq1, 1.26f);

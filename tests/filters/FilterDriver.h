@@ -72,7 +72,9 @@ inline void Type(QWidget* window, const char* name, const QString& text) {
         box->insert(text);
 }
 
-inline FrmFiltrItog* Results() { return ui::Forms::Find<FrmFiltrItog>(); }
+inline FrmFiltrItog* Results() {
+    return ui::Forms::Find<FrmFiltrItog>();
+}
 
 // A design as the user states it in the filter window: the clicks on options and check box, then
 // what is typed (name=text), then "Расчет". Returns the results window it opened, if any.

@@ -50,7 +50,8 @@ TEST(PrototypeStopBand, ZeroDivisorsAreRunTimeErrors) {
         FAIL() << "equal edges";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.kind(), ErrorKind::DivisionByZero);
-        EXPECT_EQ(e.userMessage(), "Левая и правая граничные частоты совпадают: полоса фильтра должна иметь ширину.");
+        EXPECT_EQ(e.userMessage(),
+                  "Левая и правая граничные частоты совпадают: полоса фильтра должна иметь ширину.");
     }
     // A band-stop frequency at the centre of the band.
     const BandCentre band = CentreOfBand(100, 400);
@@ -77,7 +78,8 @@ TEST(OrderEstimate, WorkedExamples) {
         {"Chebyshev passive 52 / 11 gives 5", FilterResponse::Chebyshev, false, 1, 40, 2, 5},
         {"Chebyshev 26 / 15 gives 2, passive raised to 3", FilterResponse::Chebyshev, false, 3, 20, 3, 3},
         {"Chebyshev 26 / 15 gives 2, active keeps it", FilterResponse::Chebyshev, true, 3, 20, 3, 2},
-        {"Chebyshev passive 45 / 8 gives 6, raised to 7", FilterResponse::Chebyshev, false, 0.5f, 30, 1.5f, 7},
+        {"Chebyshev passive 45 / 8 gives 6, raised to 7", FilterResponse::Chebyshev, false, 0.5f, 30, 1.5f,
+         7},
         {"Chebyshev active 45 / 8 keeps 6", FilterResponse::Chebyshev, true, 0.5f, 30, 1.5f, 6},
         {"Chebyshev passive 4 raised to 5", FilterResponse::Chebyshev, false, 1, 40, 2.5f, 5},
         {"Chebyshev passive above 7 kept", FilterResponse::Chebyshev, false, 0.5f, 80, 1.5f, 12},
@@ -97,14 +99,12 @@ TEST(OrderEstimate, WholeDecibelsRoundToEvenAndTheQuotientTruncates) {
         double num, den;
         int16_t N;
     } rows[] = {
-        {40.5, 6, 7},     // 40 / 6
-        {41.5, 6, 8},     // 42 / 6
-        {40, 6.5, 7},     // 40 / 6
-        {40, 7.5, 6},     // 40 / 8
-        {40, -12, -2},    // -3 + 1
-        {-40, 12, -2},
-        {5, 6, 1},
-        {-0.5, 6, 1},     // 0 / 6
+        {40.5, 6, 7},                            // 40 / 6
+        {41.5, 6, 8},                            // 42 / 6
+        {40, 6.5, 7},                            // 40 / 6
+        {40, 7.5, 6},                            // 40 / 8
+        {40, -12, -2},                           // -3 + 1
+        {-40, 12, -2}, {5, 6, 1}, {-0.5, 6, 1},  // 0 / 6
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.num) + " / " + std::to_string(row.den));
@@ -164,7 +164,7 @@ TEST(OrderEstimate, DomainFaultsTellWhatToChange) {
         }
     }
     // Just outside the band where the denominator rounds to 0 dB the estimate works again.
-    EXPECT_EQ(EstimateButterworthOrder(1, 40, 1.06f, LP), 47);  // 46 / 1 + 1
+    EXPECT_EQ(EstimateButterworthOrder(1, 40, 1.06f, LP), 47);      // 46 / 1 + 1
     EXPECT_EQ(EstimateChebyshevOrder(1, 40, 1.01f, LP, true), 53);  // 52 / 1 + 1
 }
 

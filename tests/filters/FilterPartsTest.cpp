@@ -122,7 +122,8 @@ TEST(CircuitParts, CarryTheDesignatorsOfTheirPicture) {
 
     // Each designator with its value: R5 of a low-pass of order 3 is the group's resistor, C3 its capacitor.
     std::string values;
-    for (const FilterPart& p : CircuitParts(ActiveFilterCircuit(T::LowPass, FilterResponse::Chebyshev, 3, v, 100)))
+    for (const FilterPart& p :
+         CircuitParts(ActiveFilterCircuit(T::LowPass, FilterResponse::Chebyshev, 3, v, 100)))
         values += p.designator + "=" + PartValueText(p.kind, p.value) + " ";
     EXPECT_EQ(values, "R5=1 кОм C3=30 мкФ R1=1 кОм R2=1 кОм C1=10 мкФ C2=10 мкФ DA1=ОУ R3=3 кОм R4=4 кОм ");
 }

@@ -29,7 +29,8 @@ VOKTA_GALLERY_PAGE(Filters) {
     UnloadAllForms();
 
     SaveDesign(g, "FrmFiltrItog_lowpass5", {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
-    SaveDesign(g, "FrmFiltrItog_highpass7", {"Option1(1)"}, {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"});
+    SaveDesign(g, "FrmFiltrItog_highpass7", {"Option1(1)"},
+               {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"});
     SaveDesign(g, "FrmFiltrItog_bandpass4", {"Option1(2)"},
                {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
     SaveDesign(g, "FrmFiltrItog_bandstop3", {"Option1(3)"},

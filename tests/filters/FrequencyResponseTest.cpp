@@ -16,7 +16,9 @@ using Place = BranchPlace;
 using Parts = BranchParts;
 
 // Butterworth prototype value k of order n, exact.
-double ButterworthG(int n, int k) { return 2 * std::sin((2 * k - 1) * kPi / (2 * n)); }
+double ButterworthG(int n, int k) {
+    return 2 * std::sin((2 * k - 1) * kPi / (2 * n));
+}
 
 // A ladder of order n from prototype values, with the exact 2π, for the closed-form checks.
 LadderCircuit ExactLadder(FilterType shape, int n, double f, double rn, double k = 0) {
@@ -28,27 +30,37 @@ LadderCircuit ExactLadder(FilterType shape, int n, double f, double rn, double k
         const bool shunt = (n % 2 == 1) == (p % 2 == 1);
         switch (shape) {
             case FilterType::LowPass:
-                if (shunt) c[nextC++] = float(g / (w * rn) * 1e6);
-                else l[nextL++] = float(g * rn / w * 1e6);
+                if (shunt)
+                    c[nextC++] = float(g / (w * rn) * 1e6);
+                else
+                    l[nextL++] = float(g * rn / w * 1e6);
                 break;
             case FilterType::HighPass:
-                if (shunt) l[nextL++] = float(rn / (w * g) * 1e6);
-                else c[nextC++] = float(1 / (w * rn * g) * 1e6);
+                if (shunt)
+                    l[nextL++] = float(rn / (w * g) * 1e6);
+                else
+                    c[nextC++] = float(1 / (w * rn * g) * 1e6);
                 break;
             case FilterType::BandPass:  // the low-pass prototype element made a resonator at f
-                if (shunt) c[p - 1] = float(g * k / (w * rn) * 1e6), l[p - 1] = float(rn / (w * g * k) * 1e6);
-                else l[p - 1] = float(g * k * rn / w * 1e6), c[p - 1] = float(1 / (w * g * k * rn) * 1e6);
+                if (shunt)
+                    c[p - 1] = float(g * k / (w * rn) * 1e6), l[p - 1] = float(rn / (w * g * k) * 1e6);
+                else
+                    l[p - 1] = float(g * k * rn / w * 1e6), c[p - 1] = float(1 / (w * g * k * rn) * 1e6);
                 break;
             case FilterType::BandStop:
-                if (shunt) c[p - 1] = float(g / (w * rn * k) * 1e6), l[p - 1] = float(k * rn / (w * g) * 1e6);
-                else l[p - 1] = float(g * rn / (w * k) * 1e6), c[p - 1] = float(k / (w * rn * g) * 1e6);
+                if (shunt)
+                    c[p - 1] = float(g / (w * rn * k) * 1e6), l[p - 1] = float(k * rn / (w * g) * 1e6);
+                else
+                    l[p - 1] = float(g * rn / (w * k) * 1e6), c[p - 1] = float(k / (w * rn * g) * 1e6);
                 break;
         }
     }
     return PassiveLadderCircuit(shape, n, rn, c, l);
 }
 
-double Db(double ratio) { return 20 * std::log10(ratio); }
+double Db(double ratio) {
+    return 20 * std::log10(ratio);
+}
 
 }  // namespace
 
@@ -63,7 +75,8 @@ TEST(LadderResponse, ButterworthLowPassAndHighPassFollowTheirClosedForm) {
             EXPECT_NEAR(LadderAttenuation(ladder, 1000), 10 * std::log10(2.0), 0.002);
             for (double f : {100.0, 500.0, 800.0, 1250.0, 2000.0, 5000.0}) {
                 const double x = shape == FilterType::LowPass ? f / 1000 : 1000 / f;
-                EXPECT_NEAR(LadderAttenuation(ladder, f), 10 * std::log10(1 + std::pow(x, 2 * n)), 0.002) << f;
+                EXPECT_NEAR(LadderAttenuation(ladder, f), 10 * std::log10(1 + std::pow(x, 2 * n)), 0.002)
+                    << f;
             }
         }
 }
@@ -145,7 +158,8 @@ TEST(LadderResponse, BandPassAndBandStopAboutTheCentre) {
         for (double f : {7000.0, 9000.0, 9500.0, 10500.0, 11000.0, 15000.0}) {
             const double x = k * (f / f0 - f0 / f);
             EXPECT_NEAR(LadderAttenuation(bandPass, f), 10 * std::log10(1 + std::pow(x, 2 * n)), 0.005) << f;
-            EXPECT_NEAR(LadderAttenuation(bandStop, f), 10 * std::log10(1 + std::pow(1 / x, 2 * n)), 0.005) << f;
+            EXPECT_NEAR(LadderAttenuation(bandStop, f), 10 * std::log10(1 + std::pow(1 / x, 2 * n)), 0.005)
+                << f;
         }
     }
 }
@@ -170,7 +184,9 @@ namespace {
 ActiveStage Section(double r, double c, double k) {
     return {ActiveStageKind::Section, float(r), float(c), float(k - 1), 1};
 }
-ActiveStage Group(double r, double c) { return {ActiveStageKind::FirstOrder, float(r), float(c), 0, 0}; }
+ActiveStage Group(double r, double c) {
+    return {ActiveStageKind::FirstOrder, float(r), float(c), 0, 0};
+}
 
 }  // namespace
 
@@ -190,7 +206,9 @@ TEST(ActiveResponse, ASectionHasGainKAndDampingThreeMinusK) {
             // Closed form of the whole curve: |H| = K / |1 - x² + j(3 - K)x|, x = f/f0 (high-pass: f0/f).
             for (double f : {300.0, 1000.0, 2500.0, 9000.0}) {
                 const double x = highPass ? f0 / f : f / f0;
-                EXPECT_NEAR(std::abs(ActiveTransfer(circuit, f)), kk / std::hypot(1 - x * x, (3 - kk) * x), 1e-6) << f;
+                EXPECT_NEAR(std::abs(ActiveTransfer(circuit, f)), kk / std::hypot(1 - x * x, (3 - kk) * x),
+                            1e-6)
+                    << f;
             }
             EXPECT_NEAR(ActiveNominalGain(circuit), kk, 1e-12);
         }
@@ -205,9 +223,11 @@ TEST(ActiveResponse, TheFirstOrderGroupIsLoadedByTheSectionAfterIt) {
     for (double f : {200.0, 1000.0, 1591.55, 3000.0}) {
         SCOPED_TRACE(f);
         const std::complex<double> x(0, f / f0);
-        EXPECT_NEAR(std::abs(ActiveTransfer(lowPass, f) - 2.0 / (x * x * x + 3.0 * x * x + 2.0 * x + 1.0)), 0, 1e-6);
+        EXPECT_NEAR(std::abs(ActiveTransfer(lowPass, f) - 2.0 / (x * x * x + 3.0 * x * x + 2.0 * x + 1.0)), 0,
+                    1e-6);
         const std::complex<double> y = 1.0 / std::complex<double>(0, f / f0);  // the high-pass mirror
-        EXPECT_NEAR(std::abs(ActiveTransfer(highPass, f) - 2.0 / (y * y * y + 3.0 * y * y + 2.0 * y + 1.0)), 0, 1e-6);
+        EXPECT_NEAR(std::abs(ActiveTransfer(highPass, f) - 2.0 / (y * y * y + 3.0 * y * y + 2.0 * y + 1.0)),
+                    0, 1e-6);
     }
     // At the corner the loaded group leaves 20·lg(√5) = 7 dB instead of the 3 dB of a buffered one.
     EXPECT_NEAR(Db(2 / std::abs(ActiveTransfer(lowPass, f0))), 10 * std::log10(5.0), 1e-4);
@@ -225,7 +245,9 @@ TEST(ActiveResponse, ALoadedGroupOfItsOwnValues) {
     for (double f : {100.0, 700.0, 1591.55, 2500.0, 20000.0}) {
         SCOPED_TRACE(f);
         const std::complex<double> s(0, 2 * kPi * f);
-        const auto lp = a * k / ((tau * tau * s * s + (3 - k) * tau * s + 1.0) * (a * taug * s + a + 1.0) - tau * s - 1.0);
+        const auto lp =
+            a * k /
+            ((tau * tau * s * s + (3 - k) * tau * s + 1.0) * (a * taug * s + a + 1.0) - tau * s - 1.0);
         EXPECT_NEAR(std::abs(ActiveTransfer(lowPass, f) - lp) / std::abs(lp), 0, 1e-9);
         const auto q = 1.0 / (s * tau), qg = 1.0 / (s * taug);
         const auto hp = k / ((q * q + (3 - k) * q + 1.0) * (1 + c / cg + qg) - c / cg * (1.0 + q));
@@ -421,7 +443,8 @@ TEST(Analysis, CircuitsWithoutAResponseAreRefused) {
         {"negative R", ActiveCircuit{true, {Section(-10, 0.01, 1.5)}},
          "В схеме есть резистор или конденсатор со значением не больше нуля: АЧХ не построить."},
         {"K of 3", ActiveCircuit{false, {Section(10, 0.01, 1.5), Section(10, 0.01, 3)}},
-         "Фильтр неустойчив: усиление одного из каскадов так велико, что он возбуждается. АЧХ у такой схемы нет."},
+         "Фильтр неустойчив: усиление одного из каскадов так велико, что он возбуждается. АЧХ у такой схемы "
+         "нет."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -78,22 +78,24 @@ private slots:
         // with the gains 1.15 and 2.24 (dampings 1.85 and 0.76, Butterworth's 1.848 and 0.765). With
         // x = 994.4 / f, 10·lg(1 + x^8) is 2.9 dB at 1000 Hz and 23.9 dB at 500 Hz.
         QTest::newRow("active high-pass")
-            << QStringList{"Option1(1)", "CheckARC"} << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}
-            << QString("0.01")
-            << QString("Активный фильтр верхних частот, порядок 4\n"
-                       "Полоса пропускания: до 2.9 дБ (допустимо 3 дБ) — выполнено, запас 0.1 дБ.   "
-                       "Полоса задерживания: от 23.9 дБ (требуется 20 дБ) — выполнено, запас 3.9 дБ.");
+            << QStringList{"Option1(1)", "CheckARC"}
+            << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"} << QString("0.01")
+            << QString(
+                   "Активный фильтр верхних частот, порядок 4\n"
+                   "Полоса пропускания: до 2.9 дБ (допустимо 3 дБ) — выполнено, запас 0.1 дБ.   "
+                   "Полоса задерживания: от 23.9 дБ (требуется 20 дБ) — выполнено, запас 3.9 дБ.");
         // Active Butterworth low-pass, order 3, R = 10 kΩ, C = 0.016 µF everywhere, K = 1 + 20/20: the
         // first-order group R5, C3 is not buffered and the section after it loads it, so with x = jf/f0,
-        // f0 = 994.7 Hz, the circuit gives 2 / (x³ + 3x² + 2x + 1), not Butterworth's 2 / (x³ + 2x² + 2x + 1).
-        // That has a 0.9 dB hump (|D| = 0.898 at f = 0.44·f0) and |D| = 2.262 at 1000 Hz, 11.86 at 2000 Hz:
-        // 8.0 dB and 22.4 dB below the hump.
+        // f0 = 994.7 Hz, the circuit gives 2 / (x³ + 3x² + 2x + 1), not Butterworth's 2 / (x³ + 2x² + 2x +
+        // 1). That has a 0.9 dB hump (|D| = 0.898 at f = 0.44·f0) and |D| = 2.262 at 1000 Hz, 11.86 at 2000
+        // Hz: 8.0 dB and 22.4 dB below the hump.
         QTest::newRow("active low-pass, odd order")
             << QStringList{"CheckARC"} << QStringList{"CmbAmin=3", "TxtAs=15", "TxtF1=1000", "TxtFs=2000"}
             << QString("10")
-            << QString("Активный фильтр нижних частот, порядок 3\n"
-                       "Полоса пропускания: до 8.0 дБ (допустимо 3 дБ) — не выполнено, превышение 5.0 дБ.   "
-                       "Полоса задерживания: от 22.4 дБ (требуется 15 дБ) — выполнено, запас 7.4 дБ.");
+            << QString(
+                   "Активный фильтр нижних частот, порядок 3\n"
+                   "Полоса пропускания: до 8.0 дБ (допустимо 3 дБ) — не выполнено, превышение 5.0 дБ.   "
+                   "Полоса задерживания: от 22.4 дБ (требуется 15 дБ) — выполнено, запас 7.4 дБ.");
     }
     // In both number formats (in the Russian one a decimal point typed as a comma), the results window's
     // verdict, one demand a line, says what the response window says.
@@ -126,16 +128,18 @@ private slots:
         QTest::addColumn<QString>("message");
         // R = 0.4 kΩ: the dividers, in whole kΩ, come out as 0 and 0.
         QTest::newRow("divider of 0 kΩ")
-            << QStringList{"CheckARC"} << QStringList{"CmbAmin=3", "TxtAs=15", "TxtF1=1000", "TxtFs=2000"} << "0.4"
-            << "Ошибка|У усилителя DA1 нет резистора от инвертирующего входа на землю (его сопротивление не больше "
+            << QStringList{"CheckARC"} << QStringList{"CmbAmin=3", "TxtAs=15", "TxtF1=1000", "TxtFs=2000"}
+            << "0.4"
+            << "Ошибка|У усилителя DA1 нет резистора от инвертирующего входа на землю (его сопротивление не "
+               "больше "
                "нуля): усиление каскада не определено, АЧХ не построить.";
         // Chebyshev 3 dB high-pass of order 3: the first-order group, tuned to 0.3 of the section's
         // frequency, feeds DA1's section of gain 2.67 and the loop oscillates.
-        QTest::newRow("unstable")
-            << QStringList{"Option1(1)", "Option2(1)", "CheckARC"}
-            << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"} << "0.01"
-            << "Ошибка|Фильтр неустойчив: усиление одного из каскадов так велико, что он возбуждается. АЧХ у такой "
-               "схемы нет.";
+        QTest::newRow("unstable") << QStringList{"Option1(1)", "Option2(1)", "CheckARC"}
+                                  << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"} << "0.01"
+                                  << "Ошибка|Фильтр неустойчив: усиление одного из каскадов так велико, что "
+                                     "он возбуждается. АЧХ у такой "
+                                     "схемы нет.";
     }
     void aDesignWithoutAResponseSaysWhy() {
         QFETCH(QStringList, clicks);

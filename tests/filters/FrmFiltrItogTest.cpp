@@ -14,7 +14,8 @@ using vokta::ui::twips;
 namespace {
 
 const QString kOrderWarning = QStringLiteral(
-    "Предупреждение|Извините, но фильтры такого большого порядка нигде не используются и здесь не расчитываются");
+    "Предупреждение|Извините, но фильтры такого большого порядка нигде не используются и здесь не "
+    "расчитываются");
 
 // A design as the user states it: the clicks on options and check box, then what is typed, name=text.
 struct Design {
@@ -44,8 +45,10 @@ private slots:
         QCOMPARE(Control<QPushButton>(&r, "CmdBack")->text(), QString("Закрыть"));
         QCOMPARE(Control<QLabel>(&r, "LblC3")->text(), QString("C3, мкФ"));
         QCOMPARE(Control<QLabel>(&r, "LblL4")->text(), QString("L4, мкГн"));
-        QCOMPARE(Control<QLineEdit>(&r, "TxtC2")->geometry(), QRect(twips(1080), twips(720), twips(735), twips(285)));
-        QCOMPARE(Control<QLabel>(&r, "Image1")->geometry(), QRect(twips(3960), twips(240), twips(4455), twips(2295)));
+        QCOMPARE(Control<QLineEdit>(&r, "TxtC2")->geometry(),
+                 QRect(twips(1080), twips(720), twips(735), twips(285)));
+        QCOMPARE(Control<QLabel>(&r, "Image1")->geometry(),
+                 QRect(twips(3960), twips(240), twips(4455), twips(2295)));
         verifyEmpty(&r);
     }
 
@@ -61,21 +64,20 @@ private slots:
             << "C1= 4.503821 L1= 11259.55";
         // Without the 3 dB edge correction the high-pass keeps its edge of 1000 Hz.
         QTest::newRow("high-pass order 2")
-            << QStringList{"Option1(1)"} << QStringList{"CmbAmin=1", "TxtAs=3", "TxtF1=1000", "TxtFs=500"} << 104
-            << "LblC1 TxtC1 LblL1 TxtL1"
+            << QStringList{"Option1(1)"} << QStringList{"CmbAmin=1", "TxtAs=3", "TxtF1=1000", "TxtFs=500"}
+            << 104 << "LblC1 TxtC1 LblL1 TxtL1"
             << "C1= 2.251954 L1= 5629.885";
-        QTest::newRow("low-pass order 4")
-            << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=20"} + lp << 112
-            << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2"
-            << "C1= 5.884714 C2= 2.437579 L1= 6093.949 L2= 14711.78";
+        QTest::newRow("low-pass order 4") << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=20"} + lp << 112
+                                          << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2"
+                                          << "C1= 5.884714 C2= 2.437579 L1= 6093.949 L2= 14711.78";
         QTest::newRow("low-pass order 5")
             << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=25"} + lp << 113
             << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2 LblC3 TxtC3"
             << "C1= 1.968153 C2= 6.369427 C3= 1.968153 L1= 12882.17 L2= 12882.17";
         // The 3 dB high-pass moves its edge to 999.8304 Hz.
         QTest::newRow("high-pass order 7")
-            << QStringList{"Option1(1)"} << QStringList{"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"} << 109
-            << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2 LblC3 TxtC3 LblL3 TxtL3 LblL4 TxtL4"
+            << QStringList{"Option1(1)"} << QStringList{"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"}
+            << 109 << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2 LblC3 TxtC3 LblL3 TxtL3 LblL4 TxtL4"
             << "C1= 2.554333 C2= 1.592627 C3= 2.554333 L1= 17894.68 L2= 4419.298 L3= 4419.298 L4= 17894.68";
         QTest::newRow("Chebyshev low-pass order 3, ripple typed as 1.0")
             << QStringList{"Option2(1)"} << QStringList{"CmbAmin=1.0", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"}
@@ -116,8 +118,12 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("Fs");
         QTest::addColumn<QString>("message");
-        QTest::newRow("low-pass") << "Option1(0)" << "2000" << "ФНЧ с порядком более 7 не расчитываются этой программой";
-        QTest::newRow("high-pass") << "Option1(1)" << "500" << "ФВЧ с порядком более 7 не расчитываются этой программой";
+        QTest::newRow("low-pass") << "Option1(0)"
+                                  << "2000"
+                                  << "ФНЧ с порядком более 7 не расчитываются этой программой";
+        QTest::newRow("high-pass") << "Option1(1)"
+                                   << "500"
+                                   << "ФВЧ с порядком более 7 не расчитываются этой программой";
     }
     void ordersAbove7AreRefused() {
         QFETCH(QString, option);
@@ -139,8 +145,10 @@ private slots:
         const FrmFiltrItogState before = FrmFiltrItog::state;
         FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=1.5"});
         QCOMPARE(boxes->messageTexts(),
-                 QStringList("Предупреждение|В таблице значений фильтра-прототипа Чебышева нет строки для затухания "
-                             "1.5 дБ в полосе пропускания. Таблица содержит строки только для затухания 0.5, 1, 2 и 3 дБ."));
+                 QStringList(
+                     "Предупреждение|В таблице значений фильтра-прототипа Чебышева нет строки для затухания "
+                     "1.5 дБ в полосе пропускания. Таблица содержит строки только для затухания 0.5, 1, 2 и "
+                     "3 дБ."));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Warning);
         verifyEmpty(r);
         verifyLaidOut(r);
@@ -214,12 +222,14 @@ private slots:
         QTest::addColumn<QString>("values");
         const QStringList edges{"TxtFright=11000", "TxtFleft=9000"};
         QTest::newRow("band-pass order 4")
-            << QStringList{"Option1(2)"} << QStringList{"CmbAmin=3", "TxtAs=40"} + edges + QStringList{"TxtFs=15000"}
-            << 126
-            << "C1= .08405755 C2= 2.942357 C3= .03481852 C4= 1.21879 L1= 3046.975 L2= 87.04628 L3= 7355.892 L4= 210.1439";
+            << QStringList{"Option1(2)"}
+            << QStringList{"CmbAmin=3", "TxtAs=40"} + edges + QStringList{"TxtFs=15000"} << 126
+            << "C1= .08405755 C2= 2.942357 C3= .03481852 C4= 1.21879 L1= 3046.975 L2= 87.04628 L3= 7355.892 "
+               "L4= 210.1439";
         QTest::newRow("band-stop order 3")
-            << QStringList{"Option1(3)"} << QStringList{"CmbAmin=3", "TxtAs=30"} + edges + QStringList{"TxtFs=10200"}
-            << 128 << "C1= .06433765 C2= .7961783 C3= .06433765 L1= 3980.892 L2= 321.6882 L3= 3980.892";
+            << QStringList{"Option1(3)"}
+            << QStringList{"CmbAmin=3", "TxtAs=30"} + edges + QStringList{"TxtFs=10200"} << 128
+            << "C1= .06433765 C2= .7961783 C3= .06433765 L1= 3980.892 L2= 321.6882 L3= 3980.892";
         QTest::newRow("Chebyshev band-pass raised to order 3")
             << QStringList{"Option1(2)", "Option2(1)"}
             << QStringList{"CmbAmin=1", "TxtAs=20"} + edges + QStringList{"TxtFs=15000"} << 125 << "";
@@ -247,8 +257,10 @@ private slots:
         // Every branch resonates at the centre frequency, as shown.
         const double w0 = 6.28 * FrmFiltr::state.F0;
         for (int i = 1; i <= n; ++i) {
-            const double L = vokta::ui::ParseNumber(Control<QLineEdit>(r, ("TxtL" + QByteArray::number(i)).constData())->text());
-            const double C = vokta::ui::ParseNumber(Control<QLineEdit>(r, ("TxtC" + QByteArray::number(i)).constData())->text());
+            const double L = vokta::ui::ParseNumber(
+                Control<QLineEdit>(r, ("TxtL" + QByteArray::number(i)).constData())->text());
+            const double C = vokta::ui::ParseNumber(
+                Control<QLineEdit>(r, ("TxtC" + QByteArray::number(i)).constData())->text());
             QVERIFY2(qAbs(L * C * 1e-12 * w0 * w0 - 1) < 1e-6, qPrintable(QString::number(i)));
         }
         verifyLaidOut(r);
@@ -258,16 +270,21 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("Fs");
         QTest::addColumn<QString>("message");
-        QTest::newRow("band-pass") << "Option1(2)" << "15000"
-                                   << "ПФ с порядком фильтра-прототипа более 4 не расчитываются этой программой";
-        QTest::newRow("band-stop") << "Option1(3)" << "10200"
-                                   << "РФ с порядком фильтра-прототипа более 4 не расчитываются этой программой";
+        QTest::newRow("band-pass")
+            << "Option1(2)"
+            << "15000"
+            << "ПФ с порядком фильтра-прототипа более 4 не расчитываются этой программой";
+        QTest::newRow("band-stop")
+            << "Option1(3)"
+            << "10200"
+            << "РФ с порядком фильтра-прототипа более 4 не расчитываются этой программой";
     }
     void bandOrdersAbove4AreRefused() {
         QFETCH(QString, option);
         QFETCH(QString, Fs);
         QFETCH(QString, message);
-        FrmFiltrItog* r = Calculate(w, {option}, {"CmbAmin=3", "TxtAs=60", "TxtFright=11000", "TxtFleft=9000", "TxtFs=" + Fs});
+        FrmFiltrItog* r = Calculate(
+            w, {option}, {"CmbAmin=3", "TxtAs=60", "TxtFright=11000", "TxtFleft=9000", "TxtFs=" + Fs});
         QCOMPARE(FrmFiltr::state.N, int16_t(6));
         QCOMPARE(boxes->messageTexts(), QStringList("Предупреждение|" + message));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::Warning);
@@ -277,7 +294,8 @@ private slots:
 
     void bandFiltersReadTheirOwnCentre() {
         // A low-pass design in between leaves F0 and K of the last band design.
-        CloseResults(Calculate(w, {"Option1(2)"}, {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"}));
+        CloseResults(Calculate(w, {"Option1(2)"},
+                               {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"}));
         CloseResults(Calculate(w, {"Option1(0)"}, {"TxtF1=1000", "TxtFs=2000"}));
         Calculate(w, {"Option1(3)"}, {"TxtAs=30", "TxtFs=10200"});
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.F0), QString(" 9949.874"));

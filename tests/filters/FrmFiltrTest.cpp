@@ -14,8 +14,10 @@ using vokta::ui::MsgIcon;
 namespace {
 
 const QString kOrderWarning = QStringLiteral(
-    "Предупреждение|Извините, но фильтры такого большого порядка нигде не используются и здесь не расчитываются");
-const QString kEmptyFields = QStringLiteral("Предупреждение|Необходимо заполнять все доступные поля исходных данных");
+    "Предупреждение|Извините, но фильтры такого большого порядка нигде не используются и здесь не "
+    "расчитываются");
+const QString kEmptyFields =
+    QStringLiteral("Предупреждение|Необходимо заполнять все доступные поля исходных данных");
 
 QStringList Items(QComboBox* list) {
     QStringList items;
@@ -188,13 +190,20 @@ private slots:
         QCOMPARE(Items(Control<QComboBox>(w, "CmbRn")), QStringList({"50", "75", "600"}));
         QCOMPARE(text("CmbRn"), QString("50"));
         for (const char* name : {"TxtF1", "LblF1"}) QVERIFY2(enabled(name), name);
-        for (const char* name : {"TxtFright", "TxtFleft", "LblFright", "LblFleft"}) QVERIFY2(!enabled(name), name);
-        for (const char* name : {"TxtAs", "TxtF1", "TxtFright", "TxtFleft", "TxtFs"}) QVERIFY(text(name).isEmpty());
-        const QStringList captions{"Option1(0)=Фильтр нижних частот", "Option1(1)=Фильтр верхних частот",
-                                   "Option1(2)=Полосовой фильтр",    "Option1(3)=Режекторный фильтр",
-                                   "Option2(0)=Баттерворта",         "Option2(1)=Чебышева",
-                                   "CheckARC=Активный фильтр",       "CmdCalc=Расчет",
-                                   "CmdCls=Очистить",                "CmdBack=Отмена"};
+        for (const char* name : {"TxtFright", "TxtFleft", "LblFright", "LblFleft"})
+            QVERIFY2(!enabled(name), name);
+        for (const char* name : {"TxtAs", "TxtF1", "TxtFright", "TxtFleft", "TxtFs"})
+            QVERIFY(text(name).isEmpty());
+        const QStringList captions{"Option1(0)=Фильтр нижних частот",
+                                   "Option1(1)=Фильтр верхних частот",
+                                   "Option1(2)=Полосовой фильтр",
+                                   "Option1(3)=Режекторный фильтр",
+                                   "Option2(0)=Баттерворта",
+                                   "Option2(1)=Чебышева",
+                                   "CheckARC=Активный фильтр",
+                                   "CmdCalc=Расчет",
+                                   "CmdCls=Очистить",
+                                   "CmdBack=Отмена"};
         for (const QString& c : captions) {
             const QString name = c.section('=', 0, 0);
             QCOMPARE(name + "=" + Control<QAbstractButton>(w, name.toUtf8().constData())->text(), c);
@@ -212,7 +221,8 @@ private slots:
         QTest::addColumn<bool>("edge");
         QTest::addColumn<QString>("amin");
         QTest::addColumn<QString>("as");
-        const QString passAmin = "Затухание в полосе пропускания,дБ", passAs = "Затухание в полосе задерживания,дБ";
+        const QString passAmin = "Затухание в полосе пропускания,дБ",
+                      passAs = "Затухание в полосе задерживания,дБ";
         QTest::newRow("high-pass") << "Option1(1)" << true << passAmin << passAs;
         QTest::newRow("band-pass") << "Option1(2)" << false << passAmin << passAs;
         QTest::newRow("band-stop") << "Option1(3)" << false << "Затухание в полосе режекции,дБ"
@@ -229,7 +239,8 @@ private slots:
         QVERIFY(Control<QRadioButton>(w, option.toUtf8().constData())->isChecked());
         QCOMPARE(enabled("TxtF1"), edge);
         QCOMPARE(enabled("LblF1"), edge);
-        for (const char* name : {"TxtFright", "TxtFleft", "LblFright", "LblFleft"}) QCOMPARE(enabled(name), !edge);
+        for (const char* name : {"TxtFright", "TxtFleft", "LblFright", "LblFleft"})
+            QCOMPARE(enabled(name), !edge);
         QCOMPARE(text("LblAmin"), amin);
         QCOMPARE(text("LblAs"), as);
     }
@@ -244,9 +255,9 @@ private slots:
             {"CheckARC", {"0.5", "3"}},                     // active Chebyshev
             {"Option2(0)", {"0.5", "1", "1.5", "2", "3"}},  // Butterworth, active or not
             {"Option2(1)", {"0.5", "3"}},
-            {"CheckARC", {"0.5", "3"}},                     // cleared: the list stays
+            {"CheckARC", {"0.5", "3"}},  // cleared: the list stays
             {"Option2(0)", {"0.5", "1", "1.5", "2", "3"}},
-            {"CheckARC", {"0.5", "1", "2", "3"}},           // active Butterworth
+            {"CheckARC", {"0.5", "1", "2", "3"}},  // active Butterworth
         };
         for (const Step& step : steps) {
             Type(w, "CmbAmin", "2.5");  // whatever the user typed is replaced by the first item
@@ -273,7 +284,8 @@ private slots:
     void bandEdgeWarning() {
         Click(w, "Option1(2)");
         Type(w, "TxtFleft", "5");  // the right edge comes first
-        QCOMPARE(boxes->messageTexts(), QStringList("Предупреждение|Левая граничная частота не может быть больше правой!!!"));
+        QCOMPARE(boxes->messageTexts(),
+                 QStringList("Предупреждение|Левая граничная частота не может быть больше правой!!!"));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::None);
         QCOMPARE(text("TxtFleft"), QString());
         boxes->clear();
@@ -302,7 +314,8 @@ private slots:
         QVERIFY(boxes->messages.empty());
         Click(w, "Option1(1)");
         Type(w, "TxtFs", "7");  // no edge typed yet
-        QCOMPARE(boxes->messageTexts(), QStringList("Предупреждение|У ФВЧ частота среза меньше граничной частоты!!!"));
+        QCOMPARE(boxes->messageTexts(),
+                 QStringList("Предупреждение|У ФВЧ частота среза меньше граничной частоты!!!"));
         QCOMPARE(boxes->messages[0].icon, MsgIcon::None);
         QCOMPARE(text("TxtFs"), QString());
         boxes->clear();
@@ -318,13 +331,20 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("emptied");
         QTest::addColumn<bool>("active");
-        QTest::newRow("low-pass stop frequency") << "Option1(0)" << "TxtFs" << false;
-        QTest::newRow("low-pass attenuation") << "Option1(0)" << "TxtAs" << false;
-        QTest::newRow("high-pass edge") << "Option1(1)" << "TxtF1" << false;
-        QTest::newRow("low-pass list") << "Option1(0)" << "CmbAmin" << false;
-        QTest::newRow("hidden load of an active filter") << "Option1(0)" << "CmbRn" << true;
-        QTest::newRow("band-pass left edge") << "Option1(2)" << "TxtFleft" << false;
-        QTest::newRow("band-stop right edge") << "Option1(3)" << "TxtFright" << false;
+        QTest::newRow("low-pass stop frequency") << "Option1(0)"
+                                                 << "TxtFs" << false;
+        QTest::newRow("low-pass attenuation") << "Option1(0)"
+                                              << "TxtAs" << false;
+        QTest::newRow("high-pass edge") << "Option1(1)"
+                                        << "TxtF1" << false;
+        QTest::newRow("low-pass list") << "Option1(0)"
+                                       << "CmbAmin" << false;
+        QTest::newRow("hidden load of an active filter") << "Option1(0)"
+                                                         << "CmbRn" << true;
+        QTest::newRow("band-pass left edge") << "Option1(2)"
+                                             << "TxtFleft" << false;
+        QTest::newRow("band-stop right edge") << "Option1(3)"
+                                              << "TxtFright" << false;
     }
     void emptyFieldsStopTheCalculation() {
         QFETCH(QString, option);
@@ -362,29 +382,31 @@ private slots:
         QTest::addColumn<QString>("ws");
         QTest::addColumn<QStringList>("messages");
         const QStringList lp{"TxtF1=1000", "TxtFs=2000"};
-        QTest::newRow("Butterworth 40 / 6") << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=40"} + lp << 7
-                                            << " 2" << QStringList{};
-        QTest::newRow("Butterworth above 7") << QStringList{} << QStringList{"CmbAmin=0.5", "TxtAs=40"} + lp << 9
-                                             << " 2"
-                                             << QStringList{kOrderWarning,
-                                                            "Предупреждение|ФНЧ с порядком более 7 не расчитываются "
-                                                            "этой программой"};
-        QTest::newRow("Chebyshev 52 / 11") << QStringList{"Option2(1)"} << QStringList{"CmbAmin=1", "TxtAs=40"} + lp
-                                           << 5 << " 2" << QStringList{};
+        QTest::newRow("Butterworth 40 / 6")
+            << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=40"} + lp << 7 << " 2" << QStringList{};
+        QTest::newRow("Butterworth above 7")
+            << QStringList{} << QStringList{"CmbAmin=0.5", "TxtAs=40"} + lp << 9 << " 2"
+            << QStringList{kOrderWarning,
+                           "Предупреждение|ФНЧ с порядком более 7 не расчитываются "
+                           "этой программой"};
+        QTest::newRow("Chebyshev 52 / 11")
+            << QStringList{"Option2(1)"} << QStringList{"CmbAmin=1", "TxtAs=40"} + lp << 5 << " 2"
+            << QStringList{};
         QTest::newRow("active Chebyshev keeps 2")
             << QStringList{"Option2(1)", "CheckARC"}
             << QStringList{"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"} << 2 << " 3" << QStringList{};
         // No order warning from the requirements window; the results window refuses an active order above 5.
         QTest::newRow("active Chebyshev above 7, no warning")
-            << QStringList{"Option2(1)", "CheckARC"} << QStringList{"CmbAmin=0.5", "TxtAs=80"} + lp << 9 << " 2"
+            << QStringList{"Option2(1)", "CheckARC"} << QStringList{"CmbAmin=0.5", "TxtAs=80"} + lp << 9
+            << " 2"
             << QStringList{"Предупреждение|Активные ФНЧ с порядком более 5 не расчитываются этой программой"};
         QTest::newRow("high-pass") << QStringList{"Option1(1)"}
-                                   << QStringList{"CmbAmin=1", "TxtAs=20", "TxtF1=3000", "TxtFs=1000"} << 3 << " 3"
-                                   << QStringList{};
+                                   << QStringList{"CmbAmin=1", "TxtAs=20", "TxtF1=3000", "TxtFs=1000"} << 3
+                                   << " 3" << QStringList{};
         QTest::newRow("band-pass 40 / 12")
             << QStringList{"Option1(2)"}
-            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << 4 << " 4.2"
-            << QStringList{};
+            << QStringList{"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"} << 4
+            << " 4.2" << QStringList{};
     }
     void calculationPublishesTheRequirements() {
         QFETCH(QStringList, clicks);
@@ -418,7 +440,8 @@ private slots:
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QString>("message");
-        const QString lowPass = QString::fromStdString(vokta::StopBandNotBeyondEdgeMessage(vokta::FilterType::LowPass));
+        const QString lowPass =
+            QString::fromStdString(vokta::StopBandNotBeyondEdgeMessage(vokta::FilterType::LowPass));
         QTest::newRow("no pass-band attenuation")
             << QStringList{} << QStringList{"CmbAmin=0", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"}
             << "Затухание в полосе пропускания должно быть больше нуля.";
@@ -474,7 +497,8 @@ private slots:
         Click(w, "Option1(1)");  // high-pass: clearing the edge before the stop frequency warns of nothing
         Click(w, "CmdCls");
         QVERIFY(boxes->messages.empty());
-        for (const char* name : {"TxtAs", "TxtF1", "TxtFright", "TxtFleft", "TxtFs"}) QCOMPARE(text(name), QString());
+        for (const char* name : {"TxtAs", "TxtF1", "TxtFright", "TxtFleft", "TxtFs"})
+            QCOMPARE(text(name), QString());
         QCOMPARE(text("CmbAmin"), QString("2"));
         QCOMPARE(Items(Control<QComboBox>(w, "CmbAmin")), QStringList({"0.5", "1", "2", "3"}));
         QCOMPARE(text("CmbRn"), QString("600"));
@@ -520,8 +544,11 @@ private slots:
     void anActiveBandFilterIsRefusedByName() {
         Click(w, "Option1(2)");
         Click(w, "CheckARC");  // the band option stays chosen, though disabled
-        for (const auto& [box, text] : {std::pair{"CmbAmin", "3"}, {"TxtAs", "40"}, {"TxtFright", "11000"},
-                                        {"TxtFleft", "9000"}, {"TxtFs", "15000"}})
+        for (const auto& [box, text] : {std::pair{"CmbAmin", "3"},
+                                        {"TxtAs", "40"},
+                                        {"TxtFright", "11000"},
+                                        {"TxtFleft", "9000"},
+                                        {"TxtFs", "15000"}})
             Type(w, box, text);
         Click(w, "CmdCalc");
         QVERIFY(!Results());
@@ -540,13 +567,16 @@ private slots:
             }
             for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
                 const int room = b->width() - (qobject_cast<QPushButton*>(b) ? 8 : 0);
-                QVERIFY2(b->sizeHint().width() <= room || qobject_cast<QPushButton*>(b), qPrintable(b->objectName()));
-                QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 8 <= b->width(), qPrintable(b->objectName()));
+                QVERIFY2(b->sizeHint().width() <= room || qobject_cast<QPushButton*>(b),
+                         qPrintable(b->objectName()));
+                QVERIFY2(b->fontMetrics().horizontalAdvance(b->text()) + 8 <= b->width(),
+                         qPrintable(b->objectName()));
             }
             for (QWidget* c : w->findChildren<QWidget*>()) {
                 if (c->isHidden() || c->objectName().isEmpty() || c->objectName().startsWith("qt_")) continue;
                 if (c->objectName() == "Line1") continue;  // the separator runs from edge to edge
-                QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(c->objectName() + " leaves its parent"));
+                QVERIFY2(c->parentWidget()->rect().contains(c->geometry()),
+                         qPrintable(c->objectName() + " leaves its parent"));
             }
         }
     }

@@ -6,11 +6,11 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QValueAxis>
 #include <cmath>
 
@@ -71,8 +71,9 @@ private slots:
                     "Полоса задерживания: от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
         QChart* chart = form->ChartView->chart();
         QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
-        QCOMPARE(LegendLabels(form), QStringList({"Полоса пропускания: не более 3 дБ",
-                                                   "Полоса задерживания: не менее 30 дБ", "Затухание фильтра"}));
+        QCOMPARE(LegendLabels(form),
+                 QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 30 дБ",
+                              "Затухание фильтра"}));
 
         // Frequency: logarithmic (the series run over lg f), labelled in Hz at round numbers.
         auto* x = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
@@ -97,7 +98,8 @@ private slots:
         }
         QVERIFY(edge && stop);
 
-        // The pass-band zone: forbidden below 3 dB up to 1000 Hz; the stop-band zone above 30 dB from 2000 Hz.
+        // The pass-band zone: forbidden below 3 dB up to 1000 Hz; the stop-band zone above 30 dB from 2000
+        // Hz.
         QList<QAreaSeries*> zones;
         for (QAbstractSeries* s : chart->series())
             if (auto* a = qobject_cast<QAreaSeries*>(s)) zones << a;
@@ -111,7 +113,8 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(form->LblVerdict->height() >= form->LblVerdict->heightForWidth(form->LblVerdict->width()));
         const QSize least = form->minimumSizeHint().expandedTo(form->minimumSize());
-        QVERIFY2(least.width() <= 900 && least.height() <= 480, qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+        QVERIFY2(least.width() <= 900 && least.height() <= 480,
+                 qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
     }
 
     void openingAgainShowsTheNewDesignInTheSameWindow() {
@@ -127,7 +130,8 @@ private slots:
         QCOMPARE(second->ChartView->chart()->title(), QString("Активный фильтр верхних частот, порядок 2"));
         QCOMPARE(second->ChartView->chart()->axes().size(), 2);
         QVERIFY(second->LblVerdict->text().startsWith("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ)"));
-        QVERIFY(second->LblVerdict->text().endsWith("от 12.3 дБ (требуется 12 дБ) — выполнено, запас 0.3 дБ."));
+        QVERIFY(
+            second->LblVerdict->text().endsWith("от 12.3 дБ (требуется 12 дБ) — выполнено, запас 0.3 дБ."));
     }
 
     void aBandStopHasTwoPassBandsUnderOneLegendEntry() {
@@ -145,8 +149,9 @@ private slots:
         int zones = 0;
         for (QAbstractSeries* s : chart->series()) zones += qobject_cast<QAreaSeries*>(s) != nullptr;
         QCOMPARE(zones, 3);
-        QCOMPARE(LegendLabels(form), QStringList({"Полоса пропускания: не более 3 дБ",
-                                                   "Полоса задерживания: не менее 20 дБ", "Затухание фильтра"}));
+        QCOMPARE(LegendLabels(form),
+                 QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 20 дБ",
+                              "Затухание фильтра"}));
         QCOMPARE(chart->title(), QString("Пассивный режекторный фильтр, порядок прототипа 2"));
         QVERIFY(form->LblVerdict->text().contains(
             "до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ."));
@@ -163,7 +168,8 @@ private slots:
     // The parts beside the plot: computed and E24 values, the dashed curve of the E24 circuit judged by the
     // verdict, another series, the netlist saved through the file dialog, the list copied.
     void thePartsTheirStandardValuesAndTheirWayOut() {
-        FrmResponse* form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QCOMPARE(form->CmbSeries->currentText(), QString("E24"));
         QVERIFY(!form->CmbSeries->isEditable());
         QCOMPARE(form->CmbSeries->count(), 6);
@@ -189,9 +195,11 @@ private slots:
         form->CmbSeries->setCurrentText("E6");
         QCOMPARE(rows().value(2), QString("C2|6.366 мкФ|6.8 мкФ"));
         QCOMPARE(LegendLabels(form).last(), QString("Номиналы E6"));
-        QVERIFY(form->LblVerdict->text().startsWith("Номиналы E6. ") && form->LblVerdict->text() != e24Verdict);
+        QVERIFY(form->LblVerdict->text().startsWith("Номиналы E6. ") &&
+                form->LblVerdict->text() != e24Verdict);
 
-        // Saved: the file the dialog names gets the netlist of the values shown; a cancelled dialog saves nothing.
+        // Saved: the file the dialog names gets the netlist of the values shown; a cancelled dialog saves
+        // nothing.
         QTemporaryDir dir;
         QString asked;
         const auto dialog = FrmResponse::AskSaveFileName;
@@ -206,16 +214,20 @@ private slots:
             return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
         };
         const QString netlist = saved();
-        QVERIFY2(netlist.startsWith("* Vokta: Пассивный фильтр нижних частот, порядок 5\n"
-                                    "* Требования: затухание не более 3 дБ до 1000 Гц, не менее 30 дБ от 2000 Гц\n"
-                                    "* Номиналы: ряд E6\nV1 in 0 AC 1\nRsource in n1 50\nC1 n1 0 2.2e-06\n"),
-                 qPrintable(netlist));
-        QVERIFY(netlist.contains("\nC2 n2 0 6.8e-06\n") && netlist.endsWith("Rload out 0 50\n.ac dec 100 100 8000\n"
-                                                                            ".print ac vdb(out)\n.end\n"));
+        QVERIFY2(
+            netlist.startsWith("* Vokta: Пассивный фильтр нижних частот, порядок 5\n"
+                               "* Требования: затухание не более 3 дБ до 1000 Гц, не менее 30 дБ от 2000 Гц\n"
+                               "* Номиналы: ряд E6\nV1 in 0 AC 1\nRsource in n1 50\nC1 n1 0 2.2e-06\n"),
+            qPrintable(netlist));
+        QVERIFY(netlist.contains("\nC2 n2 0 6.8e-06\n") &&
+                netlist.endsWith("Rload out 0 50\n.ac dec 100 100 8000\n"
+                                 ".print ac vdb(out)\n.end\n"));
         form->CmbSeries->setCurrentText("—");
         form->CmdExport->click();
         QVERIFY(saved().contains("\nC2 n2 0 6.366198e-06\n"));
-        FrmResponse::AskSaveFileName = [](QWidget*, const QString&, const QString&, const QString&) { return QString(); };
+        FrmResponse::AskSaveFileName = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
         QVERIFY(QFile::remove(dir.filePath("lp5.cir")));
         form->CmdExport->click();
         QVERIFY(!QFile::exists(dir.filePath("lp5.cir")));
@@ -227,7 +239,8 @@ private slots:
         form->CmdExport->click();
         QCOMPARE(boxes.messages.size(), size_t(1));
         QCOMPARE(boxes.messages[0].title, QString("Ошибка"));
-        QVERIFY(boxes.messages[0].text.startsWith("Не удалось записать файл " + dir.filePath("missing/lp5.cir")));
+        QVERIFY(
+            boxes.messages[0].text.startsWith("Не удалось записать файл " + dir.filePath("missing/lp5.cir")));
         FrmResponse::AskSaveFileName = dialog;
 
         form->CmdCopy->click();

@@ -237,7 +237,8 @@ TEST(BandLadder, Faults) {
     for (const Case& c : cases) {
         for (bool stop : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (stop ? " band-stop" : " band-pass"));
-            EXPECT_THROW(stop ? DesignBandStopLadder(2, c.F0, c.K, c.Rn, c.g) : DesignBandPassLadder(2, c.F0, c.K, c.Rn, c.g),
+            EXPECT_THROW(stop ? DesignBandStopLadder(2, c.F0, c.K, c.Rn, c.g)
+                              : DesignBandPassLadder(2, c.F0, c.K, c.Rn, c.g),
                          RuntimeError);
         }
     }

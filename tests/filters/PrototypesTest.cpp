@@ -95,10 +95,10 @@ TEST(Prototypes, RowsThatTheTablesDoNotHaveSetNothing) {
         int16_t n;
         float ripple;
     } cases[] = {
-        {"Butterworth order 1", false, 1, 0},  {"Butterworth order 8", false, 8, 0},
+        {"Butterworth order 1", false, 1, 0},   {"Butterworth order 8", false, 8, 0},
         {"Butterworth order -2", false, -2, 0}, {"Chebyshev even order", true, 4, 1},
         {"Chebyshev order 9", true, 9, 1},      {"Chebyshev 1.5 dB", true, 3, 1.5f},
-        {"Chebyshev 0 dB", true, 5, 0},          {"Chebyshev just above 1 dB", true, 3, 1.0000001f},
+        {"Chebyshev 0 dB", true, 5, 0},         {"Chebyshev just above 1 dB", true, 3, 1.0000001f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -122,12 +122,9 @@ TEST(HighPassButterworthEdge, MovesTheEdgeOnlyForA3dBRipple) {
         int16_t n;
         const char* result;
     } cases[] = {
-        {"3 dB, order 5", 1000, 3, 5, " 999.7626"},
-        {"3 dB, order 2", 1000, 3, 2, " 999.4066"},
-        {"3 dB, order 7", 1000, 3, 7, " 999.8304"},
-        {"3 dB, negative order", 1000, 3, -5, " 1000.237"},
-        {"0.5 dB unchanged", 1000, 0.5f, 5, " 1000"},
-        {"2.9999 dB unchanged", 1234.5f, 2.9999f, 5, " 1234.5"},
+        {"3 dB, order 5", 1000, 3, 5, " 999.7626"},   {"3 dB, order 2", 1000, 3, 2, " 999.4066"},
+        {"3 dB, order 7", 1000, 3, 7, " 999.8304"},   {"3 dB, negative order", 1000, 3, -5, " 1000.237"},
+        {"0.5 dB unchanged", 1000, 0.5f, 5, " 1000"}, {"2.9999 dB unchanged", 1234.5f, 2.9999f, 5, " 1234.5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

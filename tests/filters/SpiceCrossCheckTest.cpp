@@ -66,7 +66,8 @@ Design Passive(FilterType shape) {
                                          ? DesignLowPassLadder(int16_t(n), f1, rn, g)
                                          : DesignHighPassLadder(int16_t(n), f1, rn, g);
         for (const LadderBranch& b : ladder.branches)
-            (b.parts == BranchParts::C ? c[b.number - 1] : l[b.number - 1]) = b.parts == BranchParts::C ? b.c : b.l;
+            (b.parts == BranchParts::C ? c[b.number - 1] : l[b.number - 1]) =
+                b.parts == BranchParts::C ? b.c : b.l;
         d.f1 = f1;
         d.fs = shape == FilterType::LowPass ? f1 * Uniform(1.5, 5) : f1 / Uniform(1.5, 5);
     } else {
@@ -74,8 +75,8 @@ Design Passive(FilterType shape) {
         const float f0 = float(LogUniform(1000, 1e7)), k = float(Uniform(2, 20));
         const PrototypeValues g = Prototype(n, amin);
         const PassiveLadder ladder = shape == FilterType::BandPass
-                                      ? DesignBandPassLadder(int16_t(n), f0, k, rn, g)
-                                      : DesignBandStopLadder(int16_t(n), f0, k, rn, g);
+                                         ? DesignBandPassLadder(int16_t(n), f0, k, rn, g)
+                                         : DesignBandStopLadder(int16_t(n), f0, k, rn, g);
         for (const LadderBranch& b : ladder.branches) c[b.number - 1] = b.c, l[b.number - 1] = b.l;
         const double bw = f0 / k;
         d.fleft = std::sqrt(double(f0) * f0 + bw * bw / 4) - bw / 2;
@@ -102,8 +103,8 @@ Design Active(FilterType type) {
     d.shape = type;
     d.amin = 3, d.astop = 20, d.f1 = in.f1;
     d.fs = type == FilterType::LowPass ? in.f1 * 2 : in.f1 / 2;
-    return {std::string("active ") + (type == FilterType::LowPass ? "low-pass" : "high-pass") +
-                " order " + std::to_string(in.n),
+    return {std::string("active ") + (type == FilterType::LowPass ? "low-pass" : "high-pass") + " order " +
+                std::to_string(in.n),
             ActiveFilterCircuit(type, in.response, in.n, a.values, ra), d};
 }
 
@@ -150,8 +151,7 @@ TEST(SpiceNetlist, NgspiceAgreesWithTheResponseCore) {
         for (FilterType shape :
              {FilterType::LowPass, FilterType::HighPass, FilterType::BandPass, FilterType::BandStop})
             designs.push_back(Passive(shape));
-        for (FilterType type : {FilterType::LowPass, FilterType::HighPass})
-            designs.push_back(Active(type));
+        for (FilterType type : {FilterType::LowPass, FilterType::HighPass}) designs.push_back(Active(type));
     }
     std::string pattern = (fs::temp_directory_path() / "vokta_spice_XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);

@@ -52,7 +52,8 @@ public:
 
     std::optional<QString> input(const QString& prompt, const QString& title) override {
         ++inputs;
-        if (prompt.trimmed().isEmpty() || title.trimmed().isEmpty()) problems << "input box without prompt or title";
+        if (prompt.trimmed().isEmpty() || title.trimmed().isEmpty())
+            problems << "input box without prompt or title";
         if (chance(0.2)) return ++cancels, std::nullopt;
         return chance(0.6) ? plausibleCount() : text();
     }
@@ -71,16 +72,23 @@ public:
     // A text such as a user (or a cat on the keyboard) might type.
     QString text() {
         static const std::vector<QString> odd{
-            "",      " ",       "0",      "-0",        "0.0",      "-",           "+",        ".",
-            ",",     "1,5",     "0,35",   "abc",       "кОм",      "12 кОм",      "&HFFFF",   "&H7FFFFFFF",
-            "&O777", "&H",      "1e308",  "-1e308",    "1e39",     "1e-39",       "1e-300",   "1e400",
-            "9e9",   "32767.5", "-32769", "1.79769313486232E+308", "1D2",        "3e",       "..5",
-            "0.5",   "3",       "1",      "1.5",       "2",        "50",          "75",       "600"};
+            "",       " ",          "0",     "-0",   "0.0",     "-",      "+",
+            ".",      ",",          "1,5",   "0,35", "abc",     "кОм",    "12 кОм",
+            "&HFFFF", "&H7FFFFFFF", "&O777", "&H",   "1e308",   "-1e308", "1e39",
+            "1e-39",  "1e-300",     "1e400", "9e9",  "32767.5", "-32769", "1.79769313486232E+308",
+            "1D2",    "3e",         "..5",   "0.5",  "3",       "1",      "1.5",
+            "2",      "50",         "75",    "600"};
         switch (below(4)) {
-            case 0: return pick(odd);
-            case 1: return QString::number(std::uniform_real_distribution<double>(-10, 20000)(rng_), 'g', 1 + below(8));
-            case 2: return QString::number(std::pow(10.0, std::uniform_real_distribution<double>(-8, 8)(rng_)), 'g', 1 + below(6));
-            default: return QString::number(1 + below(20000));
+            case 0:
+                return pick(odd);
+            case 1:
+                return QString::number(std::uniform_real_distribution<double>(-10, 20000)(rng_), 'g',
+                                       1 + below(8));
+            case 2:
+                return QString::number(std::pow(10.0, std::uniform_real_distribution<double>(-8, 8)(rng_)),
+                                       'g', 1 + below(6));
+            default:
+                return QString::number(1 + below(20000));
         }
     }
 
@@ -89,11 +97,16 @@ public:
         QList<QWidget*> edits, combos, options, checks, buttons;
         for (QWidget* w : window->findChildren<QWidget*>()) {
             if (!w->isVisibleTo(window) || !w->isEnabled()) continue;
-            if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget())) edits << w;
-            else if (qobject_cast<QComboBox*>(w)) combos << w;
-            else if (qobject_cast<QRadioButton*>(w)) options << w;
-            else if (qobject_cast<QCheckBox*>(w)) checks << w;
-            else if (qobject_cast<QPushButton*>(w)) buttons << w;
+            if (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()))
+                edits << w;
+            else if (qobject_cast<QComboBox*>(w))
+                combos << w;
+            else if (qobject_cast<QRadioButton*>(w))
+                options << w;
+            else if (qobject_cast<QCheckBox*>(w))
+                checks << w;
+            else if (qobject_cast<QPushButton*>(w))
+                buttons << w;
         }
         const int kind = below(20);
         const QString where = window->objectName() + ".";
@@ -158,7 +171,8 @@ public:
         const QStringList lines = Texts();
         if (lines.isEmpty() || lines.first() != "Результаты расчета выпрямителя")
             problems_ << "a report without its heading";
-        if (lines.size() < 9 || !lines.contains("Данные трансформатора")) problems_ << "a report without its body";
+        if (lines.size() < 9 || !lines.contains("Данные трансформатора"))
+            problems_ << "a report without its body";
         for (const QString& line : lines)
             if (NegativeNumber().match(line).hasMatch())
                 problems_ << "a negative value in the report: " + line;
@@ -212,12 +226,14 @@ QStringList Check(QWidget* window) {
         auto* image = window->findChild<QLabel*>("Image1");
         if (any && (!image || image->pixmap().isNull())) fault("values shown without a picture");
         if (!any && image && !image->pixmap().isNull()) fault("a picture without values");
-        if (any != Shown(window, "LblVerdict")) fault("a design without its verdict, or a verdict without a design");
+        if (any != Shown(window, "LblVerdict"))
+            fault("a design without its verdict, or a verdict without a design");
     } else if (name == "FrmFiltr") {
         for (const char* group : {"Option1(%1)", "Option2(%1)"}) {
             int checked = 0;
             for (int i = 0; i < 4; ++i)
-                if (auto* o = window->findChild<QRadioButton*>(QString(group).arg(i))) checked += o->isChecked();
+                if (auto* o = window->findChild<QRadioButton*>(QString(group).arg(i)))
+                    checked += o->isChecked();
             if (checked != 1) fault(QString("%1 options of a group selected").arg(checked));
         }
     } else if (name == "FrmAnt") {
@@ -248,7 +264,8 @@ QStringList Check(QWidget* window) {
         auto* picture = window->findChild<QLabel*>("Picture1");
         if (!picture || picture->pixmap().isNull()) fault("no picture of the core");
         auto* toroid = window->findChild<QRadioButton*>("Option1(2)");
-        if (toroid && Shown(window, "TxtC") == toroid->isChecked()) fault("c shown for the toroid, or hidden otherwise");
+        if (toroid && Shown(window, "TxtC") == toroid->isChecked())
+            fault("c shown for the toroid, or hidden otherwise");
     }
     return faults;
 }
@@ -293,7 +310,8 @@ private slots:
 
     void everyCalculator_data() {
         QTest::addColumn<QString>("item");
-        for (const char* item : {"mnuFileFiltr", "mnuFileTrans", "mnuFileContur", "mnuFileOscill", "mnuFileTune"})
+        for (const char* item :
+             {"mnuFileFiltr", "mnuFileTrans", "mnuFileContur", "mnuFileOscill", "mnuFileTune"})
             QTest::newRow(item) << QString(item);
     }
 
@@ -349,8 +367,8 @@ private slots:
                 // A window closed while the registry missed it leaves the program running with none.
                 if (monkey.closed && (programEnds > 0 || Forms::Loaded().isEmpty()))
                     monkey.problems << "a title-bar close ended the program";
-                // A calculation that says nothing shows its result (the results window, for the filter and the
-                // transformer).
+                // A calculation that says nothing shows its result (the results window, for the filter and
+                // the transformer).
                 if (monkey.calculated && monkey.messages == messages && monkey.cancels == cancels) {
                     QWidget* shown = window;
                     using Pair = std::pair<QString, QString>;

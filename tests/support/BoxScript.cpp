@@ -2,7 +2,9 @@
 
 namespace vokta::test {
 
-BoxScript::BoxScript() { ui::SetBoxHandler(this); }
+BoxScript::BoxScript() {
+    ui::SetBoxHandler(this);
+}
 // A script made while another still lives takes over; the older one then leaves the newer in place.
 BoxScript::~BoxScript() {
     if (ui::CurrentBoxHandler() == this) ui::SetBoxHandler(nullptr);

@@ -36,7 +36,7 @@ public:
 
     std::vector<Message> messages;
     std::vector<Input> inputs;
-    QStringList unexpected;     // input boxes that had no scripted answer
+    QStringList unexpected;  // input boxes that had no scripted answer
     int pendingAnswers() const { return int(answers_.size()); }
     void clear();
 
@@ -50,9 +50,9 @@ private:
 }  // namespace vokta::test
 
 // Fails the current Qt test unless every scripted answer was used and no box came unexpectedly.
-#define VOKTA_VERIFY_BOXES_DONE(script)                                                     \
-    do {                                                                                     \
-        QVERIFY2((script).unexpected.isEmpty(),                                              \
+#define VOKTA_VERIFY_BOXES_DONE(script)                                                    \
+    do {                                                                                   \
+        QVERIFY2((script).unexpected.isEmpty(),                                            \
                  qPrintable("unexpected input boxes: " + (script).unexpected.join("; "))); \
-        QCOMPARE((script).pendingAnswers(), 0);                                              \
+        QCOMPARE((script).pendingAnswers(), 0);                                            \
     } while (false)

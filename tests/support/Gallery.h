@@ -17,7 +17,7 @@ class BoxScript;
 class Gallery {
 public:
     explicit Gallery(const QDir& folder, BoxScript& boxes) : folder_(folder), boxes_(boxes) {}
-    void save(const QString& name, QWidget* window);       // the window as it is on screen
+    void save(const QString& name, QWidget* window);  // the window as it is on screen
     void save(const QString& name, const QPixmap& picture);
     BoxScript& boxes() { return boxes_; }
     int saved() const { return saved_; }
@@ -37,7 +37,7 @@ std::vector<std::pair<QString, GalleryPage>>& GalleryPages();
 }  // namespace vokta::test
 
 // Registers a page of the gallery: VOKTA_GALLERY_PAGE(Filters) { g.save("FrmFiltr", window); }
-#define VOKTA_GALLERY_PAGE(name)                                                           \
-    static void GalleryPage_##name(vokta::test::Gallery& g);                               \
+#define VOKTA_GALLERY_PAGE(name)                                                             \
+    static void GalleryPage_##name(vokta::test::Gallery& g);                                 \
     static vokta::test::GalleryRegistrar galleryRegistrar_##name(#name, GalleryPage_##name); \
     static void GalleryPage_##name(vokta::test::Gallery& g)
