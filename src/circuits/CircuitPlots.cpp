@@ -21,16 +21,6 @@ QString Percent(double x, int decimals) {
     return QLocale().toString(x, 'f', decimals);
 }
 
-FrmPlot::Series Line(const QString& name, QList<QPointF> points, QColor color,
-                     FrmPlot::Series::Kind kind = FrmPlot::Series::Curve) {
-    FrmPlot::Series s;
-    s.name = name;
-    s.points = std::move(points);
-    s.color = color;
-    s.kind = kind;
-    return s;
-}
-
 }  // namespace
 
 void ShowBandSpreadPlot(const BandSpreadInput& in, const BandSpreadResult& result) {
@@ -42,9 +32,11 @@ void ShowBandSpreadPlot(const BandSpreadInput& in, const BandSpreadResult& resul
     const double margin = (high - low) * 0.08;
     page.y = {QStringLiteral("Частота, МГц"), low - margin, high + margin, "%.2f"};
 
-    page.series << Line(QStringLiteral("Частота настройки контура"), Points(c.tuning), kFirst);
+    page.series << FrmPlot::Series::Line(QStringLiteral("Частота настройки контура"), Points(c.tuning),
+                                         kFirst);
     auto edge = [&](const QString& name, double f) {
-        return Line(name, {{in.c3minPF, f}, {in.c3maxPF, f}}, kDemand, FrmPlot::Series::Limit);
+        return FrmPlot::Series::Line(name, {{in.c3minPF, f}, {in.c3maxPF, f}}, kDemand,
+                                     FrmPlot::Series::Limit);
     };
     page.series
         << edge(QStringLiteral("Заданные края диапазона: %1 и %2 МГц").arg(MHz(in.fminMHz), MHz(in.fmaxMHz)),
@@ -70,14 +62,16 @@ void ShowThreePointPlot(const ThreePointInput& in, const ThreePointResult& resul
     const double worst = std::max(1.0, std::ceil(std::fabs(s.worstDeviationPct)));
     page.y2 = FrmPlot::Axis{QStringLiteral("Отклонение от прямой, % полосы"), -worst, worst, "%.0f"};
 
-    page.series << Line(QStringLiteral("Частота настройки"), Points(s.frequency), kFirst);
-    page.series << Line(QStringLiteral("Прямая через края полосы"),
-                        {{0, s.frequency.front().y}, {100, s.frequency.back().y}}, kGuide,
-                        FrmPlot::Series::Limit);
+    page.series << FrmPlot::Series::Line(QStringLiteral("Частота настройки"), Points(s.frequency), kFirst);
+    page.series << FrmPlot::Series::Line(QStringLiteral("Прямая через края полосы"),
+                                         {{0, s.frequency.front().y}, {100, s.frequency.back().y}}, kGuide,
+                                         FrmPlot::Series::Limit);
     QList<QPointF> design;
     for (const CurvePoint& p : s.design) design << QPointF(p.x, p.y);
-    page.series << Line(QStringLiteral("Расчетные точки"), design, kDemand, FrmPlot::Series::Marker);
-    FrmPlot::Series deviation = Line(QStringLiteral("Отклонение от прямой"), Points(s.deviation), kSecond);
+    page.series << FrmPlot::Series::Line(QStringLiteral("Расчетные точки"), design, kDemand,
+                                         FrmPlot::Series::Marker);
+    FrmPlot::Series deviation =
+        FrmPlot::Series::Line(QStringLiteral("Отклонение от прямой"), Points(s.deviation), kSecond);
     deviation.secondAxis = true;
     page.series << deviation;
 

@@ -37,6 +37,15 @@ public:
         Kind kind = Curve;
         QColor color;
         bool secondAxis = false;  // drawn against the axis on the right
+
+        static Series Line(const QString& name, QList<QPointF> points, QColor color, Kind kind = Curve) {
+            Series s;
+            s.name = name;
+            s.points = std::move(points);
+            s.color = color;
+            s.kind = kind;
+            return s;
+        }
     };
     struct Page {
         QString tab;    // the caption of its tab, when there are several pages

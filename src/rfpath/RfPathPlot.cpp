@@ -24,16 +24,6 @@ QString Frequency(double f) {
     return QLocale().toString(f, 'g', 6);
 }
 
-FrmPlot::Series Line(const QString& name, QList<QPointF> points, QColor color,
-                     FrmPlot::Series::Kind kind = FrmPlot::Series::Curve) {
-    FrmPlot::Series s;
-    s.name = name;
-    s.points = std::move(points);
-    s.color = color;
-    s.kind = kind;
-    return s;
-}
-
 // The highest whole ten of dB at or above `db`.
 double Tens(double db) {
     return std::max(10.0, std::ceil(db / 10) * 10);
@@ -48,8 +38,9 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
         QStringLiteral("По селективности, Q = %1").arg(QLocale().toString(q[0], 'g', 7)),
         QStringLiteral("По затуханию, Q = %1").arg(QLocale().toString(q[1], 'g', 7))};
     auto curves = [&](const RfCurvePair& pair, double ceiling) {
-        return QList<FrmPlot::Series>{Line(qName[0], Points(pair.bySelectivityQ, ceiling), kFirst),
-                                      Line(qName[1], Points(pair.byAttenuationQ, ceiling), kSecond)};
+        return QList<FrmPlot::Series>{
+            FrmPlot::Series::Line(qName[0], Points(pair.bySelectivityQ, ceiling), kFirst),
+            FrmPlot::Series::Line(qName[1], Points(pair.byAttenuationQ, ceiling), kSecond)};
     };
 
     // Around the top of the range, with the image.
@@ -66,10 +57,11 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
     const double topDb = Tens(std::max(s.demandDb * 1.5, s.demandDb + 20));
     top.y = {kAttenuation, 0, topDb, "%.0f", true, true};
     top.series << curves(s.aroundTop, topDb);
-    top.series << Line({}, {{s.imageMHz, 0}, {s.imageMHz, topDb}}, kGuide, FrmPlot::Series::Limit);
-    top.series << Line(QStringLiteral("Зеркальный канал %1 МГц: требуется %2 дБ")
-                           .arg(Frequency(s.imageMHz), Number(s.demandDb, 1)),
-                       {{s.imageMHz, s.demandDb}}, kDemand, FrmPlot::Series::Marker);
+    top.series << FrmPlot::Series::Line({}, {{s.imageMHz, 0}, {s.imageMHz, topDb}}, kGuide,
+                                        FrmPlot::Series::Limit);
+    top.series << FrmPlot::Series::Line(QStringLiteral("Зеркальный канал %1 МГц: требуется %2 дБ")
+                                            .arg(Frequency(s.imageMHz), Number(s.demandDb, 1)),
+                                        {{s.imageMHz, s.demandDb}}, kDemand, FrmPlot::Series::Marker);
 
     // The pass band at the bottom of the range.
     FrmPlot::Page band;
@@ -85,11 +77,13 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
     band.y = {kAttenuation, 0, bandDb, "%.1f", true};
     band.series << curves(s.passBand, bandDb);
     const QString edges = QStringLiteral("Края полосы ±%1 кГц").arg(Number(s.edgeKHz, 1));
-    band.series << Line(edges, {{-s.edgeKHz, 0}, {-s.edgeKHz, bandDb}}, kGuide, FrmPlot::Series::Limit)
-                << Line({}, {{s.edgeKHz, 0}, {s.edgeKHz, bandDb}}, kGuide, FrmPlot::Series::Limit);
-    band.series << Line(QStringLiteral("Неравномерность не более %1 дБ").arg(Number(unevennessDb, 1)),
-                        {{-s.edgeKHz, unevennessDb}, {s.edgeKHz, unevennessDb}}, kDemand,
-                        FrmPlot::Series::Marker);
+    band.series << FrmPlot::Series::Line(edges, {{-s.edgeKHz, 0}, {-s.edgeKHz, bandDb}}, kGuide,
+                                         FrmPlot::Series::Limit)
+                << FrmPlot::Series::Line({}, {{s.edgeKHz, 0}, {s.edgeKHz, bandDb}}, kGuide,
+                                         FrmPlot::Series::Limit);
+    band.series << FrmPlot::Series::Line(
+        QStringLiteral("Неравномерность не более %1 дБ").arg(Number(unevennessDb, 1)),
+        {{-s.edgeKHz, unevennessDb}, {s.edgeKHz, unevennessDb}}, kDemand, FrmPlot::Series::Marker);
 
     // The image rejection over the range.
     FrmPlot::Page range;
@@ -102,9 +96,9 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
     range.y = {
         QStringLiteral("Подавление зеркального канала, дБ"), 0, Tens(rangeDb + 5), "%.0f", false, true};
     range.series << curves(s.imageRejection, range.y.to);
-    range.series << Line(QStringLiteral("Требуется: %1 дБ").arg(Number(s.demandDb, 1)),
-                         {{s.bottomMHz, s.demandDb}, {s.topMHz, s.demandDb}}, kDemand,
-                         FrmPlot::Series::Limit);
+    range.series << FrmPlot::Series::Line(QStringLiteral("Требуется: %1 дБ").arg(Number(s.demandDb, 1)),
+                                          {{s.bottomMHz, s.demandDb}, {s.topMHz, s.demandDb}}, kDemand,
+                                          FrmPlot::Series::Limit);
 
     auto verdict = [](bool met) {
         return met ? QStringLiteral("выполнено") : QStringLiteral("не выполнено");
