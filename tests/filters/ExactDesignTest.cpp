@@ -5,6 +5,7 @@
 
 #include "common/RuntimeError.h"
 #include "filters/ExactDesign.h"
+#include "filters/SpiceNetlist.h"
 
 using namespace vokta;
 
@@ -126,4 +127,17 @@ TEST(ExactDesign, RefusesWhatNoSensibleFilterMeets) {
             EXPECT_EQ(e.userMessage(), c.message);
         }
     }
+}
+
+// An odd active order: the first-order group, the follower that keeps the next section from loading it,
+// then the section; every part listed, the follower among the amplifiers.
+TEST(ExactDesign, ListsTheFollowerOfAnOddActiveOrder) {
+    const ResponseDemand d{FilterType::LowPass, 3, 20, 1000, 0, 0, 2000};
+    const FilterCircuit circuit = ExactDesign(d, FilterResponse::Chebyshev, ActiveCircuit{});
+    std::string names;
+    for (const FilterPart& p : CircuitParts(circuit)) names += p.designator + " ";
+    EXPECT_EQ(names, "R1 C1 DA1 R2 R3 C2 C3 DA2 R4 R5 ");
+    const std::string netlist = SpiceNetlist(circuit, d, ESeries::None, 100, 8000);
+    EXPECT_NE(netlist.find("\nR1 in n1 10000\nC1 n1 0 "), std::string::npos) << netlist;
+    EXPECT_NE(netlist.find("\nEDA1 n2 0 n1 n2 1e6\nR2 n2 n3 10000\n"), std::string::npos) << netlist;
 }
