@@ -27,7 +27,7 @@ struct LadderCircuit {
 
 enum class ActiveStageKind {
     // A first-order group: low-pass R in the line and C to ground, high-pass C in the line and R to
-    // ground. It is not buffered: the stage after it loads it.
+    // ground. Unless a follower comes after it, the stage after it loads it.
     FirstOrder,
     // An equal-component Sallen-Key section around an ideal amplifier with the gain of its divider,
     // K = 1 + rFeedback / rGround (low-pass: two R in the line, C from their junction to the output and C
