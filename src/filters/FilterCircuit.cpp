@@ -41,6 +41,10 @@ bool HasLadder(FilterType type, int n) {
 
 std::vector<LadderBranch> LadderBranches(FilterType type, int n) {
     if (!HasLadder(type, n)) throw std::out_of_range("ladder order outside its range");
+    return LadderLayout(type, n);
+}
+
+std::vector<LadderBranch> LadderLayout(FilterType type, int n) {
     std::vector<LadderBranch> ladder;
     int inductors = 0, capacitors = 0;
     for (int p = 1; p <= n; ++p) {

@@ -54,6 +54,9 @@ bool HasLadder(FilterType type, int n);
 // a ladder.
 std::vector<LadderBranch> LadderBranches(FilterType type, int n);
 
+// The same layout for any order from 1 on, also beyond the orders the pictures draw.
+std::vector<LadderBranch> LadderLayout(FilterType type, int n);
+
 // ---- Active filters -------------------------------------------------------------------------------------
 
 // An active filter of order n is a cascade of second-order sections, one for orders 2 and 3, two for 4

@@ -82,6 +82,8 @@ std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
             if (stage.kind == ActiveStageKind::FirstOrder) {
                 names.push_back(name(line));
                 names.push_back(name(other));
+            } else if (stage.kind == ActiveStageKind::Follower) {
+                names.push_back(name('D'));
             } else {
                 for (char c : {line, line, other, other, 'D', 'R', 'R'}) names.push_back(name(c));
             }
@@ -132,6 +134,10 @@ void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit,
     for (auto& stage : circuit.stages) {
         auto r = [&] { part(PartKind::Resistor, &stage.r, kKiloToBase); };
         auto c = [&] { part(PartKind::Capacitor, &stage.c, kMicroToBase); };
+        if (stage.kind == ActiveStageKind::Follower) {
+            part(PartKind::Amplifier, nullptr, 0);
+            continue;
+        }
         // The parts in the line first, then those to the output or to ground.
         const int pairs = stage.kind == ActiveStageKind::FirstOrder ? 1 : 2;
         for (int i = 0; i < pairs; ++i) hp ? c() : r();

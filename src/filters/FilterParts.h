@@ -44,7 +44,7 @@ struct FilterPart {
 // section R1, R2, C1, C2 (low-pass; a high-pass has C1, C2 in the line and R1, R2), its divider R3, R4;
 // DA2's section as its picture numbers it. Where a picture gives the second section the names of the
 // first (both sections' R1, R2 of a low-pass, C1, C2 of a high-pass), the second takes the next free
-// numbers. A circuit of another shape is numbered per kind in order.
+// numbers. A circuit of another shape is numbered per kind in order, a follower as an amplifier DA.
 std::vector<FilterPart> CircuitParts(const FilterCircuit& circuit);
 
 // The same circuit with every part's value replaced by the nearest value of the series (the terminations

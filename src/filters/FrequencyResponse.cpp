@@ -116,7 +116,7 @@ double SectionGain(const ActiveStage& stage, int amplifier) {
 
 void CheckValues(const ActiveCircuit& circuit) {
     for (const ActiveStage& stage : circuit.stages)
-        if (!Positive(stage.r) || !Positive(stage.c))
+        if (stage.kind != ActiveStageKind::Follower && (!Positive(stage.r) || !Positive(stage.c)))
             Fail(ErrorKind::InvalidArgument,
                  "В схеме есть резистор или конденсатор со значением не больше нуля: АЧХ не построить.");
 }
@@ -139,6 +139,13 @@ std::vector<Block> Blocks(const ActiveCircuit& circuit) {
             continue;
         }
         ++amplifier;
+        if (stage.kind == ActiveStageKind::Follower) {
+            // The groups before it see no load; it drives what follows from an ideal source.
+            blocks.push_back({1, chain.a});
+            chain = ChainMatrix{};
+            chainOpen = false;
+            continue;
+        }
         const double k = SectionGain(stage, amplifier);
         // The section's own characteristic polynomial D and its input admittance Ny / D. Low-pass, with
         // x = s·RC: D = x² + (3 - K)·x + 1, Ny = (x² + (2 - K)·x) / R. High-pass, with q = 1 / (s·RC):
@@ -366,8 +373,11 @@ std::complex<double> ActiveTransfer(const ActiveCircuit& circuit, double f) {
 double ActiveNominalGain(const ActiveCircuit& circuit) {
     double k = 1;
     int amplifier = 0;
-    for (const ActiveStage& stage : circuit.stages)
-        if (stage.kind == ActiveStageKind::Section) k *= SectionGain(stage, ++amplifier);
+    for (const ActiveStage& stage : circuit.stages) {
+        if (stage.kind == ActiveStageKind::FirstOrder) continue;
+        ++amplifier;
+        if (stage.kind == ActiveStageKind::Section) k *= SectionGain(stage, amplifier);
+    }
     return k;
 }
 
@@ -527,7 +537,9 @@ std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape) {
     }
     int order = 0;
     for (const ActiveStage& stage : std::get<ActiveCircuit>(circuit).stages)
-        order += stage.kind == ActiveStageKind::Section ? 2 : 1;
+        order += stage.kind == ActiveStageKind::Section      ? 2
+                 : stage.kind == ActiveStageKind::FirstOrder ? 1
+                                                             : 0;
     return std::string("Активный ") + kind + ", порядок " + std::to_string(order);
 }
 

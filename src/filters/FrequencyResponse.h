@@ -27,18 +27,21 @@ struct LadderCircuit {
 
 enum class ActiveStageKind {
     // A first-order group: low-pass R in the line and C to ground, high-pass C in the line and R to
-    // ground. It is not buffered: the stage after it loads it.
+    // ground. Unless a follower comes after it, the stage after it loads it.
     FirstOrder,
     // An equal-component Sallen-Key section around an ideal amplifier with the gain of its divider,
     // K = 1 + rFeedback / rGround (low-pass: two R in the line, C from their junction to the output and C
     // to ground; high-pass: R and C change places).
     Section,
+    // A unity-gain follower (an ideal amplifier with its output on its inverting input): it passes the
+    // voltage on and isolates what comes before it from the load after it. No R or C of its own.
+    Follower,
 };
 
 struct ActiveStage {
     ActiveStageKind kind = ActiveStageKind::Section;
-    float r = 0;          // kΩ, every frequency-setting resistor of the stage
-    float c = 0;          // µF, every capacitor of the stage
+    float r = 0;          // kΩ, every frequency-setting resistor of the stage (not used by a follower)
+    float c = 0;          // µF, every capacitor of the stage (not used by a follower)
     float rFeedback = 0;  // kΩ, section only: from the amplifier's output to its inverting input
     float rGround = 0;    // kΩ, section only: from the inverting input to ground
 };

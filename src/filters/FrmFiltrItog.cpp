@@ -212,7 +212,7 @@ void FrmFiltrItog::ShowVerdict() {
 }
 
 void FrmFiltrItog::CmdResponse_Click() {
-    Guarded(this, [&] { FrmResponse::Open(ShownCircuit(), demand_); });
+    Guarded(this, [&] { FrmResponse::Open(ShownCircuit(), demand_, response_); });
 }
 
 vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {

@@ -14,8 +14,10 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "common/Boxes.h"
 #include "common/Controls.h"
 #include "common/Forms.h"
+#include "filters/ExactDesign.h"
 
 using namespace vokta;
 using vokta::ui::Forms;
@@ -93,12 +95,22 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     resize(size);
 }
 
-FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand) {
+FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand,
+                               FilterResponse response) {
     const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
     FrmResponse* form = Forms::Load<FrmResponse>();
     form->circuit_ = circuit;
     form->demand_ = demand;
     form->analysis_ = analysis;
+    form->exact_.reset();
+    form->exactAnalysis_.reset();
+    form->exactError_.clear();
+    try {
+        form->exact_ = ExactDesign(demand, response, circuit);
+        form->exactAnalysis_ = AnalyseResponse(*form->exact_, demand);
+    } catch (const RuntimeError& e) {
+        form->exactError_ = vokta::ui::ErrorSentence(e);
+    }
     form->ShowDesign();
     return Forms::Show<FrmResponse>();
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
@@ -19,18 +20,21 @@ class QTableWidget;
 // required in the stop band), and one line that says whether the design meets each demand and by how
 // many dB. Modeless; one instance, which shows the design it was last opened for. Beside the plot, the
 // parts of the circuit with their computed and standard values: the circuit built from a chosen series
-// is drawn too and judged, and can be copied as a list or saved as a SPICE netlist.
+// is drawn too and judged, and can be copied as a list or saved as a SPICE netlist. Above them, the choice
+// of design: the one of the results window, or the exact design of the same kind that meets the demand.
 class FrmResponse : public QWidget {
     Q_OBJECT
 public:
     FrmResponse();
 
     // Computes the response of the circuit against the demand and shows it in the window, loading and
-    // showing the window as needed. Throws RuntimeError (before any window appears) when the circuit
-    // has no response to show.
-    static FrmResponse* Open(const vokta::FilterCircuit& circuit, const vokta::ResponseDemand& demand);
+    // showing the window as needed, with the exact design of that response beside it. Throws RuntimeError
+    // (before any window appears) when the circuit has no response to show.
+    static FrmResponse* Open(const vokta::FilterCircuit& circuit, const vokta::ResponseDemand& demand,
+                             vokta::FilterResponse response = vokta::FilterResponse::Butterworth);
 
     void CmdClose_Click();
+    void CmbDesign_Click();
     void CmbSeries_Click();
     void CmdExport_Click();
     void CmdCopy_Click();
@@ -39,6 +43,7 @@ public:
     QLabel* LblVerdict = nullptr;
     QLabel* LblLegend = nullptr;
     QPushButton* CmdClose = nullptr;
+    QComboBox* CmbDesign = nullptr;
     QComboBox* CmbSeries = nullptr;
     QTableWidget* TblParts = nullptr;
     QPushButton* CmdExport = nullptr;
@@ -56,8 +61,14 @@ private:
               const QString& verdict);
     vokta::ESeries Series() const;
 
-    // The design shown: its circuit as computed, the demand and the circuit's analysis.
+    bool ExactChosen() const;
+
+    // The design of the results window: its circuit as computed, the demand and the circuit's analysis.
     vokta::FilterCircuit circuit_;
     vokta::ResponseDemand demand_;
     vokta::ResponseAnalysis analysis_;
+    // The exact design and its analysis, or why there is none.
+    std::optional<vokta::FilterCircuit> exact_;
+    std::optional<vokta::ResponseAnalysis> exactAnalysis_;
+    QString exactError_;
 };

@@ -40,6 +40,12 @@ std::function<QString(QWidget*, const QString&, const QString&, const QString&)>
         };
 
 QLayout* FrmResponse::PartsPanel() {
+    auto* designLabel = new QLabel(QStringLiteral("Расчет:"), this);
+    CmbDesign = new QComboBox(this);
+    CmbDesign->setObjectName(QStringLiteral("CmbDesign"));
+    CmbDesign->addItems({QStringLiteral("По методике"), QStringLiteral("Точный расчет")});
+    designLabel->setBuddy(CmbDesign);
+
     auto* label = new QLabel(QStringLiteral("Номиналы:"), this);
     CmbSeries = new QComboBox(this);
     CmbSeries->setObjectName(QStringLiteral("CmbSeries"));
@@ -73,14 +79,23 @@ QLayout* FrmResponse::PartsPanel() {
     CmdCopy->setObjectName(QStringLiteral("CmdCopy"));
     CmdExport = new QPushButton(QStringLiteral("Сохранить схему…"), this);
     CmdExport->setObjectName(QStringLiteral("CmdExport"));
+    connect(CmbDesign, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbDesign_Click);
     connect(CmbSeries, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbSeries_Click);
     connect(CmdCopy, &QPushButton::clicked, this, &FrmResponse::CmdCopy_Click);
     connect(CmdExport, &QPushButton::clicked, this, &FrmResponse::CmdExport_Click);
 
+    // The labels share one width, so that the two lists line up.
+    const int labelWidth = std::max(designLabel->sizeHint().width(), label->sizeHint().width());
+    designLabel->setMinimumWidth(labelWidth);
+    label->setMinimumWidth(labelWidth);
+    auto* design = new QHBoxLayout();
+    design->addWidget(designLabel);
+    design->addWidget(CmbDesign, 1);
     auto* series = new QHBoxLayout();
     series->addWidget(label);
     series->addWidget(CmbSeries, 1);
     auto* panel = new QVBoxLayout();
+    panel->addLayout(design);
     panel->addLayout(series);
     panel->addWidget(TblParts, 1);
     panel->addWidget(CmdCopy);
@@ -92,15 +107,38 @@ ESeries FrmResponse::Series() const {
     return kSeries[std::max(0, CmbSeries->currentIndex())];
 }
 
+bool FrmResponse::ExactChosen() const {
+    return CmbDesign->currentIndex() == 1;
+}
+
+void FrmResponse::CmbDesign_Click() {
+    ShowDesign();
+}
+
 void FrmResponse::CmbSeries_Click() {
     ShowDesign();
 }
 
 void FrmResponse::ShowDesign() {
+    const bool exact = ExactChosen();
+    CmdCopy->setEnabled(!exact || exact_);
+    CmdExport->setEnabled(!exact || exact_);
+    if (exact && !exactAnalysis_) {
+        // No exact design for this demand: the demand alone, and why.
+        TblParts->setRowCount(0);
+        ResponseAnalysis empty;
+        empty.fmin = analysis_.fmin;
+        empty.fmax = analysis_.fmax;
+        Plot(QStringLiteral("Точный расчет"), demand_, empty, nullptr,
+             QStringLiteral("Точный расчет: ") + exactError_);
+        return;
+    }
+    const FilterCircuit& circuit = exact ? *exact_ : circuit_;
+    const ResponseAnalysis& analysis = exact ? *exactAnalysis_ : analysis_;
     const ESeries series = Series();
-    const FilterCircuit standard = StandardCircuit(circuit_, series);
+    const FilterCircuit standard = StandardCircuit(circuit, series);
 
-    const std::vector<FilterPart> computed = CircuitParts(circuit_), rounded = CircuitParts(standard);
+    const std::vector<FilterPart> computed = CircuitParts(circuit), rounded = CircuitParts(standard);
     TblParts->setRowCount(int(computed.size()));
     for (size_t i = 0; i < computed.size(); ++i) {
         const QString texts[] = {Text(computed[i].designator),
@@ -116,21 +154,23 @@ void FrmResponse::ShowDesign() {
 
     // The verdict judges the circuit that would be built: the standard one, unless computed values are asked
     // for.
-    QString verdict;
+    // The exact design's own verdict comes first: the values it computed meet the demand.
+    QString verdict = exact ? QStringLiteral("Точный расчет. ") : QString();
     std::optional<ResponseAnalysis> standardAnalysis;
-    if (series == ESeries::None) {
-        verdict = Text(VerdictText(analysis_.passBand, analysis_.stopBand));
-    } else {
+    if (series == ESeries::None || exact) verdict += Text(VerdictText(analysis.passBand, analysis.stopBand));
+    if (series != ESeries::None) {
+        if (exact) verdict += QLatin1Char('\n');
         const QString prefix = QStringLiteral("Номиналы %1. ").arg(QString::fromUtf8(SeriesName(series)));
         try {
             standardAnalysis = AnalyseResponse(standard, demand_);
-            verdict = prefix + Text(VerdictText(standardAnalysis->passBand, standardAnalysis->stopBand));
+            verdict += prefix + Text(VerdictText(standardAnalysis->passBand, standardAnalysis->stopBand));
         } catch (const RuntimeError& e) {
-            verdict = prefix + ErrorSentence(e);
+            verdict += prefix + ErrorSentence(e);
         }
     }
-    Plot(Text(CircuitHeading(circuit_, demand_.shape)), demand_, analysis_,
-         standardAnalysis ? &*standardAnalysis : nullptr, verdict);
+    QString heading = Text(CircuitHeading(circuit, demand_.shape));
+    if (exact) heading += QStringLiteral(", точный расчет");
+    Plot(heading, demand_, analysis, standardAnalysis ? &*standardAnalysis : nullptr, verdict);
 }
 
 void FrmResponse::CmdCopy_Click() {
@@ -148,8 +188,9 @@ void FrmResponse::CmdCopy_Click() {
 void FrmResponse::CmdExport_Click() {
     Guarded(this, [&] {
         const ESeries series = Series();
-        const std::string netlist =
-            SpiceNetlist(StandardCircuit(circuit_, series), demand_, series, analysis_.fmin, analysis_.fmax);
+        const bool exact = ExactChosen() && exact_;
+        const std::string netlist = SpiceNetlist(StandardCircuit(exact ? *exact_ : circuit_, series), demand_,
+                                                 series, analysis_.fmin, analysis_.fmax);
         const QString file =
             AskSaveFileName(this, QStringLiteral("Сохранить схему"), QStringLiteral("filter.cir"),
                             QStringLiteral("Схемы SPICE (*.cir);;Все файлы (*)"));

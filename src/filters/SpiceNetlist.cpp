@@ -119,6 +119,13 @@ int WriteLadder(Writer& w, const LadderCircuit& ladder, int from) {
 int WriteActive(Writer& w, const ActiveCircuit& circuit) {
     int node = kInput;
     for (const ActiveStage& stage : circuit.stages) {
+        if (stage.kind == ActiveStageKind::Follower) {
+            // Its output on its inverting input.
+            const int output = w.NewNode();
+            w.Amplifier(output, node, output);
+            node = output;
+            continue;
+        }
         if (stage.kind == ActiveStageKind::FirstOrder) {
             const int next = w.NewNode();
             w.Part(node, next);

@@ -1,4 +1,6 @@
+#include <QComboBox>
 #include "FilterDriver.h"
+
 #include "filters/FrmResponse.h"
 #include "support/BoxScript.h"
 #include "support/Gallery.h"
@@ -20,7 +22,11 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
     if (FrmFiltrItog* r = Results()) {
         g.save(name + "_results", r);
         Click(r, "CmdResponse");
-        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) g.save(name, plot);
+        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {
+            g.save(name, plot);
+            plot->CmbDesign->setCurrentIndex(1);
+            g.save(name + "_exact", plot);
+        }
     }
     UnloadAllForms();
 }

@@ -257,6 +257,41 @@ private slots:
         QVERIFY(form->TblParts->viewport()->width() >= form->TblParts->horizontalHeader()->length());
     }
 
+    // The exact design of the same demand replaces the curve, the parts and the verdict, and meets both
+    // demands; the results window's design comes back.
+    void theExactDesignMeetsTheDemand() {
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
+        QCOMPARE(form->CmbDesign->currentText(), QString("По методике"));
+        QVERIFY(!form->CmbDesign->isEditable());
+        const QString methodVerdict = form->LblVerdict->text();
+        form->CmbDesign->setCurrentText("Точный расчет");
+        QCOMPARE(form->ChartView->chart()->title(),
+                 QString("Пассивный фильтр нижних частот, порядок 5, точный расчет"));
+        QCOMPARE(
+            form->LblVerdict->text().section('\n', 0, 0),
+            QString(
+                "Точный расчет. Полоса пропускания: до 3.00 дБ (допустимо 3 дБ) — выполнено, запас 0.00 дБ."
+                "   Полоса задерживания: от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ."));
+        QVERIFY(
+            form->LblVerdict->text().section('\n', 1).startsWith("Номиналы E24. Полоса пропускания: до "));
+        QCOMPARE(form->TblParts->rowCount(), 5);
+        QCOMPARE(form->TblParts->item(2, 0)->text(), QString("C2"));
+        form->CmbSeries->setCurrentText("—");
+        QVERIFY(!form->LblVerdict->text().contains("Номиналы"));
+        form->CmbSeries->setCurrentText("E24");
+        form->CmbDesign->setCurrentText("По методике");
+        QCOMPARE(form->LblVerdict->text(), methodVerdict);
+
+        // A demand no sensible filter meets: the reason instead of a design.
+        form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 0.1, 100, 1000, 1100));
+        form->CmbDesign->setCurrentText("Точный расчет");
+        QVERIFY(form->LblVerdict->text().startsWith(
+            "Точный расчет: Для таких требований нужен фильтр 141-го порядка"));
+        QCOMPARE(form->TblParts->rowCount(), 0);
+        QVERIFY(!form->CmdExport->isEnabled());
+    }
+
     void enterEscAndCloseUnloadTheWindow() {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
             FrmResponse* form =

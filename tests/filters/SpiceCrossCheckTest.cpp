@@ -11,6 +11,7 @@
 
 #include "common/RuntimeError.h"
 #include "filters/ActiveRc.h"
+#include "filters/ExactDesign.h"
 #include "filters/PassiveLadder.h"
 #include "filters/SpiceNetlist.h"
 
@@ -152,6 +153,16 @@ TEST(SpiceNetlist, NgspiceAgreesWithTheResponseCore) {
              {FilterType::LowPass, FilterType::HighPass, FilterType::BandPass, FilterType::BandStop})
             designs.push_back(Passive(shape));
         for (FilterType type : {FilterType::LowPass, FilterType::HighPass}) designs.push_back(Active(type));
+    }
+    // The exact designs of some of those demands, with the follower of an odd active order.
+    for (size_t i = 0; i < 30; ++i) {
+        const FilterResponse response = i % 4 < 2 ? FilterResponse::Butterworth : FilterResponse::Chebyshev;
+        try {
+            designs.push_back({"exact " + designs[i].name,
+                               ExactDesign(designs[i].demand, response, designs[i].circuit),
+                               designs[i].demand});
+        } catch (const RuntimeError&) {
+        }
     }
     std::string pattern = (fs::temp_directory_path() / "vokta_spice_XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);

@@ -1,0 +1,36 @@
+#pragma once
+
+// The exact design of a filter: the least order whose response meets the user's demand, with values
+// computed from the closed-form prototypes in double precision rather than read from tables, and the
+// true 2π. A Butterworth response has its pass-band edge at exactly the allowed attenuation, a Chebyshev
+// response a ripple equal to it; band filters come from the low-pass prototype by the exact
+// low-pass-to-band transformation.
+
+#include "filters/FrequencyResponse.h"
+
+namespace vokta {
+
+// The highest order the exact design builds: beyond it a filter is no longer a sensible home build.
+inline constexpr int kMaxExactOrder = 12;
+
+// The normalised stop-band frequency of a demand: how far the stop-band edge lies beyond the pass-band
+// edge on the low-pass prototype's scale (for band filters after the low-pass-to-band transformation).
+// Throws RuntimeError with a sentence for the user when the demand cannot be met by any order: limits
+// that are not positive, a stop-band attenuation not above the pass-band one, a stop-band frequency that
+// is not beyond the pass band.
+double ExactStopRatio(const ResponseDemand& demand);
+
+// The least order of that response that meets the demand (the prototype order for band filters), before
+// a passive Chebyshev ladder's even order is raised to an odd one.
+int ExactOrder(const ResponseDemand& demand, FilterResponse response);
+
+// A circuit of the same kind as 'shown' (a passive ladder with its load, or an active RC filter) and of
+// that response that meets the demand exactly. An active filter is a cascade of equal-component
+// Sallen-Key sections at the exact pole frequencies and quality factors, an odd order's real pole a
+// first-order group at the input followed by a unity-gain follower; it keeps the resistance (low-pass)
+// or capacitance (high-pass) of the shown circuit, 10 kΩ otherwise. Throws RuntimeError with a sentence
+// for the user when the demand cannot be met, the order needed exceeds kMaxExactOrder, or the active
+// filter is a band filter.
+FilterCircuit ExactDesign(const ResponseDemand& demand, FilterResponse response, const FilterCircuit& shown);
+
+}  // namespace vokta
