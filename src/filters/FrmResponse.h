@@ -5,6 +5,7 @@
 
 #include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
+#include "filters/Tolerance.h"
 
 class QChart;
 class QChartView;
@@ -19,7 +20,9 @@ class QTableWidget;
 // required in the stop band), and one line that says whether the design meets each demand and by how
 // many dB. Modeless; one instance, which shows the design it was last opened for. Beside the plot, the
 // parts of the circuit with their computed and standard values: the circuit built from a chosen series
-// is drawn too and judged, and can be copied as a list or saved as a SPICE netlist.
+// is drawn too and judged, and can be copied as a list or saved as a SPICE netlist. For a chosen tolerance
+// of the parts, the spread of many circuits built from such parts is shaded and the share of them that
+// meets the demand is given.
 class FrmResponse : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +35,7 @@ public:
 
     void CmdClose_Click();
     void CmbSeries_Click();
+    void CmbTolerance_Click();
     void CmdExport_Click();
     void CmdCopy_Click();
 
@@ -40,6 +44,8 @@ public:
     QLabel* LblLegend = nullptr;
     QPushButton* CmdClose = nullptr;
     QComboBox* CmbSeries = nullptr;
+    QComboBox* CmbTolerance = nullptr;
+    QLabel* LblYield = nullptr;
     QTableWidget* TblParts = nullptr;
     QPushButton* CmdExport = nullptr;
     QPushButton* CmdCopy = nullptr;
@@ -53,8 +59,9 @@ private:
     void ShowDesign();
     void Plot(const QString& heading, const vokta::ResponseDemand& demand,
               const vokta::ResponseAnalysis& analysis, const vokta::ResponseAnalysis* standard,
-              const QString& verdict);
+              const vokta::ToleranceRun* spread, const QString& verdict);
     vokta::ESeries Series() const;
+    double Tolerance() const;  // as a fraction
 
     // The design shown: its circuit as computed, the demand and the circuit's analysis.
     vokta::FilterCircuit circuit_;

@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -26,6 +26,7 @@ namespace {
 
 const ESeries kSeries[] = {ESeries::None, ESeries::E6,  ESeries::E12,
                            ESeries::E24,  ESeries::E48, ESeries::E96};
+const int kTolerances[] = {0, 1, 2, 5, 10};  // %
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -46,6 +47,16 @@ QLayout* FrmResponse::PartsPanel() {
     for (ESeries series : kSeries) CmbSeries->addItem(QString::fromUtf8(SeriesName(series)));
     CmbSeries->setCurrentIndex(3);  // E24
     label->setBuddy(CmbSeries);
+
+    auto* toleranceLabel = new QLabel(QStringLiteral("Допуск:"), this);
+    CmbTolerance = new QComboBox(this);
+    CmbTolerance->setObjectName(QStringLiteral("CmbTolerance"));
+    for (int percent : kTolerances) CmbTolerance->addItem(QStringLiteral("%1 %").arg(percent));
+    CmbTolerance->setCurrentIndex(3);  // 5 %
+    toleranceLabel->setBuddy(CmbTolerance);
+    LblYield = new QLabel(this);
+    LblYield->setObjectName(QStringLiteral("LblYield"));
+    LblYield->setWordWrap(true);
 
     TblParts = new QTableWidget(0, 3, this);
     TblParts->setObjectName(QStringLiteral("TblParts"));
@@ -74,14 +85,19 @@ QLayout* FrmResponse::PartsPanel() {
     CmdExport = new QPushButton(QStringLiteral("Сохранить схему…"), this);
     CmdExport->setObjectName(QStringLiteral("CmdExport"));
     connect(CmbSeries, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbSeries_Click);
+    connect(CmbTolerance, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbTolerance_Click);
     connect(CmdCopy, &QPushButton::clicked, this, &FrmResponse::CmdCopy_Click);
     connect(CmdExport, &QPushButton::clicked, this, &FrmResponse::CmdExport_Click);
 
-    auto* series = new QHBoxLayout();
-    series->addWidget(label);
-    series->addWidget(CmbSeries, 1);
+    auto* choices = new QGridLayout();
+    choices->addWidget(label, 0, 0);
+    choices->addWidget(CmbSeries, 0, 1);
+    choices->addWidget(toleranceLabel, 1, 0);
+    choices->addWidget(CmbTolerance, 1, 1);
+    choices->setColumnStretch(1, 1);
     auto* panel = new QVBoxLayout();
-    panel->addLayout(series);
+    panel->addLayout(choices);
+    panel->addWidget(LblYield);
     panel->addWidget(TblParts, 1);
     panel->addWidget(CmdCopy);
     panel->addWidget(CmdExport);
@@ -92,7 +108,15 @@ ESeries FrmResponse::Series() const {
     return kSeries[std::max(0, CmbSeries->currentIndex())];
 }
 
+double FrmResponse::Tolerance() const {
+    return kTolerances[std::max(0, CmbTolerance->currentIndex())] / 100.0;
+}
+
 void FrmResponse::CmbSeries_Click() {
+    ShowDesign();
+}
+
+void FrmResponse::CmbTolerance_Click() {
     ShowDesign();
 }
 
@@ -129,8 +153,12 @@ void FrmResponse::ShowDesign() {
             verdict = prefix + ErrorSentence(e);
         }
     }
+    // Circuits built from parts of the chosen tolerance around the values of the circuit that would be
+    // built.
+    const ToleranceRun spread = RunTolerance(standard, demand_, Tolerance(), analysis_.fmin, analysis_.fmax);
+    LblYield->setText(Text(YieldText(spread)));
     Plot(Text(CircuitHeading(circuit_, demand_.shape)), demand_, analysis_,
-         standardAnalysis ? &*standardAnalysis : nullptr, verdict);
+         standardAnalysis ? &*standardAnalysis : nullptr, &spread, verdict);
 }
 
 void FrmResponse::CmdCopy_Click() {

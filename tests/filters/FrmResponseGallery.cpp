@@ -4,6 +4,8 @@
 #include "support/Gallery.h"
 #include "support/UiTest.h"
 
+#include <QComboBox>
+
 using namespace vokta::test;
 
 namespace {
@@ -20,7 +22,12 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
     if (FrmFiltrItog* r = Results()) {
         g.save(name + "_results", r);
         Click(r, "CmdResponse");
-        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) g.save(name, plot);
+        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {
+            // E24 values, and the spread of circuits built from 5 % parts shaded.
+            plot->CmbSeries->setCurrentText("E24");
+            plot->CmbTolerance->setCurrentText("5 %");
+            g.save(name, plot);
+        }
     }
     UnloadAllForms();
 }
