@@ -419,12 +419,20 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
                 Fail(ErrorKind::InvalidArgument,
                      "Фильтр неустойчив: усиление одного из каскадов так велико, что он возбуждается. "
                      "АЧХ у такой схемы нет.");
+        // |Vout / Vin|: each block's |D(z)| at z = j·zi by Horner's rule in real arithmetic.
         auto gain = [highPass = active.highPass, blocks](double f) {
-            const Complex s(0, kTwoPi * f);
-            const Complex z = highPass ? 1.0 / s : s;
-            Complex h = 1;
-            for (const Block& block : blocks) h *= block.gain / Evaluate(block.denominator, z);
-            return std::abs(h);
+            const double w = kTwoPi * f, zi = highPass ? -1 / w : w;
+            double g = 1;
+            for (const Block& block : blocks) {
+                double re = 0, im = 0;
+                for (size_t i = block.denominator.size(); i-- > 0;) {
+                    const double next = block.denominator[i] - im * zi;
+                    im = re * zi;
+                    re = next;
+                }
+                g *= block.gain / std::sqrt(re * re + im * im);
+            }
+            return g;
         };
         // The largest gain in the pass band: the best point of a fine sweep, then the peak near it found
         // exactly (golden-section search between the neighbouring points).
@@ -432,8 +440,9 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
         for (const Interval& pass : bands.pass) {
             const std::vector<double> grid = JudgingGrid(pass);
             size_t best = 0;
-            for (size_t i = 0; i < grid.size(); ++i)
-                if (gain(grid[i]) > gain(grid[best])) best = i;
+            double bestGain = gain(grid[0]);
+            for (size_t i = 1; i < grid.size(); ++i)
+                if (const double g = gain(grid[i]); g > bestGain) best = i, bestGain = g;
             double lo = std::log(grid[best > 0 ? best - 1 : 0]),
                    hi = std::log(grid[std::min(best + 1, grid.size() - 1)]);
             const double ratio = (std::sqrt(5.0) - 1) / 2;
@@ -444,7 +453,7 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
                 else
                     hi = b;
             }
-            reference = std::max({reference, gain(grid[best]), gain(std::exp((lo + hi) / 2))});
+            reference = std::max({reference, bestGain, gain(std::exp((lo + hi) / 2))});
         }
         return [gain, reference](double f) {
             const double g = gain(f);

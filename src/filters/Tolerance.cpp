@@ -214,6 +214,11 @@ public:
         } catch (const RuntimeError&) {
             return false;
         }
+        return MeetsBy(attenuation);
+    }
+
+    // Judged by an attenuation as AttenuationOf gives it for the circuit.
+    bool MeetsBy(const std::function<double(double)>& attenuation) const {
         for (size_t i = 0; i < at_.f.size(); ++i)
             if (!Keeps(i, attenuation(at_.f[i]))) return false;
         return true;
@@ -289,8 +294,8 @@ ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& de
     std::mt19937_64 random(kSeed);
     for (int i = 0; i < circuits; ++i) {
         const FilterCircuit drawn = Draw(circuit, tolerance, random);
-        if (judge.Meets(drawn)) ++run.good;
         if (const auto* ladder = std::get_if<LadderCircuit>(&drawn)) {
+            if (judge.Meets(drawn)) ++run.good;
             const auto elements = Elements(*ladder);
             if (!elements) continue;
             ratios = true;
@@ -300,6 +305,7 @@ ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& de
         } else {
             try {
                 const std::function<double(double)> a = AttenuationOf(drawn, demand);
+                if (judge.MeetsBy(a)) ++run.good;
                 for (size_t k = 0; k < run.f.size(); ++k) attenuation[k].push_back(a(run.f[k]));
             } catch (const RuntimeError&) {
                 // no response: no part of the band
