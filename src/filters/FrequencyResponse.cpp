@@ -405,7 +405,11 @@ DemandBands BandsOf(const ResponseDemand& d) {
     return {};
 }
 
-ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
+std::vector<double> JudgingGrid(const Interval& band) {
+    return LogGrid(band.from, band.to, StepsFor(band));
+}
+
+std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const ResponseDemand& demand) {
     const bool band = IsBandFilter(demand.shape);
     if (!Positive(demand.fs) ||
         (band ? !Positive(demand.fleft) || !Positive(demand.fright) : !Positive(demand.f1)))
@@ -414,10 +418,9 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
     const DemandBands bands = BandsOf(demand);
 
     // The attenuation at a frequency, relative to the circuit's pass-band reference.
-    std::function<double(double)> attenuation;
     if (const auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
         CheckValues(*ladder);
-        attenuation = [ladder](double f) { return LadderAttenuation(*ladder, f); };
+        return [ladder = *ladder](double f) { return LadderAttenuation(ladder, f); };
     } else {
         const ActiveCircuit& active = std::get<ActiveCircuit>(circuit);
         const std::vector<Block> blocks = Blocks(active);
@@ -426,20 +429,30 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
                 Fail(ErrorKind::InvalidArgument,
                      "Фильтр неустойчив: усиление одного из каскадов так велико, что он возбуждается. "
                      "АЧХ у такой схемы нет.");
-        auto gain = [&active, blocks](double f) {
-            const Complex z = Variable(active, f);
-            Complex h = 1;
-            for (const Block& block : blocks) h *= block.gain / Evaluate(block.denominator, z);
-            return std::abs(h);
+        // |Vout / Vin|: each block's |D(z)| at z = j·zi by Horner's rule in real arithmetic.
+        auto gain = [highPass = active.highPass, blocks](double f) {
+            const double w = kTwoPi * f, zi = highPass ? -1 / w : w;
+            double g = 1;
+            for (const Block& block : blocks) {
+                double re = 0, im = 0;
+                for (size_t i = block.denominator.size(); i-- > 0;) {
+                    const double next = block.denominator[i] - im * zi;
+                    im = re * zi;
+                    re = next;
+                }
+                g *= block.gain / std::sqrt(re * re + im * im);
+            }
+            return g;
         };
         // The largest gain in the pass band: the best point of a fine sweep, then the peak near it found
         // exactly (golden-section search between the neighbouring points).
         double reference = ActiveNominalGain(active);
         for (const Interval& pass : bands.pass) {
-            const std::vector<double> grid = LogGrid(pass.from, pass.to, StepsFor(pass));
+            const std::vector<double> grid = JudgingGrid(pass);
             size_t best = 0;
-            for (size_t i = 0; i < grid.size(); ++i)
-                if (gain(grid[i]) > gain(grid[best])) best = i;
+            double bestGain = gain(grid[0]);
+            for (size_t i = 1; i < grid.size(); ++i)
+                if (const double g = gain(grid[i]); g > bestGain) best = i, bestGain = g;
             double lo = std::log(grid[best > 0 ? best - 1 : 0]),
                    hi = std::log(grid[std::min(best + 1, grid.size() - 1)]);
             const double ratio = (std::sqrt(5.0) - 1) / 2;
@@ -450,21 +463,27 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
                 else
                     hi = b;
             }
-            reference = std::max({reference, gain(grid[best]), gain(std::exp((lo + hi) / 2))});
+            reference = std::max({reference, bestGain, gain(std::exp((lo + hi) / 2))});
         }
-        attenuation = [gain, reference](double f) {
+        return [gain, reference](double f) {
             const double g = gain(f);
             if (!(g > 0)) return kAttenuationCeilingDb;
             return std::min(kAttenuationCeilingDb, 20 * std::log10(reference / g));
         };
     }
+}
+
+ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
+    const bool band = IsBandFilter(demand.shape);
+    const DemandBands bands = BandsOf(demand);
+    const std::function<double(double)> attenuation = AttenuationOf(circuit, demand);
 
     ResponseAnalysis result;
     // The worst attenuation over a band: the largest in the pass band, the smallest in the stop band.
     auto worst = [&](const std::vector<Interval>& intervals, bool largest, double limit) {
         double worstA = largest ? -1e9 : 1e9, at = 0;
         for (const Interval& interval : intervals)
-            for (double f : LogGrid(interval.from, interval.to, StepsFor(interval))) {
+            for (double f : JudgingGrid(interval)) {
                 const double a = attenuation(f);
                 if (largest ? a > worstA : a < worstA) worstA = a, at = f;
             }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <complex>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -140,6 +141,14 @@ inline constexpr double kAttenuationCeilingDb = 300;
 // not positive, an amplifier whose divider has no resistance to ground, or an amplifier loop that is
 // unstable, and when a frequency of the demand is not positive.
 ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand);
+
+// The frequencies at which the verdict judges a band of the demand: 200 a decade, equally spaced on a
+// logarithmic scale, both ends included.
+std::vector<double> JudgingGrid(const Interval& band);
+
+// The attenuation in dB at a frequency in Hz as AnalyseResponse computes it (an active circuit's relative
+// to its pass-band gain); throws as AnalyseResponse does.
+std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const ResponseDemand& demand);
 
 // ---- Texts ---------------------------------------------------------------------------------------------
 

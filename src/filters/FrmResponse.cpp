@@ -33,6 +33,8 @@ const QColor kCurveColor(25, 85, 170);
 const QColor kStandardColor(230, 120, 0);
 const QColor kZoneBorder(200, 40, 40);
 const QColor kZoneFill(230, 70, 70, 50);
+const QColor kSpreadFill(25, 85, 170, 60);
+const QColor kSpreadLegend(140, 170, 215);
 
 QString Limit(double db) {
     return QString::number(db, 'g', 7);
@@ -120,7 +122,7 @@ void FrmResponse::CmdClose_Click() {
 }
 
 void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, const ResponseAnalysis& analysis,
-                       const ResponseAnalysis* standard, const QString& verdict) {
+                       const ResponseAnalysis* standard, const ToleranceRun* spread, const QString& verdict) {
     // A new chart for every design: the old one goes with its series and axes.
     auto* chart = new QChart();
     QChart* old = ChartView->chart();
@@ -203,6 +205,24 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
         zone(QStringLiteral("Полоса задерживания: не менее %1 дБ").arg(Limit(demand.astop)), stop,
              demand.astop, 0);
 
+    // The spread of circuits built from parts of the chosen tolerance: between the 5th and the 95th
+    // percentile of their attenuation.
+    if (spread && spread->tolerance > 0 && !spread->f.empty()) {
+        auto* low = new QLineSeries();
+        auto* high = new QLineSeries();
+        for (size_t i = 0; i < spread->f.size(); ++i) {
+            low->append(X(spread->f[i]), std::min(spread->low[i], top + 10));
+            high->append(X(spread->f[i]), std::min(spread->high[i], top + 10));
+        }
+        auto* area = new QAreaSeries(low, high);
+        area->setName(
+            QStringLiteral("Разброс 90 % схем при допуске %1 %").arg(std::lround(spread->tolerance * 100)));
+        area->setBrush(kSpreadFill);
+        area->setPen(Qt::NoPen);
+        area->setProperty("legendColor", kSpreadLegend);
+        attach(area);
+    }
+
     auto* curve = new QLineSeries();
     curve->setName(QStringLiteral("Затухание фильтра"));
     curve->setPen(QPen(kCurveColor, 2));
@@ -226,6 +246,8 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
         if (name.isEmpty() || names.contains(name)) continue;
         names << name;
         QString symbol = QStringLiteral("■"), color = kZoneBorder.name();
+        if (const QVariant own = series->property("legendColor"); own.isValid())
+            color = own.value<QColor>().name();
         if (auto* line = qobject_cast<QLineSeries*>(series)) {
             // Box-drawing dashes: a line may not break after them, as it may after a typographic dash.
             const bool dashed = line->pen().style() == Qt::DashLine;

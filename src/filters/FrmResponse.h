@@ -6,6 +6,7 @@
 
 #include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
+#include "filters/Tolerance.h"
 
 class QChart;
 class QChartView;
@@ -20,8 +21,10 @@ class QTableWidget;
 // required in the stop band), and one line that says whether the design meets each demand and by how
 // many dB. Modeless; one instance, which shows the design it was last opened for. Beside the plot, the
 // parts of the circuit with their computed and standard values: the circuit built from a chosen series
-// is drawn too and judged, and can be copied as a list or saved as a SPICE netlist. Above them, the choice
-// of design: the one of the results window, or the exact design of the same kind that meets the demand.
+// is drawn too and judged, and can be copied as a list or saved as a SPICE netlist. For a chosen tolerance
+// of the parts, the spread of many circuits built from such parts is shaded and the share of them that
+// meets the demand is given. Above them, the choice of design: the one of the results window, or the
+// exact design of the same kind that meets the demand.
 class FrmResponse : public QWidget {
     Q_OBJECT
 public:
@@ -36,6 +39,7 @@ public:
     void CmdClose_Click();
     void CmbDesign_Click();
     void CmbSeries_Click();
+    void CmbTolerance_Click();
     void CmdExport_Click();
     void CmdCopy_Click();
 
@@ -45,6 +49,8 @@ public:
     QPushButton* CmdClose = nullptr;
     QComboBox* CmbDesign = nullptr;
     QComboBox* CmbSeries = nullptr;
+    QComboBox* CmbTolerance = nullptr;
+    QLabel* LblYield = nullptr;
     QTableWidget* TblParts = nullptr;
     QPushButton* CmdExport = nullptr;
     QPushButton* CmdCopy = nullptr;
@@ -58,8 +64,9 @@ private:
     void ShowDesign();
     void Plot(const QString& heading, const vokta::ResponseDemand& demand,
               const vokta::ResponseAnalysis& analysis, const vokta::ResponseAnalysis* standard,
-              const QString& verdict);
+              const vokta::ToleranceRun* spread, const QString& verdict);
     vokta::ESeries Series() const;
+    double Tolerance() const;  // as a fraction
 
     bool ExactChosen() const;
 

@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -26,6 +26,7 @@ namespace {
 
 const ESeries kSeries[] = {ESeries::None, ESeries::E6,  ESeries::E12,
                            ESeries::E24,  ESeries::E48, ESeries::E96};
+const int kTolerances[] = {0, 1, 2, 5, 10};  // %
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -52,6 +53,16 @@ QLayout* FrmResponse::PartsPanel() {
     for (ESeries series : kSeries) CmbSeries->addItem(QString::fromUtf8(SeriesName(series)));
     CmbSeries->setCurrentIndex(3);  // E24
     label->setBuddy(CmbSeries);
+
+    auto* toleranceLabel = new QLabel(QStringLiteral("Допуск:"), this);
+    CmbTolerance = new QComboBox(this);
+    CmbTolerance->setObjectName(QStringLiteral("CmbTolerance"));
+    for (int percent : kTolerances) CmbTolerance->addItem(QStringLiteral("%1 %").arg(percent));
+    CmbTolerance->setCurrentIndex(3);  // 5 %
+    toleranceLabel->setBuddy(CmbTolerance);
+    LblYield = new QLabel(this);
+    LblYield->setObjectName(QStringLiteral("LblYield"));
+    LblYield->setWordWrap(true);
 
     TblParts = new QTableWidget(0, 3, this);
     TblParts->setObjectName(QStringLiteral("TblParts"));
@@ -81,22 +92,21 @@ QLayout* FrmResponse::PartsPanel() {
     CmdExport->setObjectName(QStringLiteral("CmdExport"));
     connect(CmbDesign, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbDesign_Click);
     connect(CmbSeries, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbSeries_Click);
+    connect(CmbTolerance, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbTolerance_Click);
     connect(CmdCopy, &QPushButton::clicked, this, &FrmResponse::CmdCopy_Click);
     connect(CmdExport, &QPushButton::clicked, this, &FrmResponse::CmdExport_Click);
 
-    // The labels share one width, so that the two lists line up.
-    const int labelWidth = std::max(designLabel->sizeHint().width(), label->sizeHint().width());
-    designLabel->setMinimumWidth(labelWidth);
-    label->setMinimumWidth(labelWidth);
-    auto* design = new QHBoxLayout();
-    design->addWidget(designLabel);
-    design->addWidget(CmbDesign, 1);
-    auto* series = new QHBoxLayout();
-    series->addWidget(label);
-    series->addWidget(CmbSeries, 1);
+    auto* choices = new QGridLayout();
+    choices->addWidget(designLabel, 0, 0);
+    choices->addWidget(CmbDesign, 0, 1);
+    choices->addWidget(label, 1, 0);
+    choices->addWidget(CmbSeries, 1, 1);
+    choices->addWidget(toleranceLabel, 2, 0);
+    choices->addWidget(CmbTolerance, 2, 1);
+    choices->setColumnStretch(1, 1);
     auto* panel = new QVBoxLayout();
-    panel->addLayout(design);
-    panel->addLayout(series);
+    panel->addLayout(choices);
+    panel->addWidget(LblYield);
     panel->addWidget(TblParts, 1);
     panel->addWidget(CmdCopy);
     panel->addWidget(CmdExport);
@@ -115,7 +125,15 @@ void FrmResponse::CmbDesign_Click() {
     ShowDesign();
 }
 
+double FrmResponse::Tolerance() const {
+    return kTolerances[std::max(0, CmbTolerance->currentIndex())] / 100.0;
+}
+
 void FrmResponse::CmbSeries_Click() {
+    ShowDesign();
+}
+
+void FrmResponse::CmbTolerance_Click() {
     ShowDesign();
 }
 
@@ -129,7 +147,8 @@ void FrmResponse::ShowDesign() {
         ResponseAnalysis empty;
         empty.fmin = analysis_.fmin;
         empty.fmax = analysis_.fmax;
-        Plot(QStringLiteral("Точный расчет"), demand_, empty, nullptr,
+        LblYield->clear();
+        Plot(QStringLiteral("Точный расчет"), demand_, empty, nullptr, nullptr,
              QStringLiteral("Точный расчет: ") + exactError_);
         return;
     }
@@ -170,7 +189,11 @@ void FrmResponse::ShowDesign() {
     }
     QString heading = Text(CircuitHeading(circuit, demand_.shape));
     if (exact) heading += QStringLiteral(", точный расчет");
-    Plot(heading, demand_, analysis, standardAnalysis ? &*standardAnalysis : nullptr, verdict);
+    // Circuits built from parts of the chosen tolerance around the values of the circuit that would be
+    // built.
+    const ToleranceRun spread = RunTolerance(standard, demand_, Tolerance(), analysis.fmin, analysis.fmax);
+    LblYield->setText(Text(YieldText(spread)));
+    Plot(heading, demand_, analysis, standardAnalysis ? &*standardAnalysis : nullptr, &spread, verdict);
 }
 
 void FrmResponse::CmdCopy_Click() {

@@ -6,6 +6,8 @@
 #include "support/Gallery.h"
 #include "support/UiTest.h"
 
+#include <QComboBox>
+
 using namespace vokta::test;
 
 namespace {
@@ -23,6 +25,9 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
         g.save(name + "_results", r);
         Click(r, "CmdResponse");
         if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {
+            // E24 values, and the spread of circuits built from 5 % parts shaded.
+            plot->CmbSeries->setCurrentText("E24");
+            plot->CmbTolerance->setCurrentText("5 %");
             g.save(name, plot);
             plot->CmbDesign->setCurrentIndex(1);
             g.save(name + "_exact", plot);

@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
         QCOMPARE(LegendLabels(form),
                  QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 30 дБ",
-                              "Затухание фильтра"}));
+                              "Разброс 90 % схем при допуске 5 %", "Затухание фильтра"}));
 
         // Frequency: logarithmic (the series run over lg f), labelled in Hz at round numbers.
         auto* x = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
@@ -103,7 +103,7 @@ private slots:
         QList<QAreaSeries*> zones;
         for (QAbstractSeries* s : chart->series())
             if (auto* a = qobject_cast<QAreaSeries*>(s)) zones << a;
-        QCOMPARE(zones.size(), 2);
+        QCOMPARE(zones.size(), 3);  // and the spread of circuits of 5 % parts
         QCOMPARE(zones[0]->upperSeries()->points().last(), QPointF(3, 3));
         QCOMPARE(zones[0]->lowerSeries()->points().last(), QPointF(3, 50));
         QCOMPARE(zones[1]->upperSeries()->points().first(), QPointF(std::log10(2000.0), 30));
@@ -148,10 +148,10 @@ private slots:
         QChart* chart = form->ChartView->chart();
         int zones = 0;
         for (QAbstractSeries* s : chart->series()) zones += qobject_cast<QAreaSeries*>(s) != nullptr;
-        QCOMPARE(zones, 3);
+        QCOMPARE(zones, 4);  // two pass bands, the stop band and the spread of 5 % parts
         QCOMPARE(LegendLabels(form),
                  QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 20 дБ",
-                              "Затухание фильтра"}));
+                              "Разброс 90 % схем при допуске 5 %", "Затухание фильтра"}));
         QCOMPARE(chart->title(), QString("Пассивный режекторный фильтр, порядок прототипа 2"));
         QVERIFY(form->LblVerdict->text().contains(
             "до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ."));
@@ -290,6 +290,33 @@ private slots:
             "Точный расчет: Для таких требований нужен фильтр 141-го порядка"));
         QCOMPARE(form->TblParts->rowCount(), 0);
         QVERIFY(!form->CmdExport->isEnabled());
+    }
+
+    // The parts' tolerance: the share of good circuits built from the E24 values, and the shaded spread,
+    // which 0 % has none of.
+    void theToleranceAndTheShareOfGoodCircuits() {
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
+        QVERIFY(!form->CmbTolerance->isEditable());
+        QStringList items;
+        for (int i = 0; i < form->CmbTolerance->count(); ++i) items << form->CmbTolerance->itemText(i);
+        QCOMPARE(items, QStringList({"0 %", "1 %", "2 %", "5 %", "10 %"}));
+        QCOMPARE(form->CmbTolerance->currentText(), QString("5 %"));
+        QVERIFY(!form->LblVerdict->text().contains("не выполнено"));  // the E24 circuit meets the demand
+        auto percent = [form](const QString& prefix) {
+            const QString text = form->LblYield->text();
+            return text.startsWith(prefix) && text.endsWith(" %") ? text.mid(prefix.size()).chopped(2).toInt()
+                                                                  : -1;
+        };
+        const int at5 = percent("Годных при допуске 5 %: ");
+        QVERIFY(LegendLabels(form).contains("Разброс 90 % схем при допуске 5 %"));
+        form->CmbTolerance->setCurrentText("10 %");
+        const int at10 = percent("Годных при допуске 10 %: ");
+        QVERIFY2(at10 >= 1 && at10 < at5 && at5 < 100, qPrintable(form->LblYield->text()));
+        QVERIFY(LegendLabels(form).contains("Разброс 90 % схем при допуске 10 %"));
+        form->CmbTolerance->setCurrentText("0 %");
+        QCOMPARE(form->LblYield->text(), QString("Годных при допуске 0 %: 100 %"));
+        QVERIFY(!LegendLabels(form).join(' ').contains("Разброс"));
     }
 
     void enterEscAndCloseUnloadTheWindow() {

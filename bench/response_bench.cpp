@@ -1,0 +1,72 @@
+// Measures what the response window computes when a design is shown or its series or tolerance changes:
+// the response of an order-7 Chebyshev low-pass ladder, the response of its E24 circuit and the tolerance
+// run of 2000 circuits. Prints the median and the slowest of the runs in milliseconds.
+//
+//   vokta_response_bench [runs]
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "filters/FilterParts.h"
+#include "filters/PassiveLadder.h"
+#include "filters/Tolerance.h"
+
+using namespace vokta;
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    PrototypeValues g;
+    LoadChebyshevPrototype(g, 7, 0.5f);
+    LadderCircuit circuit;
+    circuit.rn = 50;
+    circuit.branches = DesignLowPassLadder(7, 1000, 50, g).branches;
+    ResponseDemand demand;
+    demand.shape = FilterType::LowPass;
+    demand.amin = 1;
+    demand.astop = 30;
+    demand.f1 = 1000;
+    demand.fs = 1500;
+
+    std::vector<double> ms;
+    int percent = 0;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
+        const FilterCircuit standard = StandardCircuit(circuit, ESeries::E24);
+        const ResponseAnalysis standardAnalysis = AnalyseResponse(standard, demand);
+        const ToleranceRun run = RunTolerance(standard, demand, 0.05, analysis.fmin, analysis.fmax);
+        const auto end = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        percent = YieldPercent(run);
+        if (standardAnalysis.curve.empty()) return 1;
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf(
+        "order-7 ladder: response, E24 response and %d circuits at 5 %%: median %.2f ms, slowest %.2f ms "
+        "(%d runs, yield %d %%)\n",
+        kToleranceCircuits, ms[ms.size() / 2], ms.back(), runs, percent);
+
+    // An active filter of order 5 takes the general path (its pass-band gain is searched for each circuit).
+    const ActiveCircuit active{false,
+                               {{ActiveStageKind::FirstOrder, 10, 0.0159f, 0, 0},
+                                {ActiveStageKind::Section, 10, 0.0159f, 0.8f, 10},
+                                {ActiveStageKind::Section, 10, 0.0159f, 11, 10}}};
+    const ResponseDemand activeDemand{FilterType::LowPass, 3, 30, 1000, 0, 0, 3000};
+    ms.clear();
+    for (int i = 0; i < std::max(1, runs / 4); ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        const ResponseAnalysis analysis = AnalyseResponse(active, activeDemand);
+        const ToleranceRun run = RunTolerance(StandardCircuit(active, ESeries::E24), activeDemand, 0.05,
+                                              analysis.fmin, analysis.fmax);
+        const auto end = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        percent = YieldPercent(run);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("order-5 active filter: response and %d circuits at 5 %%: median %.2f ms (yield %d %%)\n",
+                kToleranceCircuits, ms[ms.size() / 2], percent);
+    return 0;
+}

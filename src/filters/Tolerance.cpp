@@ -1,0 +1,340 @@
+#include "filters/Tolerance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <optional>
+#include <random>
+
+#include "common/RuntimeError.h"
+#include "common/Units.h"
+
+namespace vokta {
+
+namespace {
+
+using units::kMicroToBase;
+using units::kTwoPi;
+
+// The draw's seed: fixed, so that a design always gives the same figures.
+constexpr std::uint64_t kSeed = 0x566f6b7461ull;
+
+// A uniform number in [-1, 1) from 53 random bits, the same with every standard library.
+double Uniform(std::mt19937_64& random) {
+    return double(random() >> 11) * 0x1.0p-52 - 1;
+}
+
+float Drawn(float value, double tolerance, std::mt19937_64& random) {
+    return float(double(value) * (1 + tolerance * Uniform(random)));
+}
+
+FilterCircuit Draw(const FilterCircuit& circuit, double tolerance, std::mt19937_64& random) {
+    FilterCircuit drawn = circuit;
+    if (auto* ladder = std::get_if<LadderCircuit>(&drawn)) {
+        for (LadderBranch& b : ladder->branches) {
+            if (b.parts != BranchParts::C) b.l = Drawn(b.l, tolerance, random);
+            if (b.parts != BranchParts::L) b.c = Drawn(b.c, tolerance, random);
+        }
+    } else {
+        // A section is drawn as the equal-component circuit it is modelled by: its two frequency-setting
+        // resistors vary together, and so do its two capacitors.
+        for (ActiveStage& stage : std::get<ActiveCircuit>(drawn).stages) {
+            stage.r = Drawn(stage.r, tolerance, random);
+            stage.c = Drawn(stage.c, tolerance, random);
+            if (stage.kind == ActiveStageKind::Section) {
+                stage.rFeedback = Drawn(stage.rFeedback, tolerance, random);
+                stage.rGround = Drawn(stage.rGround, tolerance, random);
+            }
+        }
+    }
+    return drawn;
+}
+
+// ---- A ladder judged quickly
+// ---------------------------------------------------------------------------
+//
+// At s = jω the chain matrix of a lossless ladder is [A jB; jC D] with A, B, C, D real, so it takes real
+// arithmetic alone, and many frequencies go through each element at once. The figure agrees with
+// LadderAttenuation to rounding; where it lies within a hair of a limit, LadderAttenuation decides, so the
+// judgement is the verdict's own.
+
+struct Element {
+    BranchPlace place;
+    BranchParts parts;
+    double l, invL, c, invC;  // H, 1/H, F, 1/F
+};
+
+// The ladder's elements, or nothing when a value is not positive (AnalyseResponse refuses such a circuit).
+std::optional<std::vector<Element>> Elements(const LadderCircuit& circuit) {
+    if (!(circuit.rn > 0) || !std::isfinite(circuit.rn)) return std::nullopt;
+    std::vector<Element> elements;
+    for (const LadderBranch& b : circuit.branches) {
+        const double l = double(b.l) * kMicroToBase, c = double(b.c) * kMicroToBase;
+        const bool usesL = b.parts != BranchParts::C, usesC = b.parts != BranchParts::L;
+        if ((usesL && !(std::isfinite(l) && l > 0)) || (usesC && !(std::isfinite(c) && c > 0)))
+            return std::nullopt;
+        elements.push_back({b.place, b.parts, l, 1 / l, c, 1 / c});
+    }
+    return elements;
+}
+
+// Frequencies in runs of kRun, as the quick sums take them.
+constexpr size_t kRun = 64;
+
+struct Frequencies {
+    std::vector<double> f, w, invW;  // Hz, rad/s, s/rad
+
+    void Add(double hz) {
+        f.push_back(hz);
+        w.push_back(kTwoPi * hz);
+        invW.push_back(1 / w.back());
+    }
+};
+
+// |Vs / (2·Vout)|² of the ladder at the frequencies from..from + n (n ≤ kRun); not finite exactly on an
+// attenuation pole.
+void SquaredRatios(const std::vector<Element>& elements, double rn, const Frequencies& at, size_t from,
+                   size_t n, double* out) {
+    double a[kRun], b[kRun], c[kRun], d[kRun];
+    const double* w = at.w.data() + from;
+    const double* invW = at.invW.data() + from;
+    for (size_t i = 0; i < n; ++i) a[i] = 1, b[i] = 0, c[i] = 0, d[i] = 1;
+    for (const Element& e : elements) {
+        auto series = [&](auto reactance) {
+            for (size_t i = 0; i < n; ++i) {
+                const double x = reactance(i);
+                b[i] += a[i] * x;
+                d[i] -= c[i] * x;
+            }
+        };
+        auto shunt = [&](auto susceptance) {
+            for (size_t i = 0; i < n; ++i) {
+                const double y = susceptance(i);
+                a[i] -= b[i] * y;
+                c[i] += d[i] * y;
+            }
+        };
+        const double l = e.l, invL = e.invL, cap = e.c, invC = e.invC;
+        auto xl = [&](size_t i) { return w[i] * l; };
+        auto xc = [&](size_t i) { return -invW[i] * invC; };
+        auto bc = [&](size_t i) { return w[i] * cap; };
+        auto bl = [&](size_t i) { return -invW[i] * invL; };
+        if (e.place == BranchPlace::Series) {
+            switch (e.parts) {
+                case BranchParts::L:
+                    series(xl);
+                    break;
+                case BranchParts::C:
+                    series(xc);
+                    break;
+                case BranchParts::SeriesLC:
+                    series([&](size_t i) { return xl(i) + xc(i); });
+                    break;
+                case BranchParts::ParallelLC:
+                    series([&](size_t i) { return -1 / (bc(i) + bl(i)); });
+                    break;
+            }
+        } else {
+            switch (e.parts) {
+                case BranchParts::L:
+                    shunt(bl);
+                    break;
+                case BranchParts::C:
+                    shunt(bc);
+                    break;
+                case BranchParts::SeriesLC:
+                    shunt([&](size_t i) { return -1 / (xl(i) + xc(i)); });
+                    break;
+                case BranchParts::ParallelLC:
+                    shunt([&](size_t i) { return bc(i) + bl(i); });
+                    break;
+            }
+        }
+    }
+    const double invRn = 1 / rn;
+    for (size_t i = 0; i < n; ++i) {
+        const double re = a[i] + d[i], im = b[i] * invRn + rn * c[i];
+        out[i] = (re * re + im * im) / 4;
+    }
+}
+
+std::vector<double> SquaredRatios(const std::vector<Element>& elements, double rn, const Frequencies& at) {
+    std::vector<double> out(at.f.size());
+    for (size_t from = 0; from < out.size(); from += kRun)
+        SquaredRatios(elements, rn, at, from, std::min(kRun, out.size() - from), out.data() + from);
+    return out;
+}
+
+// The attenuation for a squared ratio, as LadderAttenuation gives it.
+double Attenuation(double squaredRatio) {
+    if (!std::isfinite(squaredRatio)) return kAttenuationCeilingDb;
+    return std::min(kAttenuationCeilingDb, 10 * std::log10(squaredRatio));
+}
+
+class Judge {
+public:
+    explicit Judge(const ResponseDemand& demand) : demand_(demand) {
+        const DemandBands bands = BandsOf(demand);
+        for (const Interval& band : bands.pass)
+            for (double f : JudgingGrid(band)) Add(f, true);
+        for (const Interval& band : bands.stop)
+            for (double f : JudgingGrid(band)) Add(f, false);
+        // Beyond the ceiling the figure is capped, and the quick ratio would not know it.
+        quick_ = demand.amin < kAttenuationCeilingDb && demand.astop < kAttenuationCeilingDb;
+    }
+
+    // Puts the frequencies where the circuit keeps its limits with the least room first, so that a drawn
+    // circuit that misses them is rejected after the first run of them.
+    void Order(const FilterCircuit& circuit) {
+        const auto* ladder = std::get_if<LadderCircuit>(&circuit);
+        if (!ladder) return;
+        const auto elements = Elements(*ladder);
+        if (!elements) return;
+        const std::vector<double> ratios = SquaredRatios(*elements, ladder->rn, at_);
+        std::vector<double> room;
+        for (size_t i = 0; i < ratios.size(); ++i) {
+            const double a = Attenuation(ratios[i]);
+            room.push_back(passBand_[i] ? demand_.amin - a : a - demand_.astop);
+        }
+        std::vector<size_t> order(room.size());
+        std::iota(order.begin(), order.end(), size_t{0});
+        std::stable_sort(order.begin(), order.end(), [&](size_t i, size_t j) { return room[i] < room[j]; });
+        Judge sorted(*this);
+        sorted.at_ = {}, sorted.passBand_.clear(), sorted.limit_.clear();
+        for (size_t i : order) sorted.Add(at_.f[i], passBand_[i]);
+        *this = std::move(sorted);
+    }
+
+    bool Meets(const FilterCircuit& circuit) const {
+        const auto* ladder = std::get_if<LadderCircuit>(&circuit);
+        if (ladder && quick_) return MeetsQuick(*ladder);
+        std::function<double(double)> attenuation;
+        try {
+            attenuation = AttenuationOf(circuit, demand_);
+        } catch (const RuntimeError&) {
+            return false;
+        }
+        return MeetsBy(attenuation);
+    }
+
+    // Judged by an attenuation as AttenuationOf gives it for the circuit.
+    bool MeetsBy(const std::function<double(double)>& attenuation) const {
+        for (size_t i = 0; i < at_.f.size(); ++i)
+            if (!Keeps(i, attenuation(at_.f[i]))) return false;
+        return true;
+    }
+
+private:
+    void Add(double f, bool passBand) {
+        at_.Add(f);
+        passBand_.push_back(passBand);
+        limit_.push_back(std::pow(10.0, (passBand ? demand_.amin : demand_.astop) / 10));  // squared ratio
+    }
+
+    bool Keeps(size_t i, double a) const { return !(passBand_[i] ? a > demand_.amin : a < demand_.astop); }
+
+    bool MeetsQuick(const LadderCircuit& ladder) const {
+        const auto elements = Elements(ladder);
+        if (!elements) return false;
+        constexpr double kHair = 1e-9;
+        double ratios[kRun];
+        for (size_t from = 0; from < at_.f.size(); from += kRun) {
+            const size_t n = std::min(kRun, at_.f.size() - from);
+            SquaredRatios(*elements, ladder.rn, at_, from, n, ratios);
+            for (size_t k = 0; k < n; ++k) {
+                const size_t i = from + k;
+                const double r = ratios[k], limit = limit_[i];
+                bool kept;
+                if (std::abs(r - limit) > kHair * limit)  // also false when not finite
+                    kept = passBand_[i] ? r < limit : r > limit;
+                else
+                    kept = Keeps(i, LadderAttenuation(ladder, at_.f[i]));
+                if (!kept) return false;
+            }
+        }
+        return true;
+    }
+
+    ResponseDemand demand_;
+    Frequencies at_;
+    std::vector<char> passBand_;
+    std::vector<double> limit_;
+    bool quick_ = false;
+};
+
+// The value at the given fraction of the way through the sorted values (nearest rank).
+double Percentile(std::vector<double>& values, double fraction) {
+    const size_t k = size_t(std::lround(fraction * double(values.size() - 1)));
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(k), values.end());
+    return values[k];
+}
+
+}  // namespace
+
+bool MeetsDemand(const FilterCircuit& circuit, const ResponseDemand& demand) {
+    return Judge(demand).Meets(circuit);
+}
+
+ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& demand, double tolerance,
+                          double fmin, double fmax, int circuits, int points) {
+    ToleranceRun run;
+    run.tolerance = tolerance;
+    run.circuits = circuits;
+    Judge judge(demand);
+    judge.Order(circuit);
+    for (int i = 0; i < points; ++i)
+        run.f.push_back(i + 1 == points ? fmax : fmin * std::pow(fmax / fmin, double(i) / (points - 1)));
+    Frequencies grid;
+    for (double f : run.f) grid.Add(f);
+
+    // attenuation[point][circuit], over the circuits that have a response; a ladder's as its squared
+    // ratio, which orders the circuits alike and is taken to dB at the percentiles alone
+    std::vector<std::vector<double>> attenuation(run.f.size());
+    bool ratios = false;
+    std::mt19937_64 random(kSeed);
+    for (int i = 0; i < circuits; ++i) {
+        const FilterCircuit drawn = Draw(circuit, tolerance, random);
+        if (const auto* ladder = std::get_if<LadderCircuit>(&drawn)) {
+            if (judge.Meets(drawn)) ++run.good;
+            const auto elements = Elements(*ladder);
+            if (!elements) continue;
+            ratios = true;
+            const std::vector<double> r = SquaredRatios(*elements, ladder->rn, grid);
+            for (size_t k = 0; k < r.size(); ++k)
+                attenuation[k].push_back(std::isfinite(r[k]) ? r[k] : HUGE_VAL);
+        } else {
+            try {
+                const std::function<double(double)> a = AttenuationOf(drawn, demand);
+                if (judge.MeetsBy(a)) ++run.good;
+                for (size_t k = 0; k < run.f.size(); ++k) attenuation[k].push_back(a(run.f[k]));
+            } catch (const RuntimeError&) {
+                // no response: no part of the band
+            }
+        }
+    }
+    auto db = [ratios](double x) { return ratios ? Attenuation(x) : x; };
+    for (std::vector<double>& values : attenuation) {
+        if (values.empty()) {
+            run.f.clear(), run.low.clear(), run.high.clear();
+            break;
+        }
+        run.low.push_back(db(Percentile(values, 0.05)));
+        run.high.push_back(db(Percentile(values, 0.95)));
+    }
+    return run;
+}
+
+int YieldPercent(const ToleranceRun& run) {
+    if (run.circuits <= 0) return 0;
+    const int percent = int(std::lround(100.0 * run.good / run.circuits));
+    // "100 %" only when every circuit is good, "0 %" only when none is.
+    if (run.good > 0 && run.good < run.circuits) return std::clamp(percent, 1, 99);
+    return percent;
+}
+
+std::string YieldText(const ToleranceRun& run) {
+    return "Годных при допуске " + std::to_string(std::lround(run.tolerance * 100)) +
+           " %: " + std::to_string(YieldPercent(run)) + " %";
+}
+
+}  // namespace vokta

@@ -1,0 +1,41 @@
+#pragma once
+
+// Tolerances: how many circuits built from parts of a given tolerance meet the user's demand. Many circuits
+// are drawn at random (every part uniformly within its tolerance around its value), each is judged exactly
+// as the response window's verdict judges a circuit, and the spread of their attenuation is summed up as a
+// band between two percentiles. The draw is seeded, so the same design always gives the same figures.
+
+#include <string>
+#include <vector>
+
+#include "filters/FrequencyResponse.h"
+
+namespace vokta {
+
+inline constexpr int kToleranceCircuits = 2000;
+
+// Whether the circuit meets both demands, as AnalyseResponse's verdict says (both margins not negative),
+// but without the curve and the worst figures: a circuit is rejected at its first point outside a limit.
+// A circuit that has no response (AnalyseResponse throws) does not meet them.
+bool MeetsDemand(const FilterCircuit& circuit, const ResponseDemand& demand);
+
+struct ToleranceRun {
+    double tolerance = 0;  // the parts' tolerance as a fraction: 0.05 for 5 %
+    int circuits = 0;      // drawn
+    int good = 0;          // that meet both demands
+    // The band of attenuation (dB) at the frequencies f (Hz): the 5th and the 95th percentile over the
+    // circuits that have a response.
+    std::vector<double> f, low, high;
+};
+
+// Draws 'circuits' circuits from the given one with every part's value uniformly within ±tolerance of
+// its own (the terminations of a ladder stay as they are) and judges them; the band is computed at
+// 'points' frequencies from fmin to fmax, equally spaced on a logarithmic scale.
+ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& demand, double tolerance,
+                          double fmin, double fmax, int circuits = kToleranceCircuits, int points = 160);
+
+// The share of good circuits in whole percent, as the window shows it: "Годных при допуске 5 %: 87 %".
+int YieldPercent(const ToleranceRun& run);
+std::string YieldText(const ToleranceRun& run);
+
+}  // namespace vokta
