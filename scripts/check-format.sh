@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails when a C++ file of the repository differs from what .clang-format makes of it.
+# Fails when a C++ file of the project differs from what .clang-format makes of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --dry-run --Werror
 echo "every C++ file follows .clang-format"
