@@ -7,24 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "RfPathExample.h"
 #include "common/NumberText.h"
 #include "common/RuntimeError.h"
 
 namespace vokta {
 namespace {
 
-// The worked example: a 5-10 MHz AM receiver with a 465 kHz IF and 30 dB image selectivity.
 RfPathTask Example() {
-    RfPathTask t;
-    t.fmaxMHz = 10;
-    t.fminMHz = 5;
-    t.ifMHz = 0.465;
-    t.selectivityDb = 30;
-    t.circuitDamping = 0.01;
-    t.unevennessDb = 3;
-    t.instability = 1e-3;
-    t.modulationHz = 3000;
-    return t;
+    return test::RfPathExample();
 }
 
 float Single(double x) {

@@ -2,20 +2,13 @@
 
 #include <cmath>
 
+#include "RfPathExample.h"
 #include "rfpath/RfSelectivity.h"
 
 using namespace vokta;
 
 TEST(RfSelectivity, WorkedExampleMeetsTheImageDemandWithTheSelectivityQ) {
-    RfPathTask task;
-    task.fmaxMHz = 10;
-    task.fminMHz = 5;
-    task.ifMHz = 0.465;
-    task.selectivityDb = 30;
-    task.circuitDamping = 0.01;
-    task.unevennessDb = 3;
-    task.instability = 1e-3;
-    task.modulationHz = 3000;
+    const RfPathTask task = test::RfPathExample();
     const RfPathDesign design = DesignRfPath(task);
     ASSERT_EQ(design.verdict, RfPathVerdict::Designed);
     const RfSelectivity s = RfPathSelectivity(design, task.unevennessDb);
