@@ -50,10 +50,9 @@ int main(int argc, char** argv) {
         kToleranceCircuits, ms[ms.size() / 2], ms.back(), runs, percent);
 
     // An active filter of order 5 takes the general path (its pass-band gain is searched for each circuit).
-    const ActiveCircuit active{false,
-                               {{ActiveStageKind::FirstOrder, 10, 0.0159f, 0, 0},
-                                {ActiveStageKind::Section, 10, 0.0159f, 0.8f, 10},
-                                {ActiveStageKind::Section, 10, 0.0159f, 11, 10}}};
+    const ActiveCircuit active{
+        false,
+        {GroupStage(10, 0.0159f), SectionStage(10, 0.0159f, 0.8f, 10), SectionStage(10, 0.0159f, 11, 10)}};
     const ResponseDemand activeDemand{FilterType::LowPass, 3, 30, 1000, 0, 0, 3000};
     ms.clear();
     for (int i = 0; i < std::max(1, runs / 4); ++i) {

@@ -137,29 +137,27 @@ ActiveCircuit Active(const ResponseDemand& d, const PoleSet& poles, const Active
     // The scale: a low-pass keeps its resistance, a high-pass its capacitance.
     double r = kDefaultKiloOhm * kKiloToBase, c = 1 / (wp * r);
     for (const ActiveStage& stage : shown.stages)
-        if (stage.kind == ActiveStageKind::Section && Positive(stage.r) && Positive(stage.c)) {
-            r = double(stage.r) * kKiloToBase;
-            c = double(stage.c) * kMicroToBase;
+        if (stage.kind == ActiveStageKind::Section && Positive(stage.r[0]) && Positive(stage.c[0])) {
+            r = double(stage.r[0]) * kKiloToBase;
+            c = double(stage.c[0]) * kMicroToBase;
             break;
         }
     // A stage at the prototype frequency ω (a high-pass at the inverted frequency): its R and C.
     auto stage = [&](ActiveStageKind kind, double omega) {
         const double w = circuit.highPass ? wp / omega : wp * omega;
-        ActiveStage s;
-        s.kind = kind;
-        s.r = float((circuit.highPass ? 1 / (w * c) : r) / kKiloToBase);
-        s.c = float((circuit.highPass ? c : 1 / (w * r)) / kMicroToBase);
-        return s;
+        const auto rs = float((circuit.highPass ? 1 / (w * c) : r) / kKiloToBase);
+        const auto cs = float((circuit.highPass ? c : 1 / (w * r)) / kMicroToBase);
+        return kind == ActiveStageKind::Section ? SectionStage(rs, cs, 0, 0) : GroupStage(rs, cs);
     };
     if (poles.real > 0) {
         circuit.stages.push_back(stage(ActiveStageKind::FirstOrder, poles.real));
-        circuit.stages.push_back({ActiveStageKind::Follower, 0, 0, 0, 0});
+        circuit.stages.push_back(FollowerStage());
     }
     for (const auto& [omega, q] : poles.pairs) {
         ActiveStage s = stage(ActiveStageKind::Section, omega);
         // Q = 1 / (3 - K) with K = 1 + rFeedback / rGround.
-        s.rGround = s.r;
-        s.rFeedback = float(double(s.r) * (2 - 1 / q));
+        s.rGround = s.r[0];
+        s.rFeedback = float(double(s.r[0]) * (2 - 1 / q));
         circuit.stages.push_back(s);
     }
     return circuit;

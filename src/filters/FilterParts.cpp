@@ -132,16 +132,16 @@ void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit,
     };
     const bool hp = circuit.highPass;
     for (auto& stage : circuit.stages) {
-        auto r = [&] { part(PartKind::Resistor, &stage.r, kKiloToBase); };
-        auto c = [&] { part(PartKind::Capacitor, &stage.c, kMicroToBase); };
+        auto r = [&](int i) { part(PartKind::Resistor, &stage.r[i], kKiloToBase); };
+        auto c = [&](int i) { part(PartKind::Capacitor, &stage.c[i], kMicroToBase); };
         if (stage.kind == ActiveStageKind::Follower) {
             part(PartKind::Amplifier, nullptr, 0);
             continue;
         }
         // The parts in the line first, then those to the output or to ground.
-        const int pairs = stage.kind == ActiveStageKind::FirstOrder ? 1 : 2;
-        for (int i = 0; i < pairs; ++i) hp ? c() : r();
-        for (int i = 0; i < pairs; ++i) hp ? r() : c();
+        const int pairs = FrequencyParts(stage.kind);
+        for (int i = 0; i < pairs; ++i) hp ? c(i) : r(i);
+        for (int i = 0; i < pairs; ++i) hp ? r(i) : c(i);
         if (stage.kind == ActiveStageKind::FirstOrder) continue;
         part(PartKind::Amplifier, nullptr, 0);
         part(PartKind::Resistor, &stage.rFeedback, kKiloToBase);

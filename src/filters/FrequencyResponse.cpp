@@ -116,9 +116,10 @@ double SectionGain(const ActiveStage& stage, int amplifier) {
 
 void CheckValues(const ActiveCircuit& circuit) {
     for (const ActiveStage& stage : circuit.stages)
-        if (stage.kind != ActiveStageKind::Follower && (!Positive(stage.r) || !Positive(stage.c)))
-            Fail(ErrorKind::InvalidArgument,
-                 "В схеме есть резистор или конденсатор со значением не больше нуля: АЧХ не построить.");
+        for (int i = 0; i < FrequencyParts(stage.kind); ++i)
+            if (!Positive(stage.r[i]) || !Positive(stage.c[i]))
+                Fail(ErrorKind::InvalidArgument,
+                     "В схеме есть резистор или конденсатор со значением не больше нуля: АЧХ не построить.");
 }
 
 std::vector<Block> Blocks(const ActiveCircuit& circuit) {
@@ -128,10 +129,10 @@ std::vector<Block> Blocks(const ActiveCircuit& circuit) {
     bool chainOpen = false;
     int amplifier = 0;
     for (const ActiveStage& stage : circuit.stages) {
-        const double r = Ohm(stage.r), c = Farad(stage.c), tau = r * c;
         if (stage.kind == ActiveStageKind::FirstOrder) {
             // Low-pass: R in series, C to ground. High-pass in z = 1/s: C in series (impedance z / C), R to
             // ground.
+            const double r = Ohm(stage.r[0]), c = Farad(stage.c[0]), tau = r * c;
             ChainMatrix group = circuit.highPass ? ChainMatrix{{1, 1 / tau}, {0, 1 / c}, {1 / r}, {1}}
                                                  : ChainMatrix{{1, tau}, {r}, {0, c}, {1}};
             chain = Times(chain, group);
@@ -147,16 +148,23 @@ std::vector<Block> Blocks(const ActiveCircuit& circuit) {
             continue;
         }
         const double k = SectionGain(stage, amplifier);
-        // The section's own characteristic polynomial D and its input admittance Ny / D. Low-pass, with
-        // x = s·RC: D = x² + (3 - K)·x + 1, Ny = (x² + (2 - K)·x) / R. High-pass, with q = 1 / (s·RC):
-        // D = q² + (3 - K)·q + 1, Ny = (q + 2 - K) / R. Either way Vout = K·Vin / D.
+        const double r1 = Ohm(stage.r[0]), r2 = Ohm(stage.r[1]), c1 = Farad(stage.c[0]),
+                     c2 = Farad(stage.c[1]);
+        // The section's own characteristic polynomial D and its input admittance Ny / D; Vout = K·Vin / D.
+        // Low-pass (R1, R2 in the line, C1 to the output, C2 to ground):
+        //   D = 1 + s·(R1·C2 + R2·C2 + (1 - K)·R1·C1) + s²·R1·R2·C1·C2,
+        //   Ny = s·(C2 + (1 - K)·C1) + s²·R2·C1·C2.
+        // High-pass (C1, C2 in the line, R1 to the output, R2 to ground), in z = 1/s:
+        //   D = 1 + z·(1/(R2·C2) + 1/(R2·C1) + (1 - K)/(R1·C1)) + z²/(R1·R2·C1·C2),
+        //   Ny = 1/R2 + (1 - K)/R1 + z/(R1·R2·C2).
+        // With equal parts and x = s·RC these are D = x² + (3 - K)·x + 1 and Ny = (x² + (2 - K)·x) / R.
         Poly sectionD, ny;
         if (circuit.highPass) {
-            sectionD = {1, (3 - k) / tau, 1 / (tau * tau)};
-            ny = {(2 - k) / r, 1 / (tau * r)};
+            sectionD = {1, 1 / (r2 * c2) + 1 / (r2 * c1) + (1 - k) / (r1 * c1), 1 / (r1 * r2 * c1 * c2)};
+            ny = {1 / r2 + (1 - k) / r1, 1 / (r1 * r2 * c2)};
         } else {
-            sectionD = {1, (3 - k) * tau, tau * tau};
-            ny = {0, (2 - k) * tau / r, tau * tau / r};
+            sectionD = {1, r1 * c2 + r2 * c2 + (1 - k) * r1 * c1, r1 * r2 * c1 * c2};
+            ny = {0, c2 + (1 - k) * c1, r2 * c1 * c2};
         }
         // Vin = A·Vx + B·Ix with Ix = Vx·Ny / D and Vout = K·Vx / D.
         blocks.push_back({k, chain.a * sectionD + chain.b * ny});
@@ -268,11 +276,9 @@ ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int 
     const bool odd = stages.firstOrderGroup, twoSections = stages.sections == 2;
     ActiveCircuit circuit;
     circuit.highPass = type == FilterType::HighPass;
-    auto group = [&](float r, float c) {
-        circuit.stages.push_back({ActiveStageKind::FirstOrder, r, c, 0, 0});
-    };
+    auto group = [&](float r, float c) { circuit.stages.push_back(GroupStage(r, c)); };
     auto section = [&](float r, float c, float feedback, float ground) {
-        circuit.stages.push_back({ActiveStageKind::Section, r, c, feedback, ground});
+        circuit.stages.push_back(SectionStage(r, c, feedback, ground));
     };
     if (!circuit.highPass) {
         // Every resistor is R; the capacitors of each group as designed. Both amplifiers' resistors to

@@ -30,7 +30,7 @@ enum class ActiveStageKind {
     // A first-order group: low-pass R in the line and C to ground, high-pass C in the line and R to
     // ground. Unless a follower comes after it, the stage after it loads it.
     FirstOrder,
-    // An equal-component Sallen-Key section around an ideal amplifier with the gain of its divider,
+    // A Sallen-Key section around an ideal amplifier with the gain of its divider,
     // K = 1 + rFeedback / rGround (low-pass: two R in the line, C from their junction to the output and C
     // to ground; high-pass: R and C change places).
     Section,
@@ -41,11 +41,32 @@ enum class ActiveStageKind {
 
 struct ActiveStage {
     ActiveStageKind kind = ActiveStageKind::Section;
-    float r = 0;          // kΩ, every frequency-setting resistor of the stage (not used by a follower)
-    float c = 0;          // µF, every capacitor of the stage (not used by a follower)
+    // The frequency-setting parts, kΩ and µF. A first-order group has r[0] and c[0]. A section's pair in
+    // the line comes first from the input: low-pass r[0], r[1] in the line, c[0] from their junction to
+    // the output, c[1] to ground; high-pass c[0], c[1] in the line, r[0] from their junction to the
+    // output, r[1] to ground. The designs give both of a pair the same value; a part drawn within its
+    // tolerance moves on its own.
+    std::array<float, 2> r{};
+    std::array<float, 2> c{};
     float rFeedback = 0;  // kΩ, section only: from the amplifier's output to its inverting input
     float rGround = 0;    // kΩ, section only: from the inverting input to ground
 };
+
+// How many of r and of c a stage uses: a section 2, a first-order group 1, a follower none.
+inline int FrequencyParts(ActiveStageKind kind) {
+    return kind == ActiveStageKind::Section ? 2 : kind == ActiveStageKind::FirstOrder ? 1 : 0;
+}
+
+// The stages as the designs build them.
+inline ActiveStage GroupStage(float r, float c) {
+    return {ActiveStageKind::FirstOrder, {r, 0}, {c, 0}, 0, 0};
+}
+inline ActiveStage SectionStage(float r, float c, float rFeedback, float rGround) {
+    return {ActiveStageKind::Section, {r, r}, {c, c}, rFeedback, rGround};
+}
+inline ActiveStage FollowerStage() {
+    return {ActiveStageKind::Follower, {}, {}, 0, 0};
+}
 
 // An active RC filter: stages from the input, driven from an ideal voltage source.
 struct ActiveCircuit {

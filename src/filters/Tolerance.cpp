@@ -36,11 +36,12 @@ FilterCircuit Draw(const FilterCircuit& circuit, double tolerance, std::mt19937_
             if (b.parts != BranchParts::L) b.c = Drawn(b.c, tolerance, random);
         }
     } else {
-        // A section is drawn as the equal-component circuit it is modelled by: its two frequency-setting
-        // resistors vary together, and so do its two capacitors.
+        // Every resistor and capacitor on its own, a section's two of a kind as well.
         for (ActiveStage& stage : std::get<ActiveCircuit>(drawn).stages) {
-            stage.r = Drawn(stage.r, tolerance, random);
-            stage.c = Drawn(stage.c, tolerance, random);
+            for (int i = 0; i < FrequencyParts(stage.kind); ++i) {
+                stage.r[i] = Drawn(stage.r[i], tolerance, random);
+                stage.c[i] = Drawn(stage.c[i], tolerance, random);
+            }
             if (stage.kind == ActiveStageKind::Section) {
                 stage.rFeedback = Drawn(stage.rFeedback, tolerance, random);
                 stage.rGround = Drawn(stage.rGround, tolerance, random);

@@ -111,8 +111,7 @@ TEST(CircuitParts, CarryTheDesignatorsOfTheirPicture) {
     EXPECT_EQ(active(T::HighPass, 4), "C1 C2 R1 R2 DA1 R3 R4 C3 C4 R5 R6 DA2 R7 R8");
     EXPECT_EQ(active(T::HighPass, 5), "C3 R5 C1 C2 R1 R2 DA1 R3 R4 C4 C5 R6 R7 DA2 R8 R9");
     // A shape no picture has: numbered per kind in order.
-    ActiveCircuit twoGroups{
-        false, {{ActiveStageKind::FirstOrder, 1, 1, 0, 0}, {ActiveStageKind::FirstOrder, 1, 1, 0, 0}}};
+    ActiveCircuit twoGroups{false, {GroupStage(1, 1), GroupStage(1, 1)}};
     EXPECT_EQ(Designators(twoGroups), "R1 C1 R2 C2");
 
     const std::array<float, 4> c{1, 2, 3, 4}, l{5, 6, 7, 8};

@@ -182,10 +182,10 @@ TEST(LadderResponse, TheProgramsBandPassIsCentredOnF0) {
 namespace {
 
 ActiveStage Section(double r, double c, double k) {
-    return {ActiveStageKind::Section, float(r), float(c), float(k - 1), 1};
+    return SectionStage(float(r), float(c), float(k - 1), 1);
 }
 ActiveStage Group(double r, double c) {
-    return {ActiveStageKind::FirstOrder, float(r), float(c), 0, 0};
+    return GroupStage(float(r), float(c));
 }
 
 }  // namespace
@@ -287,9 +287,9 @@ TEST(ActiveCircuitOfTheWindow, EachDesignsValuesGoToTheirStages) {
         std::string s;
         for (const ActiveStage& st : ActiveFilterCircuit(type, response, n, v, ra).stages) {
             if (st.kind == ActiveStageKind::FirstOrder)
-                s += "G(" + std::to_string(int(st.r)) + "," + std::to_string(int(st.c)) + ") ";
+                s += "G(" + std::to_string(int(st.r[0])) + "," + std::to_string(int(st.c[0])) + ") ";
             else
-                s += "S(" + std::to_string(int(st.r)) + "," + std::to_string(int(st.c)) + "," +
+                s += "S(" + std::to_string(int(st.r[1])) + "," + std::to_string(int(st.c[1])) + "," +
                      std::to_string(int(st.rFeedback)) + "/" + std::to_string(int(st.rGround)) + ") ";
         }
         return s;
@@ -437,7 +437,7 @@ TEST(Analysis, CircuitsWithoutAResponseAreRefused) {
     const Row rows[] = {
         {"a capacitor of 0", zeroC,
          "В схеме есть катушка или конденсатор со значением не больше нуля: АЧХ не построить."},
-        {"R4 of 0 kΩ", ActiveCircuit{false, {{ActiveStageKind::Section, 0.4f, 0.4f, 0, 0}}},
+        {"R4 of 0 kΩ", ActiveCircuit{false, {SectionStage(0.4f, 0.4f, 0, 0)}},
          "У усилителя DA1 нет резистора от инвертирующего входа на землю (его сопротивление не больше нуля): "
          "усиление каскада не определено, АЧХ не построить."},
         {"negative R", ActiveCircuit{true, {Section(-10, 0.01, 1.5)}},

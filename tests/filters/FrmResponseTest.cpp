@@ -123,7 +123,7 @@ private slots:
         first->CmbSeries->setCurrentText("—");
         const int seriesCount = first->ChartView->chart()->series().size();
         // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
-        const ActiveCircuit section{true, {{ActiveStageKind::Section, 10, 0.01f, 0.586f, 1}}};
+        const ActiveCircuit section{true, {SectionStage(10, 0.01f, 0.586f, 1)}};
         FrmResponse* second = FrmResponse::Open(section, Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
         QCOMPARE(second, first);
         QCOMPARE(second->ChartView->chart()->series().size(), seriesCount);

@@ -46,9 +46,7 @@ std::vector<Design> Designs() {
         {"band-stop 3", Ladder(DesignBandStopLadder(3, float(f0), float(f0 / 2000), 50, g3)),
          Demand(FilterType::BandStop, 3, 15, 0, 10100, 9000, 11000)},
         {"active high-pass 3",
-         ActiveCircuit{true,
-                       {{ActiveStageKind::FirstOrder, 15.9f, 0.01f, 0, 0},
-                        {ActiveStageKind::Section, 15.9f, 0.01f, 10, 10}}},
+         ActiveCircuit{true, {GroupStage(15.9f, 0.01f), SectionStage(15.9f, 0.01f, 10, 10)}},
          Demand(FilterType::HighPass, 3, 15, 1000, 400)},
     };
 }
@@ -64,8 +62,10 @@ FilterCircuit Scaled(FilterCircuit circuit, double spread, std::mt19937& random)
     if (auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
         for (LadderBranch& b : ladder->branches) b.l *= float(factor(random)), b.c *= float(factor(random));
     } else {
-        for (ActiveStage& s : std::get<ActiveCircuit>(circuit).stages)
-            s.r *= float(factor(random)), s.c *= float(factor(random)), s.rFeedback *= float(factor(random));
+        for (ActiveStage& s : std::get<ActiveCircuit>(circuit).stages) {
+            for (int i = 0; i < 2; ++i) s.r[i] *= float(factor(random)), s.c[i] *= float(factor(random));
+            s.rFeedback *= float(factor(random));
+        }
     }
     return circuit;
 }
