@@ -17,9 +17,9 @@
 
 #include "app/Module1.h"
 #include "app/frmSplash.h"
-#include "common/Application.h"
-#include "common/Forms.h"
-#include "common/Twips.h"
+#include "ui/Application.h"
+#include "ui/Forms.h"
+#include "ui/Twips.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "common/NumberText.h"
-#include "common/RuntimeError.h"
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
 
 namespace fuzz {
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "common/CalculatorPicture.h"
+#include "ui/CalculatorPicture.h"
 
 CalculatorDrawing::CalculatorDrawing(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);

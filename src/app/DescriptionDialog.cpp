@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "common/Controls.h"
-#include "common/Forms.h"
+#include "ui/Controls.h"
+#include "ui/Forms.h"
 
 namespace vokta::ui {
 

@@ -1,7 +1,7 @@
 #include "app/Dialog1.h"
 
-#include "circuits/frmKontur1.h"
-#include "common/Forms.h"
+#include "circuits/ui/frmKontur1.h"
+#include "ui/Forms.h"
 
 using namespace vokta::ui;
 

@@ -1,7 +1,7 @@
 #include "app/Dialog2.h"
 
-#include "circuits/FrmKontur2.h"
-#include "common/Forms.h"
+#include "circuits/ui/FrmKontur2.h"
+#include "ui/Forms.h"
 
 using namespace vokta::ui;
 

@@ -2,7 +2,7 @@
 
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
-#include "common/Forms.h"
+#include "ui/Forms.h"
 
 namespace Module1 {
 

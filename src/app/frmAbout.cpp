@@ -1,7 +1,7 @@
 #include "app/frmAbout.h"
 
-#include "common/Controls.h"
-#include "common/Twips.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 
 using namespace vokta::ui;
 

@@ -11,11 +11,11 @@
 #include "app/Dialog1.h"
 #include "app/Dialog2.h"
 #include "app/frmAbout.h"
-#include "common/Forms.h"
-#include "common/Twips.h"
-#include "filters/FrmFiltr.h"
-#include "rfpath/FrmAnt.h"
-#include "transformer/FrmTrans.h"
+#include "filters/ui/FrmFiltr.h"
+#include "rfpath/ui/FrmAnt.h"
+#include "transformer/ui/FrmTrans.h"
+#include "ui/Forms.h"
+#include "ui/Twips.h"
 
 using vokta::ui::Forms;
 using vokta::ui::twips;

@@ -7,12 +7,12 @@
 #include <QTimer>
 
 #include "app/frmMain.h"
-#include "common/Application.h"
-#include "common/Boxes.h"
-#include "common/Checked.h"
-#include "common/Controls.h"
-#include "common/Forms.h"
-#include "common/Twips.h"
+#include "base/Checked.h"
+#include "ui/Application.h"
+#include "ui/Boxes.h"
+#include "ui/Controls.h"
+#include "ui/Forms.h"
+#include "ui/Twips.h"
 
 #ifdef _WIN32
 #include <windows.h>

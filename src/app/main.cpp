@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/Module1.h"
-#include "common/Application.h"
+#include "ui/Application.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

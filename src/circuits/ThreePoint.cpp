@@ -1,9 +1,9 @@
 #include "circuits/ThreePoint.h"
 
+#include "base/Checked.h"
+#include "base/RuntimeError.h"
+#include "base/Units.h"
 #include "circuits/TuningTexts.h"
-#include "common/Checked.h"
-#include "common/RuntimeError.h"
-#include "common/Units.h"
 
 namespace vokta {
 

@@ -5,9 +5,9 @@
 
 #include <array>
 
+#include "base/CurvePoint.h"
 #include "circuits/BandSpread.h"
 #include "circuits/ThreePoint.h"
-#include "common/CurvePoint.h"
 
 namespace vokta {
 

@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "common/Checked.h"
-#include "common/Units.h"
+#include "base/Checked.h"
+#include "base/Units.h"
 
 namespace vokta {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/NumberText.h"
+#include "base/NumberText.h"
 #include "filters/FilterCircuit.h"
 
 namespace vokta {

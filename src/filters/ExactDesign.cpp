@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "common/RuntimeError.h"
-#include "common/Units.h"
+#include "base/RuntimeError.h"
+#include "base/Units.h"
 
 namespace vokta {
 

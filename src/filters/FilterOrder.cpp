@@ -1,7 +1,7 @@
 #include "filters/FilterOrder.h"
 
-#include "common/Checked.h"
-#include "common/RuntimeError.h"
+#include "base/Checked.h"
+#include "base/RuntimeError.h"
 
 namespace vokta {
 

@@ -5,8 +5,8 @@
 #include <set>
 #include <type_traits>
 
-#include "common/NumberText.h"
-#include "common/Units.h"
+#include "base/NumberText.h"
+#include "base/Units.h"
 
 namespace vokta {
 

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <functional>
 
-#include "common/Checked.h"
-#include "common/NumberText.h"
-#include "common/RuntimeError.h"
-#include "common/Units.h"
+#include "base/Checked.h"
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
+#include "base/Units.h"
 
 namespace vokta {
 

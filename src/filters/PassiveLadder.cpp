@@ -1,7 +1,7 @@
 #include "filters/PassiveLadder.h"
 
-#include "common/Checked.h"
-#include "common/Units.h"
+#include "base/Checked.h"
+#include "base/Units.h"
 
 namespace vokta {
 

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "common/Checked.h"
-#include "common/RuntimeError.h"
+#include "base/Checked.h"
+#include "base/RuntimeError.h"
 #include "filters/FilterOrder.h"
 
 namespace vokta {

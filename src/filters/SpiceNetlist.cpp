@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "common/NumberText.h"
-#include "common/RuntimeError.h"
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
 
 namespace vokta {
 

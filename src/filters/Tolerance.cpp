@@ -6,8 +6,8 @@
 #include <optional>
 #include <random>
 
-#include "common/RuntimeError.h"
-#include "common/Units.h"
+#include "base/RuntimeError.h"
+#include "base/Units.h"
 
 namespace vokta {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "common/Checked.h"
-#include "common/RuntimeError.h"
-#include "common/Units.h"
+#include "base/Checked.h"
+#include "base/RuntimeError.h"
+#include "base/Units.h"
 
 namespace vokta {
 

@@ -4,7 +4,7 @@
 // frequency, once with each of the two equivalent quality factors of a design, against the two demands
 // the design was made for.
 
-#include "common/CurvePoint.h"
+#include "base/CurvePoint.h"
 #include "rfpath/RfPath.h"
 
 namespace vokta {

@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "common/Checked.h"
-#include "common/RuntimeError.h"
+#include "base/Checked.h"
+#include "base/RuntimeError.h"
 
 namespace vokta {
 

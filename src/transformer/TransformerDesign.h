@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "common/NumberText.h"
+#include "base/NumberText.h"
 
 namespace vokta {
 

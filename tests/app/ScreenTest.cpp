@@ -4,14 +4,14 @@
 #include "app/Dialog1.h"
 #include "app/Dialog2.h"
 #include "app/frmMain.h"
-#include "circuits/FrmKontur2.h"
-#include "circuits/frmKontur1.h"
-#include "common/Forms.h"
-#include "common/Pictures.h"
-#include "filters/FrmFiltr.h"
-#include "rfpath/FrmAnt.h"
+#include "circuits/ui/FrmKontur2.h"
+#include "circuits/ui/frmKontur1.h"
+#include "filters/ui/FrmFiltr.h"
+#include "rfpath/ui/FrmAnt.h"
 #include "support/UiTest.h"
-#include "transformer/FrmTrans.h"
+#include "transformer/ui/FrmTrans.h"
+#include "ui/Forms.h"
+#include "ui/Pictures.h"
 
 using namespace vokta::ui;
 

@@ -6,8 +6,8 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
-#include "common/Forms.h"
 #include "support/Gallery.h"
+#include "ui/Forms.h"
 
 using vokta::ui::Forms;
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/RuntimeError.h"
 #include "circuits/BandSpread.h"
-#include "common/RuntimeError.h"
 
 using namespace vokta;
 

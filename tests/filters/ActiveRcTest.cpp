@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "filters/ActiveRc.h"
 
 using namespace vokta;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <random>
 
-#include "common/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "filters/ExactDesign.h"
 #include "filters/SpiceNetlist.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "common/NumberText.h"
-#include "common/RuntimeError.h"
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
 #include "filters/FilterOrder.h"
 
 using namespace vokta;

@@ -4,7 +4,7 @@
 #include <numbers>
 #include <string>
 
-#include "common/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "filters/FrequencyResponse.h"
 
 using namespace vokta;

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "common/NumberText.h"
-#include "common/RuntimeError.h"
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
 #include "filters/PassiveLadder.h"
 
 using namespace vokta;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "common/NumberText.h"
-#include "common/RuntimeError.h"
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
 #include "filters/FilterOrder.h"
 #include "filters/Prototypes.h"
 

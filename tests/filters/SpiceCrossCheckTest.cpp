@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "common/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "filters/ActiveRc.h"
 #include "filters/ExactDesign.h"
 #include "filters/PassiveLadder.h"

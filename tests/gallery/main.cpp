@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "app/frmMain.h"
-#include "common/Application.h"
-#include "common/Forms.h"
 #include "support/BoxScript.h"
 #include "support/Gallery.h"
 #include "support/UiTest.h"
+#include "ui/Application.h"
+#include "ui/Forms.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -20,11 +20,11 @@
 #include <random>
 
 #include "app/frmMain.h"
-#include "common/Boxes.h"
-#include "common/Forms.h"
-#include "common/ReportPrinter.h"
-#include "filters/FrmResponse.h"
+#include "filters/ui/FrmResponse.h"
 #include "support/UiTest.h"
+#include "ui/Boxes.h"
+#include "ui/Forms.h"
+#include "ui/ReportPrinter.h"
 
 using vokta::ui::Forms;
 using vokta::ui::MsgIcon;

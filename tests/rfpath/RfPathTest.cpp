@@ -8,8 +8,8 @@
 #include <string>
 
 #include "RfPathExample.h"
-#include "common/NumberText.h"
-#include "common/RuntimeError.h"
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
 
 namespace vokta {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/Boxes.h"
+#include "ui/Boxes.h"
 
 namespace vokta::test {
 

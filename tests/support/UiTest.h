@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "app/frmMain.h"
-#include "common/Application.h"
-#include "common/Forms.h"
+#include "ui/Application.h"
+#include "ui/Forms.h"
 
 namespace vokta::test {
 

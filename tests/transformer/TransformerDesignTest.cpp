@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "common/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 using namespace vokta;
 

@@ -1,0 +1,96 @@
+#include "circuits/ui/CircuitLayout.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "ui/Boxes.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
+
+namespace vokta::ui::circuits {
+
+namespace {
+
+// All in twips. Frame1 and its rows.
+constexpr int kMargin = 120;
+constexpr int kRowTop = 360;
+constexpr int kRowStep = 480;
+constexpr int kRows = 6;
+constexpr int kLabelLeft = 120;
+constexpr int kLabelWidth = 3150;
+constexpr int kLabelHeight = 255;
+constexpr int kLabelOffset = 45;  // centres the label's text on its box
+constexpr int kBoxLeft = 3345;
+constexpr int kBoxWidth = 1095;
+constexpr int kBoxHeight = 330;
+constexpr int kFrameWidth = kBoxLeft + kBoxWidth + 120;
+constexpr int kFrameHeight = kRowTop + (kRows - 1) * kRowStep + kBoxHeight + 165;
+
+// The right-hand column.
+constexpr int kColumnLeft = kMargin + kFrameWidth + 240;
+constexpr int kResultWidth = 2250;
+constexpr int kResultStep = kRowStep;  // each result beside a row of Frame1
+constexpr int kButtonWidth = 1215;
+constexpr int kButtonHeight = 375;
+constexpr int kButtonGap = 120;
+
+int RowTop(int row) {
+    return kRowTop + row * kRowStep;
+}
+
+}  // namespace
+
+QGroupBox* AddSourceFrame(QWidget* window) {
+    return AddFrame(window, "Frame1", QStringLiteral("Исходные данные"),
+                    {kMargin, kMargin, kFrameWidth, kFrameHeight});
+}
+
+void AddInputRow(QGroupBox* frame, int row, QLabel*& label, const char* labelName, const QString& caption,
+                 QLineEdit*& box, const char* boxName, const QString& toolTip) {
+    label = AddLabel(frame, labelName, caption,
+                     {kLabelLeft, RowTop(row) + kLabelOffset, kLabelWidth, kLabelHeight});
+    box = AddTextBox(frame, boxName, {kBoxLeft, RowTop(row), kBoxWidth, kBoxHeight}, toolTip);
+    label->setBuddy(box);
+}
+
+QLabel* AddResultLabel(QWidget* window, const char* name) {
+    return AddLabel(window, name, {}, {kColumnLeft, 0, kResultWidth, kLabelHeight});
+}
+
+void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results, int firstResultRow,
+                   const QList<QPushButton*>& buttons) {
+    const int imageWidth = toTwips(image->width());
+    const int imageHeight = toTwips(image->height());
+    image->move(twips(kColumnLeft), twips(kMargin));
+
+    const int alignedTop = kMargin + RowTop(firstResultRow) + kLabelOffset;
+    const int resultsTop = std::max(alignedTop, kMargin + imageHeight + 60);
+    for (int i = 0; i < results.size(); ++i)
+        results[i]->move(twips(kColumnLeft), twips(resultsTop + i * kResultStep));
+    const int resultsBottom = resultsTop + int(results.size() - 1) * kResultStep + kLabelHeight;
+
+    const int count = int(buttons.size());
+    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
+    const int columnWidth = std::max({imageWidth, kResultWidth, rowWidth});
+    const int right = kColumnLeft + columnWidth;
+    const int buttonsTop = std::max(kMargin + kFrameHeight, resultsBottom) + 180;
+    for (int i = 0; i < count; ++i)
+        buttons[i]->setGeometry(twips(right - rowWidth + i * (kButtonWidth + kButtonGap)), twips(buttonsTop),
+                                twips(kButtonWidth), twips(kButtonHeight));
+    SetFixedClientSize(window, right + kMargin, buttonsTop + kButtonHeight + kMargin);
+}
+
+double ReadPositive(QLineEdit* box, const QLabel* label) {
+    const double value = ReadNumber(box, label->text());
+    if (!(value > 0))
+        Refuse(box->window(),
+               QStringLiteral("Значение в поле «%1» должно быть больше нуля, а введено «%2».")
+                   .arg(label->text(), box->text().trimmed()),
+               box);
+    return value;
+}
+
+}  // namespace vokta::ui::circuits

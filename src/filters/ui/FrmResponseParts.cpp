@@ -1,0 +1,227 @@
+// The parts panel of the response window: the parts list, the standard series, copying the list and
+// saving the circuit as a SPICE netlist.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "filters/SpiceNetlist.h"
+#include "filters/ui/FrmResponse.h"
+#include "ui/Boxes.h"
+
+using namespace vokta;
+using namespace vokta::ui;
+
+namespace {
+
+const ESeries kSeries[] = {ESeries::None, ESeries::E6,  ESeries::E12,
+                           ESeries::E24,  ESeries::E48, ESeries::E96};
+const int kTolerances[] = {0, 1, 2, 5, 10};  // %
+
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+std::function<QString(QWidget*, const QString&, const QString&, const QString&)>
+    FrmResponse::AskSaveFileName =
+        [](QWidget* parent, const QString& caption, const QString& file, const QString& filter) {
+            return QFileDialog::getSaveFileName(parent, caption, file, filter);
+        };
+
+QLayout* FrmResponse::PartsPanel() {
+    auto* designLabel = new QLabel(QStringLiteral("Расчет:"), this);
+    CmbDesign = new QComboBox(this);
+    CmbDesign->setObjectName(QStringLiteral("CmbDesign"));
+    CmbDesign->addItems({QStringLiteral("По методике"), QStringLiteral("Точный расчет")});
+    designLabel->setBuddy(CmbDesign);
+
+    auto* label = new QLabel(QStringLiteral("Номиналы:"), this);
+    CmbSeries = new QComboBox(this);
+    CmbSeries->setObjectName(QStringLiteral("CmbSeries"));
+    for (ESeries series : kSeries) CmbSeries->addItem(QString::fromUtf8(SeriesName(series)));
+    CmbSeries->setCurrentIndex(3);  // E24
+    label->setBuddy(CmbSeries);
+
+    auto* toleranceLabel = new QLabel(QStringLiteral("Допуск:"), this);
+    CmbTolerance = new QComboBox(this);
+    CmbTolerance->setObjectName(QStringLiteral("CmbTolerance"));
+    for (int percent : kTolerances) CmbTolerance->addItem(QStringLiteral("%1 %").arg(percent));
+    CmbTolerance->setCurrentIndex(3);  // 5 %
+    toleranceLabel->setBuddy(CmbTolerance);
+    LblYield = new QLabel(this);
+    LblYield->setObjectName(QStringLiteral("LblYield"));
+    LblYield->setWordWrap(true);
+
+    TblParts = new QTableWidget(0, 3, this);
+    TblParts->setObjectName(QStringLiteral("TblParts"));
+    TblParts->setHorizontalHeaderLabels(
+        {QStringLiteral("Элемент"), QStringLiteral("Расчет"), QStringLiteral("Номинал")});
+    TblParts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TblParts->verticalHeader()->hide();
+    TblParts->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TblParts->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    TblParts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TblParts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Columns as wide as their widest possible text (a designator, four digits and the longest unit),
+    // so that the panel keeps its width whatever the series.
+    const QFontMetrics metrics(TblParts->font());
+    auto fit = [&](const QString& a, const QString& b) {
+        return std::max(metrics.horizontalAdvance(a), metrics.horizontalAdvance(b)) + 14;
+    };
+    TblParts->setColumnWidth(0, fit(QStringLiteral("Элемент"), QStringLiteral("DA1")));
+    TblParts->setColumnWidth(1, fit(QStringLiteral("Расчет"), QStringLiteral("888.8 мкГн")));
+    TblParts->setColumnWidth(2, fit(QStringLiteral("Номинал"), QStringLiteral("888.8 мкГн")));
+    TblParts->setFixedWidth(TblParts->horizontalHeader()->length() + 2 * TblParts->frameWidth() +
+                            TblParts->verticalScrollBar()->sizeHint().width() + 2);
+
+    CmdCopy = new QPushButton(QStringLiteral("Копировать"), this);
+    CmdCopy->setObjectName(QStringLiteral("CmdCopy"));
+    CmdExport = new QPushButton(QStringLiteral("Сохранить схему…"), this);
+    CmdExport->setObjectName(QStringLiteral("CmdExport"));
+    connect(CmbDesign, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbDesign_Click);
+    connect(CmbSeries, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbSeries_Click);
+    connect(CmbTolerance, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbTolerance_Click);
+    connect(CmdCopy, &QPushButton::clicked, this, &FrmResponse::CmdCopy_Click);
+    connect(CmdExport, &QPushButton::clicked, this, &FrmResponse::CmdExport_Click);
+
+    auto* choices = new QGridLayout();
+    choices->addWidget(designLabel, 0, 0);
+    choices->addWidget(CmbDesign, 0, 1);
+    choices->addWidget(label, 1, 0);
+    choices->addWidget(CmbSeries, 1, 1);
+    choices->addWidget(toleranceLabel, 2, 0);
+    choices->addWidget(CmbTolerance, 2, 1);
+    choices->setColumnStretch(1, 1);
+    auto* panel = new QVBoxLayout();
+    panel->addLayout(choices);
+    panel->addWidget(LblYield);
+    panel->addWidget(TblParts, 1);
+    panel->addWidget(CmdCopy);
+    panel->addWidget(CmdExport);
+    return panel;
+}
+
+ESeries FrmResponse::Series() const {
+    return kSeries[std::max(0, CmbSeries->currentIndex())];
+}
+
+bool FrmResponse::ExactChosen() const {
+    return CmbDesign->currentIndex() == 1;
+}
+
+void FrmResponse::CmbDesign_Click() {
+    ShowDesign();
+}
+
+double FrmResponse::Tolerance() const {
+    return kTolerances[std::max(0, CmbTolerance->currentIndex())] / 100.0;
+}
+
+void FrmResponse::CmbSeries_Click() {
+    ShowDesign();
+}
+
+void FrmResponse::CmbTolerance_Click() {
+    ShowDesign();
+}
+
+void FrmResponse::ShowDesign() {
+    const bool exact = ExactChosen();
+    CmdCopy->setEnabled(!exact || exact_);
+    CmdExport->setEnabled(!exact || exact_);
+    if (exact && !exactAnalysis_) {
+        // No exact design for this demand: the demand alone, and why.
+        TblParts->setRowCount(0);
+        ResponseAnalysis empty;
+        empty.fmin = analysis_.fmin;
+        empty.fmax = analysis_.fmax;
+        LblYield->clear();
+        Plot(QStringLiteral("Точный расчет"), demand_, empty, nullptr, nullptr,
+             QStringLiteral("Точный расчет: ") + exactError_);
+        return;
+    }
+    const FilterCircuit& circuit = exact ? *exact_ : circuit_;
+    const ResponseAnalysis& analysis = exact ? *exactAnalysis_ : analysis_;
+    const ESeries series = Series();
+    const FilterCircuit standard = StandardCircuit(circuit, series);
+
+    const std::vector<FilterPart> computed = CircuitParts(circuit), rounded = CircuitParts(standard);
+    TblParts->setRowCount(int(computed.size()));
+    for (size_t i = 0; i < computed.size(); ++i) {
+        const QString texts[] = {Text(computed[i].designator),
+                                 Text(PartValueText(computed[i].kind, computed[i].value)),
+                                 Text(PartValueText(rounded[i].kind, rounded[i].value))};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            TblParts->setItem(int(i), column, item);
+        }
+    }
+
+    // The verdict judges the circuit that would be built: the standard one, unless computed values are asked
+    // for.
+    // The exact design's own verdict comes first: the values it computed meet the demand.
+    QString verdict = exact ? QStringLiteral("Точный расчет. ") : QString();
+    std::optional<ResponseAnalysis> standardAnalysis;
+    if (series == ESeries::None || exact) verdict += Text(VerdictText(analysis.passBand, analysis.stopBand));
+    if (series != ESeries::None) {
+        if (exact) verdict += QLatin1Char('\n');
+        const QString prefix = QStringLiteral("Номиналы %1. ").arg(QString::fromUtf8(SeriesName(series)));
+        try {
+            standardAnalysis = AnalyseResponse(standard, demand_);
+            verdict += prefix + Text(VerdictText(standardAnalysis->passBand, standardAnalysis->stopBand));
+        } catch (const RuntimeError& e) {
+            verdict += prefix + ErrorSentence(e);
+        }
+    }
+    QString heading = Text(CircuitHeading(circuit, demand_.shape));
+    if (exact) heading += QStringLiteral(", точный расчет");
+    // Circuits built from parts of the chosen tolerance around the values of the circuit that would be
+    // built.
+    const ToleranceRun spread = RunTolerance(standard, demand_, Tolerance(), analysis.fmin, analysis.fmax);
+    LblYield->setText(Text(YieldText(spread)));
+    Plot(heading, demand_, analysis, standardAnalysis ? &*standardAnalysis : nullptr, &spread, verdict);
+}
+
+void FrmResponse::CmdCopy_Click() {
+    QString text;
+    for (int row = -1; row < TblParts->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < TblParts->columnCount(); ++column)
+            cells << (row < 0 ? TblParts->horizontalHeaderItem(column)->text()
+                              : TblParts->item(row, column)->text());
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    QApplication::clipboard()->setText(text);
+}
+
+void FrmResponse::CmdExport_Click() {
+    Guarded(this, [&] {
+        const ESeries series = Series();
+        const bool exact = ExactChosen() && exact_;
+        const std::string netlist = SpiceNetlist(StandardCircuit(exact ? *exact_ : circuit_, series), demand_,
+                                                 series, analysis_.fmin, analysis_.fmax);
+        const QString file =
+            AskSaveFileName(this, QStringLiteral("Сохранить схему"), QStringLiteral("filter.cir"),
+                            QStringLiteral("Схемы SPICE (*.cir);;Все файлы (*)"));
+        if (file.isEmpty()) return;
+        QSaveFile out(file);
+        const QByteArray bytes = QByteArray::fromStdString(netlist);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            MsgBox(this, QStringLiteral("Не удалось записать файл %1: %2").arg(file, out.errorString()),
+                   QStringLiteral("Ошибка"), MsgIcon::Critical);
+    });
+}

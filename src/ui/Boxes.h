@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+
+#include "base/RuntimeError.h"
+
+class QWidget;
+
+namespace vokta::ui {
+
+enum class MsgIcon { None, Warning, Information, Critical };
+
+// A modal message box with one OK button.
+void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon);
+
+// A modal text-input box with prompt and title and no default text. Returns the typed text, or the
+// empty text on Cancel; *cancelled (when given) tells the two apart.
+QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled = nullptr);
+
+// Qt's modal "save as" dialog, opening at 'fileName', for the files of 'filter'. Returns the chosen path,
+// or the empty text when the dialog is cancelled.
+QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter);
+// Tests answer the dialog instead: the handler gets the title and the proposed file and returns the
+// path (empty: cancelled). An empty handler restores the real dialog; while a BoxHandler stands in for
+// the boxes and no handler answers, the dialog is cancelled.
+using SaveFileHandler = std::function<QString(const QString& title, const QString& fileName)>;
+void SetSaveFileHandler(SaveFileHandler handler);
+
+// The shared warning that a needed field of the source data is empty.
+void WarnEmptyFields(QWidget* parent);
+// Whether every field (a text box or an editable list) holds text; a text of blanks counts as filled.
+bool AllFilled(std::initializer_list<const QWidget*> fields);
+
+// A warning box: title "Предупреждение", the exclamation icon (unless told otherwise), one OK button.
+void Warn(QWidget* parent, const QString& text, MsgIcon icon = MsgIcon::Warning);
+
+// Thrown once the user has been told why a calculation cannot start (a field that is not a number, a
+// value out of its domain): Guarded ends the operation quietly, everything typed stays as it was.
+struct InputRefused {};
+
+// Warns with the text, puts the focus on the field (when given) and ends the operation by InputRefused.
+[[noreturn]] void Refuse(QWidget* parent, const QString& text, QWidget* field = nullptr);
+
+// Reads the number typed into a text box or an editable list. A text that is not a whole number in the
+// user's format is refused by a warning that names the field and the text; a number beyond the double
+// range is an Overflow error that names the field.
+double ReadNumber(QWidget* field, const QString& fieldName);
+// The same for an answer typed into an input box; the warning quotes the question.
+double ReadAnswer(QWidget* parent, const QString& answer, const QString& question);
+
+// The Russian sentence shown for a run-time error: its own user message, or one that names the kind.
+QString ErrorSentence(const RuntimeError& error);
+
+// Shows a run-time error as a critical box titled "Ошибка".
+void ReportRuntimeError(QWidget* parent, const RuntimeError& error);
+
+// Runs one operation of an event handler; a run-time error (or any other exception) ends it with a
+// critical box, and nothing escapes into the event loop. Returns whether the operation completed.
+template <typename F>
+bool Guarded(QWidget* parent, F&& operation);
+
+// Tests replace the real boxes by a script: every box is then handed to the handler instead.
+class BoxHandler {
+public:
+    virtual ~BoxHandler() = default;
+    virtual void message(const QString& title, const QString& text, MsgIcon icon) = 0;
+    // The answer to an input box; std::nullopt stands for Cancel.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title) = 0;
+};
+void SetBoxHandler(BoxHandler* handler);  // nullptr restores the real boxes
+BoxHandler* CurrentBoxHandler();
+
+void ReportUnexpectedError(QWidget* parent, const char* what);
+
+template <typename F>
+bool Guarded(QWidget* parent, F&& operation) {
+    try {
+        operation();
+        return true;
+    } catch (const InputRefused&) {
+    } catch (const RuntimeError& e) {
+        ReportRuntimeError(parent, e);
+    } catch (const std::exception& e) {
+        ReportUnexpectedError(parent, e.what());
+    }
+    return false;
+}
+
+}  // namespace vokta::ui

@@ -1,9 +1,0 @@
-// The schematic pictures and the band-spread diagram, as the windows show them.
-#include "common/Pictures.h"
-#include "support/Gallery.h"
-
-VOKTA_GALLERY_PAGE(Pictures) {
-    for (int number = 101; number <= 130; ++number)
-        g.save(QStringLiteral("Picture%1").arg(number), vokta::ui::LoadPicture(number));
-    g.save(QStringLiteral("BandSpreadDiagram"), vokta::ui::LoadBandSpreadDiagram());
-}

@@ -1,0 +1,37 @@
+#include "support/BoxScript.h"
+#include "support/FilterDriver.h"
+#include "support/Gallery.h"
+#include "support/UiTest.h"
+
+using namespace vokta::test;
+
+namespace {
+
+// Types an active design into the requirements window, answers the input box and saves the results.
+void SaveActiveDesign(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed,
+                      const QString& answer) {
+    FrmFiltr* w = OpenFilterWindow();
+    for (const QString& c : clicks) Click(w, c.toUtf8().constData());
+    for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+    g.boxes().answer(answer);
+    Click(w, "CmdCalc");
+    if (FrmFiltrItog* r = Results()) g.save(name, r);
+    UnloadAllForms();
+}
+
+}  // namespace
+
+VOKTA_GALLERY_PAGE(ActiveFilters) {
+    SaveActiveDesign(g, "FrmFiltrItog_active_lowpass5_butterworth", {"CheckARC"},
+                     {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"}, "10");
+    SaveActiveDesign(g, "FrmFiltrItog_active_lowpass5_chebyshev", {"Option2(1)", "CheckARC"},
+                     {"CmbAmin=3", "TxtAs=40", "TxtF1=1234.5", "TxtFs=2469"}, "4.7");
+    SaveActiveDesign(g, "FrmFiltrItog_active_highpass4_butterworth", {"Option1(1)", "CheckARC"},
+                     {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}, "0.022");
+    SaveActiveDesign(g, "FrmFiltrItog_active_highpass4_chebyshev", {"Option1(1)", "Option2(1)", "CheckARC"},
+                     {"CmbAmin=0.5", "TxtAs=20", "TxtF1=3300", "TxtFs=1650"}, "0.022");
+    // Order 3 at 3 dB oscillates: the verdict line says so.
+    SaveActiveDesign(g, "FrmFiltrItog_active_highpass3_chebyshev_unstable",
+                     {"Option1(1)", "Option2(1)", "CheckARC"},
+                     {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}, "0.01");
+}

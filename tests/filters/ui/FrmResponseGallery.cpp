@@ -1,0 +1,49 @@
+#include <QComboBox>
+#include "support/FilterDriver.h"
+
+#include "filters/ui/FrmResponse.h"
+#include "support/BoxScript.h"
+#include "support/Gallery.h"
+#include "support/UiTest.h"
+
+#include <QComboBox>
+
+using namespace vokta::test;
+
+namespace {
+
+// Types a design into the requirements window, presses "АЧХ" in the results window and saves the
+// window that opens (with the results window beside it first).
+void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed,
+                  const QString& answer = {}) {
+    FrmFiltr* w = OpenFilterWindow();
+    for (const QString& c : clicks) Click(w, c.toUtf8().constData());
+    for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+    if (!answer.isEmpty()) g.boxes().answer(answer);
+    Click(w, "CmdCalc");
+    if (FrmFiltrItog* r = Results()) {
+        g.save(name + "_results", r);
+        Click(r, "CmdResponse");
+        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {
+            // E24 values, and the spread of circuits built from 5 % parts shaded.
+            plot->CmbSeries->setCurrentText("E24");
+            plot->CmbTolerance->setCurrentText("5 %");
+            g.save(name, plot);
+            plot->CmbDesign->setCurrentIndex(1);
+            g.save(name + "_exact", plot);
+        }
+    }
+    UnloadAllForms();
+}
+
+}  // namespace
+
+VOKTA_GALLERY_PAGE(FilterResponses) {
+    SaveResponse(g, "FrmResponse_lowpass5", {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+    SaveResponse(g, "FrmResponse_bandpass4", {"Option1(2)"},
+                 {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
+    SaveResponse(g, "FrmResponse_bandstop3", {"Option1(3)"},
+                 {"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"});
+    SaveResponse(g, "FrmResponse_active_highpass4", {"Option1(1)", "CheckARC"},
+                 {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}, "0.01");
+}

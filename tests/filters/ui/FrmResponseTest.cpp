@@ -1,0 +1,338 @@
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QValueAxis>
+#include <cmath>
+
+#include "filters/ui/FrmResponse.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
+#include "ui/Forms.h"
+
+using namespace vokta;
+using vokta::ui::Forms;
+
+namespace {
+
+// A fifth-order Butterworth low-pass ladder for 1000 Hz and 50 Ω, values as a results window shows them.
+LadderCircuit ButterworthLowPass5() {
+    const double w = 2 * M_PI * 1000, rn = 50;
+    auto g = [](int k) { return 2 * std::sin((2 * k - 1) * M_PI / 10); };
+    return PassiveLadderCircuit(
+        FilterType::LowPass, 5, rn,
+        {float(g(1) / (w * rn) * 1e6), float(g(3) / (w * rn) * 1e6), float(g(5) / (w * rn) * 1e6)},
+        {float(g(2) * rn / w * 1e6), float(g(4) * rn / w * 1e6)});
+}
+
+ResponseDemand Demand(FilterType shape, double amin, double astop, double f1, double fs) {
+    ResponseDemand d;
+    d.shape = shape;
+    d.amin = amin, d.astop = astop, d.f1 = f1, d.fs = fs;
+    return d;
+}
+
+// The entries of the legend under the plot: a coloured symbol, then the name in no-break spaces.
+QStringList LegendLabels(FrmResponse* form) {
+    QStringList labels;
+    for (const QString& entry : form->LblLegend->text().split("&nbsp;&nbsp;&nbsp; "))
+        labels << entry.section("</span>&nbsp;", 1).replace("&nbsp;", " ");
+    return labels;
+}
+
+}  // namespace
+
+class FrmResponseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { vokta::test::UnloadAllForms(); }
+    void cleanup() { vokta::test::UnloadAllForms(); }
+
+    void showsTheCurveTheDemandAndTheVerdict() {
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        QVERIFY(form && form->isVisible());
+        form->CmbSeries->setCurrentText("—");  // the computed values alone
+        QCOMPARE(Forms::Find<FrmResponse>(), form);
+        QCOMPARE(form->windowTitle(), QString("АЧХ фильтра"));
+        QCOMPARE(
+            form->LblVerdict->text(),
+            QString("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ.   "
+                    "Полоса задерживания: от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
+        QChart* chart = form->ChartView->chart();
+        QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
+        QCOMPARE(LegendLabels(form),
+                 QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 30 дБ",
+                              "Разброс 90 % схем при допуске 5 %", "Затухание фильтра"}));
+
+        // Frequency: logarithmic (the series run over lg f), labelled in Hz at round numbers.
+        auto* x = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).value(0));
+        QVERIFY(x);
+        QCOMPARE(x->categoriesLabels(), QStringList({"100", "200", "500", "1000", "2000", "5000"}));
+        QCOMPARE(x->endValue("1000"), 3.0);
+        QCOMPARE(x->titleText(), QString("Частота, Гц"));
+        auto* y = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).value(0));
+        QVERIFY(y && y->isReverse());
+        QCOMPARE(y->min(), 0.0);
+        QCOMPARE(y->max(), 50.0);
+
+        // The curve passes through the figures of the verdict.
+        QLineSeries* curve = nullptr;
+        for (QAbstractSeries* s : chart->series())
+            if (s->name() == "Затухание фильтра") curve = qobject_cast<QLineSeries*>(s);
+        QVERIFY(curve);
+        bool edge = false, stop = false;
+        for (const QPointF& p : curve->points()) {
+            edge |= std::abs(p.x() - 3) < 1e-12 && std::abs(p.y() - 3.0103) < 0.002;
+            stop |= std::abs(p.x() - std::log10(2000.0)) < 1e-12 && std::abs(p.y() - 30.1) < 0.01;
+        }
+        QVERIFY(edge && stop);
+
+        // The pass-band zone: forbidden below 3 dB up to 1000 Hz; the stop-band zone above 30 dB from 2000
+        // Hz.
+        QList<QAreaSeries*> zones;
+        for (QAbstractSeries* s : chart->series())
+            if (auto* a = qobject_cast<QAreaSeries*>(s)) zones << a;
+        QCOMPARE(zones.size(), 3);  // and the spread of circuits of 5 % parts
+        QCOMPARE(zones[0]->upperSeries()->points().last(), QPointF(3, 3));
+        QCOMPARE(zones[0]->lowerSeries()->points().last(), QPointF(3, 50));
+        QCOMPARE(zones[1]->upperSeries()->points().first(), QPointF(std::log10(2000.0), 30));
+        QCOMPARE(zones[1]->lowerSeries()->points().first(), QPointF(std::log10(2000.0), 0));
+
+        // The verdict is shown whole, and the window fits a 1920 x 1080 screen at 200 %.
+        QCoreApplication::processEvents();
+        QVERIFY(form->LblVerdict->height() >= form->LblVerdict->heightForWidth(form->LblVerdict->width()));
+        const QSize least = form->minimumSizeHint().expandedTo(form->minimumSize());
+        QVERIFY2(least.width() <= 900 && least.height() <= 480,
+                 qPrintable(QString("%1 x %2").arg(least.width()).arg(least.height())));
+    }
+
+    void openingAgainShowsTheNewDesignInTheSameWindow() {
+        FrmResponse* first =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        first->CmbSeries->setCurrentText("—");
+        const int seriesCount = first->ChartView->chart()->series().size();
+        // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
+        const ActiveCircuit section{true, {SectionStage(10, 0.01f, 0.586f, 1)}};
+        FrmResponse* second = FrmResponse::Open(section, Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
+        QCOMPARE(second, first);
+        QCOMPARE(second->ChartView->chart()->series().size(), seriesCount);
+        QCOMPARE(second->ChartView->chart()->title(), QString("Активный фильтр верхних частот, порядок 2"));
+        QCOMPARE(second->ChartView->chart()->axes().size(), 2);
+        QVERIFY(second->LblVerdict->text().startsWith("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ)"));
+        QVERIFY(
+            second->LblVerdict->text().endsWith("от 12.3 дБ (требуется 12 дБ) — выполнено, запас 0.3 дБ."));
+    }
+
+    void aBandStopHasTwoPassBandsUnderOneLegendEntry() {
+        ResponseDemand d;
+        d.shape = FilterType::BandStop;
+        d.amin = 3, d.astop = 20, d.fleft = 9000, d.fright = 11000, d.fs = 10200;
+        const double f0 = std::sqrt(9000.0 * 11000), k = f0 / 2000, w = 2 * M_PI * f0, rn = 75;
+        const double g = std::sqrt(2.0);
+        const LadderCircuit ladder = PassiveLadderCircuit(
+            FilterType::BandStop, 2, rn, {float(k / (w * rn * g) * 1e6), float(g / (w * rn * k) * 1e6)},
+            {float(g * rn / (w * k) * 1e6), float(k * rn / (w * g) * 1e6)});
+        FrmResponse* form = FrmResponse::Open(ladder, d);
+        form->CmbSeries->setCurrentText("—");
+        QChart* chart = form->ChartView->chart();
+        int zones = 0;
+        for (QAbstractSeries* s : chart->series()) zones += qobject_cast<QAreaSeries*>(s) != nullptr;
+        QCOMPARE(zones, 4);  // two pass bands, the stop band and the spread of 5 % parts
+        QCOMPARE(LegendLabels(form),
+                 QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 20 дБ",
+                              "Разброс 90 % схем при допуске 5 %", "Затухание фильтра"}));
+        QCOMPARE(chart->title(), QString("Пассивный режекторный фильтр, порядок прототипа 2"));
+        QVERIFY(form->LblVerdict->text().contains(
+            "до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ."));
+    }
+
+    void aCircuitWithoutAResponseOpensNothing() {
+        LadderCircuit broken = ButterworthLowPass5();
+        broken.branches[1].l = 0;
+        QVERIFY_THROWS_EXCEPTION(RuntimeError,
+                                 FrmResponse::Open(broken, Demand(FilterType::LowPass, 3, 30, 1000, 2000)));
+        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+    }
+
+    // The parts beside the plot: computed and E24 values, the dashed curve of the E24 circuit judged by the
+    // verdict, another series, the netlist saved through the file dialog, the list copied.
+    void thePartsTheirStandardValuesAndTheirWayOut() {
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        QCOMPARE(form->CmbSeries->currentText(), QString("E24"));
+        QVERIFY(!form->CmbSeries->isEditable());
+        QCOMPARE(form->CmbSeries->count(), 6);
+        QCOMPARE(form->CmbSeries->itemText(0), QString("—"));
+        QCOMPARE(form->CmbSeries->itemText(5), QString("E96"));
+        auto rows = [form] {
+            QStringList lines;
+            for (int r = 0; r < form->TblParts->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < 3; ++c) cells << form->TblParts->item(r, c)->text();
+                const bool editable = form->TblParts->item(r, 1)->flags() & Qt::ItemIsEditable;
+                lines << cells.join('|') + (editable ? " (editable)" : "");
+            }
+            return lines;
+        };
+        // C = g / (2π·1000·50), L = g·50 / (2π·1000) with g = 0.618, 1.618, 2.
+        QCOMPARE(rows(), QStringList({"C1|1.967 мкФ|2 мкФ", "L1|12.88 мГн|13 мГн", "C2|6.366 мкФ|6.2 мкФ",
+                                      "L2|12.88 мГн|13 мГн", "C3|1.967 мкФ|2 мкФ"}));
+        QCOMPARE(LegendLabels(form).last(), QString("Номиналы E24"));
+        QVERIFY(form->LblVerdict->text().startsWith("Номиналы E24. Полоса пропускания: до "));
+        const QString e24Verdict = form->LblVerdict->text();
+
+        form->CmbSeries->setCurrentText("E6");
+        QCOMPARE(rows().value(2), QString("C2|6.366 мкФ|6.8 мкФ"));
+        QCOMPARE(LegendLabels(form).last(), QString("Номиналы E6"));
+        QVERIFY(form->LblVerdict->text().startsWith("Номиналы E6. ") &&
+                form->LblVerdict->text() != e24Verdict);
+
+        // Saved: the file the dialog names gets the netlist of the values shown; a cancelled dialog saves
+        // nothing.
+        QTemporaryDir dir;
+        QString asked;
+        const auto dialog = FrmResponse::AskSaveFileName;
+        FrmResponse::AskSaveFileName = [&](QWidget*, const QString& caption, const QString&, const QString&) {
+            asked = caption;
+            return dir.filePath("lp5.cir");
+        };
+        form->CmdExport->click();
+        QCOMPARE(asked, QString("Сохранить схему"));
+        auto saved = [&] {
+            QFile file(dir.filePath("lp5.cir"));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString netlist = saved();
+        QVERIFY2(
+            netlist.startsWith("* Vokta: Пассивный фильтр нижних частот, порядок 5\n"
+                               "* Требования: затухание не более 3 дБ до 1000 Гц, не менее 30 дБ от 2000 Гц\n"
+                               "* Номиналы: ряд E6\nV1 in 0 AC 1\nRsource in n1 50\nC1 n1 0 2.2e-06\n"),
+            qPrintable(netlist));
+        QVERIFY(netlist.contains("\nC2 n2 0 6.8e-06\n") &&
+                netlist.endsWith("Rload out 0 50\n.ac dec 100 100 8000\n"
+                                 ".print ac vdb(out)\n.end\n"));
+        form->CmbSeries->setCurrentText("—");
+        form->CmdExport->click();
+        QVERIFY(saved().contains("\nC2 n2 0 6.366198e-06\n"));
+        FrmResponse::AskSaveFileName = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString();
+        };
+        QVERIFY(QFile::remove(dir.filePath("lp5.cir")));
+        form->CmdExport->click();
+        QVERIFY(!QFile::exists(dir.filePath("lp5.cir")));
+        // A file that cannot be written is reported, not passed over.
+        vokta::test::BoxScript boxes;
+        FrmResponse::AskSaveFileName = [&](QWidget*, const QString&, const QString&, const QString&) {
+            return dir.filePath("missing/lp5.cir");
+        };
+        form->CmdExport->click();
+        QCOMPARE(boxes.messages.size(), size_t(1));
+        QCOMPARE(boxes.messages[0].title, QString("Ошибка"));
+        QVERIFY(
+            boxes.messages[0].text.startsWith("Не удалось записать файл " + dir.filePath("missing/lp5.cir")));
+        FrmResponse::AskSaveFileName = dialog;
+
+        form->CmdCopy->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("Элемент\tРасчет\tНоминал\nC1\t1.967 мкФ\t1.967 мкФ\nL1\t12.88 мГн\t12.88 мГн\n"
+                         "C2\t6.366 мкФ\t6.366 мкФ\nL2\t12.88 мГн\t12.88 мГн\nC3\t1.967 мкФ\t1.967 мкФ\n"));
+
+        // Nothing is clipped: every column shows its widest text.
+        QCoreApplication::processEvents();
+        for (int r = 0; r < form->TblParts->rowCount(); ++r)
+            for (int c = 0; c < 3; ++c)
+                QVERIFY(form->TblParts->fontMetrics().horizontalAdvance(form->TblParts->item(r, c)->text()) <
+                        form->TblParts->columnWidth(c));
+        QVERIFY(form->TblParts->viewport()->width() >= form->TblParts->horizontalHeader()->length());
+    }
+
+    // The exact design of the same demand replaces the curve, the parts and the verdict, and meets both
+    // demands; the results window's design comes back.
+    void theExactDesignMeetsTheDemand() {
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
+        QCOMPARE(form->CmbDesign->currentText(), QString("По методике"));
+        QVERIFY(!form->CmbDesign->isEditable());
+        const QString methodVerdict = form->LblVerdict->text();
+        form->CmbDesign->setCurrentText("Точный расчет");
+        QCOMPARE(form->ChartView->chart()->title(),
+                 QString("Пассивный фильтр нижних частот, порядок 5, точный расчет"));
+        QCOMPARE(
+            form->LblVerdict->text().section('\n', 0, 0),
+            QString(
+                "Точный расчет. Полоса пропускания: до 3.00 дБ (допустимо 3 дБ) — выполнено, запас 0.00 дБ."
+                "   Полоса задерживания: от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ."));
+        QVERIFY(
+            form->LblVerdict->text().section('\n', 1).startsWith("Номиналы E24. Полоса пропускания: до "));
+        QCOMPARE(form->TblParts->rowCount(), 5);
+        QCOMPARE(form->TblParts->item(2, 0)->text(), QString("C2"));
+        form->CmbSeries->setCurrentText("—");
+        QVERIFY(!form->LblVerdict->text().contains("Номиналы"));
+        form->CmbSeries->setCurrentText("E24");
+        form->CmbDesign->setCurrentText("По методике");
+        QCOMPARE(form->LblVerdict->text(), methodVerdict);
+
+        // A demand no sensible filter meets: the reason instead of a design.
+        form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 0.1, 100, 1000, 1100));
+        form->CmbDesign->setCurrentText("Точный расчет");
+        QVERIFY(form->LblVerdict->text().startsWith(
+            "Точный расчет: Для таких требований нужен фильтр 141-го порядка"));
+        QCOMPARE(form->TblParts->rowCount(), 0);
+        QVERIFY(!form->CmdExport->isEnabled());
+    }
+
+    // The parts' tolerance: the share of good circuits built from the E24 values, and the shaded spread,
+    // which 0 % has none of.
+    void theToleranceAndTheShareOfGoodCircuits() {
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
+        QVERIFY(!form->CmbTolerance->isEditable());
+        QStringList items;
+        for (int i = 0; i < form->CmbTolerance->count(); ++i) items << form->CmbTolerance->itemText(i);
+        QCOMPARE(items, QStringList({"0 %", "1 %", "2 %", "5 %", "10 %"}));
+        QCOMPARE(form->CmbTolerance->currentText(), QString("5 %"));
+        QVERIFY(!form->LblVerdict->text().contains("не выполнено"));  // the E24 circuit meets the demand
+        auto percent = [form](const QString& prefix) {
+            const QString text = form->LblYield->text();
+            return text.startsWith(prefix) && text.endsWith(" %") ? text.mid(prefix.size()).chopped(2).toInt()
+                                                                  : -1;
+        };
+        const int at5 = percent("Годных при допуске 5 %: ");
+        QVERIFY(LegendLabels(form).contains("Разброс 90 % схем при допуске 5 %"));
+        form->CmbTolerance->setCurrentText("10 %");
+        const int at10 = percent("Годных при допуске 10 %: ");
+        QVERIFY2(at10 >= 1 && at10 < at5 && at5 < 100, qPrintable(form->LblYield->text()));
+        QVERIFY(LegendLabels(form).contains("Разброс 90 % схем при допуске 10 %"));
+        form->CmbTolerance->setCurrentText("0 %");
+        QCOMPARE(form->LblYield->text(), QString("Годных при допуске 0 %: 100 %"));
+        QVERIFY(!LegendLabels(form).join(' ').contains("Разброс"));
+    }
+
+    void enterEscAndCloseUnloadTheWindow() {
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            FrmResponse* form =
+                FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+            QTest::keyClick(form, key);
+            QVERIFY(!Forms::IsLoaded<FrmResponse>());
+        }
+        FrmResponse* form;
+        form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        QCOMPARE(form->CmdClose->text(), QString("Закрыть"));
+        form->CmdClose->click();
+        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+    }
+};
+
+VOKTA_UI_TEST_MAIN(FrmResponseTest)
+#include "FrmResponseTest.moc"

@@ -1,0 +1,65 @@
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "support/BoxScript.h"
+#include "support/Gallery.h"
+#include "transformer/ui/FrmTrans.h"
+#include "transformer/ui/FrmTransResults.h"
+#include "ui/Forms.h"
+#include "ui/ReportPrinter.h"
+
+using vokta::ui::Forms;
+
+namespace {
+
+// Keeps what the report prints, as the program's printer would before it prints.
+class GalleryPrinter : public vokta::ui::CollectingPrinter {
+public:
+    explicit GalleryPrinter(QList<vokta::ui::PrintedLine>& out) : out_(out) {}
+    void EndDoc() override { out_ = lines_; }
+
+private:
+    QList<vokta::ui::PrintedLine>& out_;
+};
+
+}  // namespace
+
+VOKTA_GALLERY_PAGE(Transformer) {
+    QLocale::setDefault(QLocale(QLocale::Russian));
+    FrmTrans::Design = {};
+    auto* form = Forms::Show<FrmTrans>();
+    const char* names[] = {"FrmTrans_laminated", "FrmTrans_tape", "FrmTrans_toroidal"};
+    const char* values[][5] = {
+        {"2", "2.5", "1.2", "3", "220"}, {"2", "3", "1.5", "4", "220"}, {"8", "4", "", "3", "220"}};
+    for (int core = 0; core < 3; ++core) {
+        form->findChild<QRadioButton*>(QString("Option1(%1)").arg(core))->click();
+        int i = 0;
+        for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
+            form->findChild<QLineEdit*>(box)->setText(values[core][i++]);
+        g.save(names[core], form);
+    }
+
+    // The report of a two-winding design, rendered as a page through the printer's own layout.
+    form->findChild<QRadioButton*>("Option1(0)")->click();
+    int i = 0;
+    for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
+        form->findChild<QLineEdit*>(box)->setText(QStringList{"3", "3", "2", "4", "220"}[i++]);
+    g.boxes().answer("2").answer("12").answer("1").answer("6.3").answer("0.3");
+    form->CmdCalc_Click();
+    g.save("FrmTransResults", Forms::Find<FrmTransResults>());
+    QList<vokta::ui::PrintedLine> lines;
+    vokta::ui::SetReportPrinterFactory([&lines](QWidget*) -> std::unique_ptr<vokta::ui::ReportPrinter> {
+        return std::make_unique<GalleryPrinter>(lines);
+    });
+    form->CmdPrint_Click();
+    vokta::ui::SetReportPrinterFactory({});
+    const auto pages = vokta::ui::RenderReportPages(lines, QPageSize(QPageSize::A4), 96);
+    QImage framed(pages[0].size() + QSize(2, 2), QImage::Format_RGB32);
+    framed.fill(Qt::gray);
+    QPainter(&framed).drawImage(1, 1, pages[0]);
+    g.save("FrmTrans_report", QPixmap::fromImage(framed));
+    QLocale::setDefault(QLocale::c());
+}

@@ -1,0 +1,125 @@
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "circuits/ui/FrmKontur2.h"
+#include "circuits/ui/frmKontur1.h"
+#include "rfpath/ui/FrmAnt.h"
+#include "support/BoxScript.h"
+#include "support/UiTest.h"
+#include "ui/FrmPlot.h"
+
+using vokta::test::BoxScript;
+using vokta::ui::Forms;
+
+namespace {
+
+// Loads the calculator and types "Name=value" into its boxes and lists.
+QWidget* Open(const QString& window, const QStringList& fields) {
+    QWidget* w = nullptr;
+    if (window == "frmKontur1") w = Forms::Show<frmKontur1>();
+    if (window == "FrmKontur2") w = Forms::Show<FrmKontur2>();
+    if (window == "FrmAnt") w = Forms::Show<FrmAnt>();
+    for (const QString& f : fields) {
+        const QString name = f.section('=', 0, 0), value = f.section('=', 1);
+        if (auto* box = w->findChild<QLineEdit*>(name))
+            box->setText(value);
+        else
+            w->findChild<QComboBox*>(name)->setEditText(value);
+    }
+    return w;
+}
+
+QPushButton* Button(QWidget* w, const char* name) {
+    return w->findChild<QPushButton*>(name);
+}
+
+const QStringList kBandSpread{"TxtFmax=3.8",  "TxtFmin=3.5", "TxtL=10",
+                              "TxtC3max=365", "TxtC3min=10", "TxtC4=10"};
+const QStringList kThreePoint{"TxtFmax=3.8", "TxtFmin=3.5", "TxtL=10",
+                              "TxtCmax=365", "TxtCmin=10",  "TxtCcp=120"};
+const QStringList kRfPath{"TxtFmax=10", "TxtFmin=5", "TxtSel=30", "Combo2=3"};
+
+}  // namespace
+
+class FrmPlotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { vokta::test::UnloadAllForms(); }
+
+    void eachCalculatorPlotsItsResult_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("failing");  // fields that make the calculation fail
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("band-spread")
+            << "frmKontur1" << kBandSpread << QStringList{"TxtFmin=1"} << QStringList{"Перекрытие диапазона"}
+            << "Контур перекрывает диапазон от 3.4996 до 3.7996 МГц. Нижний край отличается от заданного на "
+               "-0.01 %, верхний — на -0.01 %.";
+        QTest::newRow("three-point")
+            << "FrmKontur2" << kThreePoint << QStringList{"TxtCcp=150"} << QStringList{"Шкала контура"}
+            << "Наибольшее отклонение шкалы от прямой: -19.8 % полосы при 60 % хода КПЕ.";
+        QTest::newRow("RF path")
+            << "FrmAnt" << kRfPath << QStringList{"TxtSel=90"}
+            << QStringList{"Избирательность тракта РЧ",
+                           "Избирательность тракта РЧ: полоса сигнала на частоте 5 МГц",
+                           "Избирательность тракта РЧ: подавление зеркального канала по диапазону"}
+            << "Зеркальный канал 10.93 МГц, требуется 30.8 дБ: при добротности 32 — 30.5 дБ, не выполнено; "
+               "при добротности 119 — 53.1 дБ, выполнено. Края полосы 5 МГц ± 13.5 кГц, допускается 3.0 дБ: "
+               "при добротности 32 — 0.3 дБ, выполнено; при добротности 119 — 3.0 дБ, выполнено.";
+    }
+    void eachCalculatorPlotsItsResult() {
+        QFETCH(QString, window);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, failing);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, summary);
+        BoxScript boxes;
+        QWidget* w = Open(window, fields);
+        QPushButton* plot = Button(w, "CmdPlot");
+        QCOMPARE(plot->text(), QStringLiteral("График"));
+        QVERIFY(!plot->isEnabled());
+        Button(w, "CmdCalc")->click();
+        QVERIFY(plot->isEnabled());
+        QCOMPARE(boxes.messages.size(), size_t(0));
+
+        plot->click();
+        auto* form = Forms::Find<FrmPlot>();
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(form->windowTitle(), titles[0]);
+        QCOMPARE(form->LblSummary->text(), summary);
+        QStringList shown;
+        for (int i = 0; i < form->TabPages->count(); ++i) {
+            form->TabPages->setCurrentIndex(i);
+            shown << form->ChartView->chart()->title();
+        }
+        QCOMPARE(shown, titles);
+        QCOMPARE(form->TabPages->isVisibleTo(form), titles.size() > 1);
+        QVERIFY(form->minimumSizeHint().width() <= 900 && form->minimumSizeHint().height() <= 480);
+        // Esc closes the plot; the calculator stays.
+        QTest::keyClick(form, Qt::Key_Escape);
+        QVERIFY(!Forms::IsLoaded<FrmPlot>());
+
+        // A calculation that fails takes the plot away.
+        for (const QString& f : failing) Open(window, {f});
+        Button(w, "CmdCalc")->click();
+        QCOMPARE(boxes.messages.size(), size_t(1));
+        QVERIFY(!plot->isEnabled());
+        if (window == "FrmAnt") {  // and so does "Очистить" after a success
+            Open(window, kRfPath);
+            Button(w, "CmdCalc")->click();
+            QVERIFY(plot->isEnabled());
+            Button(w, "CmdClear")->click();
+            QVERIFY(!plot->isEnabled());
+        }
+    }
+};
+
+VOKTA_UI_TEST_MAIN(FrmPlotTest)
+#include "FrmPlotTest.moc"
