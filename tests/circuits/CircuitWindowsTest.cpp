@@ -11,6 +11,7 @@
 #include "circuits/FrmKontur2.h"
 #include "circuits/frmKontur1.h"
 #include "common/Forms.h"
+#include "common/FrmPlot.h"
 #include "common/Pictures.h"
 #include "support/BoxScript.h"
 #include "support/UiTest.h"
@@ -274,6 +275,27 @@ private slots:
             QCOMPARE(now, earlier);
         else
             for (const QString& r : now) QVERIFY2(r.startsWith("hidden:"), qPrintable(r));
+    }
+
+    // A middle capacitance that bends the capacitor's parabola beyond its limits is named in the plot's
+    // summary (the worked example's summary is read in the plot window's own test), in the user's format.
+    void threePointPlotOfAnUnevenCapacitor() {
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        BoxScript boxes;
+        auto* w = Forms::Show<FrmKontur2>();
+        Fill(w, kThreePointBoxes, {"1,05", "1", "50", "365", "10", "80"});
+        button(w, "CmdCalc")->click();
+        button(w, "CmdPlot")->click();
+        QCOMPARE(boxes.messageTexts(), QStringList());
+        auto* plot = Forms::Find<FrmPlot>();
+        QVERIFY(plot && plot->isVisible());
+        QCOMPARE(
+            plot->LblSummary->text(),
+            "Емкость КПЕ меняется по параболе через заданные значения: 365 пФ в начале шкалы, 80 пФ в "
+            "середине, 10 пФ в конце. Парабола монотонна лишь при емкости в среднем положении от 98,75 до "
+            "276,25 пФ; где она выходит за пределы КПЕ, емкость принята равной его краю. Шкала охватывает "
+            "от 1,0004 до 1,0503 МГц: нижний край отличается от заданного на 0,04 %, верхний — на 0,03 %. "
+            "Наибольшее отклонение шкалы от прямой: 17,6 % полосы при 81 % хода КПЕ.");
     }
 
     // Every box is read whole, in the user's number format, and must hold a value above zero: anything

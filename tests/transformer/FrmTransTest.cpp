@@ -115,6 +115,19 @@ class FrmTransTest : public QObject {
         return record.lines;
     }
 
+    // The rows of the results table, their cells joined by "|", after the column headings.
+    static QStringList Shown(FrmTransResults* results) {
+        auto* table = results->findChild<QTableWidget*>("TblResults");
+        QStringList shown{"Величина|Значение|Единица"};
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 3; ++column)
+                if (auto* item = table->item(row, column)) cells << item->text();
+            shown << cells.join("|");
+        }
+        return shown;
+    }
+
     void calculateExample(BoxScript& boxes) {
         fill("2", "2.5", "1.2", "3");
         combo()->setCurrentIndex(2);  // 0.35 mm
@@ -626,26 +639,19 @@ private slots:
         auto* results = Forms::Find<FrmTransResults>();
         QVERIFY(results && results->isVisible());
         QCOMPARE(results->windowTitle(), QString("Результаты расчета трансформатора"));
-        const QStringList expected =
-            QString(
-                "Величина|Значение|Единица;Сердечник;Допустимая мощность сердечника|17,3052|Вт;"
-                "Требуемая мощность вторичных обмоток|10,5|Вт;Индукция в стали (оценка)|1,263158|Тл;"
-                "Первичная обмотка;Ток|,05965909|А;Диаметр провода|,148596|мм;Число витков|1613|вит.;"
-                "Вторичная обмотка 1;Переменное напряжение|14|В;Ток|,75|А;"
-                "Обратное напряжение на диоде моста|19,79899|В;Ток через диод моста|,475|А;"
-                "Диаметр провода|,5268652|мм;Число витков|105|вит.;"
-                "Напряжение выпрямителя без нагрузки (оценка)|19,79899|В")
-                .split(';');
+        // Four significant digits in the user's format; turns whole.
+        const QString tableText =
+            "Величина|Значение|Единица;Сердечник;Допустимая мощность сердечника|17,31|Вт;"
+            "Требуемая мощность вторичных обмоток|10,5|Вт;Индукция в стали (оценка)|1,293|Тл;"
+            "Первичная обмотка;Ток|0,05966|А;Диаметр провода|0,1486|мм;Число витков|1613|вит.;"
+            "Вторичная обмотка 1;Переменное напряжение|14|В;Ток|0,75|А;"
+            "Обратное напряжение на диоде моста|19,8|В;Ток через диод моста|0,475|А;"
+            "Диаметр провода|0,5269|мм;Число витков|105|вит.;"
+            "Напряжение выпрямителя без нагрузки (оценка)|18,85|В";
+        const QStringList expected = tableText.split(';');
+        QCOMPARE(Shown(results), expected);
         auto* table = results->findChild<QTableWidget*>("TblResults");
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QStringList shown{"Величина|Значение|Единица"};
-        for (int row = 0; row < table->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < 3; ++column)
-                if (auto* item = table->item(row, column)) cells << item->text();
-            shown << cells.join("|");
-        }
-        QCOMPARE(shown, expected);
         // Every cell and heading fits its column, and the table its window.
         for (int row = -1; row < table->rowCount(); ++row) {
             if (row >= 0 && table->columnSpan(row, 0) > 1) continue;  // a section's heading
@@ -688,6 +694,27 @@ private slots:
         fill("1", "1", "1", "1");
         calculate(boxes, {"1", "10", "0.5"});  // the core is too small
         QVERIFY(boxes.messages.size() == 1 && !Forms::IsLoaded<FrmTransResults>());
+    }
+
+    // The results in an English format, and a toroid whose steel is driven close to saturation.
+    void resultsInEnglishAndNearSaturation() {
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(QLocale(QLocale::English));
+        form = Forms::Show<FrmTrans>();
+        BoxScript boxes;
+        calculateExample(boxes);
+        const QStringList shown = Shown(Forms::Find<FrmTransResults>());
+        QCOMPARE(shown.mid(3, 2), QStringList({"Требуемая мощность вторичных обмоток|10.5|Вт",
+                                               "Индукция в стали (оценка)|1.293|Тл"}));
+        QCOMPARE(shown.mid(6, 2), QStringList({"Ток|0.05966|А", "Диаметр провода|0.1486|мм"}));
+        QCOMPARE(shown.last(), QString("Напряжение выпрямителя без нагрузки (оценка)|18.85|В"));
+
+        child<QRadioButton>("Option1(2)")->click();  // 0.08 mm steel
+        fill("8", "4", "", "3");
+        calculate(boxes, {"1", "12", "1"});
+        QCOMPARE(Shown(Forms::Find<FrmTransResults>()).mid(4, 2),
+                 QStringList({"Индукция в стали (оценка)|2.046|Тл",
+                              "Индукция выше 1.7 Тл: сталь близка к насыщению"}));
     }
 
     void noCaptionIsClipped() {
