@@ -36,7 +36,7 @@ TEST(RfSelectivity, WorkedExampleMeetsTheImageDemandWithTheSelectivityQ) {
 }
 
 TEST(RfSelectivity, BandAsWideAsTheBottomOfTheRangeStaysAboveZeroFrequency) {
-    RfPathTask task;  // 20 kHz at the bottom, a 20 kHz band
+    RfPathTask task;  // 20 kHz at the bottom, a 14 kHz band
     task.fmaxMHz = 1;
     task.fminMHz = 0.02;
     task.ifMHz = 0.465;
@@ -44,7 +44,7 @@ TEST(RfSelectivity, BandAsWideAsTheBottomOfTheRangeStaysAboveZeroFrequency) {
     task.circuitDamping = 0.01;
     task.unevennessDb = 3;
     task.instability = 1e-7;
-    task.modulationHz = 10000;
+    task.modulationHz = 7000;
     task.coupling = TransistorCoupling::Inductive;
     const RfPathDesign design = DesignRfPath(task);
     ASSERT_EQ(design.verdict, RfPathVerdict::Designed);
