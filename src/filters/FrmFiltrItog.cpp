@@ -227,8 +227,13 @@ vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {
 }
 
 void FrmFiltrItog::CmdBack_Click() {
-    Forms::Unload(this);
+    UnloadWithResponse();
     Forms::Show<FrmFiltr>();
+}
+
+void FrmFiltrItog::UnloadWithResponse() {
+    Forms::Unload<FrmResponse>();
+    Forms::Unload<FrmFiltrItog>();
 }
 
 void FrmFiltrItog::RefuseOrder(const QString& message) {

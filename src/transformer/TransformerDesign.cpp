@@ -156,11 +156,12 @@ std::optional<TransformerFault> FindCoreFault(CoreType type, const CoreDimension
     return std::nullopt;
 }
 
-std::optional<std::string> FindLoadFault(int i, double loadVoltage, double loadCurrent) {
+std::optional<std::string> FindLoadFault(int i, LoadValue which, double value) {
+    if (value > 0) return std::nullopt;
     const std::string winding = std::to_string(i);
-    if (!(loadVoltage > 0)) return "Напряжение нагрузки обмотки " + winding + " должно быть больше нуля.";
-    if (!(loadCurrent > 0)) return "Ток нагрузки обмотки " + winding + " должен быть больше нуля.";
-    return std::nullopt;
+    if (which == LoadValue::Voltage)
+        return "Напряжение нагрузки обмотки " + winding + " должно быть больше нуля.";
+    return "Ток нагрузки обмотки " + winding + " должен быть больше нуля.";
 }
 
 void StartWindings(TransformerDesign& design, int16_t count) {

@@ -79,9 +79,10 @@ struct TransformerFault {
 std::optional<TransformerFault> FindCoreFault(CoreType type, const CoreDimensions& core, double mainsVoltage,
                                               double thicknessMm);
 
-// Why the load of winding i (numbered from 1) cannot be designed for: a voltage or a current that is not
-// above zero. Nothing when both are above zero.
-std::optional<std::string> FindLoadFault(int i, double loadVoltage, double loadCurrent);
+// Why a load value of winding i (numbered from 1), its voltage or its current, cannot be designed for: it
+// is not above zero. Nothing when it is above zero.
+enum class LoadValue { Voltage, Current };
+std::optional<std::string> FindLoadFault(int i, LoadValue which, double value);
 
 // Starts a calculation of 'count' windings: every array holds indexes 0 to count, all zero, and
 // SecondaryPower is 0.

@@ -203,6 +203,46 @@ private slots:
         for (QWidget* form : Forms::Loaded()) plots += form->objectName() == "FrmResponse";
         QCOMPARE(plots, 1);
     }
+
+    // Closing the results window, by its button or its title bar, takes the response window with it;
+    // closing the requirements window takes both, and the main window comes back.
+    void theResponseWindowGoesWithItsResults_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("how");  // a button, or "" for the title bar's close (Alt+F4)
+        QTest::addColumn<QString>("left");
+        QTest::newRow("results, Закрыть") << "FrmFiltrItog"
+                                          << "CmdBack"
+                                          << "FrmFiltr";
+        QTest::newRow("results, title bar") << "FrmFiltrItog"
+                                            << ""
+                                            << "FrmFiltr";
+        QTest::newRow("requirements, Отмена") << "FrmFiltr"
+                                              << "CmdBack"
+                                              << "frmMain";
+        QTest::newRow("requirements, title bar") << "FrmFiltr"
+                                                 << ""
+                                                 << "frmMain";
+    }
+    void theResponseWindowGoesWithItsResults() {
+        QFETCH(QString, window);
+        QFETCH(QString, how);
+        QFETCH(QString, left);
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+        response(r);
+        QVERIFY(Forms::IsLoaded<FrmResponse>());
+        QWidget* closing = window == "FrmFiltr" ? static_cast<QWidget*>(w) : r;
+        if (how.isEmpty())
+            closing->close();
+        else
+            Click(closing, how.toUtf8().constData());
+        Settle();
+        QStringList loaded;
+        for (QWidget* form : Forms::Loaded())
+            loaded << form->objectName() + (form->isVisible() ? "" : " hidden");
+        QCOMPARE(loaded, QStringList{left});
+        VOKTA_VERIFY_BOXES_DONE(*boxes);
+        QVERIFY(boxes->messages.empty());
+    }
 };
 
 VOKTA_UI_TEST_MAIN(FrmFiltrItogResponseTest)

@@ -567,11 +567,6 @@ private slots:
         QTest::newRow("mains 0, before any question")
             << 0 << QStringList{"2", "2,5", "1,2", "3", "0"} << QStringList{} << "TxtU1"
             << "Напряжение сети должно быть больше нуля.";
-        QTest::newRow("load voltage 0") << 0 << example << QStringList{"1", "0", "0,5"} << ""
-                                        << "Напряжение нагрузки обмотки 1 должно быть больше нуля.";
-        QTest::newRow("second load current negative")
-            << 0 << example << QStringList{"2", "10", "0,5", "12", "-0,5"} << ""
-            << "Ток нагрузки обмотки 2 должен быть больше нуля.";
     }
     void valuesOutsideTheirDomain() {
         QFETCH(int, core);
@@ -590,6 +585,36 @@ private slots:
         QCOMPARE(box("TxtA")->text(), source[0]);
         QCOMPARE(box("TxtU1")->text(), source[4]);
         QCOMPARE(print(boxes), ExampleReport(","));
+    }
+
+    // A load voltage or current that is not above zero is refused at its own box, which asks again.
+    void loadNotAboveZeroIsAskedAgain_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("asked");  // N: the count, U: a voltage, I: a current
+        QTest::addColumn<QStringList>("messages");
+        const QString voltage = kWarning + "|Напряжение нагрузки обмотки 1 должно быть больше нуля.";
+        const QString current = kWarning + "|Ток нагрузки обмотки 2 должен быть больше нуля.";
+        QTest::newRow("voltage 0") << QStringList{"1", "0", "10", "0,5"} << "NUUI" << QStringList{voltage};
+        QTest::newRow("second current negative, then 0")
+            << QStringList{"2", "10", "0,5", "12", "-0,5", "0", "0,2"} << "NUIUIII"
+            << QStringList{current, current};
+    }
+    void loadNotAboveZeroIsAskedAgain() {
+        QFETCH(QStringList, answers);
+        QFETCH(QString, asked);
+        QFETCH(QStringList, messages);
+        BoxScript boxes;
+        fill("2", "2,5", "1,2", "3");
+        combo()->setCurrentIndex(2);
+        calculate(boxes, answers);
+        QString prompts;
+        for (const BoxScript::Input& input : boxes.inputs)
+            prompts += input.prompt.contains("количество")   ? 'N'
+                       : input.prompt.contains("напряжение") ? 'U'
+                                                             : 'I';
+        QCOMPARE(prompts, asked);
+        QCOMPARE(boxes.messageTexts(), messages);
+        QVERIFY(Forms::IsLoaded<FrmTransResults>());  // designed with the values given again
     }
 
     void runTimeErrorEndsTheCalculationOnly() {
