@@ -401,6 +401,8 @@ DemandBands BandsOf(const ResponseDemand& d) {
         case FilterType::HighPass:
             return {{{d.f1, d.f1 * kSpan}}, {{d.fs / kSpan, d.fs}}};
         case FilterType::BandPass:
+            // The stop band on the side of the band where fs lies.
+            if (d.fs < d.fleft) return {{{d.fleft, d.fright}}, {{d.fs / kSpan, d.fs}}};
             return {{{d.fleft, d.fright}}, {{d.fs, d.fs * kSpan}}};
         case FilterType::BandStop: {
             const double mirror = d.fleft * d.fright / d.fs;  // f0² / fs

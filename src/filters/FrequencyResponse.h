@@ -120,8 +120,9 @@ struct ResponseDemand {
 // The pass band and the stop band of a demand, as frequency intervals in Hz. A side that extends to
 // zero or to infinity is cut at three decades beyond its edge, where these filters are far past any
 // change. Low-pass: pass [f1/1000, f1], stop [fs, 1000·fs]; high-pass the mirror image; band-pass:
-// pass [fleft, fright], stop [fs, 1000·fs]; band-stop: pass below fleft and above fright, stop the band
-// between fs and its mirror image about the centre, f0² / fs.
+// pass [fleft, fright], stop [fs, 1000·fs] (or [fs/1000, fs] when fs lies below the band); band-stop:
+// pass below fleft and above fright, stop the band between fs and its mirror image about the centre,
+// f0² / fs.
 struct Interval {
     double from = 0, to = 0;
 };
