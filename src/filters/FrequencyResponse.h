@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "common/NumberText.h"
 #include "filters/ActiveRc.h"
 
 namespace vokta {
@@ -178,10 +179,11 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
 // to hundredths where the margin is under a tenth: "Полоса пропускания: до 3.01 дБ (допустимо 3 дБ) —
 // не выполнено, превышение 0.01 дБ." and "Полоса задерживания: от 30.1 дБ (требуется 40 дБ) — не
 // выполнено, не хватает 9.9 дБ."
-std::string PassBandVerdict(const DemandCheck& passBand);
-std::string StopBandVerdict(const DemandCheck& stopBand);
+// Numbers in the user's number format.
+std::string PassBandVerdict(const DemandCheck& passBand, const NumberFormat& format);
+std::string StopBandVerdict(const DemandCheck& stopBand, const NumberFormat& format);
 // Both on one line, as the response window shows them.
-std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand);
+std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand, const NumberFormat& format);
 
 // What the plot shows, e.g. "Пассивный фильтр нижних частот, порядок 5".
 std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape);
@@ -190,7 +192,9 @@ std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape);
 // finer steps as the span narrows), as many as fit without crowding.
 std::vector<double> FrequencyTicks(double fmin, double fmax);
 
-// A frequency for an axis label, in Hz: "200", "1500", "10 000", "2 500 000", "0.5".
-std::string FrequencyLabel(double hz);
+// A frequency for an axis label, in Hz, in the user's number format (its decimal separator, and its
+// group separator between groups of three digits from five digits on): "200", "1500", "10 000",
+// "2 500 000", "0,5" in a Russian format.
+std::string FrequencyLabel(double hz, const NumberFormat& format);
 
 }  // namespace vokta

@@ -208,6 +208,8 @@ TEST(ExactDesign, JudgesABandPassBelowItsBandAsItsMirror) {
     const ResponseAnalysis a = AnalyseResponse(circuit, below);
     EXPECT_TRUE(a.passBand.met && a.stopBand.met);
     EXPECT_LE(a.stopBand.frequency, 0.5e6);
+    EXPECT_NE(SpiceNetlist(circuit, below, ESeries::None, 1e5, 1e7).find("не менее 40 дБ до 500000 Гц\n"),
+              std::string::npos);
 
     const ResponseDemand notch{FilterType::BandStop, 1, 60, 0, 900, 1600, 1200};
     const FilterCircuit single = ExactDesign(notch, FilterResponse::Chebyshev, LadderCircuit{50, {}});

@@ -28,6 +28,7 @@ private:
 }  // namespace
 
 VOKTA_GALLERY_PAGE(Transformer) {
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Russian));
     FrmTrans::Design = {};
     auto* form = Forms::Show<FrmTrans>();
@@ -61,5 +62,5 @@ VOKTA_GALLERY_PAGE(Transformer) {
     framed.fill(Qt::gray);
     QPainter(&framed).drawImage(1, 1, pages[0]);
     g.save("FrmTrans_report", QPixmap::fromImage(framed));
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(previous);
 }
