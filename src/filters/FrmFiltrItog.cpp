@@ -201,8 +201,10 @@ void FrmFiltrItog::ShowVerdict() {
     QString verdict;
     try {
         const vokta::ResponseAnalysis analysis = vokta::AnalyseResponse(ShownCircuit(), demand_);
-        verdict = QString::fromStdString(vokta::PassBandVerdict(analysis.passBand)) + QLatin1Char('\n') +
-                  QString::fromStdString(vokta::StopBandVerdict(analysis.stopBand));
+        const vokta::NumberFormat format = UserNumberFormat();
+        verdict = QString::fromStdString(vokta::PassBandVerdict(analysis.passBand, format)) +
+                  QLatin1Char('\n') +
+                  QString::fromStdString(vokta::StopBandVerdict(analysis.stopBand, format));
     } catch (const vokta::RuntimeError& e) {
         verdict = ErrorSentence(e);
     }

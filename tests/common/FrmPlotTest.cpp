@@ -1,9 +1,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabBar>
 
 #include "circuits/FrmKontur2.h"
@@ -122,6 +125,22 @@ private slots:
             Button(w, "CmdClear")->click();
             QVERIFY(!plot->isEnabled());
         }
+    }
+
+    // The axes write their numbers in the user's number format.
+    void axisLabelsInTheUsersNumberFormat() {
+        auto restore = qScopeGuard([previous = QLocale()] { QLocale::setDefault(previous); });
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        BoxScript boxes;
+        QWidget* w = Open("frmKontur1", kBandSpread);
+        Button(w, "CmdCalc")->click();
+        Button(w, "CmdPlot")->click();
+        auto* form = Forms::Find<FrmPlot>();
+        QCoreApplication::processEvents();
+        QStringList labels;
+        for (QGraphicsItem* item : form->ChartView->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) labels << text->toPlainText();
+        QVERIFY2(labels.contains("3,60") && labels.contains("100"), qPrintable(labels.join('|')));
     }
 };
 

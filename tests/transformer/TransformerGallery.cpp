@@ -29,6 +29,7 @@ private:
 }  // namespace
 
 VOKTA_GALLERY_PAGE(Transformer) {
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Russian));
     FrmTrans::Design = {};
     auto* form = Forms::Show<FrmTrans>();
@@ -73,5 +74,5 @@ VOKTA_GALLERY_PAGE(Transformer) {
     g.boxes().answer("1").answer("12").answer("1");
     form->CmdCalc_Click();
     g.save("FrmTransResults_toroidal", Forms::Find<FrmTransResults>());
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(previous);
 }
