@@ -267,6 +267,12 @@ std::string FormatC(const char* printfFormat, double x) {
     return buf;
 }
 
+std::string FormatLocale(const char* printfFormat, double x, const NumberFormat& format) {
+    std::string s = FormatC(printfFormat, x);
+    if (const size_t point = s.find('.'); point != std::string::npos) s.replace(point, 1, format.decimal);
+    return s;
+}
+
 std::string NumberText(float x) {
     return Format(x, 7, kPlain);
 }

@@ -48,8 +48,10 @@ float LocaleParseSingle(std::string_view text, const NumberFormat& format);
 int16_t LocaleParseInt16(std::string_view text, const NumberFormat& format);
 
 // printf of one number in the C format (a point as decimal separator) whatever the C library's
-// locale is; for texts of the program's own that are not user values, such as axis labels.
+// locale is; for number text in files and netlists.
 std::string FormatC(const char* printfFormat, double x);
+// The same with the user's decimal separator in place of the point, for texts on the screen.
+std::string FormatLocale(const char* printfFormat, double x, const NumberFormat& format);
 
 template <typename T>
 T LocaleParseNumber(std::string_view text, const NumberFormat& format);

@@ -41,25 +41,35 @@ BandSpreadCoverage BandSpreadTuning(const BandSpreadInput& in, const BandSpreadR
 ThreePointScale ThreePointTuning(const ThreePointInput& in, const ThreePointResult& result) {
     ThreePointScale out;
     const double c1 = result.c1PF, c2 = result.c2PF, c3 = result.c3PF;
-    const double span = in.cmaxPF - in.cminPF;
-    auto capacitance = [&](double dial) { return in.cmaxPF - span * dial / 100; };
-    auto dialOf = [&](double c) { return (in.cmaxPF - c) / span * 100; };
+    const double cmax = in.cmaxPF, cmid = in.cmidPF, cmin = in.cminPF;
+    // The parabola cmax + b t + a t^2 over the travel t = 0..1 through cmax, cmid and cmin. It falls over
+    // the whole travel when its slope is not above zero at both ends: b <= 0 and b + 2a <= 0.
+    const double b = 4 * cmid - 3 * cmax - cmin, a = 2 * (cmax + cmin) - 4 * cmid;
+    out.smoothMidFromPF = (cmax + 3 * cmin) / 4;
+    out.smoothMidToPF = (3 * cmax + cmin) / 4;
+    out.smoothLaw = b <= 0 && b + 2 * a <= 0;
+    auto capacitance = [&](double dial) {
+        const double t = dial / 100;
+        return std::clamp(cmax + (b + a * t) * t, std::min(cmin, cmax), std::max(cmin, cmax));
+    };
     auto frequency = [&](double dial) {
         return ResonanceMHz(in.inductanceUH, c3 + Series(c2, capacitance(dial) + c1));
     };
 
-    out.design = {CurvePoint{0, in.fminMHz}, CurvePoint{dialOf(in.cmidPF), (in.fminMHz + in.fmaxMHz) / 2},
+    out.design = {CurvePoint{0, in.fminMHz}, CurvePoint{50, (in.fminMHz + in.fmaxMHz) / 2},
                   CurvePoint{100, in.fmaxMHz}};
-    std::vector<double> dials;
-    for (int i = 0; i <= kSteps; ++i) dials.push_back(100.0 * i / kSteps);
-    if (out.design[1].x > 0 && out.design[1].x < 100) dials.push_back(out.design[1].x);
-    std::sort(dials.begin(), dials.end());
-
-    const double bottom = frequency(0), top = frequency(100);
-    for (double dial : dials) {
+    out.bottomMHz = frequency(0);
+    out.topMHz = frequency(100);
+    out.bottomErrorPct = (out.bottomMHz / in.fminMHz - 1) * 100;
+    out.topErrorPct = (out.topMHz / in.fmaxMHz - 1) * 100;
+    const double band = out.topMHz - out.bottomMHz;
+    out.frequency.reserve(kSteps + 1);
+    out.deviation.reserve(kSteps + 1);
+    for (int i = 0; i <= kSteps; ++i) {
+        const double dial = 100.0 * i / kSteps;
         const double f = frequency(dial);
-        const double line = bottom + (top - bottom) * dial / 100;
-        const double deviation = (f - line) / (top - bottom) * 100;
+        const double line = out.bottomMHz + band * dial / 100;
+        const double deviation = (f - line) / band * 100;
         out.frequency.push_back({dial, f});
         out.deviation.push_back({dial, deviation});
         if (std::fabs(deviation) > std::fabs(out.worstDeviationPct)) {

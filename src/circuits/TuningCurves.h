@@ -25,17 +25,25 @@ struct BandSpreadCoverage {
 // The circuit of a feasible result.
 BandSpreadCoverage BandSpreadTuning(const BandSpreadInput& input, const BandSpreadResult& result);
 
-// The three-point circuit over the dial of a straight-line-capacitance variable capacitor: at 0 % it
-// stands at its maximum (the bottom of the range), at 100 % at its minimum. x is the dial in %.
+// The three-point circuit over the dial of its variable capacitor: at 0 % the capacitor stands at its
+// maximum (the bottom of the range), at 50 % at its middle capacitance, at 100 % at its minimum. Between
+// them its capacitance follows the parabola through these three values. x is the dial in %.
 struct ThreePointScale {
     Curve frequency;  // y: resonant frequency, MHz
     Curve deviation;  // y: departure from the straight line through the curve's ends, % of the band
-    // The design points: the dial where C has its maximum, middle and minimum value, and the frequency
-    // wanted there (the bottom, the mean and the top of the range). The frequency curve has a point
-    // at each of these dial positions.
+    // The design points: the dial at 0, 50 and 100 % and the frequency wanted there (the bottom, the
+    // mean and the top of the range). The frequency curve has a point at each of them.
     std::array<CurvePoint, 3> design{};
     double worstDeviationPct = 0;  // the deviation of largest magnitude, with its sign
     double worstAtPct = 0;         // the dial where it lies
+    // The ends of the scale and how far each lies from the wanted edge, % of that edge (negative: below).
+    double bottomMHz = 0, topMHz = 0;
+    double bottomErrorPct = 0, topErrorPct = 0;
+    // The middle capacitances for which the parabola falls all the way from the maximum to the minimum.
+    // A middle capacitance outside them would carry the parabola beyond the capacitor's own limits; the
+    // capacitance is then held at the limit it reaches, and 'smoothLaw' is false.
+    double smoothMidFromPF = 0, smoothMidToPF = 0;
+    bool smoothLaw = true;
 };
 
 // The circuit of a feasible result.

@@ -6,6 +6,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/Units.h"
+#include "filters/Tolerance.h"
 
 namespace vokta {
 
@@ -19,8 +20,9 @@ constexpr double kPi = std::numbers::pi;
 constexpr double kDefaultKiloOhm = 10;
 // The circuit holds its values in single precision, which moves the pass-band edge or the ripple by up to
 // about 1e-5 dB (more for a narrow band filter, whose resonators magnify the error by the band's quality
-// factor): the design aims this far below the limit, far under the hundredths the verdict shows, so that
-// the rounding never carries the circuit over. A tiny allowed attenuation gets a proportionate guard.
+// factor): where the stop band leaves room for it, the design aims this far below the limit, far under the
+// hundredths the verdict shows, so that the rounding never carries the circuit over. A tiny allowed
+// attenuation gets a proportionate guard.
 constexpr double kRoundingGuardDb = 1e-4;
 
 double DesignAmin(const ResponseDemand& d) {
@@ -163,6 +165,81 @@ ActiveCircuit Active(const ResponseDemand& d, const PoleSet& poles, const Active
     return circuit;
 }
 
+// The factor K(ws) of a response of order n whose attenuation is 10·lg(1 + ε²·K(Ω)²): Ω^n for Butterworth,
+// the Chebyshev polynomial T_n(Ω) for Chebyshev (ws > 1); infinite at an infinite ws.
+double StopFactor(FilterResponse response, int n, double ws) {
+    return response == FilterResponse::Butterworth ? std::pow(ws, n) : std::cosh(n * std::acosh(ws));
+}
+
+// Where the ideal response of order n keeps both demands: the attenuation at the pass-band edge (dB) that
+// the design aims at, the limit less the rounding guard where the stop band keeps its demand so, else the
+// middle (in ε²) of what keeps both, so that the rounding has the same room on either side. Where no ε²
+// keeps both, the middle splits the shortfall.
+struct EdgePlacement {
+    double db = 0;
+    bool ideallyMet = false;
+};
+EdgePlacement PlaceEdge(const ResponseDemand& d, FilterResponse response, int n, double ws) {
+    const double most = PowerExcess(d.amin), factor = StopFactor(response, n, ws);
+    const double least = PowerExcess(d.astop) / (factor * factor);
+    double excess = PowerExcess(DesignAmin(d));
+    if (excess < least) excess = std::sqrt(least * most);
+    return {10 * std::log1p(excess) / std::log(10.0), least <= most};
+}
+
+// The values a circuit stores (a ladder's inductances and capacitances, an active filter's resistances and
+// capacitances).
+std::vector<float*> StoredValues(FilterCircuit& circuit) {
+    std::vector<float*> values;
+    if (auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
+        for (LadderBranch& b : ladder->branches) {
+            if (b.parts != BranchParts::C) values.push_back(&b.l);
+            if (b.parts != BranchParts::L) values.push_back(&b.c);
+        }
+        return values;
+    }
+    for (ActiveStage& stage : std::get<ActiveCircuit>(circuit).stages) {
+        for (int i = 0; i < FrequencyParts(stage.kind); ++i)
+            values.insert(values.end(), {&stage.r[i], &stage.c[i]});
+        if (stage.kind == ActiveStageKind::Section)
+            values.insert(values.end(), {&stage.rFeedback, &stage.rGround});
+    }
+    return values;
+}
+
+// Where the ideal circuit keeps both demands by less than the rounding of its values to single precision
+// moves its response (a few 1e-7 dB), the rounded circuit may miss one by a hair. The values are then
+// moved one at a time to a neighbouring single, as long as that widens the narrower of the two margins,
+// until the circuit keeps both. Returns whether it does.
+bool RoundToMeet(FilterCircuit& circuit, const ResponseDemand& d) {
+    auto room = [&] {
+        const ResponseAnalysis a = AnalyseResponse(circuit, d);
+        return std::min(a.passBand.margin, a.stopBand.margin);
+    };
+    double best = room();
+    for (int sweep = 0; sweep < 4 && best < 0; ++sweep) {
+        bool moved = false;
+        for (float* value : StoredValues(circuit)) {
+            const float kept = *value;
+            for (float to : {std::nextafter(kept, HUGE_VALF), std::nextafter(kept, 0.0f)}) {
+                *value = to;
+                if (const double r = room(); r > best) {
+                    best = r, moved = true;
+                    break;
+                }
+                *value = kept;
+            }
+            if (best >= 0) break;
+        }
+        if (!moved) break;
+    }
+    return best >= 0;
+}
+
+bool ChebyshevLadder(FilterResponse response, const FilterCircuit& shown) {
+    return response == FilterResponse::Chebyshev && std::holds_alternative<LadderCircuit>(shown);
+}
+
 }  // namespace
 
 double ExactStopRatio(const ResponseDemand& d) {
@@ -185,9 +262,19 @@ double ExactStopRatio(const ResponseDemand& d) {
             break;
         case FilterType::BandPass:
         case FilterType::BandStop: {
+            // The transformation is symmetric about the centre on a logarithmic scale: a frequency and its
+            // mirror image f0² / fs have the same detuning, so a band-pass demand below the band is judged
+            // as one above it.
             const double f0 = std::sqrt(d.fleft * d.fright), b = d.fright - d.fleft;
             const double detune = std::abs(d.fs / f0 - f0 / d.fs) * f0 / b;
-            ratio = d.shape == FilterType::BandPass ? (d.fs > d.fright ? detune : 0) : 1 / detune;
+            if (d.shape == FilterType::BandPass) {
+                ratio = d.fs > d.fright || d.fs < d.fleft ? detune : 0;
+            } else {
+                // At the centre of a band-stop the demand falls on the notch, where every order's
+                // attenuation is infinite: the prototype's stop band starts at infinity.
+                if (detune == 0) return HUGE_VAL;
+                ratio = 1 / detune;
+            }
             break;
         }
     }
@@ -200,30 +287,68 @@ double ExactStopRatio(const ResponseDemand& d) {
 
 int ExactOrder(const ResponseDemand& d, FilterResponse response) {
     const double ws = ExactStopRatio(d);
-    const double ratio = PowerExcess(d.astop) / PowerExcess(DesignAmin(d));
+    const double ratio = PowerExcess(d.astop) / PowerExcess(d.amin);
     const double n = response == FilterResponse::Butterworth ? std::log(ratio) / (2 * std::log(ws))
                                                              : std::acosh(std::sqrt(ratio)) / std::acosh(ws);
     if (!std::isfinite(n)) Refuse("Порядок фильтра для таких требований не вычисляется.");
-    return std::max(1, int(std::min(std::ceil(n), 1e6)));
+    // A demand beyond a whole order by less than the rounding of the values may still be met by that
+    // order: the verdict on its circuit decides.
+    return std::max(1, int(std::min(std::ceil(n - 1e-6), 1e6)));
 }
 
-FilterCircuit ExactDesign(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown) {
+namespace {
+
+// The design of order n; where its circuit misses the demand only by the rounding of its values, the
+// rounding is chosen to meet it. *met tells whether the circuit meets the demand as the verdict judges it.
+FilterCircuit DesignOfOrder(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown,
+                            int n, bool* met) {
     const auto* ladder = std::get_if<LadderCircuit>(&shown);
     if (!ladder && IsBandFilter(d.shape))
         Refuse("Активные полосовые и режекторные фильтры не рассчитываются.");
+    const double ws = ExactStopRatio(d);
+    if (n < 1 || n > kMaxExactOrder || (ChebyshevLadder(response, shown) && n % 2 == 0))
+        throw RuntimeError(ErrorKind::InvalidArgument);
+    if (ladder && !Positive(ladder->rn))
+        Refuse("Сопротивление нагрузки не больше нуля: точный расчет невозможен.");
+    const EdgePlacement edge = PlaceEdge(d, response, n, ws);
+    FilterCircuit circuit =
+        ladder ? FilterCircuit(Ladder(d, PrototypeValues(response, n, edge.db), n, ladder->rn))
+               : FilterCircuit(Active(d, Poles(response, n, edge.db), std::get<ActiveCircuit>(shown)));
+    *met = MeetsDemand(circuit, d);
+    if (!*met && edge.ideallyMet) {
+        FilterCircuit rounded = circuit;
+        if ((*met = RoundToMeet(rounded, d))) return rounded;
+    }
+    return circuit;
+}
+
+}  // namespace
+
+FilterCircuit ExactDesignOfOrder(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown,
+                                 int n) {
+    bool met = false;
+    return DesignOfOrder(d, response, shown, n, &met);
+}
+
+FilterCircuit ExactDesign(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown) {
+    if (!std::holds_alternative<LadderCircuit>(shown) && IsBandFilter(d.shape))
+        Refuse("Активные полосовые и режекторные фильтры не рассчитываются.");
     int n = ExactOrder(d, response);
     // Equal terminations need an odd order of a Chebyshev ladder.
-    if (ladder && response == FilterResponse::Chebyshev && n % 2 == 0) ++n;
+    const int step = ChebyshevLadder(response, shown) ? 2 : 1;
+    if (step == 2 && n % 2 == 0) ++n;
     if (n > kMaxExactOrder)
         Refuse("Для таких требований нужен фильтр " + std::to_string(n) +
-               "-го порядка, а точный расчет строит "
-               "фильтры не выше " +
-               std::to_string(kMaxExactOrder) + "-го: ослабьте требования или раздвиньте частоты.");
-    if (ladder) {
-        if (!Positive(ladder->rn)) Refuse("Сопротивление нагрузки не больше нуля: точный расчет невозможен.");
-        return Ladder(d, PrototypeValues(response, n, DesignAmin(d)), n, ladder->rn);
+               "-го порядка, а точный расчет строит фильтры не выше " + std::to_string(kMaxExactOrder) +
+               "-го: ослабьте требования или раздвиньте частоты.");
+    // The least order whose circuit, with its values as stored, meets both demands as the verdict judges.
+    for (; n <= kMaxExactOrder; n += step) {
+        bool met = false;
+        FilterCircuit circuit = DesignOfOrder(d, response, shown, n, &met);
+        if (met) return circuit;
     }
-    return Active(d, Poles(response, n, DesignAmin(d)), std::get<ActiveCircuit>(shown));
+    Refuse("Точный расчет не нашел фильтра не выше " + std::to_string(kMaxExactOrder) +
+           "-го порядка, который выполняет эти требования: ослабьте требования или раздвиньте частоты.");
 }
 
 }  // namespace vokta

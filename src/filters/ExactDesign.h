@@ -14,23 +14,34 @@ namespace vokta {
 inline constexpr int kMaxExactOrder = 12;
 
 // The normalised stop-band frequency of a demand: how far the stop-band edge lies beyond the pass-band
-// edge on the low-pass prototype's scale (for band filters after the low-pass-to-band transformation).
+// edge on the low-pass prototype's scale (for band filters after the low-pass-to-band transformation,
+// which gives a band-pass demand below the band the figure of its mirror image f0² / fs above it).
+// Infinite for a band-stop demand at the centre of the band, on the notch that every order has.
 // Throws RuntimeError with a sentence for the user when the demand cannot be met by any order: limits
 // that are not positive, a stop-band attenuation not above the pass-band one, a stop-band frequency that
-// is not beyond the pass band.
+// lies in the pass band or on its edge.
 double ExactStopRatio(const ResponseDemand& demand);
 
-// The least order of that response that meets the demand (the prototype order for band filters), before
-// a passive Chebyshev ladder's even order is raised to an odd one.
+// The least order of that response whose ideal response meets the demand (the prototype order for band
+// filters), before a passive Chebyshev ladder's even order is raised to an odd one.
 int ExactOrder(const ResponseDemand& demand, FilterResponse response);
 
+// The exact design of order n (odd for a Chebyshev ladder): its pass-band edge placed a small guard below
+// the allowed attenuation, or, where the stop band then falls short, in the middle of what keeps both
+// demands; where the circuit then misses the demand by the rounding of its values alone, its values are
+// rounded the other way one by one until it meets it. An order too low for the demand still gives a
+// circuit, which misses it. Throws as ExactDesign.
+FilterCircuit ExactDesignOfOrder(const ResponseDemand& demand, FilterResponse response,
+                                 const FilterCircuit& shown, int n);
+
 // A circuit of the same kind as 'shown' (a passive ladder with its load, or an active RC filter) and of
-// that response that meets the demand exactly. An active filter is a cascade of equal-component
-// Sallen-Key sections at the exact pole frequencies and quality factors, an odd order's real pole a
-// first-order group at the input followed by a unity-gain follower; it keeps the resistance (low-pass)
-// or capacitance (high-pass) of the shown circuit, 10 kΩ otherwise. Throws RuntimeError with a sentence
-// for the user when the demand cannot be met, the order needed exceeds kMaxExactOrder, or the active
-// filter is a band filter.
+// that response that meets the demand exactly: the design of the least order whose circuit, with its
+// values as stored, meets both demands as the response verdict judges them. An active filter is a cascade
+// of equal-component Sallen-Key sections at the exact pole frequencies and quality factors, an odd
+// order's real pole a first-order group at the input followed by a unity-gain follower; it keeps the
+// resistance (low-pass) or capacitance (high-pass) of the shown circuit, 10 kΩ otherwise. Throws
+// RuntimeError with a sentence for the user when the demand cannot be met, the order needed exceeds
+// kMaxExactOrder, or the active filter is a band filter.
 FilterCircuit ExactDesign(const ResponseDemand& demand, FilterResponse response, const FilterCircuit& shown);
 
 }  // namespace vokta

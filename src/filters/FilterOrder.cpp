@@ -80,7 +80,8 @@ int16_t EstimateChebyshevOrder(float Amin, float Astop, float Ws, FilterType typ
 }
 
 std::string AttenuationNotPositiveMessage(FilterType type) {
-    if (type == FilterType::BandStop) return "Затухание в полосе режекции должно быть больше нуля.";
+    // A band-stop's pass band is what lies outside its notch.
+    if (type == FilterType::BandStop) return "Затухание за полосой режекции должно быть больше нуля.";
     return "Затухание в полосе пропускания должно быть больше нуля.";
 }
 

@@ -229,7 +229,7 @@ FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series) {
     return standard;
 }
 
-std::string PartValueText(PartKind kind, double value) {
+std::string PartValueText(PartKind kind, double value, const NumberFormat& format) {
     struct Unit {
         double scale;
         const char* name;
@@ -257,7 +257,7 @@ std::string PartValueText(PartKind kind, double value) {
     int u = 0;
     while (u < 2 && rounded >= units[u + 1].scale * (1 - 1e-12)) ++u;
     const double m = rounded / units[u].scale;
-    std::string digits = m >= 1000 ? FormatC("%.0f", m) : FormatC("%.4g", m);
+    std::string digits = m >= 1000 ? FormatC("%.0f", m) : FormatLocale("%.4g", m, format);
     return digits + " " + units[u].name;
 }
 

@@ -51,8 +51,8 @@ std::vector<FilterPart> CircuitParts(const FilterCircuit& circuit);
 // stay as they are). None gives the circuit unchanged.
 FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series);
 
-// A part's value in engineering units, to at most four significant digits with a decimal point:
-// "26.67 нФ", "4.7 кОм", "150 мкГн", "1.2 МОм". An amplifier reads "ОУ".
-std::string PartValueText(PartKind kind, double value);
+// A part's value in engineering units, to at most four significant digits, in the user's number format:
+// "26.67 нФ", "4.7 кОм", "150 мкГн", "1.2 МОм" (or "26,67 нФ"). An amplifier reads "ОУ".
+std::string PartValueText(PartKind kind, double value, const NumberFormat& format);
 
 }  // namespace vokta

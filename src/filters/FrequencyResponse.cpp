@@ -228,8 +228,8 @@ std::string Format(const char* format, double x) {
 }
 
 // A limit as the user gave it: "3", "0.5", "40".
-std::string LimitText(double x) {
-    return Format("%.7g", x);
+std::string LimitText(double x, const NumberFormat& format) {
+    return FormatLocale("%.7g", x, format);
 }
 
 double Round2(double x) {
@@ -238,14 +238,17 @@ double Round2(double x) {
 }
 
 std::string DemandText(const char* band, const char* bound, const char* limitWord, const DemandCheck& check,
-                       const char* shortfallWord) {
+                       const char* shortfallWord, const NumberFormat& format) {
     // A margin under a tenth of a dB is shown to hundredths, so that a miss never reads as "0.0".
     const bool fine = std::abs(check.margin) < 0.1;
-    auto db = [fine](double x) { return fine ? Format("%.2f", Round2(x)) : Format("%.1f", Round1(x)); };
+    auto db = [&](double x) {
+        return fine ? FormatLocale("%.2f", Round2(x), format) : FormatLocale("%.1f", Round1(x), format);
+    };
     std::string s = std::string(band) + ": " + bound + " " + db(check.attenuation) + " дБ (" + limitWord +
-                    " " + LimitText(check.limit) + " дБ) — ";
+                    " " + LimitText(check.limit, format) + " дБ) — ";
     if (check.met) return s + "выполнено, запас " + db(check.margin) + " дБ.";
-    const std::string shortfall = Round2(-check.margin) == 0 ? "менее 0.01" : db(-check.margin);
+    const std::string shortfall =
+        Round2(-check.margin) == 0 ? "менее " + FormatLocale("%.2f", 0.01, format) : db(-check.margin);
     return s + "не выполнено, " + shortfallWord + " " + shortfall + " дБ.";
 }
 
@@ -401,6 +404,8 @@ DemandBands BandsOf(const ResponseDemand& d) {
         case FilterType::HighPass:
             return {{{d.f1, d.f1 * kSpan}}, {{d.fs / kSpan, d.fs}}};
         case FilterType::BandPass:
+            // The stop band on the side of the band where fs lies.
+            if (d.fs < d.fleft) return {{{d.fleft, d.fright}}, {{d.fs / kSpan, d.fs}}};
             return {{{d.fleft, d.fright}}, {{d.fs, d.fs * kSpan}}};
         case FilterType::BandStop: {
             const double mirror = d.fleft * d.fright / d.fs;  // f0² / fs
@@ -538,16 +543,17 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
 
 // ---- Texts ---------------------------------------------------------------------------------------------
 
-std::string PassBandVerdict(const DemandCheck& passBand) {
-    return DemandText("Полоса пропускания", "до", "допустимо", passBand, "превышение");
+std::string PassBandVerdict(const DemandCheck& passBand, const NumberFormat& format) {
+    return DemandText("Полоса пропускания", "до", "допустимо", passBand, "превышение", format);
 }
 
-std::string StopBandVerdict(const DemandCheck& stopBand) {
-    return DemandText("Полоса задерживания", "от", "требуется", stopBand, "не хватает");
+std::string StopBandVerdict(const DemandCheck& stopBand, const NumberFormat& format) {
+    return DemandText("Полоса задерживания", "от", "требуется", stopBand, "не хватает", format);
 }
 
-std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand) {
-    return PassBandVerdict(passBand) + "   " + StopBandVerdict(stopBand);
+std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand,
+                        const NumberFormat& format) {
+    return PassBandVerdict(passBand, format) + "   " + StopBandVerdict(stopBand, format);
 }
 
 std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape) {
@@ -608,13 +614,13 @@ std::vector<double> FrequencyTicks(double fmin, double fmax) {
     return best;
 }
 
-std::string FrequencyLabel(double hz) {
-    if (hz < 1) return Format("%.3g", hz);
-    if (std::round(hz) != hz || hz < 10000) return Format("%.6g", hz);
+std::string FrequencyLabel(double hz, const NumberFormat& format) {
+    if (hz < 1) return FormatLocale("%.3g", hz, format);
+    if (std::round(hz) != hz || hz < 10000) return FormatLocale("%.6g", hz, format);
     // Groups of three digits apart, as numbers of five digits and more are written.
     std::string digits = Format("%.0f", hz), s;
     for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) s += ' ';
+        if (i > 0 && (digits.size() - i) % 3 == 0) s += format.group;
         s += digits[i];
     }
     return s;

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "base/NumberText.h"
 #include "filters/ActiveRc.h"
 
 namespace vokta {
@@ -120,8 +121,9 @@ struct ResponseDemand {
 // The pass band and the stop band of a demand, as frequency intervals in Hz. A side that extends to
 // zero or to infinity is cut at three decades beyond its edge, where these filters are far past any
 // change. Low-pass: pass [f1/1000, f1], stop [fs, 1000·fs]; high-pass the mirror image; band-pass:
-// pass [fleft, fright], stop [fs, 1000·fs]; band-stop: pass below fleft and above fright, stop the band
-// between fs and its mirror image about the centre, f0² / fs.
+// pass [fleft, fright], stop [fs, 1000·fs] (or [fs/1000, fs] when fs lies below the band); band-stop:
+// pass below fleft and above fright, stop the band between fs and its mirror image about the centre,
+// f0² / fs.
 struct Interval {
     double from = 0, to = 0;
 };
@@ -177,10 +179,11 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
 // to hundredths where the margin is under a tenth: "Полоса пропускания: до 3.01 дБ (допустимо 3 дБ) —
 // не выполнено, превышение 0.01 дБ." and "Полоса задерживания: от 30.1 дБ (требуется 40 дБ) — не
 // выполнено, не хватает 9.9 дБ."
-std::string PassBandVerdict(const DemandCheck& passBand);
-std::string StopBandVerdict(const DemandCheck& stopBand);
+// Numbers in the user's number format.
+std::string PassBandVerdict(const DemandCheck& passBand, const NumberFormat& format);
+std::string StopBandVerdict(const DemandCheck& stopBand, const NumberFormat& format);
 // Both on one line, as the response window shows them.
-std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand);
+std::string VerdictText(const DemandCheck& passBand, const DemandCheck& stopBand, const NumberFormat& format);
 
 // What the plot shows, e.g. "Пассивный фильтр нижних частот, порядок 5".
 std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape);
@@ -189,7 +192,9 @@ std::string CircuitHeading(const FilterCircuit& circuit, FilterType shape);
 // finer steps as the span narrows), as many as fit without crowding.
 std::vector<double> FrequencyTicks(double fmin, double fmax);
 
-// A frequency for an axis label, in Hz: "200", "1500", "10 000", "2 500 000", "0.5".
-std::string FrequencyLabel(double hz);
+// A frequency for an axis label, in Hz, in the user's number format (its decimal separator, and its
+// group separator between groups of three digits from five digits on): "200", "1500", "10 000",
+// "2 500 000", "0,5" in a Russian format.
+std::string FrequencyLabel(double hz, const NumberFormat& format);
 
 }  // namespace vokta

@@ -30,8 +30,8 @@ std::string DemandText(const ResponseDemand& d) {
         case FilterType::HighPass:
             return pass + "от " + Figure(d.f1) + " Гц" + stop + "до " + Figure(d.fs) + " Гц";
         case FilterType::BandPass:
-            return pass + "от " + Figure(d.fleft) + " до " + Figure(d.fright) + " Гц" + stop + "от " +
-                   Figure(d.fs) + " Гц";
+            return pass + "от " + Figure(d.fleft) + " до " + Figure(d.fright) + " Гц" + stop +
+                   (d.fs < d.fleft ? "до " : "от ") + Figure(d.fs) + " Гц";
         case FilterType::BandStop: {
             const Interval band = BandsOf(d).stop.at(0);
             return pass + "до " + Figure(d.fleft) + " и от " + Figure(d.fright) + " Гц" + stop + "от " +

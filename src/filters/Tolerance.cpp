@@ -333,9 +333,15 @@ int YieldPercent(const ToleranceRun& run) {
     return percent;
 }
 
-std::string YieldText(const ToleranceRun& run) {
-    return "Годных при допуске " + std::to_string(std::lround(run.tolerance * 100)) +
-           " %: " + std::to_string(YieldPercent(run)) + " %";
+std::string YieldText(const ToleranceRun& run, const NumberFormat& format) {
+    std::string share = std::to_string(YieldPercent(run));
+    if (run.good > 0 && 100.0 * run.good < run.circuits) {
+        // Under 1 %: in tenths, cut down so that a share is never shown above what it is.
+        const double tenths = std::floor(1000.0 * run.good / run.circuits);
+        share = tenths < 1 ? "менее " + FormatLocale("%.1f", 0.1, format)
+                           : FormatLocale("%.1f", tenths / 10, format);
+    }
+    return "Годных при допуске " + std::to_string(std::lround(run.tolerance * 100)) + " %: " + share + " %";
 }
 
 }  // namespace vokta

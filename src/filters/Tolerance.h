@@ -34,8 +34,10 @@ struct ToleranceRun {
 ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& demand, double tolerance,
                           double fmin, double fmax, int circuits = kToleranceCircuits, int points = 160);
 
-// The share of good circuits in whole percent, as the window shows it: "Годных при допуске 5 %: 87 %".
+// The share of good circuits in whole percent: never 0 or 100 unless none or every one is good.
 int YieldPercent(const ToleranceRun& run);
-std::string YieldText(const ToleranceRun& run);
+// The share as the window shows it, in the user's number format: in whole percent from 1 % on
+// ("Годных при допуске 5 %: 87 %"), in tenths below it ("0,1 %"), and "менее 0,1 %" below a tenth.
+std::string YieldText(const ToleranceRun& run, const NumberFormat& format);
 
 }  // namespace vokta

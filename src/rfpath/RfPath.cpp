@@ -91,14 +91,31 @@ float SelectivityDamping(float xi, float D, int n) {
 }
 
 // datt for n circuits: the smallest damping with which the response of n circuits falls by no more
-// than sigma dB across the bandwidth at the bottom of the range.
-float AttenuationDamping(float bandwidth, float fmin, float sigma, int n) {
+// than sigma dB at the band edge of the given detuning.
+float AttenuationDamping(float edgeDetuning, float sigma, int n) {
     const double ratio = Naming(kUnevennessTooLarge, [&] { return Pow(Pow(10, sigma / 20.0), 2.0 / n); });
     const double root = Naming(kUnevennessNotPositive, [&] { return Sqrt(ratio - 1); });
-    return Naming(kUnevennessNotPositive, [&] { return Single(Div(bandwidth, double(fmin) * root)); });
+    return Naming(kUnevennessNotPositive, [&] { return Single(Div(edgeDetuning, root)); });
+}
+
+// The equivalent quality factors as whole numbers: the least that gives the selectivity, the greatest
+// that keeps the pass band.
+float SelectivityQ(float dsel) {
+    return Naming(kSelQTooLarge, [&] { return Single(std::ceil(Single(Div(1, dsel)))); });
+}
+float AttenuationQ(float datt) {
+    return Naming(kAttQTooLarge, [&] { return Single(Int(Single(Div(1, datt)))); });
 }
 
 }  // namespace
+
+RfPathTerms PathTermsDb(const RfPathTask& task, double ratio) {
+    const double db = kDbPerNeper * std::log(ratio);
+    RfPathTerms terms;
+    if (task.magneticAntenna && !task.coilCoupledAntenna) terms.antennaDb = -db;
+    terms.couplingDb = task.coupling == TransistorCoupling::TappedCapacitance ? -db : db;
+    return terms;
+}
 
 std::optional<RfPathFault> FindDomainFault(const RfPathTask& t) {
     // Negated comparisons, so that a NaN is out of its domain too.
@@ -156,16 +173,10 @@ RfPathDesign DesignRfPath(const RfPathTask& task) {
     d.bandwidthHz = Store(double(d.bandwidthHz) + d.driftHz, kBandwidthTooLarge);
 
     // What the antenna and the coupling to the transistor add to the image suppression, in dB.
-    const double imageRatio = double(d.imageHz) / d.fmax;  // > 1
-    d.antennaDb = 0;
-    if (task.magneticAntenna) d.antennaDb = Single(-kDbPerNeper * std::log(imageRatio));
-    if (task.coilCoupledAntenna) {
-        d.coilAntennaDb = CoilAntennaDb(task.longAntenna, d.fmin, d.fmax, d.imageHz);
-        d.antennaDb = 0;
-    }
-    d.couplingDb = task.coupling == TransistorCoupling::TappedCapacitance
-                       ? Single(kDbPerNeper * std::log(double(d.fmax) / d.imageHz))
-                       : Single(kDbPerNeper * std::log(imageRatio));
+    const RfPathTerms terms = PathTermsDb(task, double(d.imageHz) / d.fmax);
+    d.antennaDb = Single(terms.antennaDb);
+    if (task.coilCoupledAntenna) d.coilAntennaDb = CoilAntennaDb(task.longAntenna, d.fmin, d.fmax, d.imageHz);
+    d.couplingDb = Single(terms.couplingDb);
 
     // The selectivity the tuned circuits themselves must give.
     d.selectivityRatio =
@@ -173,30 +184,45 @@ RfPathDesign DesignRfPath(const RfPathTask& task) {
               kSelTooLarge);
     if (d.selectivityRatio <= 1) Fail(ErrorKind::DivisionByZero, kSelTooSmall);
 
+    // The pass band at the bottom of the range, where the circuits are relatively sharpest. The signal
+    // spans fmin +- bandwidth / 2; a circuit's response is symmetric in the detuning f / f0 - f0 / f,
+    // not in the offset, so the lower edge lies further off and sets the limit.
+    const float sigma = Store(task.unevennessDb, kUnevennessTooLarge);
+    if (d.fmin <= 0) Fail(ErrorKind::DivisionByZero, kFminNotPositive);  // below the single range
+    if (sigma <= 0) Fail(ErrorKind::DivisionByZero, kUnevennessNotPositive);
+    // Its detuning fmin / edge - edge / fmin is formed as (fmin - edge)(fmin + edge) / (fmin edge), which
+    // keeps its precision for a band much narrower than fmin.
+    const float halfBand = Store(d.bandwidthHz / 2.0, kBandwidthTooLarge);
+    d.lowerEdgeHz = Store(double(d.fmin) - halfBand, kBandwidthTooLarge);
+    if (d.lowerEdgeHz > 0)
+        d.edgeDetuning =
+            Store(double(halfBand) * (double(d.fmin) + d.lowerEdgeHz) / (double(d.fmin) * d.lowerEdgeHz),
+                  kBandwidthTooLarge);
+
+    // One circuit when one meets both demands, else two. The selectivity asks for the real circuit's
+    // damping at most dsel; the pass band for a whole Q between the least one for selectivity and the
+    // greatest one for attenuation.
     const float dc = Store(task.circuitDamping, kDampingTooLarge);
     for (int16_t n = 1; n <= 2; ++n) {
         d.circuits = n;
         d.selectivityDamping = SelectivityDamping(d.imageDetuning, d.selectivityRatio, n);
-        if (dc <= d.selectivityDamping) break;
-        if (n == 2) {
+        d.attenuationDamping = 0;
+        if (dc > d.selectivityDamping) {
             d.verdict = RfPathVerdict::SelectivityUnattainable;
-            return d;
+            continue;
+        }
+        d.verdict = RfPathVerdict::AttenuationUnattainable;
+        if (d.edgeDetuning <= 0) continue;  // the band reaches down to zero frequency
+        d.attenuationDamping = AttenuationDamping(d.edgeDetuning, sigma, n);
+        const float selectivityQ = SelectivityQ(d.selectivityDamping);
+        const float attenuationQ = AttenuationQ(d.attenuationDamping);
+        if (selectivityQ <= attenuationQ) {
+            d.verdict = RfPathVerdict::Designed;
+            d.selectivityQ = selectivityQ;
+            d.attenuationQ = attenuationQ;
+            break;
         }
     }
-
-    // The pass band at the bottom of the range, where the circuits are relatively sharpest.
-    const float sigma = Store(task.unevennessDb, kUnevennessTooLarge);
-    if (d.fmin <= 0) Fail(ErrorKind::DivisionByZero, kFminNotPositive);  // below the single range
-    if (sigma <= 0) Fail(ErrorKind::DivisionByZero, kUnevennessNotPositive);
-    d.attenuationDamping = AttenuationDamping(d.bandwidthHz, d.fmin, sigma, d.circuits);
-    if (d.selectivityDamping <= d.attenuationDamping) {
-        d.verdict = RfPathVerdict::AttenuationUnattainable;
-        return d;
-    }
-
-    d.verdict = RfPathVerdict::Designed;
-    d.selectivityQ = Naming(kSelQTooLarge, [&] { return Single(Int(Single(Div(1, d.selectivityDamping)))); });
-    d.attenuationQ = Naming(kAttQTooLarge, [&] { return Single(Int(Single(Div(1, d.attenuationDamping)))); });
     return d;
 }
 

@@ -35,7 +35,7 @@ double ChainAttenuationDb(int n, double q, double f0, double f) {
     return n * 10 * std::log10(1 + detuning * detuning);
 }
 
-RfSelectivity RfPathSelectivity(const RfPathDesign& d, double unevennessDb) {
+RfSelectivity RfPathSelectivity(const RfPathTask& task, const RfPathDesign& d) {
     RfSelectivity s;
     s.circuits = d.circuits;
     s.selectivityQ = d.selectivityQ;
@@ -46,18 +46,24 @@ RfSelectivity RfPathSelectivity(const RfPathDesign& d, double unevennessDb) {
     const double top = d.fmax, image = d.imageHz, fif = d.fif;
     s.topMHz = top / kMega;
     s.imageMHz = image / kMega;
-    s.demandDb = 20 * std::log10(double(d.selectivityRatio));
+    s.demandDb = task.selectivityDb;
+    // The whole path at f with its circuits tuned to f0: the antenna and the coupling pass a signal
+    // better or worse in proportion to f / f0, so their terms are taken at that ratio, for every tuned
+    // frequency anew.
+    auto path = [&](double qq, double f0, double f) {
+        const RfPathTerms terms = PathTermsDb(task, f / f0);
+        return ChainAttenuationDb(s.circuits, qq, f0, f) + terms.antennaDb + terms.couplingDb;
+    };
     // A span symmetric in detuning: f and top^2 / f lie equally far from the top.
     const double high = image * kBeyondImage, low = top * top / high;
     s.aroundTop = pair([&](double qq) {
-        return Sample(low / kMega, high / kMega,
-                      [&](double x) { return ChainAttenuationDb(s.circuits, qq, top, x * kMega); });
+        return Sample(low / kMega, high / kMega, [&](double x) { return path(qq, top, x * kMega); });
     });
 
     const double bottom = d.fmin;
     s.bottomMHz = bottom / kMega;
     s.edgeKHz = d.bandwidthHz / 2 / 1e3;
-    s.unevennessDb = unevennessDb;
+    s.unevennessDb = task.unevennessDb;
     const double span = std::min(kPassBandSpan * s.edgeKHz, (1 - kLowestFraction) * bottom / 1e3);
     s.passBand = pair([&](double qq) {
         return Sample(-span, span,
@@ -65,15 +71,16 @@ RfSelectivity RfPathSelectivity(const RfPathDesign& d, double unevennessDb) {
     });
 
     s.imageRejection = pair([&](double qq) {
-        return Sample(s.bottomMHz, s.topMHz, [&](double x) {
-            return ChainAttenuationDb(s.circuits, qq, x * kMega, x * kMega + 2 * fif);
-        });
+        return Sample(s.bottomMHz, s.topMHz,
+                      [&](double x) { return path(qq, x * kMega, x * kMega + 2 * fif); });
     });
 
     for (int i = 0; i < 2; ++i) {
-        s.imageDb[i] = ChainAttenuationDb(s.circuits, q[i], top, image);
-        // The pass band is symmetric in detuning, not in offset: the worse of its two edges counts.
-        const double below = std::max(bottom - s.edgeKHz * 1e3, kLowestFraction * bottom);
+        s.imageDb[i] = path(q[i], top, image);
+        // The pass band is symmetric in detuning, not in offset: the worse of its two edges counts. (A
+        // designed band stays above zero frequency; the floor only keeps the logarithm defined.)
+        const double lowerEdge = bottom - s.edgeKHz * 1e3;
+        const double below = lowerEdge > 0 ? lowerEdge : kLowestFraction * bottom;
         s.edgeDb[i] = std::max(ChainAttenuationDb(s.circuits, q[i], bottom, below),
                                ChainAttenuationDb(s.circuits, q[i], bottom, bottom + s.edgeKHz * 1e3));
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "base/Checked.h"
 #include "base/RuntimeError.h"
@@ -155,11 +156,12 @@ std::optional<TransformerFault> FindCoreFault(CoreType type, const CoreDimension
     return std::nullopt;
 }
 
-std::optional<std::string> FindLoadFault(int i, double loadVoltage, double loadCurrent) {
+std::optional<std::string> FindLoadFault(int i, LoadValue which, double value) {
+    if (value > 0) return std::nullopt;
     const std::string winding = std::to_string(i);
-    if (!(loadVoltage > 0)) return "Напряжение нагрузки обмотки " + winding + " должно быть больше нуля.";
-    if (!(loadCurrent > 0)) return "Ток нагрузки обмотки " + winding + " должен быть больше нуля.";
-    return std::nullopt;
+    if (which == LoadValue::Voltage)
+        return "Напряжение нагрузки обмотки " + winding + " должно быть больше нуля.";
+    return "Ток нагрузки обмотки " + winding + " должен быть больше нуля.";
 }
 
 void StartWindings(TransformerDesign& design, int16_t count) {
@@ -261,6 +263,7 @@ void CalcWindings(TransformerDesign& d, double mainsVoltage) {
             "Расчет прерван: число витков первичной обмотки больше 32767. Проверьте напряжение "
             "сети и размеры сердечника.");
     d.PrimaryTurns = RoundInt16(primaryTurns);
+    d.PrimaryVoltage = Single(mainsVoltage);
 
     KeepWindingArrays(d);
     const float power = d.SecondaryPower;
@@ -302,12 +305,20 @@ DesignOutcome CalcTransformer(TransformerDesign& d, const TransformerInput& inpu
 }
 
 std::optional<float> SteelFluxDensity(const TransformerDesign& d) {
-    if (!(d.SteelFill > 0)) return std::nullopt;
-    return Single(double(d.Induction) / d.SteelFill);
+    if (!(d.PrimaryTurns > 0 && d.PrimaryVoltage > 0 && d.CoreArea > 0 && d.SteelFill > 0))
+        return std::nullopt;
+    const double steelArea = 1e-4 * d.CoreArea * d.SteelFill;  // m²
+    return Single(d.PrimaryVoltage / (std::sqrt(2.0) * std::numbers::pi * 50 * d.PrimaryTurns * steelArea));
 }
 
-float NoLoadDcVoltage(const TransformerDesign& d, int i) {
-    return Single(std::sqrt(2.0) * d.SecVoltage.at(i));
+bool NearSaturation(float steelFluxDensity) {
+    return steelFluxDensity > kSteelSaturationT;
+}
+
+std::optional<float> NoLoadDcVoltage(const TransformerDesign& d, int i) {
+    if (!(d.PrimaryTurns > 0)) return std::nullopt;
+    const double openCircuit = double(d.SecTurns.at(i)) * d.PrimaryVoltage / d.PrimaryTurns;
+    return Single(std::max(0.0, std::sqrt(2.0) * openCircuit - 2 * kDiodeDropV));
 }
 
 std::vector<ReportLine> TransformerReport(const TransformerDesign& d) {

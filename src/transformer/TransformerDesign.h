@@ -55,6 +55,7 @@ struct TransformerDesign {
     float PrimaryCurrent = 0;       // A
     float PrimaryWireDiameter = 0;  // mm
     int16_t PrimaryTurns = 0;
+    float PrimaryVoltage = 0;  // the mains voltage U1 the primary is wound for, V
 };
 
 // Core dimensions in cm as typed: a, b, c, h for laminated and tape-wound cores (limb width, stack
@@ -78,9 +79,10 @@ struct TransformerFault {
 std::optional<TransformerFault> FindCoreFault(CoreType type, const CoreDimensions& core, double mainsVoltage,
                                               double thicknessMm);
 
-// Why the load of winding i (numbered from 1) cannot be designed for: a voltage or a current that is not
-// above zero. Nothing when both are above zero.
-std::optional<std::string> FindLoadFault(int i, double loadVoltage, double loadCurrent);
+// Why a load value of winding i (numbered from 1), its voltage or its current, cannot be designed for: it
+// is not above zero. Nothing when it is above zero.
+enum class LoadValue { Voltage, Current };
+std::optional<std::string> FindLoadFault(int i, LoadValue which, double value);
 
 // Starts a calculation of 'count' windings: every array holds indexes 0 to count, all zero, and
 // SecondaryPower is 0.
@@ -137,15 +139,22 @@ enum class DesignOutcome {
 // primary values are those of the last Designed run.
 DesignOutcome CalcTransformer(TransformerDesign& design, const TransformerInput& input);
 
-// Estimates the report does not print, shown beside its values.
-// The peak flux density in the steel itself, T: Induction holds over the core's whole section, of which
-// the steel fills the share SteelFill. Nothing while no core step has given a fill factor.
+// Estimates the report does not print, shown beside its values. Both need the windings of a design:
+// nothing until CalcWindings has given the primary turns.
+// The peak flux density in the steel itself, T, with the primary's turns as wound: U1 = sqrt(2) pi f N1 B S k
+// at 50 Hz, S being CoreArea and k the steel's share of it (SteelFill). The turns come from 44 U / (B S),
+// with S in cm² (2200 / 50), where this relation asks for 45.02, so the steel carries about 2.3 % more
+// than the table's Induction over SteelFill (a little more still, as the turns are rounded down).
 std::optional<float> SteelFluxDensity(const TransformerDesign& design);
+// Above this flux density, T, cold-rolled transformer steel comes close to saturation.
+constexpr float kSteelSaturationT = 1.7f;
+bool NearSaturation(float steelFluxDensity);
+// The forward drop of one silicon diode of a bridge, V.
+constexpr double kDiodeDropV = 0.7;
 // The DC voltage of winding i's rectifier without load, V: the smoothing capacitor charges to the peak
-// of the winding's AC voltage, sqrt(2) U. The design allows for no drop on the bridge diodes (the
-// winding voltage and the diodes' reverse voltage follow from the load voltage alone), so neither does
-// this estimate: the diodes count as ideal.
-float NoLoadDcVoltage(const TransformerDesign& design, int i);
+// of the winding's open-circuit voltage (its turns times the primary's volts per turn, U1 / N1) less the
+// drop on the two bridge diodes that conduct; nought where the peak does not reach them.
+std::optional<float> NoLoadDcVoltage(const TransformerDesign& design, int i);
 
 // One line of the printed report: a text, and the number printed after it when there is one.
 struct ReportLine {

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -90,10 +93,47 @@ void SetSaveFileHandler(SaveFileHandler handler) {
     SaveHandler() = std::move(handler);
 }
 
+namespace {
+
+// The folder of the last file saved in this session: every save dialog opens there.
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+// The first extension a file filter names: "cir" of "Схемы SPICE (*.cir);;Все файлы (*)".
+QString DefaultSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
+}  // namespace
+
 QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter) {
-    if (SaveHandler()) return SaveHandler()(title, fileName);
-    if (gHandler) return {};  // a script that stands in for the boxes never faces a real dialog
-    return QFileDialog::getSaveFileName(Asker(parent), title, fileName, filter);
+    const QFileInfo proposed(fileName);
+    QString folder = LastFolder();
+    if (folder.isEmpty())
+        folder = fileName.contains(QLatin1Char('/')) ? proposed.absolutePath() : QDir::homePath();
+    const QString start = QDir(folder).filePath(proposed.fileName());
+    const QString suffix = DefaultSuffix(filter);
+    QString path;
+    if (SaveHandler()) {
+        path = SaveHandler()(title, start);
+    } else if (gHandler) {
+        return {};  // a script that stands in for the boxes never faces a real dialog
+    } else {
+        QFileDialog dialog(Asker(parent), title, folder, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix);
+        dialog.selectFile(proposed.fileName());
+        if (dialog.exec() != QDialog::Accepted) return {};
+        path = dialog.selectedFiles().value(0);
+    }
+    if (path.isEmpty()) return {};
+    if (!suffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += (path.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")) + suffix;
+    if (const QFileInfo chosen(path); chosen.absoluteDir().exists()) LastFolder() = chosen.absolutePath();
+    return path;
 }
 
 QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled) {

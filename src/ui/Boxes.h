@@ -20,12 +20,15 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
 // empty text on Cancel; *cancelled (when given) tells the two apart.
 QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled = nullptr);
 
-// Qt's modal "save as" dialog, opening at 'fileName', for the files of 'filter'. Returns the chosen path,
-// or the empty text when the dialog is cancelled.
+// Qt's modal "save as" dialog for the files of 'filter', proposing the name of 'fileName' in the folder
+// where the user last saved a file in this session (before that, in the folder of 'fileName', or the home
+// folder for a bare name). A name chosen without an extension gets the first one of the filter
+// ("схема" becomes "схема.cir" for "Схемы SPICE (*.cir)"). Returns the chosen path, or the empty text
+// when the dialog is cancelled.
 QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter);
-// Tests answer the dialog instead: the handler gets the title and the proposed file and returns the
-// path (empty: cancelled). An empty handler restores the real dialog; while a BoxHandler stands in for
-// the boxes and no handler answers, the dialog is cancelled.
+// Tests answer the dialog instead: the handler gets the title and the proposed path and returns the
+// path (empty: cancelled), which then goes on as the dialog's would. An empty handler restores the real
+// dialog; while a BoxHandler stands in for the boxes and no handler answers, the dialog is cancelled.
 using SaveFileHandler = std::function<QString(const QString& title, const QString& fileName)>;
 void SetSaveFileHandler(SaveFileHandler handler);
 

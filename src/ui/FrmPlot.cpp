@@ -7,6 +7,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
@@ -119,6 +120,11 @@ void FrmPlot::ShowPage(int index) {
 QChart* FrmPlot::MakeChart(const Page& page) const {
     auto* chart = new QChart();
     chart->setAnimationOptions(QChart::NoAnimation);
+    // Axis labels in the user's number format, without digit grouping, as the program writes numbers.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(locale);
+    chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setFont(font());
     QFont titleFont = font();
@@ -141,7 +147,10 @@ QChart* FrmPlot::MakeChart(const Page& page) const {
             axis->setTickInterval(step);
         }
         axis->setReverse(a.reversed);
-        axis->setLabelFormat(QString::fromLatin1(a.format));
+        // Localised labels need the precision written out: "%g" is "%.6g", as printf takes it.
+        QString format = QString::fromLatin1(a.format);
+        if (!format.contains(QLatin1Char('.'))) format.replace(QLatin1Char('%'), QStringLiteral("%.6"));
+        axis->setLabelFormat(format);
         axis->setLabelsFont(font());
         axis->setTitleFont(font());
         chart->addAxis(axis, side);

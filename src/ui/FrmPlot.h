@@ -22,9 +22,11 @@ public:
     struct Axis {
         QString title;
         double from = 0, to = 1;
-        const char* format = "%.1f";  // printf format of the labels
-        bool reversed = false;        // the largest value at the top (attenuation falling away)
-        bool exact = false;           // the range as given, rather than widened to round values
+        // The labels' printf format: its precision and conversion ("%.1f", "%g"); the numbers are written
+        // in the user's number format.
+        const char* format = "%.1f";
+        bool reversed = false;  // the largest value at the top (attenuation falling away)
+        bool exact = false;     // the range as given, rather than widened to round values
     };
     struct Series {
         enum Kind {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "circuits/TuningCurves.h"
 
@@ -38,19 +39,51 @@ TEST(TuningCurves, ThreePointScalePassesThroughItsDesignPoints) {
     const ThreePointInput in{3.8, 3.5, 10, 365, 10, 120};
     const ThreePointResult result = CalcThreePoint(in);
     ASSERT_TRUE(result.feasible);
+    ASSERT_EQ(result.c1PF, 203);
+    ASSERT_EQ(result.c2PF, 152);
+    ASSERT_EQ(result.c3PF, 86);
     const ThreePointScale s = ThreePointTuning(in, result);
+    EXPECT_TRUE(s.smoothLaw);
 
-    // C at 120 pF of 10..365 pF lies at 69 % of a straight-line-capacitance dial.
-    EXPECT_NEAR(s.design[1].x, 100.0 * 245 / 355, 1e-9);
+    // The finished circuit by hand: C3 + C2 (C + C1) / (C + C1 + C2) with C = 365, 120 and 10 pF at 0, 50
+    // and 100 % of the dial, and f = 1 / (2 pi sqrt(10 µH * C total)) in MHz.
+    const double total[] = {86 + 152.0 * 568 / 720, 86 + 152.0 * 323 / 475, 86 + 152.0 * 213 / 365};
+    double f[3];
+    for (int i = 0; i < 3; ++i) f[i] = 1e3 / (2 * 3.14159265358979 * std::sqrt(10 * total[i]));
     const double wanted[] = {3.5, 3.65, 3.8};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
+        EXPECT_EQ(s.design[i].x, 50 * i);
         EXPECT_EQ(s.design[i].y, wanted[i]);
-        EXPECT_NEAR(At(s.frequency, s.design[i].x), wanted[i], wanted[i] * 0.005);
+        EXPECT_NEAR(At(s.frequency, 50 * i), f[i], 1e-9);
+        // The whole picofarads put every point of the design 0.2 % above its wanted frequency.
+        EXPECT_GT(f[i] / wanted[i] - 1, 0.0015);
+        EXPECT_LT(f[i] / wanted[i] - 1, 0.0025);
     }
-    // The deviation is nought at the ends, and the worst one is the deviation at its own place.
-    EXPECT_NEAR(s.deviation.front().y, 0, 1e-9);
-    EXPECT_NEAR(s.deviation.back().y, 0, 1e-9);
+    EXPECT_NEAR(s.bottomErrorPct, (f[0] / 3.5 - 1) * 100, 1e-9);
+    EXPECT_NEAR(s.topErrorPct, (f[2] / 3.8 - 1) * 100, 1e-9);
+    // The middle of the dial lies on the straight line through the ends, within 1 % of the band.
+    const double middle = (f[1] - (f[0] + f[2]) / 2) / (f[2] - f[0]) * 100;
+    EXPECT_LT(std::abs(middle), 1);
+    EXPECT_NEAR(At(s.deviation, 50), middle, 1e-9);
     EXPECT_EQ(At(s.deviation, s.worstAtPct), s.worstDeviationPct);
     for (const CurvePoint& p : s.deviation) EXPECT_LE(std::abs(p.y), std::abs(s.worstDeviationPct));
+}
+
+// A middle capacitance far from the ends' mean bends the parabola beyond the capacitor's limits: there
+// the capacitor stays at its limit, and the scale still runs one way from end to end.
+TEST(TuningCurves, ThreePointScaleOfAnUnevenCapacitor) {
+    const ThreePointResult result{true, 203, 152, 86};
+    for (double cmid : {11.0, 300.0}) {
+        SCOPED_TRACE(cmid);
+        const ThreePointScale s = ThreePointTuning({3.8, 3.5, 10, 365, 10, cmid}, result);
+        EXPECT_FALSE(s.smoothLaw);
+        EXPECT_EQ(s.smoothMidFromPF, 98.75);  // (365 + 3 * 10) / 4
+        EXPECT_EQ(s.smoothMidToPF, 276.25);   // (3 * 365 + 10) / 4
+        EXPECT_TRUE(std::is_sorted(s.frequency.begin(), s.frequency.end(),
+                                   [](const CurvePoint& a, const CurvePoint& b) { return a.y < b.y; }));
+        EXPECT_NEAR(s.frequency.front().y, s.bottomMHz, 0);
+        EXPECT_GT(s.topMHz, s.bottomMHz);
+    }
+    EXPECT_TRUE(ThreePointTuning({3.8, 3.5, 10, 365, 10, 98.75}, result).smoothLaw);
 }

@@ -133,7 +133,7 @@ TEST(OrderEstimate, DomainFaultsTellWhatToChange) {
         {"no pass-band attenuation", FilterResponse::Butterworth, LP, 0, 2, attenuation},
         {"negative attenuation, Chebyshev", FilterResponse::Chebyshev, HP, -1, 2, attenuation},
         {"band-stop names its own band", FilterResponse::Butterworth, BS, 0, 2,
-         "Затухание в полосе режекции должно быть больше нуля."},
+         "Затухание за полосой режекции должно быть больше нуля."},
         {"attenuation is checked before the frequency", FilterResponse::Butterworth, LP, 0, -1, attenuation},
         {"Butterworth Ws of 0", FilterResponse::Butterworth, LP, 1, 0, StopBandNotBeyondEdgeMessage(LP)},
         {"Butterworth negative Ws", FilterResponse::Butterworth, BP, 1, -0.5f,

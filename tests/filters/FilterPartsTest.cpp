@@ -7,6 +7,10 @@
 
 using namespace vokta;
 
+namespace {
+const NumberFormat kEnglish{".", ","};
+}  // namespace
+
 // The decades of IEC 60063 as published.
 TEST(StandardSeries, AreThePublishedSeries) {
     const std::vector<double> e24 = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
@@ -80,8 +84,9 @@ TEST(PartValues, ReadInEngineeringUnitsWithFourDigitsAtMost) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        EXPECT_EQ(PartValueText(row.kind, row.value), row.text);
+        EXPECT_EQ(PartValueText(row.kind, row.value, kEnglish), row.text);
     }
+    EXPECT_EQ(PartValueText(PartKind::Capacitor, 2.666667e-8, {",", "\xC2\xA0"}), "26,67 нФ");
 }
 
 namespace {
@@ -123,7 +128,7 @@ TEST(CircuitParts, CarryTheDesignatorsOfTheirPicture) {
     std::string values;
     for (const FilterPart& p :
          CircuitParts(ActiveFilterCircuit(T::LowPass, FilterResponse::Chebyshev, 3, v, 100)))
-        values += p.designator + "=" + PartValueText(p.kind, p.value) + " ";
+        values += p.designator + "=" + PartValueText(p.kind, p.value, kEnglish) + " ";
     EXPECT_EQ(values, "R5=1 кОм C3=30 мкФ R1=1 кОм R2=1 кОм C1=10 мкФ C2=10 мкФ DA1=ОУ R3=3 кОм R4=4 кОм ");
 }
 
@@ -134,7 +139,8 @@ TEST(CircuitParts, StandardValuesReplaceEveryPartButTheTerminations) {
     const auto& standard = std::get<LadderCircuit>(circuit);
     EXPECT_EQ(standard.rn, 50);
     std::string texts;
-    for (const FilterPart& p : CircuitParts(standard)) texts += PartValueText(p.kind, p.value) + "|";
+    for (const FilterPart& p : CircuitParts(standard))
+        texts += PartValueText(p.kind, p.value, kEnglish) + "|";
     EXPECT_EQ(texts, "3.3 мкГн|27 нФ|1.2 мГн|47 нФ|");
     EXPECT_EQ(std::get<LadderCircuit>(StandardCircuit(ladder, ESeries::None)).branches[0].c, 0.02666667f);
 }

@@ -12,6 +12,8 @@ using namespace vokta;
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+const NumberFormat kEnglish{".", ","};
+const NumberFormat kRussian{",", "\xC2\xA0"};
 using Place = BranchPlace;
 using Parts = BranchParts;
 
@@ -343,7 +345,7 @@ TEST(Analysis, ButterworthFifthOrderAgainstItsDemand) {
     EXPECT_NEAR(missed.passBand.margin, -2.01, 0.01);
     EXPECT_FALSE(missed.stopBand.met);
     EXPECT_NEAR(missed.stopBand.margin, -9.9, 0.01);
-    EXPECT_EQ(VerdictText(missed.passBand, missed.stopBand),
+    EXPECT_EQ(VerdictText(missed.passBand, missed.stopBand, kEnglish),
               "Полоса пропускания: до 3.0 дБ (допустимо 1 дБ) — не выполнено, превышение 2.0 дБ.   "
               "Полоса задерживания: от 30.1 дБ (требуется 40 дБ) — не выполнено, не хватает 9.9 дБ.");
 
@@ -483,8 +485,10 @@ TEST(Verdict, JudgedUnroundedAndShownToHundredthsNearTheLimit) {
         SCOPED_TRACE(row.text);
         DemandCheck pass{row.passA, 1000, row.amin, row.amin - row.passA, row.amin - row.passA >= 0};
         DemandCheck stop{row.stopA, 2000, row.astop, row.stopA - row.astop, row.stopA - row.astop >= 0};
-        EXPECT_EQ(VerdictText(pass, stop), row.text);
+        EXPECT_EQ(VerdictText(pass, stop, kEnglish), row.text);
     }
+    EXPECT_EQ(PassBandVerdict({3.003, 1000, 3, -0.003, false}, kRussian),
+              "Полоса пропускания: до 3,00 дБ (допустимо 3 дБ) — не выполнено, превышение менее 0,01 дБ.");
 }
 
 TEST(Texts, HeadingsAxisTicksAndLabels) {
@@ -497,7 +501,7 @@ TEST(Texts, HeadingsAxisTicksAndLabels) {
 
     auto ticks = [](double a, double b) {
         std::string s;
-        for (double f : FrequencyTicks(a, b)) s += FrequencyLabel(f) + ";";
+        for (double f : FrequencyTicks(a, b)) s += FrequencyLabel(f, {".", " "}) + ";";
         return s;
     };
     EXPECT_EQ(ticks(100, 8000), "100;200;500;1000;2000;5000;");
@@ -506,7 +510,8 @@ TEST(Texts, HeadingsAxisTicksAndLabels) {
     EXPECT_EQ(ticks(10, 1e9), "10;100;1000;10 000;100 000;1 000 000;10 000 000;100 000 000;1 000 000 000;");
     EXPECT_EQ(ticks(0.2, 3), "0.2;0.3;0.5;0.7;1;1.5;2;3;");
     EXPECT_EQ(ticks(1e-3, 1e12), "0.01;1;100;10 000;1 000 000;100 000 000;10 000 000 000;1 000 000 000 000;");
-    EXPECT_EQ(FrequencyLabel(1500), "1500");
-    EXPECT_EQ(FrequencyLabel(2500000), "2 500 000");
-    EXPECT_EQ(FrequencyLabel(12.5), "12.5");
+    EXPECT_EQ(FrequencyLabel(1500, kEnglish), "1500");
+    EXPECT_EQ(FrequencyLabel(2500000, kEnglish), "2,500,000");
+    EXPECT_EQ(FrequencyLabel(12.5, kEnglish), "12.5");
+    EXPECT_EQ(FrequencyLabel(0.25, kRussian), "0,25");
 }

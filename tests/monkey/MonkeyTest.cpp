@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -332,11 +333,10 @@ private slots:
         auto restorePrinter = qScopeGuard([] { vokta::ui::SetReportPrinterFactory({}); });
         // Netlists are saved without a file dialog, into a folder of the test's own.
         QTemporaryDir netlists;
-        const auto dialog = FrmResponse::AskSaveFileName;
-        FrmResponse::AskSaveFileName = [&](QWidget*, const QString&, const QString& file, const QString&) {
-            return netlists.filePath(file);
-        };
-        auto restoreDialog = qScopeGuard([&] { FrmResponse::AskSaveFileName = dialog; });
+        vokta::ui::SetSaveFileHandler([&](const QString&, const QString& file) {
+            return netlists.filePath(QFileInfo(file).fileName());
+        });
+        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
         int done = 0;
         int opened = 0;
         int programEnds = 0;

@@ -1,9 +1,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabBar>
 
 #include "circuits/ui/FrmKontur2.h"
@@ -64,15 +67,19 @@ private slots:
                "-0.01 %, верхний — на -0.01 %.";
         QTest::newRow("three-point")
             << "FrmKontur2" << kThreePoint << QStringList{"TxtCcp=150"} << QStringList{"Шкала контура"}
-            << "Наибольшее отклонение шкалы от прямой: -19.8 % полосы при 60 % хода КПЕ.";
+            << "Емкость КПЕ меняется по параболе через заданные значения: 365 пФ в начале шкалы, 120 пФ в "
+               "середине, 10 пФ в конце. Шкала охватывает от 3.5074 до 3.8078 МГц: нижний край отличается от "
+               "заданного на 0.21 %, верхний — на 0.20 %. Наибольшее отклонение шкалы от прямой: 4.1 % "
+               "полосы "
+               "при 81 % хода КПЕ.";
         QTest::newRow("RF path")
             << "FrmAnt" << kRfPath << QStringList{"TxtSel=90"}
             << QStringList{"Избирательность тракта РЧ",
                            "Избирательность тракта РЧ: полоса сигнала на частоте 5 МГц",
                            "Избирательность тракта РЧ: подавление зеркального канала по диапазону"}
-            << "Зеркальный канал 10.93 МГц, требуется 30.8 дБ: при добротности 32 — 30.5 дБ, не выполнено; "
-               "при добротности 119 — 53.1 дБ, выполнено. Края полосы 5 МГц ± 13.5 кГц, допускается 3.0 дБ: "
-               "при добротности 32 — 0.3 дБ, выполнено; при добротности 119 — 3.0 дБ, выполнено.";
+            << "Зеркальный канал 10.93 МГц, требуется 30.0 дБ: при добротности 33 — 30.2 дБ, выполнено; "
+               "при добротности 119 — 52.3 дБ, выполнено. Края полосы 5 МГц ± 13.5 кГц, допускается 3.0 дБ: "
+               "при добротности 33 — 0.3 дБ, выполнено; при добротности 119 — 3.0 дБ, выполнено.";
     }
     void eachCalculatorPlotsItsResult() {
         QFETCH(QString, window);
@@ -118,6 +125,22 @@ private slots:
             Button(w, "CmdClear")->click();
             QVERIFY(!plot->isEnabled());
         }
+    }
+
+    // The axes write their numbers in the user's number format.
+    void axisLabelsInTheUsersNumberFormat() {
+        auto restore = qScopeGuard([previous = QLocale()] { QLocale::setDefault(previous); });
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        BoxScript boxes;
+        QWidget* w = Open("frmKontur1", kBandSpread);
+        Button(w, "CmdCalc")->click();
+        Button(w, "CmdPlot")->click();
+        auto* form = Forms::Find<FrmPlot>();
+        QCoreApplication::processEvents();
+        QStringList labels;
+        for (QGraphicsItem* item : form->ChartView->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) labels << text->toPlainText();
+        QVERIFY2(labels.contains("3,60") && labels.contains("100"), qPrintable(labels.join('|')));
     }
 };
 

@@ -17,6 +17,9 @@ namespace {
 QString MHz(double f) {
     return QLocale().toString(f, 'g', 5);
 }
+QString PF(double c) {
+    return QLocale().toString(c, 'g', 6);
+}
 QString Percent(double x, int decimals) {
     return QLocale().toString(x, 'f', decimals);
 }
@@ -75,9 +78,22 @@ void ShowThreePointPlot(const ThreePointInput& in, const ThreePointResult& resul
     deviation.secondAxis = true;
     page.series << deviation;
 
-    FrmPlot::Open({page},
-                  QStringLiteral("Наибольшее отклонение шкалы от прямой: %1 % полосы при %2 % хода КПЕ.")
-                      .arg(Percent(s.worstDeviationPct, 1), Percent(s.worstAtPct, 0)));
+    QString summary = QStringLiteral(
+                          "Емкость КПЕ меняется по параболе через заданные значения: %1 пФ в начале шкалы, "
+                          "%2 пФ в середине, %3 пФ в конце.")
+                          .arg(PF(in.cmaxPF), PF(in.cmidPF), PF(in.cminPF));
+    if (!s.smoothLaw)
+        summary += QStringLiteral(
+                       " Парабола монотонна лишь при емкости в среднем положении от %1 до %2 пФ; "
+                       "где она выходит за пределы КПЕ, емкость принята равной его краю.")
+                       .arg(PF(s.smoothMidFromPF), PF(s.smoothMidToPF));
+    summary += QStringLiteral(
+                   " Шкала охватывает от %1 до %2 МГц: нижний край отличается от заданного на %3 %, "
+                   "верхний — на %4 %. Наибольшее отклонение шкалы от прямой: %5 % полосы при %6 % "
+                   "хода КПЕ.")
+                   .arg(MHz(s.bottomMHz), MHz(s.topMHz), Percent(s.bottomErrorPct, 2),
+                        Percent(s.topErrorPct, 2), Percent(s.worstDeviationPct, 1), Percent(s.worstAtPct, 0));
+    FrmPlot::Open({page}, summary);
 }
 
 }  // namespace vokta::ui::circuits

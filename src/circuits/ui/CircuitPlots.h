@@ -9,7 +9,7 @@ namespace vokta::ui::circuits {
 // How the band-spread circuit of a feasible result covers the wanted range.
 void ShowBandSpreadPlot(const BandSpreadInput& input, const BandSpreadResult& result);
 
-// The scale of the three-point circuit of a feasible result over a straight-line-capacitance dial.
+// The scale of the three-point circuit of a feasible result over the dial of its variable capacitor.
 void ShowThreePointPlot(const ThreePointInput& input, const ThreePointResult& result);
 
 }  // namespace vokta::ui::circuits

@@ -95,7 +95,8 @@ void frmKontur1::CalcBandSpread() {
 
     const vokta::BandSpreadResult result = vokta::CalcBandSpread(input);
     if (!result.feasible) {
-        // The labels keep whatever they showed.
+        // The earlier C1 and C2 do not belong to these inputs.
+        Form_Load();
         Warn(this,
              QStringLiteral("Указанные вами емкость С3,C4 и индуктивность L1 не могут обеспечить перекрытие "
                             "требуемого диапазона частот"));

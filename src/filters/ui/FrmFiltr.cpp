@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <optional>
 
 #include "base/Checked.h"
@@ -167,9 +168,11 @@ QString FrmFiltr::AminText() const {
 }
 
 void FrmFiltr::FillAminList(const QStringList& items) {
+    // An attenuation the new list offers too stays chosen; any other gives way to the first item.
+    const QString text = CmbAmin->currentText();
     CmbAmin->clear();
     CmbAmin->addItems(items);
-    CmbAmin->setCurrentIndex(0);
+    CmbAmin->setCurrentIndex(std::max(0, int(items.indexOf(text))));
 }
 
 void FrmFiltr::Option1_Click(int /*index*/) {
@@ -180,8 +183,10 @@ void FrmFiltr::Option1_Click(int /*index*/) {
                        static_cast<QWidget*>(LblFright), static_cast<QWidget*>(LblFleft)})
         w->setEnabled(!edge);
     if (Option1[3]->isChecked()) {
-        LblAmin->setText(QStringLiteral("Затухание в полосе режекции,дБ"));
-        LblAs->setText(QStringLiteral("Затухание за полосой режекции,дБ"));
+        // A band-stop passes what lies outside its notch: the attenuation allowed there is CmbAmin's,
+        // the one required inside the notch TxtAs's.
+        LblAmin->setText(QStringLiteral("Затухание за полосой режекции,дБ"));
+        LblAs->setText(QStringLiteral("Затухание в полосе режекции,дБ"));
     } else {
         LblAmin->setText(QStringLiteral("Затухание в полосе пропускания,дБ"));
         LblAs->setText(QStringLiteral("Затухание в полосе задерживания,дБ"));
@@ -197,8 +202,9 @@ void FrmFiltr::Option2_Click(int /*index*/) {
 
 void FrmFiltr::CheckARC_Click() {
     const bool active = CheckARC->isChecked();
+    // Cleared, the list stays, and so does an attenuation chosen from it.
     if (active) FillAminList(Option2[1]->isChecked() ? kActiveChebyshevRipples : kActiveButterworthRipples);
-    CmbAmin->setCurrentIndex(0);
+    if (CmbAmin->findText(CmbAmin->currentText()) < 0) CmbAmin->setCurrentIndex(0);
     // Active filters are low-pass or high-pass; a band option chosen before stays selected.
     Option1[2]->setEnabled(!active);
     Option1[3]->setEnabled(!active);
@@ -226,7 +232,8 @@ void FrmFiltr::TxtFs_Change() {
 void FrmFiltr::CmdCalc_Click() {
     // An open results window keeps its design until it is closed: "Расчет" only brings it forward.
     // One whose calculation failed has nothing to keep, and gives way to a new calculation.
-    if (auto* results = Forms::Find<FrmFiltrItog>(); results && !results->HasDesign()) Forms::Unload(results);
+    if (auto* results = Forms::Find<FrmFiltrItog>(); results && !results->HasDesign())
+        FrmFiltrItog::UnloadWithResponse();
     if (auto* results = Forms::Find<FrmFiltrItog>()) {
         results->show();
         results->raise();
@@ -362,5 +369,7 @@ void FrmFiltr::CmdCls_Click() {
 }
 
 void FrmFiltr::CmdBack_Click() {
+    // The results belong to the requirements: they go with them.
+    FrmFiltrItog::UnloadWithResponse();
     Forms::ReturnToMain(this);
 }

@@ -201,8 +201,10 @@ void FrmFiltrItog::ShowVerdict() {
     QString verdict;
     try {
         const vokta::ResponseAnalysis analysis = vokta::AnalyseResponse(ShownCircuit(), demand_);
-        verdict = QString::fromStdString(vokta::PassBandVerdict(analysis.passBand)) + QLatin1Char('\n') +
-                  QString::fromStdString(vokta::StopBandVerdict(analysis.stopBand));
+        const vokta::NumberFormat format = UserNumberFormat();
+        verdict = QString::fromStdString(vokta::PassBandVerdict(analysis.passBand, format)) +
+                  QLatin1Char('\n') +
+                  QString::fromStdString(vokta::StopBandVerdict(analysis.stopBand, format));
     } catch (const vokta::RuntimeError& e) {
         verdict = ErrorSentence(e);
     }
@@ -227,8 +229,13 @@ vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {
 }
 
 void FrmFiltrItog::CmdBack_Click() {
-    Forms::Unload(this);
+    UnloadWithResponse();
     Forms::Show<FrmFiltr>();
+}
+
+void FrmFiltrItog::UnloadWithResponse() {
+    Forms::Unload<FrmResponse>();
+    Forms::Unload<FrmFiltrItog>();
 }
 
 void FrmFiltrItog::RefuseOrder(const QString& message) {

@@ -58,6 +58,8 @@ public:
     void Form_Load();
     void CmdBack_Click();
     void CmdResponse_Click();
+    // Unloads the results window, if it is loaded, and with it the response window, which shows its design.
+    static void UnloadWithResponse();
     // Whether a design is on show (a refused or failed calculation leaves the window without one).
     bool HasDesign() const { return !Image1->pixmap().isNull(); }
 

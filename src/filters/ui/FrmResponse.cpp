@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -15,6 +16,7 @@
 #include <cmath>
 
 #include "filters/ExactDesign.h"
+#include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
@@ -36,8 +38,9 @@ const QColor kZoneFill(230, 70, 70, 50);
 const QColor kSpreadFill(25, 85, 170, 60);
 const QColor kSpreadLegend(140, 170, 215);
 
+// A limit as the user typed it, in the user's number format.
 QString Limit(double db) {
-    return QString::number(db, 'g', 7);
+    return QString::fromStdString(FormatLocale("%.7g", db, vokta::ui::UserNumberFormat()));
 }
 
 // The attenuation axis: whole tens of dB, far enough below the stop-band demand to show the curve
@@ -129,6 +132,11 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     ChartView->setChart(chart);
     delete old;
     chart->setAnimationOptions(QChart::NoAnimation);
+    // The attenuation axis writes its numbers in the user's number format, as every other number here.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(locale);
+    chart->setLocalizeNumbers(true);
     QFont titleFont = font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(font().pointSizeF() + 1);
@@ -144,8 +152,9 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     xAxis->setRange(left, right);
     xAxis->setStartValue(left);
+    const NumberFormat format = vokta::ui::UserNumberFormat();
     for (double f : FrequencyTicks(analysis.fmin, analysis.fmax))
-        xAxis->append(QString::fromStdString(FrequencyLabel(f)), X(f));
+        xAxis->append(QString::fromStdString(FrequencyLabel(f, format)), X(f));
     auto* yAxis = new QValueAxis();
     yAxis->setObjectName(QStringLiteral("AttenuationAxis"));
     yAxis->setTitleText(QStringLiteral("Затухание, дБ"));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 #include "filters/FilterParts.h"
@@ -54,10 +53,6 @@ public:
     QTableWidget* TblParts = nullptr;
     QPushButton* CmdExport = nullptr;
     QPushButton* CmdCopy = nullptr;
-
-    // Asks where to save the netlist (parent, caption, suggested file, filter) and returns the file, or an
-    // empty text when the user cancels: Qt's file dialog, which tests replace.
-    static std::function<QString(QWidget*, const QString&, const QString&, const QString&)> AskSaveFileName;
 
 private:
     QLayout* PartsPanel();  // creates the controls beside the plot

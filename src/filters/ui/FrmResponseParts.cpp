@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +16,7 @@
 
 #include "filters/SpiceNetlist.h"
 #include "filters/ui/FrmResponse.h"
+#include "ui/Application.h"
 #include "ui/Boxes.h"
 
 using namespace vokta;
@@ -33,12 +33,6 @@ QString Text(const std::string& s) {
 }
 
 }  // namespace
-
-std::function<QString(QWidget*, const QString&, const QString&, const QString&)>
-    FrmResponse::AskSaveFileName =
-        [](QWidget* parent, const QString& caption, const QString& file, const QString& filter) {
-            return QFileDialog::getSaveFileName(parent, caption, file, filter);
-        };
 
 QLayout* FrmResponse::PartsPanel() {
     auto* designLabel = new QLabel(QStringLiteral("Расчет:"), this);
@@ -157,12 +151,13 @@ void FrmResponse::ShowDesign() {
     const ESeries series = Series();
     const FilterCircuit standard = StandardCircuit(circuit, series);
 
+    const NumberFormat format = UserNumberFormat();
     const std::vector<FilterPart> computed = CircuitParts(circuit), rounded = CircuitParts(standard);
     TblParts->setRowCount(int(computed.size()));
     for (size_t i = 0; i < computed.size(); ++i) {
         const QString texts[] = {Text(computed[i].designator),
-                                 Text(PartValueText(computed[i].kind, computed[i].value)),
-                                 Text(PartValueText(rounded[i].kind, rounded[i].value))};
+                                 Text(PartValueText(computed[i].kind, computed[i].value, format)),
+                                 Text(PartValueText(rounded[i].kind, rounded[i].value, format))};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setFlags(item->flags() & ~Qt::ItemIsEditable);
@@ -176,13 +171,15 @@ void FrmResponse::ShowDesign() {
     // The exact design's own verdict comes first: the values it computed meet the demand.
     QString verdict = exact ? QStringLiteral("Точный расчет. ") : QString();
     std::optional<ResponseAnalysis> standardAnalysis;
-    if (series == ESeries::None || exact) verdict += Text(VerdictText(analysis.passBand, analysis.stopBand));
+    if (series == ESeries::None || exact)
+        verdict += Text(VerdictText(analysis.passBand, analysis.stopBand, format));
     if (series != ESeries::None) {
         if (exact) verdict += QLatin1Char('\n');
         const QString prefix = QStringLiteral("Номиналы %1. ").arg(QString::fromUtf8(SeriesName(series)));
         try {
             standardAnalysis = AnalyseResponse(standard, demand_);
-            verdict += prefix + Text(VerdictText(standardAnalysis->passBand, standardAnalysis->stopBand));
+            verdict +=
+                prefix + Text(VerdictText(standardAnalysis->passBand, standardAnalysis->stopBand, format));
         } catch (const RuntimeError& e) {
             verdict += prefix + ErrorSentence(e);
         }
@@ -192,7 +189,7 @@ void FrmResponse::ShowDesign() {
     // Circuits built from parts of the chosen tolerance around the values of the circuit that would be
     // built.
     const ToleranceRun spread = RunTolerance(standard, demand_, Tolerance(), analysis.fmin, analysis.fmax);
-    LblYield->setText(Text(YieldText(spread)));
+    LblYield->setText(Text(YieldText(spread, format)));
     Plot(heading, demand_, analysis, standardAnalysis ? &*standardAnalysis : nullptr, &spread, verdict);
 }
 
@@ -215,8 +212,8 @@ void FrmResponse::CmdExport_Click() {
         const std::string netlist = SpiceNetlist(StandardCircuit(exact ? *exact_ : circuit_, series), demand_,
                                                  series, analysis_.fmin, analysis_.fmax);
         const QString file =
-            AskSaveFileName(this, QStringLiteral("Сохранить схему"), QStringLiteral("filter.cir"),
-                            QStringLiteral("Схемы SPICE (*.cir);;Все файлы (*)"));
+            SaveFileName(this, QStringLiteral("Сохранить схему"), QStringLiteral("filter.cir"),
+                         QStringLiteral("Схемы SPICE (*.cir);;Все файлы (*)"));
         if (file.isEmpty()) return;
         QSaveFile out(file);
         const QByteArray bytes = QByteArray::fromStdString(netlist);

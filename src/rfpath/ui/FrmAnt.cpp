@@ -161,7 +161,7 @@ void FrmAnt::CmdBack_Click() {
 }
 
 void FrmAnt::CmdPlot_Click() {
-    Guarded(this, [this] { ShowRfPathPlot(shownDesign_, shownUnevennessDb_); });
+    Guarded(this, [this] { ShowRfPathPlot(shownTask_, shownDesign_); });
 }
 
 bool FrmAnt::InputsComplete() const {
@@ -230,7 +230,7 @@ void FrmAnt::CalcRfPath() {
                        NumberText(design.attenuationQ));
     LblN->setText(QStringLiteral("Необходимое число контуров тракта РЧ=") + NumberText(design.circuits));
     shownDesign_ = design;
-    shownUnevennessDb_ = task.unevennessDb;
+    shownTask_ = task;
     ShowResultsFace();
 }
 

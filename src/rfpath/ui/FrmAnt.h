@@ -70,7 +70,7 @@ private:
     QPushButton* CmdClear = nullptr;
     QPushButton* CmdBack = nullptr;
 
-    // The design that the results show and the unevenness it was made for, for the plot.
+    // The design that the results show and the task it was made for, for the plot.
     vokta::RfPathDesign shownDesign_;
-    double shownUnevennessDb_ = 0;
+    vokta::RfPathTask shownTask_;
 };

@@ -29,10 +29,22 @@ double Tens(double db) {
     return std::max(10.0, std::ceil(db / 10) * 10);
 }
 
+// Where an attenuation axis starts: at 0 dB, or at the whole dB below the lowest point of the curves.
+// The whole path may pass a signal better than at the tuned frequency, where the antenna or the
+// coupling favours it more than the circuits hold it back; a dip of less than half a decibel, as near
+// the tuned frequency, cannot be seen on a scale of tens of decibels and leaves the axis at 0.
+double Floor(const RfCurvePair& pair) {
+    double lowest = 0;
+    for (const Curve* c : {&pair.bySelectivityQ, &pair.byAttenuationQ})
+        for (const CurvePoint& p : *c) lowest = std::min(lowest, p.y);
+    return lowest > -0.5 ? 0 : std::floor(lowest);
+}
+
 }  // namespace
 
-void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
-    const RfSelectivity s = RfPathSelectivity(design, unevennessDb);
+void ShowRfPathPlot(const RfPathTask& task, const RfPathDesign& design) {
+    const RfSelectivity s = RfPathSelectivity(task, design);
+    const double unevennessDb = s.unevennessDb;
     const double q[2] = {s.selectivityQ, s.attenuationQ};
     const QString qName[2] = {
         QStringLiteral("По селективности, Q = %1").arg(QLocale().toString(q[0], 'g', 7)),
@@ -55,9 +67,9 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
              false,
              true};
     const double topDb = Tens(std::max(s.demandDb * 1.5, s.demandDb + 20));
-    top.y = {kAttenuation, 0, topDb, "%.0f", true, true};
+    top.y = {kAttenuation, Floor(s.aroundTop), topDb, "%.0f", true, true};
     top.series << curves(s.aroundTop, topDb);
-    top.series << FrmPlot::Series::Line({}, {{s.imageMHz, 0}, {s.imageMHz, topDb}}, kGuide,
+    top.series << FrmPlot::Series::Line({}, {{s.imageMHz, top.y.from}, {s.imageMHz, topDb}}, kGuide,
                                         FrmPlot::Series::Limit);
     top.series << FrmPlot::Series::Line(QStringLiteral("Зеркальный канал %1 МГц: требуется %2 дБ")
                                             .arg(Frequency(s.imageMHz), Number(s.demandDb, 1)),
@@ -93,8 +105,12 @@ void ShowRfPathPlot(const RfPathDesign& design, double unevennessDb) {
     double rangeDb = s.demandDb;
     for (const Curve* c : {&s.imageRejection.bySelectivityQ, &s.imageRejection.byAttenuationQ})
         for (const CurvePoint& p : *c) rangeDb = std::max(rangeDb, std::min(p.y, 3 * s.demandDb + 20));
-    range.y = {
-        QStringLiteral("Подавление зеркального канала, дБ"), 0, Tens(rangeDb + 5), "%.0f", false, true};
+    range.y = {QStringLiteral("Подавление зеркального канала, дБ"),
+               Floor(s.imageRejection),
+               Tens(rangeDb + 5),
+               "%.0f",
+               false,
+               true};
     range.series << curves(s.imageRejection, range.y.to);
     range.series << FrmPlot::Series::Line(QStringLiteral("Требуется: %1 дБ").arg(Number(s.demandDb, 1)),
                                           {{s.bottomMHz, s.demandDb}, {s.topMHz, s.demandDb}}, kDemand,

@@ -168,16 +168,21 @@ void FrmTrans::CalcTransformer() {
 
     const QString voltageQuestion = QStringLiteral("Введите требуемое напряжение нагрузки, В");
     const QString currentQuestion = QStringLiteral("Введите требуемый ток нагрузки, А");
+    // A load value that is not above zero is refused at its own box, which asks again.
+    auto ask = [&](int16_t winding, vokta::LoadValue which, const QString& question, float& value) {
+        for (;;) {
+            const QString answer = InputBox(this, question, kInputTitle, &cancelled);
+            if (cancelled) return false;
+            value = vokta::Single(ReadAnswer(this, answer, question));
+            const std::optional<std::string> fault = vokta::FindLoadFault(winding, which, value);
+            if (!fault) return true;
+            Warn(this, QString::fromStdString(*fault));
+        }
+    };
     for (int16_t WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
         vokta::TransformerInput::Load load;
-        const QString voltage = InputBox(this, voltageQuestion, kInputTitle, &cancelled);
-        if (cancelled) return;
-        load.voltage = vokta::Single(ReadAnswer(this, voltage, voltageQuestion));
-        const QString current = InputBox(this, currentQuestion, kInputTitle, &cancelled);
-        if (cancelled) return;
-        load.current = vokta::Single(ReadAnswer(this, current, currentQuestion));
-        if (const auto fault = vokta::FindLoadFault(WindingIndex, load.voltage, load.current))
-            Refuse(this, QString::fromStdString(*fault));
+        if (!ask(WindingIndex, vokta::LoadValue::Voltage, voltageQuestion, load.voltage)) return;
+        if (!ask(WindingIndex, vokta::LoadValue::Current, currentQuestion, load.current)) return;
         input.loads.push_back(load);
     }
 

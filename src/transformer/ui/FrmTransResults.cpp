@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,8 +13,10 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "transformer/ui/FrmTrans.h"
+#include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
@@ -26,12 +29,17 @@ namespace {
 constexpr int kNameColumn = 0, kValueColumn = 1, kUnitColumn = 2;
 const QString kEstimate = QStringLiteral(" (оценка)");
 
-// A value as the report writes it, without the blanks that part it from the text around it there.
-QString ValueText(float x) {
-    return PrintNumberText(x).trimmed();
+// A value to four significant digits in the user's number format, with a zero before the decimal
+// separator and without digit groups ("0,1932", "17,31", "1250"); the report prints every digit.
+QString ValueText(double x) {
+    if (x == 0 || !std::isfinite(x)) return LocaleNumberText(x);
+    const int decimals = 3 - int(std::floor(std::log10(std::fabs(x))));
+    const double scale = std::pow(10.0, std::abs(decimals));
+    return LocaleNumberText(decimals >= 0 ? std::round(x * scale) / scale : std::round(x / scale) * scale);
 }
-QString ValueText(int16_t x) {
-    return PrintNumberText(x).trimmed();
+// A count of turns, whole as it is wound.
+QString TurnsText(double turns) {
+    return LocaleNumberText(turns);
 }
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -120,21 +128,39 @@ void FrmTransResults::Fill(float corePower) {
         table->setItem(row, kUnitColumn, Cell(unit));
         for (int column : {kNameColumn, kValueColumn}) table->item(row, column)->setToolTip(toolTip);
     };
+    auto note = [table](const QString& text) {
+        const int row = table->rowCount();
+        table->insertRow(row);
+        QTableWidgetItem* item = Cell(text);
+        item->setForeground(QColor(0xb0, 0x00, 0x20));
+        table->setItem(row, kNameColumn, item);
+        table->setSpan(row, kNameColumn, 1, 3);
+    };
     const QString volt = QStringLiteral("В"), ampere = QStringLiteral("А"), mm = QStringLiteral("мм"),
                   turns = QStringLiteral("вит."), watt = QStringLiteral("Вт");
 
     section(QStringLiteral("Сердечник"));
     value(QStringLiteral("Допустимая мощность сердечника"), ValueText(corePower), watt);
     value(QStringLiteral("Требуемая мощность вторичных обмоток"), ValueText(d.SecondaryPower), watt);
-    if (const std::optional<float> flux = vokta::SteelFluxDensity(d))
+    if (const std::optional<float> flux = vokta::SteelFluxDensity(d)) {
         value(QStringLiteral("Индукция в стали") + kEstimate, ValueText(*flux), QStringLiteral("Тл"),
-              QStringLiteral("Индукция в сечении сердечника, деленная на коэффициент заполнения его сталью"));
+              QStringLiteral("Амплитуда индукции в стали при намотанном числе витков первичной обмотки, "
+                             "с учетом заполнения сечения сердечника сталью"));
+        if (vokta::NearSaturation(*flux))
+            note(QStringLiteral("Индукция выше %1 Тл: сталь близка к насыщению")
+                     .arg(LocaleNumberText(vokta::kSteelSaturationT)));
+    }
 
     section(QStringLiteral("Первичная обмотка"));
     value(QStringLiteral("Ток"), ValueText(d.PrimaryCurrent), ampere);
     value(QStringLiteral("Диаметр провода"), ValueText(d.PrimaryWireDiameter), mm);
-    value(QStringLiteral("Число витков"), ValueText(d.PrimaryTurns), turns);
+    value(QStringLiteral("Число витков"), TurnsText(d.PrimaryTurns), turns);
 
+    const QString noLoadTip =
+        QStringLiteral(
+            "Амплитуда напряжения обмотки без нагрузки (ее число витков, умноженное на напряжение "
+            "витка первичной обмотки) за вычетом падения на двух диодах моста, 2 × %1 В")
+            .arg(LocaleNumberText(vokta::kDiodeDropV));
     for (int i = 1; i <= d.SecondaryCount; ++i) {
         section(QStringLiteral("Вторичная обмотка %1").arg(i));
         value(QStringLiteral("Переменное напряжение"), ValueText(d.SecVoltage[i]), volt);
@@ -143,11 +169,10 @@ void FrmTransResults::Fill(float corePower) {
               volt);
         value(QStringLiteral("Ток через диод моста"), ValueText(d.DiodeCurrent[i]), ampere);
         value(QStringLiteral("Диаметр провода"), ValueText(d.SecWireDiameter[i]), mm);
-        value(QStringLiteral("Число витков"), ValueText(d.SecTurns[i]), turns);
-        value(QStringLiteral("Напряжение выпрямителя без нагрузки") + kEstimate,
-              ValueText(vokta::NoLoadDcVoltage(d, i)), volt,
-              QStringLiteral("Амплитуда переменного напряжения обмотки; падение напряжения на диодах моста "
-                             "не учтено"));
+        value(QStringLiteral("Число витков"), TurnsText(d.SecTurns[i]), turns);
+        if (const std::optional<float> noLoad = vokta::NoLoadDcVoltage(d, i))
+            value(QStringLiteral("Напряжение выпрямителя без нагрузки") + kEstimate, ValueText(*noLoad), volt,
+                  noLoadTip);
     }
 }
 

@@ -9,8 +9,9 @@ class QPushButton;
 class QTableWidget;
 
 // The results of a transformer design in a read-only table: the core's power against the power the
-// secondaries need, the primary and every secondary winding with their units, numbers written as the
-// report prints them, and two estimates the report leaves out. "Копировать" puts the table on the
+// secondaries need, the primary and every secondary winding with their units, numbers to four
+// significant digits in the user's format (turns whole), and two estimates the report leaves out, with a
+// note where the steel comes close to saturation. "Копировать" puts the table on the
 // clipboard as tab-separated text, "PDF…" saves the report as a PDF file. Modeless; one instance,
 // which shows a copy of the design it was last opened for.
 class FrmTransResults : public QWidget {

@@ -2,6 +2,7 @@
 // and opening the frequency response of the design on show against the demand it was made for.
 #include <QChart>
 #include <QChartView>
+#include <QRegularExpression>
 #include <memory>
 
 #include "filters/ui/FrmResponse.h"
@@ -98,7 +99,7 @@ private slots:
                    "Полоса задерживания: от 22.4 дБ (требуется 15 дБ) — выполнено, запас 7.4 дБ.");
     }
     // In both number formats (in the Russian one a decimal point typed as a comma), the results window's
-    // verdict, one demand a line, says what the response window says.
+    // verdict, one demand a line, says what the response window says, its numbers in the user's format.
     void eachKindOfDesign() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, typed);
@@ -113,8 +114,11 @@ private slots:
             for (QString& t : typed) t = t.section('=', 0, 0) + "=" + format(t.section('=', 1));
             FrmFiltrItog* r = Calculate(w, clicks, typed);
             QVERIFY(r);
-            QCOMPARE(verdict(r), expected.section('\n', 1).replace("   ", "\n"));
-            QCOMPARE(response(r), expected);
+            const QString shown =
+                russian ? QString(expected).replace(QRegularExpression("(\\d)\\.(\\d)"), "\\1,\\2")
+                        : expected;
+            QCOMPARE(verdict(r), QString(shown).section('\n', 1).replace("   ", "\n"));
+            QCOMPARE(response(r), shown);
             VOKTA_VERIFY_BOXES_DONE(*boxes);
             QVERIFY(boxes->messages.empty());
             CloseResults(r);
@@ -196,12 +200,52 @@ private slots:
         Type(w, "TxtFs", "3000");
         Click(w, "CmdCalc");
         QCOMPARE(Results(), r);
-        QVERIFY(response(r).endsWith("от 30.1 дБ (требуется 25 дБ) — выполнено, запас 5.1 дБ."));
+        QVERIFY(response(r).endsWith("от 30,1 дБ (требуется 25 дБ) — выполнено, запас 5,1 дБ."));
         // Pressed again, the window shows the same design once more.
-        QVERIFY(response(r).endsWith("(требуется 25 дБ) — выполнено, запас 5.1 дБ."));
+        QVERIFY(response(r).endsWith("(требуется 25 дБ) — выполнено, запас 5,1 дБ."));
         int plots = 0;
         for (QWidget* form : Forms::Loaded()) plots += form->objectName() == "FrmResponse";
         QCOMPARE(plots, 1);
+    }
+
+    // Closing the results window, by its button or its title bar, takes the response window with it;
+    // closing the requirements window takes both, and the main window comes back.
+    void theResponseWindowGoesWithItsResults_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("how");  // a button, or "" for the title bar's close (Alt+F4)
+        QTest::addColumn<QString>("left");
+        QTest::newRow("results, Закрыть") << "FrmFiltrItog"
+                                          << "CmdBack"
+                                          << "FrmFiltr";
+        QTest::newRow("results, title bar") << "FrmFiltrItog"
+                                            << ""
+                                            << "FrmFiltr";
+        QTest::newRow("requirements, Отмена") << "FrmFiltr"
+                                              << "CmdBack"
+                                              << "frmMain";
+        QTest::newRow("requirements, title bar") << "FrmFiltr"
+                                                 << ""
+                                                 << "frmMain";
+    }
+    void theResponseWindowGoesWithItsResults() {
+        QFETCH(QString, window);
+        QFETCH(QString, how);
+        QFETCH(QString, left);
+        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
+        response(r);
+        QVERIFY(Forms::IsLoaded<FrmResponse>());
+        QWidget* closing = window == "FrmFiltr" ? static_cast<QWidget*>(w) : r;
+        if (how.isEmpty())
+            closing->close();
+        else
+            Click(closing, how.toUtf8().constData());
+        Settle();
+        QStringList loaded;
+        for (QWidget* form : Forms::Loaded())
+            loaded << form->objectName() + (form->isVisible() ? "" : " hidden");
+        QCOMPARE(loaded, QStringList{left});
+        VOKTA_VERIFY_BOXES_DONE(*boxes);
+        QVERIFY(boxes->messages.empty());
     }
 };
 

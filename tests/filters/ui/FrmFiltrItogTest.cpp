@@ -189,16 +189,6 @@ private slots:
         QTest::keyClick(Control(r, "CmdBack"), Qt::Key_Return);
         Settle();
         QVERIFY(!Results());
-        // With the requirements window cancelled meanwhile, "Закрыть" opens it anew.
-        r = Calculate(w, {}, {});
-        Click(w, "CmdBack");
-        Settle();
-        QVERIFY(!Forms::IsLoaded<FrmFiltr>());
-        CloseResults(r);
-        w = Forms::Find<FrmFiltr>();
-        QVERIFY(w && w->isVisible());
-        QCOMPARE(Control<QLineEdit>(w, "TxtAs")->text(), QString());
-        QVERIFY(Forms::IsLoaded<frmMain>());
     }
 
     void floatingPointFaultLeavesTheDesignState() {

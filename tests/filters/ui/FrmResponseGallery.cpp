@@ -6,8 +6,6 @@
 #include "support/Gallery.h"
 #include "support/UiTest.h"
 
-#include <QComboBox>
-
 using namespace vokta::test;
 
 namespace {

@@ -8,7 +8,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -17,6 +19,7 @@
 #include "filters/ui/FrmResponse.h"
 #include "support/BoxScript.h"
 #include "support/UiTest.h"
+#include "ui/Boxes.h"
 #include "ui/Forms.h"
 
 using namespace vokta;
@@ -198,15 +201,18 @@ private slots:
         QVERIFY(form->LblVerdict->text().startsWith("Номиналы E6. ") &&
                 form->LblVerdict->text() != e24Verdict);
 
-        // Saved: the file the dialog names gets the netlist of the values shown; a cancelled dialog saves
-        // nothing.
+        // Saved: the file the dialog names gets the netlist of the values shown, ".cir" added to a name
+        // without an extension; the next dialog opens in the same folder; a cancelled dialog saves nothing.
         QTemporaryDir dir;
-        QString asked;
-        const auto dialog = FrmResponse::AskSaveFileName;
-        FrmResponse::AskSaveFileName = [&](QWidget*, const QString& caption, const QString&, const QString&) {
-            asked = caption;
-            return dir.filePath("lp5.cir");
+        QString asked, proposed;
+        auto answer = [&](const QString& path) {
+            vokta::ui::SetSaveFileHandler([&, path](const QString& caption, const QString& file) {
+                asked = caption, proposed = file;
+                return path;
+            });
         };
+        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
+        answer(dir.filePath("lp5"));
         form->CmdExport->click();
         QCOMPARE(asked, QString("Сохранить схему"));
         auto saved = [&] {
@@ -223,25 +229,22 @@ private slots:
                 netlist.endsWith("Rload out 0 50\n.ac dec 100 100 8000\n"
                                  ".print ac vdb(out)\n.end\n"));
         form->CmbSeries->setCurrentText("—");
+        answer(dir.filePath("lp5.cir"));
         form->CmdExport->click();
+        QCOMPARE(proposed, dir.filePath("filter.cir"));
         QVERIFY(saved().contains("\nC2 n2 0 6.366198e-06\n"));
-        FrmResponse::AskSaveFileName = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString();
-        };
+        answer({});
         QVERIFY(QFile::remove(dir.filePath("lp5.cir")));
         form->CmdExport->click();
         QVERIFY(!QFile::exists(dir.filePath("lp5.cir")));
         // A file that cannot be written is reported, not passed over.
         vokta::test::BoxScript boxes;
-        FrmResponse::AskSaveFileName = [&](QWidget*, const QString&, const QString&, const QString&) {
-            return dir.filePath("missing/lp5.cir");
-        };
+        answer(dir.filePath("missing/lp5.cir"));
         form->CmdExport->click();
         QCOMPARE(boxes.messages.size(), size_t(1));
         QCOMPARE(boxes.messages[0].title, QString("Ошибка"));
         QVERIFY(
             boxes.messages[0].text.startsWith("Не удалось записать файл " + dir.filePath("missing/lp5.cir")));
-        FrmResponse::AskSaveFileName = dialog;
 
         form->CmdCopy->click();
         QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -317,6 +320,24 @@ private slots:
         form->CmbTolerance->setCurrentText("0 %");
         QCOMPARE(form->LblYield->text(), QString("Годных при допуске 0 %: 100 %"));
         QVERIFY(!LegendLabels(form).join(' ').contains("Разброс"));
+    }
+
+    // Numbers in the user's number format; a share of good circuits under 1 % in tenths, under a tenth as
+    // "менее".
+    void numbersInTheUsersFormat() {
+        auto restore = qScopeGuard([previous = QLocale()] { QLocale::setDefault(previous); });
+        for (const QString decimal : {",", "."}) {
+            QLocale::setDefault(QLocale(decimal == "," ? QLocale::Russian : QLocale::English));
+            // The E24 circuit at 10 %: 2 and 1 of its 2000 drawn circuits keep 33.5 and 33.8 dB at 2000 Hz.
+            FrmResponse* form =
+                FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 5.5, 33.5, 1000, 2000));
+            form->CmbTolerance->setCurrentText("10 %");
+            QCOMPARE(form->LblYield->text(), "Годных при допуске 10 %: 0" + decimal + "1 %");
+            QCOMPARE(LegendLabels(form).value(0), "Полоса пропускания: не более 5" + decimal + "5 дБ");
+            QCOMPARE(form->TblParts->item(2, 1)->text(), "6" + decimal + "366 мкФ");
+            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 5.5, 33.8, 1000, 2000));
+            QCOMPARE(form->LblYield->text(), "Годных при допуске 10 %: менее 0" + decimal + "1 %");
+        }
     }
 
     void enterEscAndCloseUnloadTheWindow() {

@@ -200,19 +200,25 @@ private slots:
         click("CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList());
         QVERIFY(showsResults());
-        QCOMPARE(results(), captions(32, 119, 2));
+        QCOMPARE(results(), captions(33, 119, 2));
 
         // On the results face the choices stay at hand: SSB halves the band of the modulation.
         click("Option2(1)");
         click("CmdCalc");
-        QCOMPARE(results(), captions(32, 134, 2));
+        QCOMPARE(results(), captions(33, 134, 2));
         QVERIFY(showsResults());
 
         // One circuit is enough for 20 dB; the hidden fields still hold their texts.
         click("Option2(0)");
         type("TxtSel", "20");
         click("CmdCalc");
-        QCOMPARE(results(), captions(61, 185, 1));
+        QCOMPARE(results(), captions(62, 184, 1));
+
+        // Better coils would give 30 dB with one circuit, but not its pass band: two circuits do both.
+        type("TxtSel", "30");
+        typeInCombo("Combo1", "0.005");
+        click("CmdCalc");
+        QCOMPARE(results(), captions(33, 119, 2));
         QCOMPARE(boxes.messageTexts(), QStringList());
     }
 
@@ -233,13 +239,13 @@ private slots:
         BoxScript boxes;
         typeExample();
         click("CmdCalc");
-        QCOMPARE(results(), captions(32, 51, 2));
+        QCOMPARE(results(), captions(33, 50, 2));
 
         // With AM the index is neither needed nor read.
         click("Option2(0)");
         box("TxtM")->clear();
         click("CmdCalc");
-        QCOMPARE(results(), captions(32, 119, 2));
+        QCOMPARE(results(), captions(33, 119, 2));
         QCOMPARE(boxes.messageTexts(), QStringList());
     }
 
@@ -328,7 +334,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
         if (refusal.isEmpty()) {
             QCOMPARE(boxes.messageTexts(), QStringList());
-            QCOMPARE(results(), captions(32, 119, 2));
+            QCOMPARE(results(), captions(33, 119, 2));
             return;
         }
         QCOMPARE(boxes.messageTexts(), QStringList({"Предупреждение|" + refusal}));
@@ -500,7 +506,7 @@ private slots:
         typeExample();
         box("TxtSel")->setFocus();
         QTest::keyClick(box("TxtSel"), Qt::Key_Return);
-        QCOMPARE(results(), captions(32, 119, 2));
+        QCOMPARE(results(), captions(33, 119, 2));
         QVERIFY(showsResults());
 
         // Enter on a focused button presses that button.

@@ -115,6 +115,19 @@ class FrmTransTest : public QObject {
         return record.lines;
     }
 
+    // The rows of the results table, their cells joined by "|", after the column headings.
+    static QStringList Shown(FrmTransResults* results) {
+        auto* table = results->findChild<QTableWidget*>("TblResults");
+        QStringList shown{"Величина|Значение|Единица"};
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 3; ++column)
+                if (auto* item = table->item(row, column)) cells << item->text();
+            shown << cells.join("|");
+        }
+        return shown;
+    }
+
     void calculateExample(BoxScript& boxes) {
         fill("2", "2.5", "1.2", "3");
         combo()->setCurrentIndex(2);  // 0.35 mm
@@ -554,11 +567,6 @@ private slots:
         QTest::newRow("mains 0, before any question")
             << 0 << QStringList{"2", "2,5", "1,2", "3", "0"} << QStringList{} << "TxtU1"
             << "Напряжение сети должно быть больше нуля.";
-        QTest::newRow("load voltage 0") << 0 << example << QStringList{"1", "0", "0,5"} << ""
-                                        << "Напряжение нагрузки обмотки 1 должно быть больше нуля.";
-        QTest::newRow("second load current negative")
-            << 0 << example << QStringList{"2", "10", "0,5", "12", "-0,5"} << ""
-            << "Ток нагрузки обмотки 2 должен быть больше нуля.";
     }
     void valuesOutsideTheirDomain() {
         QFETCH(int, core);
@@ -577,6 +585,36 @@ private slots:
         QCOMPARE(box("TxtA")->text(), source[0]);
         QCOMPARE(box("TxtU1")->text(), source[4]);
         QCOMPARE(print(boxes), ExampleReport(","));
+    }
+
+    // A load voltage or current that is not above zero is refused at its own box, which asks again.
+    void loadNotAboveZeroIsAskedAgain_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("asked");  // N: the count, U: a voltage, I: a current
+        QTest::addColumn<QStringList>("messages");
+        const QString voltage = kWarning + "|Напряжение нагрузки обмотки 1 должно быть больше нуля.";
+        const QString current = kWarning + "|Ток нагрузки обмотки 2 должен быть больше нуля.";
+        QTest::newRow("voltage 0") << QStringList{"1", "0", "10", "0,5"} << "NUUI" << QStringList{voltage};
+        QTest::newRow("second current negative, then 0")
+            << QStringList{"2", "10", "0,5", "12", "-0,5", "0", "0,2"} << "NUIUIII"
+            << QStringList{current, current};
+    }
+    void loadNotAboveZeroIsAskedAgain() {
+        QFETCH(QStringList, answers);
+        QFETCH(QString, asked);
+        QFETCH(QStringList, messages);
+        BoxScript boxes;
+        fill("2", "2,5", "1,2", "3");
+        combo()->setCurrentIndex(2);
+        calculate(boxes, answers);
+        QString prompts;
+        for (const BoxScript::Input& input : boxes.inputs)
+            prompts += input.prompt.contains("количество")   ? 'N'
+                       : input.prompt.contains("напряжение") ? 'U'
+                                                             : 'I';
+        QCOMPARE(prompts, asked);
+        QCOMPARE(boxes.messageTexts(), messages);
+        QVERIFY(Forms::IsLoaded<FrmTransResults>());  // designed with the values given again
     }
 
     void runTimeErrorEndsTheCalculationOnly() {
@@ -626,26 +664,19 @@ private slots:
         auto* results = Forms::Find<FrmTransResults>();
         QVERIFY(results && results->isVisible());
         QCOMPARE(results->windowTitle(), QString("Результаты расчета трансформатора"));
-        const QStringList expected =
-            QString(
-                "Величина|Значение|Единица;Сердечник;Допустимая мощность сердечника|17,3052|Вт;"
-                "Требуемая мощность вторичных обмоток|10,5|Вт;Индукция в стали (оценка)|1,263158|Тл;"
-                "Первичная обмотка;Ток|,05965909|А;Диаметр провода|,148596|мм;Число витков|1613|вит.;"
-                "Вторичная обмотка 1;Переменное напряжение|14|В;Ток|,75|А;"
-                "Обратное напряжение на диоде моста|19,79899|В;Ток через диод моста|,475|А;"
-                "Диаметр провода|,5268652|мм;Число витков|105|вит.;"
-                "Напряжение выпрямителя без нагрузки (оценка)|19,79899|В")
-                .split(';');
+        // Four significant digits in the user's format; turns whole.
+        const QString tableText =
+            "Величина|Значение|Единица;Сердечник;Допустимая мощность сердечника|17,31|Вт;"
+            "Требуемая мощность вторичных обмоток|10,5|Вт;Индукция в стали (оценка)|1,293|Тл;"
+            "Первичная обмотка;Ток|0,05966|А;Диаметр провода|0,1486|мм;Число витков|1613|вит.;"
+            "Вторичная обмотка 1;Переменное напряжение|14|В;Ток|0,75|А;"
+            "Обратное напряжение на диоде моста|19,8|В;Ток через диод моста|0,475|А;"
+            "Диаметр провода|0,5269|мм;Число витков|105|вит.;"
+            "Напряжение выпрямителя без нагрузки (оценка)|18,85|В";
+        const QStringList expected = tableText.split(';');
+        QCOMPARE(Shown(results), expected);
         auto* table = results->findChild<QTableWidget*>("TblResults");
         QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QStringList shown{"Величина|Значение|Единица"};
-        for (int row = 0; row < table->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < 3; ++column)
-                if (auto* item = table->item(row, column)) cells << item->text();
-            shown << cells.join("|");
-        }
-        QCOMPARE(shown, expected);
         // Every cell and heading fits its column, and the table its window.
         for (int row = -1; row < table->rowCount(); ++row) {
             if (row >= 0 && table->columnSpan(row, 0) > 1) continue;  // a section's heading
@@ -688,6 +719,27 @@ private slots:
         fill("1", "1", "1", "1");
         calculate(boxes, {"1", "10", "0.5"});  // the core is too small
         QVERIFY(boxes.messages.size() == 1 && !Forms::IsLoaded<FrmTransResults>());
+    }
+
+    // The results in an English format, and a toroid whose steel is driven close to saturation.
+    void resultsInEnglishAndNearSaturation() {
+        vokta::test::UnloadAllForms();
+        QLocale::setDefault(QLocale(QLocale::English));
+        form = Forms::Show<FrmTrans>();
+        BoxScript boxes;
+        calculateExample(boxes);
+        const QStringList shown = Shown(Forms::Find<FrmTransResults>());
+        QCOMPARE(shown.mid(3, 2), QStringList({"Требуемая мощность вторичных обмоток|10.5|Вт",
+                                               "Индукция в стали (оценка)|1.293|Тл"}));
+        QCOMPARE(shown.mid(6, 2), QStringList({"Ток|0.05966|А", "Диаметр провода|0.1486|мм"}));
+        QCOMPARE(shown.last(), QString("Напряжение выпрямителя без нагрузки (оценка)|18.85|В"));
+
+        child<QRadioButton>("Option1(2)")->click();  // 0.08 mm steel
+        fill("8", "4", "", "3");
+        calculate(boxes, {"1", "12", "1"});
+        QCOMPARE(Shown(Forms::Find<FrmTransResults>()).mid(4, 2),
+                 QStringList({"Индукция в стали (оценка)|2.046|Тл",
+                              "Индукция выше 1.7 Тл: сталь близка к насыщению"}));
     }
 
     void noCaptionIsClipped() {

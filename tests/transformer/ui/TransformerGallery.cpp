@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
@@ -28,6 +29,7 @@ private:
 }  // namespace
 
 VOKTA_GALLERY_PAGE(Transformer) {
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Russian));
     FrmTrans::Design = {};
     auto* form = Forms::Show<FrmTrans>();
@@ -42,8 +44,10 @@ VOKTA_GALLERY_PAGE(Transformer) {
         g.save(names[core], form);
     }
 
-    // The report of a two-winding design, rendered as a page through the printer's own layout.
+    // The README's two-winding design on 0.35 mm steel, and its report rendered as a page through the
+    // printer's own layout.
     form->findChild<QRadioButton*>("Option1(0)")->click();
+    form->findChild<QComboBox*>("Combo1")->setCurrentIndex(2);
     int i = 0;
     for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
         form->findChild<QLineEdit*>(box)->setText(QStringList{"3", "3", "2", "4", "220"}[i++]);
@@ -61,5 +65,14 @@ VOKTA_GALLERY_PAGE(Transformer) {
     framed.fill(Qt::gray);
     QPainter(&framed).drawImage(1, 1, pages[0]);
     g.save("FrmTrans_report", QPixmap::fromImage(framed));
-    QLocale::setDefault(QLocale::c());
+
+    // A toroid whose steel comes close to saturation: the results say so under the flux density.
+    form->findChild<QRadioButton*>("Option1(2)")->click();
+    i = 0;
+    for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
+        form->findChild<QLineEdit*>(box)->setText(QStringList{"8", "4", "", "3", "220"}[i++]);
+    g.boxes().answer("1").answer("12").answer("1");
+    form->CmdCalc_Click();
+    g.save("FrmTransResults_toroidal", Forms::Find<FrmTransResults>());
+    QLocale::setDefault(previous);
 }
