@@ -11,6 +11,7 @@
 #include "app/Dialog1.h"
 #include "app/Dialog2.h"
 #include "app/frmAbout.h"
+#include "coil/ui/FrmCoil.h"
 #include "filters/ui/FrmFiltr.h"
 #include "rfpath/ui/FrmAnt.h"
 #include "transformer/ui/FrmTrans.h"
@@ -31,6 +32,7 @@ frmMain::frmMain() {
     AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click);
     AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click);
     AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click);
+    AddItem(mnuFile, "mnuFileCoil", QStringLiteral("&Катушка"), &frmMain::mnuFileCoil_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
     AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click);
 
@@ -101,6 +103,11 @@ void frmMain::mnuFileOscill_Click() {
 void frmMain::mnuFileTune_Click() {
     Forms::Unload(this);
     Forms::Show<FrmAnt>();
+}
+
+void frmMain::mnuFileCoil_Click() {
+    Forms::Unload(this);
+    Forms::Show<vokta::ui::FrmCoil>();
 }
 
 void frmMain::mnuFileExit_Click() {

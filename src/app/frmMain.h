@@ -18,6 +18,7 @@ public:
     void mnuFileContur_Click();
     void mnuFileOscill_Click();
     void mnuFileTune_Click();
+    void mnuFileCoil_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
 

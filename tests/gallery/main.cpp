@@ -4,7 +4,7 @@
 #include <QDir>
 #include <cstdio>
 
-#include "app/frmMain.h"
+#include "app/Module1.h"
 #include "support/BoxScript.h"
 #include "support/Gallery.h"
 #include "support/UiTest.h"
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
     vokta::ui::Forms::SetLastFormHandler([] {});
-    vokta::ui::Forms::SetMainForm<frmMain>();
+    Module1::LinkForms();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
     QDir().mkpath(folder);
     vokta::test::BoxScript boxes;

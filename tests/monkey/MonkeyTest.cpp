@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <random>
 
@@ -196,6 +197,9 @@ bool ShowsResult(QWidget* window) {
                Shown(window, "LblL2");
     if (name == "frmKontur1" || name == "FrmKontur2") return Shown(window, "LblC1");
     if (name == "FrmAnt") return Shown(window, "LblN");
+    if (name == "FrmCoil")
+        return window->findChild<QTableWidget*>("TblResults")->rowCount() > 0 ||
+               !window->findChild<QLabel*>("LblSummary")->text().isEmpty();
     return true;
 }
 
@@ -261,6 +265,23 @@ QStringList Check(QWidget* window) {
                 fault(QString("%1 reads %2").arg(l, window->findChild<QLabel*>(l)->text()));
         auto* image = window->findChild<QLabel*>("Image1");
         if (!image || image->pixmap().isNull()) fault("no picture");
+    } else if (name == "FrmCoil") {
+        auto* image = window->findChild<QLabel*>("Image1");
+        if (!image || image->pixmap().isNull()) fault("no picture");
+        auto* core = window->findChild<QComboBox*>("CmbCore");
+        const bool air = core->currentData().toString().isEmpty();
+        if (window->findChild<QLineEdit*>("TxtD")->isEnabled() != air ||
+            window->findChild<QComboBox*>("CmbWire")->isEnabled() != air)
+            fault("the former and wire enabled for a toroid, or disabled for the air core");
+        // A result has its whole turns, at least one, and an inductance above zero.
+        auto* table = window->findChild<QTableWidget*>("TblResults");
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const QString quantity = table->item(r, 0)->text(), value = table->item(r, 1)->text();
+            if (quantity == "Число витков" && !QRegularExpression("^[1-9]\\d*$").match(value).hasMatch())
+                fault("turns read " + value);
+            if (quantity.startsWith("Индуктивность") && NegativeNumber().match(value).hasMatch())
+                fault(quantity + " reads " + value);
+        }
     } else if (name == "FrmTrans") {
         auto* picture = window->findChild<QLabel*>("Picture1");
         if (!picture || picture->pixmap().isNull()) fault("no picture of the core");
@@ -312,7 +333,7 @@ private slots:
     void everyCalculator_data() {
         QTest::addColumn<QString>("item");
         for (const char* item :
-             {"mnuFileFiltr", "mnuFileTrans", "mnuFileContur", "mnuFileOscill", "mnuFileTune"})
+             {"mnuFileFiltr", "mnuFileTrans", "mnuFileContur", "mnuFileOscill", "mnuFileTune", "mnuFileCoil"})
             QTest::newRow(item) << QString(item);
     }
 

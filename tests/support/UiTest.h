@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/Module1.h"
 #include "app/frmMain.h"
 #include "ui/Application.h"
 #include "ui/Forms.h"
@@ -19,14 +20,14 @@ inline void UnloadAllForms() {
 }  // namespace vokta::test
 
 // The main of a window test: the application set up as the program sets it up (with frmMain as the
-// window the calculators return to), and the program's end (the last form unloaded) recorded instead
-// of quitting.
+// window the calculators return to, and the calculators' links), and the program's end (the last form
+// unloaded) recorded instead of quitting.
 #define VOKTA_UI_TEST_MAIN(TestClass)                \
     int main(int argc, char** argv) {                \
         QApplication app(argc, argv);                \
         vokta::ui::SetupApplication(app);            \
         vokta::ui::Forms::SetLastFormHandler([] {}); \
-        vokta::ui::Forms::SetMainForm<frmMain>();    \
+        Module1::LinkForms();                        \
         TestClass test;                              \
         return QTest::qExec(&test, argc, argv);      \
     }

@@ -20,6 +20,7 @@ public:
     void CmdCalc_Click();
     void CmdCancel_Click();
     void CmdPlot_Click();
+    void CmdCoil_Click();
 
 private:
     void CalcThreePoint();
@@ -44,6 +45,7 @@ private:
     QLabel* LblC3 = nullptr;
     QPushButton* CmdCalc = nullptr;
     QPushButton* CmdPlot = nullptr;
+    QPushButton* CmdCoil = nullptr;
     QPushButton* CmdCancel = nullptr;
 
     // The data and result that the labels show, for the plot.
