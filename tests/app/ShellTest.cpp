@@ -123,7 +123,8 @@ private slots:
             file << (a->isSeparator() ? QString("-") : a->objectName() + "=" + a->text());
         QCOMPARE(file,
                  QStringList({"mnuFileFiltr=&Фильтр", "mnuFileTrans=&Трансформатор", "mnuFileContur=&Контур1",
-                              "mnuFileOscill=Контур&2", "mnuFileTune=Контур&3", "-", "mnuFileExit=&Выход"}));
+                              "mnuFileOscill=Контур&2", "mnuFileTune=Контур&3", "mnuFileCoil=&Катушка", "-",
+                              "mnuFileExit=&Выход"}));
         QCOMPARE(menus[1]->menu()->actions().at(0)->objectName(), QString("mnuHelpAbout"));
         QCOMPARE(menus[1]->menu()->actions().at(0)->text(), QString("&О программе"));
         QVERIFY(main->findChild<QStatusBar*>("sbStatusBar"));

@@ -399,12 +399,13 @@ private slots:
         // Tab goes down the source data and on to the buttons.
         QStringList order;
         QWidget* f = box(w, names[0]);
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 9; ++i) {
             order << f->objectName();
             f = f->nextInFocusChain();
             while (f->focusPolicy() == Qt::NoFocus || !f->isEnabled()) f = f->nextInFocusChain();
         }
         QCOMPARE(order, QStringList(names) << "CmdCalc"
+                                           << "CmdCoil"
                                            << "CmdCancel");
         // Enter in a box calculates; Esc returns to the main window.
         Fill(w, names, {"3.8", "3.5", "10", "365", "10", threePoint ? "120" : "10"});
@@ -497,7 +498,7 @@ private slots:
         QList<QWidget*> top;
         for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (!c->isHidden()) top << c;
-        QCOMPARE(top.size(), threePoint ? 8 : 7);
+        QCOMPARE(top.size(), threePoint ? 9 : 8);
         for (QWidget* a : top) {
             QVERIFY2(w->rect().contains(a->geometry()), qPrintable(a->objectName()));
             for (QWidget* b : top)
