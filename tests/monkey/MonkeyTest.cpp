@@ -268,20 +268,15 @@ QStringList Check(QWidget* window) {
     } else if (name == "FrmCoil") {
         auto* image = window->findChild<QLabel*>("Image1");
         if (!image || image->pixmap().isNull()) fault("no picture");
-        auto* core = window->findChild<QComboBox*>("CmbCore");
-        const bool air = core->currentData().toString().isEmpty();
-        if (window->findChild<QLineEdit*>("TxtD")->isEnabled() != air ||
-            window->findChild<QComboBox*>("CmbWire")->isEnabled() != air)
-            fault("the former and wire enabled for a toroid, or disabled for the air core");
-        // A result has its whole turns, at least one, and an inductance above zero.
+        const bool air = window->findChild<QComboBox*>("CmbCore")->currentData().toString().isEmpty();
+        if (window->findChild<QLineEdit*>("TxtD")->isEnabled() != air)
+            fault("the former's box wrongly enabled");
+        // Whole turns, at least one.
         auto* table = window->findChild<QTableWidget*>("TblResults");
-        for (int r = 0; r < table->rowCount(); ++r) {
-            const QString quantity = table->item(r, 0)->text(), value = table->item(r, 1)->text();
-            if (quantity == "Число витков" && !QRegularExpression("^[1-9]\\d*$").match(value).hasMatch())
-                fault("turns read " + value);
-            if (quantity.startsWith("Индуктивность") && NegativeNumber().match(value).hasMatch())
-                fault(quantity + " reads " + value);
-        }
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->item(r, 0)->text() == "Число витков" &&
+                !QRegularExpression("^[1-9]\\d*$").match(table->item(r, 1)->text()).hasMatch())
+                fault("turns read " + table->item(r, 1)->text());
     } else if (name == "FrmTrans") {
         auto* picture = window->findChild<QLabel*>("Picture1");
         if (!picture || picture->pixmap().isNull()) fault("no picture of the core");

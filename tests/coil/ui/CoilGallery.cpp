@@ -7,30 +7,23 @@
 #include "support/Gallery.h"
 #include "ui/Forms.h"
 
-using vokta::ui::CoilPicture;
-using vokta::ui::Forms;
-using vokta::ui::FrmCoil;
-
-namespace {
-void Calculate(FrmCoil* w, const QString& core, const QString& L, const QString& f, const QString& d = {}) {
-    w->CmbCore->setCurrentIndex(w->CmbCore->findText(core));
-    w->TxtL->setText(L);
-    w->TxtF->setText(f);
-    w->TxtD->setText(d);
-    w->CmdCalc->click();
-}
-}  // namespace
+using namespace vokta::ui;
 
 VOKTA_GALLERY_PAGE(Coil) {
-    auto* coil = Forms::Show<FrmCoil>();
-    g.save("FrmCoil", coil);
-    Calculate(coil, "T-50-2", "1.134", "7");
-    g.save("FrmCoil_toroid", coil);
-    Calculate(coil, "T-37-2", "1000", "30");
-    g.save("FrmCoil_toroid_warnings", coil);
-    Calculate(coil, "Без сердечника (на каркасе)", "10", "3.647", "20");
-    g.save("FrmCoil_air", coil);
-    Forms::Unload(coil);
-    g.save("CoilPicture_toroid", vokta::ui::LoadCoilPicture(CoilPicture::Toroid));
-    g.save("CoilPicture_solenoid", vokta::ui::LoadCoilPicture(CoilPicture::Solenoid));
+    auto* w = Forms::Show<FrmCoil>();
+    g.save("FrmCoil", w);
+    // A toroid, one that needs a warning, and an air core.
+    for (const QStringList& task :
+         {QStringList{"T-50-2", "1.134", "7", "", "FrmCoil_toroid"},
+          QStringList{"T-37-2", "1000", "30", "", "FrmCoil_toroid_warnings"},
+          QStringList{"Без сердечника (на каркасе)", "10", "3.647", "20", "FrmCoil_air"}}) {
+        w->CmbCore->setCurrentIndex(w->CmbCore->findText(task[0]));
+        w->TxtL->setText(task[1]);
+        w->TxtF->setText(task[2]);
+        w->TxtD->setText(task[3]);
+        w->CmdCalc->click();
+        g.save(task[4], w);
+    }
+    g.save("CoilPicture_toroid", LoadCoilPicture(CoilPicture::Toroid));
+    g.save("CoilPicture_solenoid", LoadCoilPicture(CoilPicture::Solenoid));
 }
