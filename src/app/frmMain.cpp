@@ -107,7 +107,8 @@ void frmMain::mnuFileTune_Click() {
 
 void frmMain::mnuFileCoil_Click() {
     Forms::Unload(this);
-    Forms::Show<vokta::ui::FrmCoil>();
+    // Opened from here, its "Отмена" comes back here, whatever opened it before.
+    vokta::ui::FrmCoil::Open(nullptr, std::nullopt, std::nullopt);
 }
 
 void frmMain::mnuFileExit_Click() {
