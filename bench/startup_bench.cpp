@@ -106,8 +106,9 @@ int main(int argc, char** argv) {
 
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     QCoreApplication app(argc, argv);
-    const QString programs[2] = {QCoreApplication::applicationDirPath() + QStringLiteral("/vokta_startup_bare"),
-                                 QCoreApplication::applicationFilePath()};
+    const QString programs[2] = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/vokta_startup_bare"),
+        QCoreApplication::applicationFilePath()};
     std::vector<double> ms[2];
     std::vector<long> kb[2];
     const char* kinds[2] = {"bare", "vokta"};

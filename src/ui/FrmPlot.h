@@ -6,8 +6,6 @@
 
 #include "ui/PlotChart.h"
 
-class QChart;
-class QChartView;
 class QLabel;
 class QPushButton;
 class QTabBar;
@@ -24,7 +22,6 @@ public:
     using Page = vokta::ui::plot::Page;
 
     FrmPlot();
-    ~FrmPlot() override;
 
     // Shows the pages (at least one) and the summary, loading and showing the window as needed; the
     // window takes the title of the first page.
@@ -33,14 +30,13 @@ public:
     void CmdClose_Click();
 
     QTabBar* TabPages = nullptr;
-    QChartView* ChartView = nullptr;
+    QWidget* ChartView = nullptr;  // a QChartView, made by the chart module (ChartKit.h)
     QLabel* LblSummary = nullptr;
     QPushButton* CmdClose = nullptr;
 
 private:
     void Plot(const QList<Page>& pages, const QString& summary);
     void ShowPage(int index);
-    void DropCharts();
 
-    QList<QChart*> charts_;  // one for each page; the view owns the one it shows
+    QList<Page> pages_;
 };

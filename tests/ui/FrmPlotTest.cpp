@@ -1,5 +1,4 @@
 #include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QGraphicsTextItem>
 #include <QLabel>
@@ -13,10 +12,12 @@
 #include "circuits/ui/frmKontur1.h"
 #include "rfpath/ui/FrmAnt.h"
 #include "support/BoxScript.h"
+#include "support/ShownChart.h"
 #include "support/UiTest.h"
 #include "ui/FrmPlot.h"
 
 using vokta::test::BoxScript;
+using vokta::test::ShownChart;
 using vokta::ui::Forms;
 
 namespace {
@@ -104,7 +105,7 @@ private slots:
         QStringList shown;
         for (int i = 0; i < form->TabPages->count(); ++i) {
             form->TabPages->setCurrentIndex(i);
-            shown << form->ChartView->chart()->title();
+            shown << ShownChart(form->ChartView)->title();
         }
         QCOMPARE(shown, titles);
         QCOMPARE(form->TabPages->isVisibleTo(form), titles.size() > 1);
@@ -138,7 +139,7 @@ private slots:
         auto* form = Forms::Find<FrmPlot>();
         QCoreApplication::processEvents();
         QStringList labels;
-        for (QGraphicsItem* item : form->ChartView->scene()->items())
+        for (QGraphicsItem* item : ShownChart(form->ChartView)->scene()->items())
             if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) labels << text->toPlainText();
         QVERIFY2(labels.contains("3,60") && labels.contains("100"), qPrintable(labels.join('|')));
     }

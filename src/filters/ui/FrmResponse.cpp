@@ -1,7 +1,5 @@
 #include "filters/ui/FrmResponse.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +10,7 @@
 #include "filters/ExactDesign.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
+#include "ui/ChartKit.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 #include "ui/PlotChart.h"
@@ -42,9 +41,8 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(QStringLiteral("АЧХ фильтра"));
     setAttribute(Qt::WA_DeleteOnClose, false);  // the form registry unloads it
 
-    ChartView = new QChartView(this);
+    ChartView = vokta::ui::Charts().NewView(this);
     ChartView->setObjectName(QStringLiteral("ChartView"));
-    ChartView->setRenderHint(QPainter::Antialiasing);
     // With the parts beside it, the window still fits a 1920 x 1080 screen at 200 %.
     ChartView->setMinimumSize(640, 370);
 
@@ -88,6 +86,7 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
 FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand,
                                FilterResponse response) {
     const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
+    vokta::ui::Charts();  // the chart module first: without it, no window is loaded
     FrmResponse* form = Forms::Load<FrmResponse>();
     form->circuit_ = circuit;
     form->demand_ = demand;
@@ -177,9 +176,7 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
             points(standard->curve), plot::kSecond, plot::Series::Dashed);
 
     // A new chart for every design: the old one goes with its series and axes.
-    QChart* old = ChartView->chart();
-    ChartView->setChart(plot::MakeChart(page, font()));
-    delete old;
+    vokta::ui::Charts().Show(ChartView, page, font());
     LblLegend->setText(plot::LegendText(page));
     LblVerdict->setText(verdict);
 }

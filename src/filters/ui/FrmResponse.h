@@ -7,8 +7,6 @@
 #include "filters/FrequencyResponse.h"
 #include "filters/Tolerance.h"
 
-class QChart;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -42,7 +40,7 @@ public:
     void CmdExport_Click();
     void CmdCopy_Click();
 
-    QChartView* ChartView = nullptr;
+    QWidget* ChartView = nullptr;  // a QChartView, made by the chart module (ui/ChartKit.h)
     QLabel* LblVerdict = nullptr;
     QLabel* LblLegend = nullptr;
     QPushButton* CmdClose = nullptr;

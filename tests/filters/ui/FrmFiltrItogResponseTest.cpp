@@ -1,13 +1,13 @@
 // The "АЧХ" button of the results window: enabled only with a design shown, placed beside "Закрыть",
 // and opening the frequency response of the design on show against the demand it was made for.
 #include <QChart>
-#include <QChartView>
 #include <QRegularExpression>
 #include <memory>
 
 #include "filters/ui/FrmResponse.h"
 #include "support/BoxScript.h"
 #include "support/FilterDriver.h"
+#include "support/ShownChart.h"
 #include "support/UiTest.h"
 #include "ui/Twips.h"
 
@@ -26,7 +26,7 @@ class FrmFiltrItogResponseTest : public QObject, FilterWindowFixture {
         FrmResponse* plot = Forms::Find<FrmResponse>();
         if (!plot || !plot->isVisible()) return "(no window)";
         plot->CmbSeries->setCurrentText("—");  // the design's own values, as the results window judges them
-        return plot->ChartView->chart()->title() + "\n" + plot->LblVerdict->text();
+        return ShownChart(plot->ChartView)->title() + "\n" + plot->LblVerdict->text();
     }
 
     QString verdict(FrmFiltrItog* results) {

@@ -1,7 +1,6 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -18,11 +17,13 @@
 
 #include "filters/ui/FrmResponse.h"
 #include "support/BoxScript.h"
+#include "support/ShownChart.h"
 #include "support/UiTest.h"
 #include "ui/Boxes.h"
 #include "ui/Forms.h"
 
 using namespace vokta;
+using vokta::test::ShownChart;
 using vokta::ui::Forms;
 
 namespace {
@@ -72,7 +73,7 @@ private slots:
             form->LblVerdict->text(),
             QString("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ.   "
                     "Полоса задерживания: от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
-        QChart* chart = form->ChartView->chart();
+        QChart* chart = ShownChart(form->ChartView);
         QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
         QCOMPARE(LegendLabels(form),
                  QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 30 дБ",
@@ -124,14 +125,15 @@ private slots:
         FrmResponse* first =
             FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         first->CmbSeries->setCurrentText("—");
-        const int seriesCount = first->ChartView->chart()->series().size();
+        const int seriesCount = ShownChart(first->ChartView)->series().size();
         // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
         const ActiveCircuit section{true, {SectionStage(10, 0.01f, 0.586f, 1)}};
         FrmResponse* second = FrmResponse::Open(section, Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
         QCOMPARE(second, first);
-        QCOMPARE(second->ChartView->chart()->series().size(), seriesCount);
-        QCOMPARE(second->ChartView->chart()->title(), QString("Активный фильтр верхних частот, порядок 2"));
-        QCOMPARE(second->ChartView->chart()->axes().size(), 2);
+        QCOMPARE(ShownChart(second->ChartView)->series().size(), seriesCount);
+        QCOMPARE(ShownChart(second->ChartView)->title(),
+                 QString("Активный фильтр верхних частот, порядок 2"));
+        QCOMPARE(ShownChart(second->ChartView)->axes().size(), 2);
         QVERIFY(second->LblVerdict->text().startsWith("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ)"));
         QVERIFY(
             second->LblVerdict->text().endsWith("от 12.3 дБ (требуется 12 дБ) — выполнено, запас 0.3 дБ."));
@@ -148,7 +150,7 @@ private slots:
             {float(g * rn / (w * k) * 1e6), float(k * rn / (w * g) * 1e6)});
         FrmResponse* form = FrmResponse::Open(ladder, d);
         form->CmbSeries->setCurrentText("—");
-        QChart* chart = form->ChartView->chart();
+        QChart* chart = ShownChart(form->ChartView);
         int zones = 0;
         for (QAbstractSeries* s : chart->series()) zones += qobject_cast<QAreaSeries*>(s) != nullptr;
         QCOMPARE(zones, 4);  // two pass bands, the stop band and the spread of 5 % parts
@@ -269,7 +271,7 @@ private slots:
         QVERIFY(!form->CmbDesign->isEditable());
         const QString methodVerdict = form->LblVerdict->text();
         form->CmbDesign->setCurrentText("Точный расчет");
-        QCOMPARE(form->ChartView->chart()->title(),
+        QCOMPARE(ShownChart(form->ChartView)->title(),
                  QString("Пассивный фильтр нижних частот, порядок 5, точный расчет"));
         QCOMPARE(
             form->LblVerdict->text().section('\n', 0, 0),
