@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "filters/FrequencyResponse.h"
+#include "filters/FilterCircuit.h"
 
 namespace vokta {
 

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "filters/FrequencyResponse.h"
+#include "filters/FilterCircuit.h"
+#include "filters/ResponseDemand.h"
 
 namespace vokta {
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "filters/ActiveRc.h"
 #include "filters/FilterParts.h"
 
 using namespace vokta;
