@@ -38,7 +38,7 @@ using units::kMicroToBase;
 template <typename Float>
 struct PartRef {
     std::string designator;
-    PartKind kind;
+    ElementKind kind;
     Float* stored;
     double unit;
 };
@@ -49,10 +49,10 @@ void VisitLadder(std::conditional_t<std::is_const_v<Float>, const LadderCircuit,
     int inductors = 0, capacitors = 0;
     for (auto& branch : ladder.branches) {
         if (branch.parts != BranchParts::C)
-            visit(PartRef<Float>{"L" + std::to_string(++inductors), PartKind::Inductor, &branch.l,
+            visit(PartRef<Float>{"L" + std::to_string(++inductors), ElementKind::Inductor, &branch.l,
                                  kMicroToBase});
         if (branch.parts != BranchParts::L)
-            visit(PartRef<Float>{"C" + std::to_string(++capacitors), PartKind::Capacitor, &branch.c,
+            visit(PartRef<Float>{"C" + std::to_string(++capacitors), ElementKind::Capacitor, &branch.c,
                                  kMicroToBase});
     }
 }
@@ -127,15 +127,15 @@ void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit,
                  Visit visit) {
     const std::vector<std::string> names = ActiveDesignators(circuit);
     size_t next = 0;
-    auto part = [&](PartKind kind, Float* stored, double unit) {
+    auto part = [&](ElementKind kind, Float* stored, double unit) {
         visit(PartRef<Float>{names.at(next++), kind, stored, unit});
     };
     const bool hp = circuit.highPass;
     for (auto& stage : circuit.stages) {
-        auto r = [&](int i) { part(PartKind::Resistor, &stage.r[i], kKiloToBase); };
-        auto c = [&](int i) { part(PartKind::Capacitor, &stage.c[i], kMicroToBase); };
+        auto r = [&](int i) { part(ElementKind::Resistor, &stage.r[i], kKiloToBase); };
+        auto c = [&](int i) { part(ElementKind::Capacitor, &stage.c[i], kMicroToBase); };
         if (stage.kind == ActiveStageKind::Follower) {
-            part(PartKind::Amplifier, nullptr, 0);
+            part(ElementKind::Amplifier, nullptr, 0);
             continue;
         }
         // The parts in the line first, then those to the output or to ground.
@@ -143,9 +143,9 @@ void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit,
         for (int i = 0; i < pairs; ++i) hp ? c(i) : r(i);
         for (int i = 0; i < pairs; ++i) hp ? r(i) : c(i);
         if (stage.kind == ActiveStageKind::FirstOrder) continue;
-        part(PartKind::Amplifier, nullptr, 0);
-        part(PartKind::Resistor, &stage.rFeedback, kKiloToBase);
-        part(PartKind::Resistor, &stage.rGround, kKiloToBase);
+        part(ElementKind::Amplifier, nullptr, 0);
+        part(ElementKind::Resistor, &stage.rFeedback, kKiloToBase);
+        part(ElementKind::Resistor, &stage.rGround, kKiloToBase);
     }
 }
 
@@ -229,7 +229,7 @@ FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series) {
     return standard;
 }
 
-std::string PartValueText(PartKind kind, double value) {
+std::string PartValueText(ElementKind kind, double value) {
     struct Unit {
         double scale;
         const char* name;
@@ -239,15 +239,16 @@ std::string PartValueText(PartKind kind, double value) {
     static const Unit inductor[] = {{1e-6, "мкГн"}, {1e-3, "мГн"}, {1, "Гн"}};
     const Unit* units = nullptr;
     switch (kind) {
-        case PartKind::Amplifier:
+        case ElementKind::Amplifier:
             return "ОУ";
-        case PartKind::Resistor:
+        case ElementKind::Resistor:
             units = resistor;
             break;
-        case PartKind::Capacitor:
+        case ElementKind::Capacitor:
+        case ElementKind::VariableCapacitor:
             units = capacitor;
             break;
-        case PartKind::Inductor:
+        case ElementKind::Inductor:
             units = inductor;
             break;
     }

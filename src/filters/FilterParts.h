@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Elements.h"
 #include "filters/FilterCircuit.h"
 
 namespace vokta {
@@ -27,14 +28,11 @@ const char* SeriesName(ESeries series);
 // and a value that is not a positive finite number, give the value itself.
 double NearestStandard(double value, ESeries series);
 
-// ---- Parts of a circuit
-// -------------------------------------------------------------------------------------
-
-enum class PartKind { Resistor, Capacitor, Inductor, Amplifier };
+// ---- Parts of a circuit -----------------------------------------------------------------------------------
 
 struct FilterPart {
     std::string designator;  // "C1", "L2", "R5", "DA1"
-    PartKind kind = PartKind::Resistor;
+    ElementKind kind = ElementKind::Resistor;
     double value = 0;  // SI: ohm, farad, henry; an amplifier's is 0
 };
 
@@ -53,6 +51,6 @@ FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series);
 
 // A part's value in engineering units, to at most four significant digits with a decimal point:
 // "26.67 нФ", "4.7 кОм", "150 мкГн", "1.2 МОм". An amplifier reads "ОУ".
-std::string PartValueText(PartKind kind, double value);
+std::string PartValueText(ElementKind kind, double value);
 
 }  // namespace vokta

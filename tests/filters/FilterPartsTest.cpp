@@ -67,17 +67,17 @@ TEST(StandardSeries, RoundToTheNearerNeighbourOnALogarithmicScale) {
 
 TEST(PartValues, ReadInEngineeringUnitsWithFourDigitsAtMost) {
     struct Row {
-        PartKind kind;
+        ElementKind kind;
         double value;
         const char* text;
     } rows[] = {
-        {PartKind::Capacitor, 2.666667e-8, "26.67 нФ"}, {PartKind::Capacitor, 6.560509e-11, "65.61 пФ"},
-        {PartKind::Capacitor, 9.99996e-7, "1 мкФ"},     {PartKind::Capacitor, 4.7e-6, "4.7 мкФ"},
-        {PartKind::Capacitor, 0.012345, "12350 мкФ"},   {PartKind::Capacitor, 5e-13, "0.5 пФ"},
-        {PartKind::Inductor, 1.5e-4, "150 мкГн"},       {PartKind::Inductor, 2.2e-3, "2.2 мГн"},
-        {PartKind::Inductor, 1.234567, "1.235 Гн"},     {PartKind::Resistor, 4700, "4.7 кОм"},
-        {PartKind::Resistor, 999.95, "1 кОм"},          {PartKind::Resistor, 50, "50 Ом"},
-        {PartKind::Resistor, 1.2e6, "1.2 МОм"},         {PartKind::Amplifier, 0, "ОУ"},
+        {ElementKind::Capacitor, 2.666667e-8, "26.67 нФ"}, {ElementKind::Capacitor, 6.560509e-11, "65.61 пФ"},
+        {ElementKind::Capacitor, 9.99996e-7, "1 мкФ"},     {ElementKind::Capacitor, 4.7e-6, "4.7 мкФ"},
+        {ElementKind::Capacitor, 0.012345, "12350 мкФ"},   {ElementKind::Capacitor, 5e-13, "0.5 пФ"},
+        {ElementKind::Inductor, 1.5e-4, "150 мкГн"},       {ElementKind::Inductor, 2.2e-3, "2.2 мГн"},
+        {ElementKind::Inductor, 1.234567, "1.235 Гн"},     {ElementKind::Resistor, 4700, "4.7 кОм"},
+        {ElementKind::Resistor, 999.95, "1 кОм"},          {ElementKind::Resistor, 50, "50 Ом"},
+        {ElementKind::Resistor, 1.2e6, "1.2 МОм"},         {ElementKind::Amplifier, 0, "ОУ"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
