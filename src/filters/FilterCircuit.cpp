@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/PictureNumbers.h"
 #include "base/RuntimeError.h"
 #include "filters/ActiveRc.h"
 
@@ -17,12 +18,12 @@ struct PictureRange {
     int lowest, highest;
 };
 constexpr PictureRange kPictureRanges[] = {
-    {false, FilterType::HighPass, 104, kMinLadderOrder, kMaxLadderOrder},
-    {false, FilterType::LowPass, 110, kMinLadderOrder, kMaxLadderOrder},
-    {true, FilterType::HighPass, 116, kActiveRcMinOrder, kActiveRcMaxOrder},
-    {true, FilterType::LowPass, 120, kActiveRcMinOrder, kActiveRcMaxOrder},
-    {false, FilterType::BandPass, 124, kMinLadderOrder, kMaxBandLadderOrder},
-    {false, FilterType::BandStop, 127, kMinLadderOrder, kMaxBandLadderOrder},
+    {false, FilterType::HighPass, kHighPassLadderPictures, kMinLadderOrder, kMaxLadderOrder},
+    {false, FilterType::LowPass, kLowPassLadderPictures, kMinLadderOrder, kMaxLadderOrder},
+    {true, FilterType::HighPass, kHighPassActivePictures, kActiveRcMinOrder, kActiveRcMaxOrder},
+    {true, FilterType::LowPass, kLowPassActivePictures, kActiveRcMinOrder, kActiveRcMaxOrder},
+    {false, FilterType::BandPass, kBandPassLadderPictures, kMinLadderOrder, kMaxBandLadderOrder},
+    {false, FilterType::BandStop, kBandStopLadderPictures, kMinLadderOrder, kMaxBandLadderOrder},
 };
 
 int Picture(bool active, FilterType type, int n) {
@@ -80,6 +81,46 @@ ActiveStages ActiveStagesOf(int n) {
     if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder)
         throw std::out_of_range("active filter order outside its range");
     return {n % 2 == 1, n >= 4 ? 2 : 1};
+}
+
+std::vector<DesignatedPart> ActiveDesignators::InCascade() const {
+    std::vector<DesignatedPart> parts;
+    if (group) parts.insert(parts.end(), {group->series, group->shunt});
+    for (const ActiveSectionDesignators& s : sections)
+        parts.insert(parts.end(), {s.series1, s.series2, s.feedback, s.shunt, s.amplifier,
+                                   s.dividerFromOutput, s.dividerToGround});
+    return parts;
+}
+
+ActiveDesignators ActiveFilterDesignators(bool highPass, int n) {
+    const ActiveStages stages = ActiveStagesOf(n);
+    const ElementKind line = highPass ? ElementKind::Capacitor : ElementKind::Resistor;
+    const ElementKind other = highPass ? ElementKind::Resistor : ElementKind::Capacitor;
+    int resistors = 0, capacitors = 0, amplifiers = 0;  // the numbers given so far
+    auto next = [&](ElementKind kind) {
+        const bool r = kind == ElementKind::Resistor, c = kind == ElementKind::Capacitor;
+        int& count = r ? resistors : c ? capacitors : amplifiers;
+        return DesignatedPart{kind, (r ? "R" : c ? "C" : "DA") + std::to_string(++count)};
+    };
+    auto section = [&](const ActiveSectionDesignators* repeatLine) {
+        ActiveSectionDesignators s;
+        s.series1 = repeatLine ? repeatLine->series1 : next(line);
+        s.series2 = repeatLine ? repeatLine->series2 : next(line);
+        s.feedback = next(other);
+        s.shunt = next(other);
+        s.amplifier = next(ElementKind::Amplifier);
+        s.dividerFromOutput = next(ElementKind::Resistor);
+        s.dividerToGround = next(ElementKind::Resistor);
+        return s;
+    };
+    ActiveDesignators d;
+    d.sections.push_back(section(nullptr));
+    if (stages.firstOrderGroup) {
+        const DesignatedPart c = next(ElementKind::Capacitor), r = next(ElementKind::Resistor);
+        d.group = highPass ? ActiveGroupDesignators{c, r} : ActiveGroupDesignators{r, c};
+    }
+    if (stages.sections == 2) d.sections.push_back(section(&d.sections[0]));
+    return d;
 }
 
 int LadderPicture(FilterType type, int n) {

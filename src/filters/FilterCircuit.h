@@ -10,8 +10,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
+
+#include "base/Elements.h"
 
 namespace vokta {
 
@@ -73,6 +76,36 @@ struct ActiveStages {
 };
 // Throws std::out_of_range for an order outside 2..5.
 ActiveStages ActiveStagesOf(int n);
+
+// The parts of an active filter as its picture names them. A low-pass has resistors in the line and
+// capacitors from the line to the output and to ground, a high-pass the other way round. The pictures
+// number DA1's section first (the parts in the line 1 and 2, the two others 1 and 2, its divider R3 from
+// the output and R4 to ground), then the first-order group of an odd order (C3 and R5), then DA2's
+// section, which repeats the names of DA1's parts in the line and gives its other parts and its divider
+// the next free numbers of their letters.
+struct DesignatedPart {
+    ElementKind kind = ElementKind::Resistor;
+    std::string designator;  // "R1", "C3", "DA1"
+};
+struct ActiveGroupDesignators {
+    DesignatedPart series, shunt;
+};
+struct ActiveSectionDesignators {
+    DesignatedPart series1, series2;  // in the line, from the input
+    DesignatedPart feedback;          // from the node between them to the output
+    DesignatedPart shunt;             // from the amplifier's input to ground
+    DesignatedPart amplifier;
+    DesignatedPart dividerFromOutput, dividerToGround;
+};
+struct ActiveDesignators {
+    std::optional<ActiveGroupDesignators> group;
+    std::vector<ActiveSectionDesignators> sections;  // in cascade, from the input
+    // Every part in the order the signal meets them: the group's part in the line and the one to ground,
+    // then each section's parts in the order of their members above.
+    std::vector<DesignatedPart> InCascade() const;
+};
+// Throws std::out_of_range for an order outside 2..5.
+ActiveDesignators ActiveFilterDesignators(bool highPass, int n);
 
 // ---- Circuits with their values -------------------------------------------------------------------------
 

@@ -59,7 +59,7 @@ void VisitLadder(std::conditional_t<std::is_const_v<Float>, const LadderCircuit,
 
 // The designators of an active circuit's parts in the order VisitActive meets them: those of its picture
 // when it has one of the pictured shapes (a first-order group perhaps, then one or two sections).
-std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
+std::vector<std::string> ActivePartNames(const ActiveCircuit& circuit) {
     const auto& stages = circuit.stages;
     const bool group = !stages.empty() && stages[0].kind == ActiveStageKind::FirstOrder;
     int sections = 0;
@@ -90,22 +90,9 @@ std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
         }
         return names;
     }
-    const bool odd = group;
-    if (circuit.highPass) {
-        if (group) names.insert(names.end(), {"C3", "R5"});
-        names.insert(names.end(), {"C1", "C2", "R1", "R2", "DA1", "R3", "R4"});
-        if (sections == 2)
-            names.insert(names.end(),
-                         odd ? std::initializer_list<std::string>{"C1", "C2", "R6", "R7", "DA2", "R8", "R9"}
-                             : std::initializer_list<std::string>{"C1", "C2", "R5", "R6", "DA2", "R7", "R8"});
-    } else {
-        if (group) names.insert(names.end(), {"R5", "C3"});
-        names.insert(names.end(), {"R1", "R2", "C1", "C2", "DA1", "R3", "R4"});
-        if (sections == 2)
-            names.insert(names.end(),
-                         odd ? std::initializer_list<std::string>{"R1", "R2", "C4", "C5", "DA2", "R6", "R7"}
-                             : std::initializer_list<std::string>{"R1", "R2", "C3", "C4", "DA2", "R5", "R6"});
-    }
+    for (const DesignatedPart& p :
+         ActiveFilterDesignators(circuit.highPass, (group ? 1 : 0) + 2 * sections).InCascade())
+        names.push_back(p.designator);
     // A name the picture repeats goes, the second time, to the next free number of its letter.
     std::map<std::string, int> highest;
     for (const std::string& n : names) {
@@ -125,7 +112,7 @@ std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
 template <typename Float, typename Visit>
 void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit, ActiveCircuit>& circuit,
                  Visit visit) {
-    const std::vector<std::string> names = ActiveDesignators(circuit);
+    const std::vector<std::string> names = ActivePartNames(circuit);
     size_t next = 0;
     auto part = [&](ElementKind kind, Float* stored, double unit) {
         visit(PartRef<Float>{names.at(next++), kind, stored, unit});

@@ -1,6 +1,7 @@
 #include <QImage>
 #include <QTest>
 
+#include "base/PictureNumbers.h"
 #include "support/DrawingChecks.h"
 #include "support/UiTest.h"
 #include "ui/Pictures.h"
@@ -22,6 +23,7 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The published catalogue: number, width, height.
     void everyCataloguedNumberLoadsAtItsSize_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QSize>("size");
@@ -59,10 +61,10 @@ private slots:
     void sketchesCarryTheirLetters_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("letters");
-        QTest::newRow("101 tape-wound") << 101 << "a b c h";
-        QTest::newRow("102 laminated") << 102 << "a b c h";
-        QTest::newRow("103 toroidal") << 103 << "d1 d2 h";
-        QTest::newRow("130 three-point circuit") << 130 << "C C1 C2 C3 L";
+        QTest::newRow("tape-wound") << vokta::kTapeWoundCorePicture << "a b c h";
+        QTest::newRow("laminated") << vokta::kLaminatedCorePicture << "a b c h";
+        QTest::newRow("toroidal") << vokta::kToroidalCorePicture << "d1 d2 h";
+        QTest::newRow("three-point circuit") << vokta::kThreePointCircuitPicture << "C C1 C2 C3 L";
     }
     void sketchesCarryTheirLetters() {
         QFETCH(int, number);

@@ -1,5 +1,6 @@
 #include "circuits/ui/CircuitPictures.h"
 
+#include "base/PictureNumbers.h"
 #include "ui/Pictures.h"
 
 namespace vokta::ui {
@@ -11,8 +12,8 @@ using schematic::Side;
 
 namespace {
 
-// Picture 130: the variable capacitor C with C1 across it, that pair in series with C2 to C3 across the
-// coil L; two rails, no terminals.
+// The three-point circuit: the variable capacitor C with C1 across it, that pair in series with C2 to C3
+// across the coil L; two rails, no terminals.
 Scene DrawThreePointCircuit() {
     Scene s;
     constexpr qreal top = 0, bottom = 46;
@@ -61,7 +62,7 @@ QSize BandSpreadDiagramSize() {
 }  // namespace pictures
 
 void RegisterCircuitPictures() {
-    RegisterPicture(130, {144, 86}, pictures::DrawThreePointCircuit);
+    RegisterPicture(kThreePointCircuitPicture, {144, 86}, pictures::DrawThreePointCircuit);
 }
 
 QPixmap LoadBandSpreadDiagram() {

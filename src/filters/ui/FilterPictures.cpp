@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/PictureNumbers.h"
 #include "ui/Pictures.h"
 #include "ui/SchematicRow.h"
 
@@ -15,16 +16,23 @@ using namespace schematic;
 
 namespace {
 
-Component Part(ElementKind kind, int number) {
-    const char letter = kind == ElementKind::Resistor ? 'R' : kind == ElementKind::Inductor ? 'L' : 'C';
-    return {kind, QString(QLatin1Char(letter)) + QString::number(number)};
+Component Drawn(const DesignatedPart& part) {
+    return {part.kind, QString::fromStdString(part.designator)};
 }
-Component R(int n) {
-    return Part(ElementKind::Resistor, n);
-}
-Component C(int n) {
-    return Part(ElementKind::Capacitor, n);
-}
+
+// A section's parts with their designators as drawn.
+struct Section {
+    explicit Section(const ActiveSectionDesignators& d)
+        : series1(Drawn(d.series1)),
+          series2(Drawn(d.series2)),
+          feedback(Drawn(d.feedback)),
+          shunt(Drawn(d.shunt)),
+          amplifier(QString::fromStdString(d.amplifier.designator)),
+          dividerFromOutput(QString::fromStdString(d.dividerFromOutput.designator)),
+          dividerToGround(QString::fromStdString(d.dividerToGround.designator)) {}
+    Component series1, series2, feedback, shunt;
+    QString amplifier, dividerFromOutput, dividerToGround;
+};
 
 // A second-order section: the two series elements lead to the amplifier's non-inverting input, the
 // feedback element rises from the node between them to a wire over the top that comes down to the
@@ -33,7 +41,7 @@ Component C(int n) {
 // from the output back to a node on the inverting input's wire, the other from that node to ground.
 class SectionBlock : public Block {
 public:
-    explicit SectionBlock(ActiveSection s) : s_(std::move(s)) {}
+    explicit SectionBlock(const ActiveSectionDesignators& s) : s_(s) {}
     qreal Width() const override { return OutputDrop() + kLead + 1; }
     qreal Drop() const override {
         return kDivider + std::ceil(Scene::BodyRect(ElementKind::Resistor, true).height()) + 2 * kLead;
@@ -93,7 +101,7 @@ private:
                2 * Scene::kOpAmpPinLength + Scene::kOpAmpWidth + 4;
     }
     qreal OutputDrop() const { return OutputTap() + 10; }
-    ActiveSection s_;
+    Section s_;
 };
 
 constexpr qreal kLadderGround = 64;  // how far under the line a ladder's grounds lie, at the least
@@ -104,7 +112,8 @@ Scene DrawLadder(const std::vector<LadderBranch>& ladder, int width) {
     Blocks blocks;
     for (const LadderBranch& branch : ladder) {
         const bool series = branch.place == BranchPlace::Series;
-        const Component l = Part(ElementKind::Inductor, branch.number), c = C(branch.number);
+        const QString number = QString::number(branch.number);
+        const Component l{ElementKind::Inductor, "L" + number}, c{ElementKind::Capacitor, "C" + number};
         switch (branch.parts) {
             case BranchParts::L:
             case BranchParts::C: {
@@ -132,13 +141,14 @@ Scene DrawLadder(const std::vector<LadderBranch>& ladder, int width) {
     return DrawRow(std::move(blocks), width, kLadderGround);
 }
 
-Scene DrawActiveFilter(const ActiveFilter& filter, int width) {
+Scene DrawActiveFilter(const ActiveDesignators& filter, int width) {
     Blocks blocks;
     if (filter.group) {
-        blocks.push_back(SeriesBlock(std::vector<Component>{filter.group->series}));
-        blocks.push_back(ShuntBlock(std::vector<Component>{filter.group->shunt}));
+        blocks.push_back(SeriesBlock({Drawn(filter.group->series)}));
+        blocks.push_back(ShuntBlock({Drawn(filter.group->shunt)}));
     }
-    for (const ActiveSection& s : filter.sections) blocks.push_back(std::make_unique<SectionBlock>(s));
+    for (const ActiveSectionDesignators& s : filter.sections)
+        blocks.push_back(std::make_unique<SectionBlock>(s));
     return DrawRow(std::move(blocks), width, 0);  // the sections' dividers set the depth of the ground
 }
 
@@ -150,50 +160,37 @@ std::vector<LadderBranch> LadderOf(int number) {
     return LadderBranches(circuit->type, circuit->order);
 }
 
-std::optional<ActiveFilter> ActiveFilterOf(int number) {
+std::optional<ActiveDesignators> ActiveFilterOf(int number) {
     const std::optional<PictureCircuit> circuit = CircuitOfPicture(number);
     if (!circuit || !circuit->active) return std::nullopt;
-    const bool highPass = circuit->type == FilterType::HighPass;
-    const ActiveStages stages = ActiveStagesOf(circuit->order);
-    auto r = [](int n) { return QStringLiteral("R") + QString::number(n); };
-    const QString da1 = QStringLiteral("DA1"), da2 = QStringLiteral("DA2");
-    ActiveFilter filter;
-    // High-pass: capacitors in the line, resistors in the feedback and to ground; low-pass: the dual.
-    if (stages.firstOrderGroup)
-        filter.group = highPass ? FirstOrderGroup{C(3), R(5)} : FirstOrderGroup{R(5), C(3)};
-    if (highPass)
-        filter.sections.push_back({C(1), C(2), R(1), R(2), da1, r(3), r(4)});
-    else
-        filter.sections.push_back({R(1), R(2), C(1), C(2), da1, r(3), r(4)});
-    if (stages.sections == 2) {
-        // DA2's section numbers its parts on from those of the group before it.
-        const int next = stages.firstOrderGroup ? 1 : 0;
-        if (highPass)
-            filter.sections.push_back({C(1), C(2), R(5 + next), R(6 + next), da2, r(7 + next), r(8 + next)});
-        else
-            filter.sections.push_back({R(1), R(2), C(3 + next), C(4 + next), da2, r(5 + next), r(6 + next)});
-    }
-    return filter;
+    return ActiveFilterDesignators(circuit->type == FilterType::HighPass, circuit->order);
 }
 
 }  // namespace pictures
 
 void RegisterFilterPictures() {
-    // The catalogue sizes: each family of circuits in consecutive numbers, its lowest order first.
-    const std::pair<int, QSize> sizes[] = {
-        {104, {215, 153}}, {105, {215, 153}}, {106, {215, 153}}, {107, {215, 153}}, {108, {231, 153}},
-        {109, {240, 153}}, {110, {215, 153}}, {111, {215, 153}}, {112, {234, 153}}, {113, {234, 153}},
-        {114, {272, 153}}, {115, {286, 153}}, {116, {264, 153}}, {117, {309, 153}}, {118, {454, 153}},
-        {119, {502, 153}}, {120, {264, 153}}, {121, {300, 153}}, {122, {450, 153}}, {123, {497, 153}},
-        {124, {216, 153}}, {125, {243, 153}}, {126, {323, 153}}, {127, {193, 154}}, {128, {219, 154}},
-        {129, {304, 154}},
+    // The catalogue sizes of each family of circuits, by order from the lowest.
+    struct Family {
+        int first;
+        std::vector<QSize> sizes;
     };
-    for (const auto& [number, size] : sizes)
-        RegisterPicture(number, size, [number, width = size.width()] {
-            if (const std::vector<LadderBranch> ladder = pictures::LadderOf(number); !ladder.empty())
-                return pictures::DrawLadder(ladder, width);
-            return pictures::DrawActiveFilter(*pictures::ActiveFilterOf(number), width);
-        });
+    const Family families[] = {
+        {kHighPassLadderPictures, {{215, 153}, {215, 153}, {215, 153}, {215, 153}, {231, 153}, {240, 153}}},
+        {kLowPassLadderPictures, {{215, 153}, {215, 153}, {234, 153}, {234, 153}, {272, 153}, {286, 153}}},
+        {kHighPassActivePictures, {{264, 153}, {309, 153}, {454, 153}, {502, 153}}},
+        {kLowPassActivePictures, {{264, 153}, {300, 153}, {450, 153}, {497, 153}}},
+        {kBandPassLadderPictures, {{216, 153}, {243, 153}, {323, 153}}},
+        {kBandStopLadderPictures, {{193, 154}, {219, 154}, {304, 154}}},
+    };
+    for (const Family& family : families)
+        for (int i = 0; i < int(family.sizes.size()); ++i) {
+            const int number = family.first + i, width = family.sizes[i].width();
+            RegisterPicture(number, family.sizes[i], [number, width] {
+                if (const std::vector<LadderBranch> ladder = pictures::LadderOf(number); !ladder.empty())
+                    return pictures::DrawLadder(ladder, width);
+                return pictures::DrawActiveFilter(*pictures::ActiveFilterOf(number), width);
+            });
+        }
 }
 
 }  // namespace vokta::ui

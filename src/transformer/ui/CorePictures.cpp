@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/PictureNumbers.h"
 #include "ui/Pictures.h"
 #include "ui/Schematic.h"
 
@@ -68,7 +69,7 @@ void Dimension(Scene& s, QPointF a, QPointF b, QPointF out, const QString& lette
     s.LabelBeyond(letter, (pa + pb) / 2, out, 3, true);
 }
 
-// Picture 102: a laminated core, E plates with the I plates under them, two windows.
+// The laminated core, E plates with the I plates under them, two windows.
 Scene DrawLaminatedCore() {
     Scene s;
     constexpr qreal u = 16, a = 32, c = 28, h = 74;  // outer limbs and yokes, middle limb, window
@@ -103,7 +104,7 @@ Scene DrawLaminatedCore() {
     return s;
 }
 
-// Picture 101: a tape-wound core of two C-shaped halves butted side by side round one window, the strip's
+// The tape-wound core of two C-shaped halves butted side by side round one window, the strip's
 // turns showing on the front face.
 Scene DrawTapeWoundCore() {
     Scene s;
@@ -133,7 +134,7 @@ Scene DrawTapeWoundCore() {
     return s;
 }
 
-// Picture 103: a toroidal tape core, the ring's height going back up to the right.
+// The toroidal tape core, the ring's height going back up to the right.
 Scene DrawToroidalCore() {
     Scene s;
     constexpr qreal outer = 56, inner = 26;
@@ -164,9 +165,9 @@ Scene DrawToroidalCore() {
 }  // namespace
 
 void RegisterCorePictures() {
-    RegisterPicture(101, {215, 186}, DrawTapeWoundCore);
-    RegisterPicture(102, {220, 186}, DrawLaminatedCore);
-    RegisterPicture(103, {220, 186}, DrawToroidalCore);
+    RegisterPicture(kTapeWoundCorePicture, {215, 186}, DrawTapeWoundCore);
+    RegisterPicture(kLaminatedCorePicture, {220, 186}, DrawLaminatedCore);
+    RegisterPicture(kToroidalCorePicture, {220, 186}, DrawToroidalCore);
 }
 
 }  // namespace vokta::ui

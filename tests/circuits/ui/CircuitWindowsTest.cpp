@@ -8,6 +8,7 @@
 #include "app/Dialog1.h"
 #include "app/Dialog2.h"
 #include "app/frmMain.h"
+#include "base/PictureNumbers.h"
 #include "circuits/ui/CircuitPictures.h"
 #include "circuits/ui/FrmKontur2.h"
 #include "circuits/ui/frmKontur1.h"
@@ -236,7 +237,8 @@ private slots:
         QCOMPARE(tips, QStringList({"", "", "Индуктивность L1", "", "", "Емкость С4"}));
         QCOMPARE(Results(w, {"LblC1", "LblC2", "LblC3"}), QStringList({"hidden:", "hidden:", "hidden:"}));
         const QLabel* image = label(w, "Image1");
-        QCOMPARE(image->pixmap().toImage(), vokta::ui::LoadPicture(130).toImage());
+        QCOMPARE(image->pixmap().toImage(),
+                 vokta::ui::LoadPicture(vokta::kThreePointCircuitPicture).toImage());
         QCOMPARE(image->size(), QSize(144, 86));
     }
 

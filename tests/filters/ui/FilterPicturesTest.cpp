@@ -1,6 +1,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "base/PictureNumbers.h"
 #include "filters/PassiveLadder.h"
 #include "filters/ui/FilterPictures.h"
 #include "support/UiTest.h"
@@ -127,48 +128,29 @@ private slots:
     }
 
     void noOtherNumberHasALadderOrAnAmplifier() {
-        for (const int number : {101, 103, 116, 123, 130, 100, 131})
+        using namespace vokta;
+        for (const int number : {kTapeWoundCorePicture, kToroidalCorePicture, kHighPassActivePictures,
+                                 kLowPassActivePictures + 3, kThreePointCircuitPicture, 100, 131})
             QVERIFY(pictures::LadderOf(number).empty());
-        for (const int number : {101, 115, 124, 130, 100, 131}) QVERIFY(!pictures::ActiveFilterOf(number));
+        for (const int number : {kTapeWoundCorePicture, kLowPassLadderPictures + 5, kBandPassLadderPictures,
+                                 kThreePointCircuitPicture, 100, 131})
+            QVERIFY(!pictures::ActiveFilterOf(number));
     }
 
-    void activeFiltersCarryEveryCataloguedDesignator_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("designators");
-        QTest::addColumn<int>("sections");
-        QTest::addColumn<bool>("firstOrderGroup");
-        QTest::newRow("116 high-pass 2") << 116 << "C1 C2 R1 R2 DA1 R3 R4" << 1 << false;
-        QTest::newRow("117 high-pass 3") << 117 << "C3 R5 C1 C2 R1 R2 DA1 R3 R4" << 1 << true;
-        QTest::newRow("118 high-pass 4")
-            << 118 << "C1 C2 R1 R2 DA1 R3 R4 C1 C2 R5 R6 DA2 R7 R8" << 2 << false;
-        QTest::newRow("119 high-pass 5")
-            << 119 << "C3 R5 C1 C2 R1 R2 DA1 R3 R4 C1 C2 R6 R7 DA2 R8 R9" << 2 << true;
-        QTest::newRow("120 low-pass 2") << 120 << "R1 R2 C1 C2 DA1 R3 R4" << 1 << false;
-        QTest::newRow("121 low-pass 3") << 121 << "R5 C3 R1 R2 C1 C2 DA1 R3 R4" << 1 << true;
-        QTest::newRow("122 low-pass 4") << 122 << "R1 R2 C1 C2 DA1 R3 R4 R1 R2 C3 C4 DA2 R5 R6" << 2 << false;
-        QTest::newRow("123 low-pass 5")
-            << 123 << "R5 C3 R1 R2 C1 C2 DA1 R3 R4 R1 R2 C4 C5 DA2 R6 R7" << 2 << true;
-    }
-    void activeFiltersCarryEveryCataloguedDesignator() {
-        QFETCH(int, number);
-        QFETCH(QString, designators);
-        QFETCH(int, sections);
-        QFETCH(bool, firstOrderGroup);
-        const auto filter = pictures::ActiveFilterOf(number);
-        QVERIFY(filter.has_value());
-        QCOMPARE(int(filter->sections.size()), sections);
-        QCOMPARE(filter->group.has_value(), firstOrderGroup);
-        const Scene scene = pictures::DrawPicture(number);
-        const QStringList drawn = DesignatorsLeftToRight(scene);
-        QCOMPARE(Sorted(drawn), Sorted(designators.split(' ')));
-        // The first-order group stands at the input, and the sections follow in cascade.
-        if (firstOrderGroup) QCOMPARE(drawn.mid(0, 2), designators.split(' ').mid(0, 2));
-        if (sections == 2) QVERIFY(drawn.indexOf("DA1") < drawn.indexOf("DA2"));
-        // Each section's divider: the resistor from the output and the one to ground.
-        for (const pictures::ActiveSection& s : filter->sections) {
-            QVERIFY(drawn.contains(s.dividerFromOutput));
-            QVERIFY(drawn.contains(s.dividerToGround));
-        }
+    // Each active filter picture draws the parts of its circuit, named as the pictures name them.
+    void activeFiltersCarryTheirDesignators() {
+        for (const bool highPass : {true, false})
+            for (int n = vokta::kActiveRcMinOrder; n <= vokta::kActiveRcMaxOrder; ++n) {
+                const int first = highPass ? vokta::kHighPassActivePictures : vokta::kLowPassActivePictures;
+                QStringList expected;
+                for (const vokta::DesignatedPart& p : vokta::ActiveFilterDesignators(highPass, n).InCascade())
+                    expected << QString::fromStdString(p.designator);
+                const QStringList drawn = DesignatorsLeftToRight(pictures::DrawPicture(first + n - 2));
+                QCOMPARE(Sorted(drawn), Sorted(expected));
+                // The first-order group stands at the input, and the sections follow in cascade.
+                if (n % 2 == 1) QCOMPARE(drawn.mid(0, 2), expected.mid(0, 2));
+                if (n >= 4) QVERIFY(drawn.indexOf("DA1") < drawn.indexOf("DA2"));
+            }
     }
 };
 
