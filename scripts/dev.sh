@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine for Vokta and builds it.
 #   scripts/dev.sh start   install what the program needs, make a release build and start Vokta
-#   scripts/dev.sh test    install what the tests need; check the formatting; make the release build's
-#                          .deb and validate it;
+#   scripts/dev.sh test    install what the tests need; check the formatting and the layers' includes;
+#                          make the release build's .deb and validate it;
 #                          build and run every test with CTest; run each fuzz target briefly; run the
 #                          suite again built with the address and undefined-behaviour sanitizers
 set -euo pipefail
@@ -42,6 +42,7 @@ case "${1:-}" in
     test)
         install_missing "${test_packages[@]}"
         scripts/check-format.sh
+        scripts/check-layers.sh
         build release "${release_packages[@]}"
         scripts/check-deb.sh build/release
         build dev "${test_packages[@]}"
