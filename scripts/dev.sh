@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine for Vokta and builds it.
 #   scripts/dev.sh start   install what the program needs, make a release build and start Vokta
+#   scripts/dev.sh format  rewrite every C++ file by .clang-format (the files the test command checks)
 #   scripts/dev.sh test    install what the tests need; check the formatting and the layers' includes;
 #                          make the release build's .deb and validate it;
 #                          build and run every test with CTest; run each fuzz target briefly; run the
@@ -39,6 +40,10 @@ case "${1:-}" in
         build release "${release_packages[@]}"
         exec ./build/release/vokta
         ;;
+    format)
+        install_missing clang-format
+        exec scripts/check-format.sh --fix
+        ;;
     test)
         install_missing "${test_packages[@]}"
         scripts/check-format.sh
@@ -52,7 +57,7 @@ case "${1:-}" in
         ctest --preset asan -j "$jobs"
         ;;
     *)
-        echo "usage: $0 start|test" >&2
+        echo "usage: $0 start|test|format" >&2
         exit 2
         ;;
 esac
