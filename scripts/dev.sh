@@ -52,7 +52,7 @@ case "${1:-}" in
         scripts/check-deb.sh build/release
         build dev "${test_packages[@]}"
         ctest --preset dev -j "$jobs"
-        bench/fuzz.sh 100000
+        fuzz/fuzz.sh 100000
         build asan "${test_packages[@]}"
         ctest --preset asan -j "$jobs"
         ;;
