@@ -7,8 +7,8 @@ runs=${1:-10000000}
 compiler=$(command -v clang++-14 || command -v clang++)
 targets=(parse_number locale_parse round_trip)
 # The whole project is configured (the fuzz targets link vokta_core), but only the fuzz targets are built.
-# A build folder configured from another source folder (fuzz/ alone, before) is made anew.
-if [ -f build/fuzz/CMakeCache.txt ] && ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" build/fuzz/CMakeCache.txt; then
+# A build folder configured otherwise (from fuzz/ alone, before) is made anew.
+if [ -f build/fuzz/CMakeCache.txt ] && ! grep -qx 'VOKTA_FUZZ:BOOL=ON' build/fuzz/CMakeCache.txt; then
     rm -rf build/fuzz
 fi
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER="$compiler" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
