@@ -24,7 +24,7 @@ is_ui() {
 # Sets normal to a path with its "." and ".." steps taken; a path that leaves its start comes back empty.
 # (Plain bash, no processes: the check runs over every include of the tree.)
 normalize() {
-    local step steps=()
+    local step parts steps=()
     IFS=/ read -ra parts <<<"$1"
     for step in "${parts[@]}"; do
         case $step in
