@@ -133,7 +133,7 @@ QChart* FrmPlot::MakeChart(const Page& page) const {
     chart->setTitleFont(titleFont);
     chart->setTitle(page.title);
 
-    auto axis = [&](const Axis& a, Qt::Alignment side) {
+    auto addAxis = [&](const Axis& a, Qt::Alignment side) {
         auto* axis = new QValueAxis();
         axis->setTitleText(a.title);
         axis->setRange(a.from, a.to);
@@ -156,9 +156,9 @@ QChart* FrmPlot::MakeChart(const Page& page) const {
         chart->addAxis(axis, side);
         return axis;
     };
-    QValueAxis* x = axis(page.x, Qt::AlignBottom);
-    QValueAxis* y = axis(page.y, Qt::AlignLeft);
-    QValueAxis* y2 = page.y2 ? axis(*page.y2, Qt::AlignRight) : nullptr;
+    QValueAxis* x = addAxis(page.x, Qt::AlignBottom);
+    QValueAxis* y = addAxis(page.y, Qt::AlignLeft);
+    QValueAxis* y2 = page.y2 ? addAxis(*page.y2, Qt::AlignRight) : nullptr;
     if (y2) y2->setGridLineVisible(false);  // the grid is the left axis's
 
     for (const Series& s : page.series) {
