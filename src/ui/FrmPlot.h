@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QColor>
 #include <QList>
-#include <QPointF>
 #include <QString>
 #include <QWidget>
-#include <optional>
+
+#include "ui/PlotChart.h"
 
 class QChart;
 class QChartView;
@@ -19,43 +18,10 @@ class QTabBar;
 class FrmPlot : public QWidget {
     Q_OBJECT
 public:
-    struct Axis {
-        QString title;
-        double from = 0, to = 1;
-        // The labels' printf format: its precision and conversion ("%.1f", "%g"); the numbers are written
-        // in the user's number format.
-        const char* format = "%.1f";
-        bool reversed = false;  // the largest value at the top (attenuation falling away)
-        bool exact = false;     // the range as given, rather than widened to round values
-    };
-    struct Series {
-        enum Kind {
-            Curve,   // a solid line
-            Limit,   // a dashed line: a demand
-            Marker,  // separate points
-        };
-        QString name;  // the legend entry; none when empty
-        QList<QPointF> points;
-        Kind kind = Curve;
-        QColor color;
-        bool secondAxis = false;  // drawn against the axis on the right
-
-        static Series Line(const QString& name, QList<QPointF> points, QColor color, Kind kind = Curve) {
-            Series s;
-            s.name = name;
-            s.points = std::move(points);
-            s.color = color;
-            s.kind = kind;
-            return s;
-        }
-    };
-    struct Page {
-        QString tab;    // the caption of its tab, when there are several pages
-        QString title;  // the chart's title
-        Axis x, y;
-        std::optional<Axis> y2;
-        QList<Series> series;
-    };
+    // What the plot shows: the pages of its tabs, each one chart.
+    using Axis = vokta::ui::plot::Axis;
+    using Series = vokta::ui::plot::Series;
+    using Page = vokta::ui::plot::Page;
 
     FrmPlot();
     ~FrmPlot() override;
@@ -73,7 +39,6 @@ public:
 
 private:
     void Plot(const QList<Page>& pages, const QString& summary);
-    QChart* MakeChart(const Page& page) const;
     void ShowPage(int index);
     void DropCharts();
 
