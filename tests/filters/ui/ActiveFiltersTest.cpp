@@ -229,16 +229,6 @@ private slots:
         verifyNoDesign(r);
     }
 
-    void orderBelow2IsRefusedBeforeAsking() {
-        Calculate(w, {"CheckARC"}, {"CmbAmin=3", "TxtAs=5", "TxtF1=1000", "TxtFs=2000"});
-        QCOMPARE(FrmFiltr::state.N, int16_t(1));
-        QCOMPARE(boxes->messages.size(), size_t(1));
-        QVERIFY(
-            boxes->messages[0].text.startsWith("Требования так слабы, что их выполняет фильтр порядка 1"));
-        QVERIFY(boxes->inputs.empty());
-        QVERIFY(!Results());
-    }
-
     void aDecimalCommaInARussianFormat() {
         // The ripple, the edge and the answer typed with commas design what the points design.
         QLocale::setDefault(QLocale(QLocale::Russian));
