@@ -3,10 +3,11 @@
 # file:line with the rule it breaks:
 #   a core file (src/base, and the files at the top of a calculator's folder) includes no Qt header and
 #   no ui/ header;
-#   src/base includes nothing above it (src/ui, src/app, a calculator);
+#   src/base includes nothing above it (src/components, src/ui, src/app, a calculator);
+#   src/components, the core component data and models the calculators share, includes only src/base;
 #   src/ui includes no calculator and nothing of src/app;
 #   a calculator (its core or its ui/) includes no other calculator and nothing of src/app.
-# Every folder of src/ but base, ui and app is a calculator.
+# Every folder of src/ but base, components, ui and app is a calculator.
 #   scripts/check-layers.sh [ROOT]   (ROOT: the tree to check, this repository by default)
 set -euo pipefail
 root=${1:-"$(dirname "$0")/.."}
@@ -93,6 +94,11 @@ while IFS=: read -r file line text; do
         base)
             if [ "$to" != base ]; then fail "$file" "$line" "$shown" "base/ includes nothing above it"; fi
             ;;
+        components)
+            if [ "$to" != base ] && [ "$to" != components ]; then
+                fail "$file" "$line" "$shown" "components/ includes nothing but base/"
+            fi
+            ;;
         ui)
             if [ "$to" != base ] && [ "$to" != ui ]; then
                 fail "$file" "$line" "$shown" "ui/ includes no calculator and nothing of app/"
@@ -102,7 +108,7 @@ while IFS=: read -r file line text; do
         *)
             if [ "$to" = app ]; then
                 fail "$file" "$line" "$shown" "a calculator includes nothing of app/"
-            elif [ "$to" != base ] && [ "$to" != ui ] && [ "$to" != "$from" ]; then
+            elif [ "$to" != base ] && [ "$to" != components ] && [ "$to" != ui ] && [ "$to" != "$from" ]; then
                 fail "$file" "$line" "$shown" "a calculator includes no other calculator"
             fi
             ;;

@@ -8,12 +8,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 clean=$work/clean
-mkdir -p "$clean"/src/{base,ui,app,filters/ui,transformer}
+mkdir -p "$clean"/src/{base,components,ui,app,filters/ui,transformer}
 printf '#include <cmath>\n' >"$clean/src/base/Number.h"
 printf '#include "base/Number.h"\n' >"$clean/src/base/Number.cpp"
 printf '#include <QString>\n#include "base/Number.h"\n' >"$clean/src/ui/Boxes.h"
 printf '#include "ui/Boxes.h"\n#include "filters/ui/Window.h"\n' >"$clean/src/app/Main.h"
-printf '#include <vector>\n#include "base/Number.h"\n' >"$clean/src/filters/Design.h"
+printf '#include "base/Number.h"\n' >"$clean/src/components/Wire.h"
+printf '#include <vector>\n#include "base/Number.h"\n#include "components/Wire.h"\n' >"$clean/src/filters/Design.h"
 printf '#include <QWidget>\n#include "../Design.h"\n#include "ui/Boxes.h"\n' >"$clean/src/filters/ui/Window.h"
 printf '#include "base/Number.h"\n' >"$clean/src/transformer/Core.h"
 
@@ -48,6 +49,9 @@ base/Number.cpp|#include <QtCore/QString>|a core file includes no Qt header
 filters/Design.h|#include "ui/Window.h"|a core file includes no ui/ header
 transformer/Core.h|#include "ui/Boxes.h"|a core file includes no ui/ header
 base/Number.h|#include "filters/Design.h"|base/ includes nothing above it
+base/Number.h|#include "components/Wire.h"|base/ includes nothing above it
+components/Wire.h|#include "filters/Design.h"|components/ includes nothing but base/
+components/Wire.h|#include <QString>|a core file includes no Qt header
 ui/Boxes.h|#include "../filters/Design.h"|ui/ includes no calculator and nothing of app/
 ui/Boxes.h|#include "app/Main.h"|ui/ includes no calculator and nothing of app/
 filters/ui/Window.h|#include "transformer/Core.h"|a calculator includes no other calculator
