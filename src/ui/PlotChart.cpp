@@ -70,7 +70,7 @@ QChart* MakeChart(const Page& page, const QFont& font) {
     chart->setTitleFont(titleFont);
     chart->setTitle(page.title);
 
-    auto axis = [&](const Axis& a, Qt::Alignment side) -> QAbstractAxis* {
+    auto addAxis = [&](const Axis& a, Qt::Alignment side) -> QAbstractAxis* {
         QAbstractAxis* made = nullptr;
         if (!a.ticks.isEmpty()) {
             // Labels at the given values; the rest of the axis unlabelled.
@@ -108,9 +108,9 @@ QChart* MakeChart(const Page& page, const QFont& font) {
         chart->addAxis(made, side);
         return made;
     };
-    QAbstractAxis* x = axis(page.x, Qt::AlignBottom);
-    QAbstractAxis* y = axis(page.y, Qt::AlignLeft);
-    QAbstractAxis* y2 = page.y2 ? axis(*page.y2, Qt::AlignRight) : nullptr;
+    QAbstractAxis* x = addAxis(page.x, Qt::AlignBottom);
+    QAbstractAxis* y = addAxis(page.y, Qt::AlignLeft);
+    QAbstractAxis* y2 = page.y2 ? addAxis(*page.y2, Qt::AlignRight) : nullptr;
     if (y2) y2->setGridLineVisible(false);  // the grid is the left axis's
 
     for (const Series& s : page.series) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <string>
 
+#include "filters/ActiveRc.h"
 #include "filters/FilterParts.h"
 
 using namespace vokta;
@@ -70,23 +72,23 @@ TEST(StandardSeries, RoundToTheNearerNeighbourOnALogarithmicScale) {
 
 TEST(PartValues, ReadInEngineeringUnitsWithFourDigitsAtMost) {
     struct Row {
-        PartKind kind;
+        ElementKind kind;
         double value;
         const char* text;
     } rows[] = {
-        {PartKind::Capacitor, 2.666667e-8, "26.67 нФ"}, {PartKind::Capacitor, 6.560509e-11, "65.61 пФ"},
-        {PartKind::Capacitor, 9.99996e-7, "1 мкФ"},     {PartKind::Capacitor, 4.7e-6, "4.7 мкФ"},
-        {PartKind::Capacitor, 0.012345, "12350 мкФ"},   {PartKind::Capacitor, 5e-13, "0.5 пФ"},
-        {PartKind::Inductor, 1.5e-4, "150 мкГн"},       {PartKind::Inductor, 2.2e-3, "2.2 мГн"},
-        {PartKind::Inductor, 1.234567, "1.235 Гн"},     {PartKind::Resistor, 4700, "4.7 кОм"},
-        {PartKind::Resistor, 999.95, "1 кОм"},          {PartKind::Resistor, 50, "50 Ом"},
-        {PartKind::Resistor, 1.2e6, "1.2 МОм"},         {PartKind::Amplifier, 0, "ОУ"},
+        {ElementKind::Capacitor, 2.666667e-8, "26.67 нФ"}, {ElementKind::Capacitor, 6.560509e-11, "65.61 пФ"},
+        {ElementKind::Capacitor, 9.99996e-7, "1 мкФ"},     {ElementKind::Capacitor, 4.7e-6, "4.7 мкФ"},
+        {ElementKind::Capacitor, 0.012345, "12350 мкФ"},   {ElementKind::Capacitor, 5e-13, "0.5 пФ"},
+        {ElementKind::Inductor, 1.5e-4, "150 мкГн"},       {ElementKind::Inductor, 2.2e-3, "2.2 мГн"},
+        {ElementKind::Inductor, 1.234567, "1.235 Гн"},     {ElementKind::Resistor, 4700, "4.7 кОм"},
+        {ElementKind::Resistor, 999.95, "1 кОм"},          {ElementKind::Resistor, 50, "50 Ом"},
+        {ElementKind::Resistor, 1.2e6, "1.2 МОм"},         {ElementKind::Amplifier, 0, "ОУ"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(PartValueText(row.kind, row.value, kEnglish), row.text);
     }
-    EXPECT_EQ(PartValueText(PartKind::Capacitor, 2.666667e-8, {",", "\xC2\xA0"}), "26,67 нФ");
+    EXPECT_EQ(PartValueText(ElementKind::Capacitor, 2.666667e-8, {",", "\xC2\xA0"}), "26,67 нФ");
 }
 
 namespace {
@@ -99,22 +101,37 @@ std::string Designators(const FilterCircuit& circuit) {
 
 }  // namespace
 
-// The designators of the pictures; where a picture repeats a name the second section takes new ones.
+// The designators of the pictures, each part of its kind; where a picture repeats a name, DA2's section
+// takes the next free numbers.
 TEST(CircuitParts, CarryTheDesignatorsOfTheirPicture) {
     ActiveValues v;
     v.ValR1 = 1, v.ValR2 = 2, v.ValR3 = 3, v.ValR4 = 4, v.ValR5 = 5, v.ValR6 = 6, v.ValR7 = 7;
     v.ValC1 = 10, v.ValC3 = 30, v.ValC4 = 40;
-    auto active = [&](FilterType type, int n) {
-        return Designators(ActiveFilterCircuit(type, FilterResponse::Chebyshev, n, v, 100));
-    };
     using T = FilterType;
-    EXPECT_EQ(active(T::LowPass, 2), "R1 R2 C1 C2 DA1 R3 R4");
-    EXPECT_EQ(active(T::LowPass, 3), "R5 C3 R1 R2 C1 C2 DA1 R3 R4");
-    EXPECT_EQ(active(T::LowPass, 4), "R1 R2 C1 C2 DA1 R3 R4 R7 R8 C3 C4 DA2 R5 R6");
-    EXPECT_EQ(active(T::LowPass, 5), "R5 C3 R1 R2 C1 C2 DA1 R3 R4 R8 R9 C4 C5 DA2 R6 R7");
-    EXPECT_EQ(active(T::HighPass, 2), "C1 C2 R1 R2 DA1 R3 R4");
-    EXPECT_EQ(active(T::HighPass, 4), "C1 C2 R1 R2 DA1 R3 R4 C3 C4 R5 R6 DA2 R7 R8");
-    EXPECT_EQ(active(T::HighPass, 5), "C3 R5 C1 C2 R1 R2 DA1 R3 R4 C4 C5 R6 R7 DA2 R8 R9");
+    for (const T type : {T::LowPass, T::HighPass})
+        for (int n = kActiveRcMinOrder; n <= kActiveRcMaxOrder; ++n) {
+            SCOPED_TRACE(std::to_string(int(type)) + " order " + std::to_string(n));
+            const std::vector<FilterPart> parts =
+                CircuitParts(ActiveFilterCircuit(type, FilterResponse::Chebyshev, n, v, 100));
+            const std::vector<DesignatedPart> pictured =
+                ActiveFilterDesignators(type == T::HighPass, n).InCascade();
+            ASSERT_EQ(parts.size(), pictured.size());
+            std::set<std::string> seen;
+            for (size_t i = 0; i < parts.size(); ++i) {
+                EXPECT_EQ(parts[i].kind, pictured[i].kind);
+                if (seen.insert(pictured[i].designator).second)
+                    EXPECT_EQ(parts[i].designator, pictured[i].designator);
+                else
+                    EXPECT_EQ(parts[i].designator[0], pictured[i].designator[0]);
+            }
+            std::set<std::string> unique;
+            for (const FilterPart& p : parts) EXPECT_TRUE(unique.insert(p.designator).second) << p.designator;
+        }
+    // The next free numbers, as the parts list shows them.
+    EXPECT_EQ(Designators(ActiveFilterCircuit(T::LowPass, FilterResponse::Chebyshev, 5, v, 100)),
+              "R5 C3 R1 R2 C1 C2 DA1 R3 R4 R8 R9 C4 C5 DA2 R6 R7");
+    EXPECT_EQ(Designators(ActiveFilterCircuit(T::HighPass, FilterResponse::Chebyshev, 4, v, 100)),
+              "C1 C2 R1 R2 DA1 R3 R4 C3 C4 R5 R6 DA2 R7 R8");
     // A shape no picture has: numbered per kind in order.
     ActiveCircuit twoGroups{false, {GroupStage(1, 1), GroupStage(1, 1)}};
     EXPECT_EQ(Designators(twoGroups), "R1 C1 R2 C2");

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/RuntimeError.h"
+#include "filters/ActiveRc.h"
 #include "filters/FrequencyResponse.h"
 
 using namespace vokta;

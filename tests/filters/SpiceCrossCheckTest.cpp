@@ -12,6 +12,7 @@
 #include "base/RuntimeError.h"
 #include "filters/ActiveRc.h"
 #include "filters/ExactDesign.h"
+#include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/SpiceNetlist.h"
 

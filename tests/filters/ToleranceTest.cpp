@@ -4,6 +4,7 @@
 #include <random>
 
 #include "filters/FilterParts.h"
+#include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Tolerance.h"
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cstdio>
 
+#include "app/Module1.h"
 #include "app/frmMain.h"
 #include "support/BoxScript.h"
 #include "support/Gallery.h"
@@ -14,6 +15,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
+    Module1::RegisterPictures();
     vokta::ui::Forms::SetLastFormHandler([] {});
     vokta::ui::Forms::SetMainForm<frmMain>();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");

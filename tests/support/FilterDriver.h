@@ -118,7 +118,7 @@ inline QString ShownValues(QWidget* results) {
 inline int ShownPicture(QWidget* results) {
     const QPixmap shown = Control<QLabel>(results, "Image1")->pixmap();
     if (shown.isNull()) return 0;
-    for (int n = 101; n <= 130; ++n)
+    for (const int n : ui::PictureNumbers())
         if (ui::LoadPicture(n).toImage() == shown.toImage()) return n;
     return -1;
 }

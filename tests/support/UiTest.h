@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/Module1.h"
 #include "app/frmMain.h"
 #include "ui/Application.h"
 #include "ui/Forms.h"
@@ -18,13 +19,14 @@ inline void UnloadAllForms() {
 
 }  // namespace vokta::test
 
-// The main of a window test: the application set up as the program sets it up (with frmMain as the
-// window the calculators return to), and the program's end (the last form unloaded) recorded instead
-// of quitting.
+// The main of a window test: the application set up as the program sets it up (the pictures entered in
+// their catalogue, frmMain as the window the calculators return to), and the program's end (the last form
+// unloaded) recorded instead of quitting.
 #define VOKTA_UI_TEST_MAIN(TestClass)                \
     int main(int argc, char** argv) {                \
         QApplication app(argc, argv);                \
         vokta::ui::SetupApplication(app);            \
+        Module1::RegisterPictures();                 \
         vokta::ui::Forms::SetLastFormHandler([] {}); \
         vokta::ui::Forms::SetMainForm<frmMain>();    \
         TestClass test;                              \

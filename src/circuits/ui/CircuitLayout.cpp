@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "circuits/TuningTexts.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
@@ -84,13 +85,11 @@ void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results
 }
 
 double ReadPositive(QLineEdit* box, const QLabel* label) {
-    const double value = ReadNumber(box, label->text());
-    if (!(value > 0))
-        Refuse(box->window(),
-               QStringLiteral("Значение в поле «%1» должно быть больше нуля, а введено «%2».")
-                   .arg(label->text(), box->text().trimmed()),
-               box);
-    return value;
+    const vokta::TypedField field{label->text().toStdString(), box->text().trimmed().toStdString(),
+                                  ReadNumber(box, label->text())};
+    if (const auto fault = vokta::FindTuningFault(field))
+        Refuse(box->window(), QString::fromStdString(*fault), box);
+    return field.value;
 }
 
 }  // namespace vokta::ui::circuits

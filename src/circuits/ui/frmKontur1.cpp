@@ -8,12 +8,12 @@
 
 #include "circuits/BandSpread.h"
 #include "circuits/ui/CircuitLayout.h"
+#include "circuits/ui/CircuitPictures.h"
 #include "circuits/ui/CircuitPlots.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
-#include "ui/Pictures.h"
 
 using namespace vokta::ui;
 using namespace vokta::ui::circuits;

@@ -74,8 +74,8 @@ private:
     void EstimateButterworthOrder();
     void EstimateChebyshevOrder();
     void WarnOrderTooHigh();
-    // Refuses, by its caption, a frequency that is not above zero.
-    void RequirePositive(QLineEdit* field, const QLabel* label, double value);
+    // Refuses the request with the fault's message, the focus on the fault's field.
+    [[noreturn]] void RefuseAt(const vokta::FilterFault& fault);
     void FillAminList(const QStringList& items);
 
     QLabel* LblAmin = nullptr;

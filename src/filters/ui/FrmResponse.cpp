@@ -152,9 +152,9 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
              demand.astop, 0);
 
     auto points = [ceiling](const std::vector<ResponsePoint>& curve) {
-        QList<QPointF> points;
-        for (const ResponsePoint& p : curve) points << QPointF(p.f, std::min(p.a, ceiling));
-        return points;
+        QList<QPointF> capped;
+        for (const ResponsePoint& p : curve) capped << QPointF(p.f, std::min(p.a, ceiling));
+        return capped;
     };
     // The spread of circuits built from parts of the chosen tolerance: between the 5th and the 95th
     // percentile of their attenuation.

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "base/Checked.h"
+#include "base/PictureNumbers.h"
 #include "transformer/ui/FrmTransResults.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
@@ -20,7 +21,8 @@ namespace {
 const QString kInputTitle = QStringLiteral("Окно ввода");
 
 // The sketch of each core type, in the order of the options.
-constexpr int kCorePicture[3] = {102, 101, 103};
+constexpr int kCorePicture[3] = {vokta::kLaminatedCorePicture, vokta::kTapeWoundCorePicture,
+                                 vokta::kToroidalCorePicture};
 
 }  // namespace
 

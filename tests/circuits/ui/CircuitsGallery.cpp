@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "circuits/ui/CircuitPictures.h"
 #include "circuits/ui/FrmKontur2.h"
 #include "circuits/ui/frmKontur1.h"
 #include "support/Gallery.h"
@@ -17,6 +18,7 @@ void Fill(QWidget* w, const QStringList& names, const QStringList& values) {
 }  // namespace
 
 VOKTA_GALLERY_PAGE(Circuits) {
+    g.save("BandSpreadDiagram", vokta::ui::LoadBandSpreadDiagram());
     auto* kontur1 = Forms::Show<frmKontur1>();
     g.save("frmKontur1", kontur1);
     Fill(kontur1, {"TxtFmax", "TxtFmin", "TxtL", "TxtC3max", "TxtC3min", "TxtC4"},

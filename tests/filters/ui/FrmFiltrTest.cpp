@@ -64,8 +64,11 @@ class FrmFiltrTest : public QObject, FilterWindowFixture {
             "Предупреждение|Значение поля «Сопротивление нагрузки, Ом» должно быть от 1 до 32767, "
             "а введено «%1».";
         const QString above =
-            "Предупреждение|Значение поля «Затухание в полосе задерживания%1дБ» (%2) должно быть "
-            "больше значения поля «Затухание в полосе пропускания%1дБ» (%3).";
+            "Предупреждение|Значение поля «Затухание в полосе задерживания, дБ» (0) должно быть больше "
+            "значения поля «Затухание в полосе пропускания, дБ» (3).";
+        const QString active =
+            "Предупреждение|Активный фильтр рассчитывается только как фильтр нижних или верхних частот. "
+            "Выберите тип фильтра или снимите флажок «Активный фильтр».";
         const QString loose =
             "Предупреждение|Требования так слабы, что их выполняет фильтр порядка 1, а программа "
             "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «Затухание "
@@ -93,18 +96,16 @@ class FrmFiltrTest : public QObject, FilterWindowFixture {
             {"Butterworth band-pass, in the band", bp,
              QStringList{"TxtFright=11000", "TxtFleft=9000", "TxtFs=10000"}, "", stop(BandPass), "0 50"},
             {"Butterworth band-stop stop frequency beyond the band", bs, band, "", stop(BandStop), "0 50"},
-            {"no stop-band attenuation", {}, {"TxtAs=0"}, "TxtAs", above.arg(", ", "0", "3"), ""},
-            {"stop band not above the pass band", bp, QStringList{"CmbAmin=1.5", "TxtAs=1.5"} + band, "TxtAs",
-             above.arg(",", "1.5", "1.5"), ""},
+            {"no stop-band attenuation", {}, {"TxtAs=0"}, "TxtAs", above, ""},
             {"a demand a first order meets", {}, {"TxtAs=5"}, "TxtAs", loose, "1000 50"},
             {"the same, active: no input box", {"CheckARC"}, {"TxtAs=5"}, "TxtAs", loose, "1000 50"},
             {"zero edge", {}, {"TxtF1=0"}, "TxtF1", positive.arg(f1, "0"), ""},
             {"negative stop frequency", {}, {"TxtFs=-2000.5"}, "TxtFs", positive.arg(fs, "-2000.5"), ""},
-            {"negative left edge",
+            {"zero right edge",
              bp,
-             {"TxtFright=11000", "TxtFleft=-9000", "TxtFs=15000"},
-             "TxtFleft",
-             positive.arg("Левая граничная частота, Гц", "-9000"),
+             {"TxtFright=0", "TxtFleft=-9000", "TxtFs=15000"},
+             "TxtFright",
+             positive.arg("Правая граничная частота, Гц", "0"),
              ""},
             {"edges crossed", bp, band + QStringList{"TxtFright=8000"}, "TxtFleft",
              "Предупреждение|Значение поля «Левая граничная частота, Гц» (9000) должно быть меньше значения "
@@ -112,8 +113,7 @@ class FrmFiltrTest : public QObject, FilterWindowFixture {
              "«Правая граничная частота, Гц» (8000).",
              ""},
             {"zero load", {}, {"CmbRn=0.4"}, "CmbRn", load.arg("0.4"), ""},
-            {"negative load", {}, {"CmbRn=-50"}, "CmbRn", load.arg("-50"), ""},
-            {"load beyond 16 bits", {}, {"CmbRn=40000"}, "CmbRn", load.arg("40000"), ""},
+            {"an active band filter", {"Option1(2)", "CheckARC"}, band, "Option1(0)", active, ""},
         };
         for (const Row& row : outOfDomain ? domain : numbers)
             for (const QString locale : {"en", "ru"}) {
@@ -534,23 +534,6 @@ private slots:
         boxes->answer("10");
         Click(w, "CmdCalc");
         QVERIFY(Results() && Results()->HasDesign());
-    }
-
-    void anActiveBandFilterIsRefusedByName() {
-        Click(w, "Option1(2)");
-        Click(w, "CheckARC");  // the band option stays chosen, though disabled
-        for (const auto& [box, text] : {std::pair{"CmbAmin", "3"},
-                                        {"TxtAs", "40"},
-                                        {"TxtFright", "11000"},
-                                        {"TxtFleft", "9000"},
-                                        {"TxtFs", "15000"}})
-            Type(w, box, text);
-        Click(w, "CmdCalc");
-        QVERIFY(!Results());
-        QCOMPARE(boxes->messages.size(), size_t(1));
-        QCOMPARE(boxes->messages[0].text,
-                 QString("Активный фильтр рассчитывается только как фильтр нижних или верхних частот. "
-                         "Выберите тип фильтра или снимите флажок «Активный фильтр»."));
     }
 
     void noCaptionIsClipped() {

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include "app/frmMain.h"
+#include "base/PictureNumbers.h"
 #include "support/BoxScript.h"
 #include "support/RecordingPrinter.h"
 #include "support/UiTest.h"
@@ -171,7 +172,8 @@ private slots:
         QVERIFY(combo()->isEditable());
         QCOMPARE(comboItems(), QStringList({"0,1", "0,2", "0,35"}));
         QCOMPARE(combo()->currentText(), QString("0,1"));
-        QCOMPARE(child<QLabel>("Picture1")->pixmap().toImage(), vokta::ui::LoadPicture(102).toImage());
+        QCOMPARE(child<QLabel>("Picture1")->pixmap().toImage(),
+                 vokta::ui::LoadPicture(vokta::kLaminatedCorePicture).toImage());
 
         // The list follows the user's number format.
         vokta::test::UnloadAllForms();
@@ -187,11 +189,14 @@ private slots:
         QTest::addColumn<QString>("lblA");
         QTest::addColumn<QString>("lblB");
         QTest::addColumn<bool>("cShown");
-        QTest::newRow("tape-wound") << 1 << 101 << QStringList{"0,08", "0,15", "0,2", "0,35"} << "a, cм"
+        QTest::newRow("tape-wound") << 1 << vokta::kTapeWoundCorePicture
+                                    << QStringList{"0,08", "0,15", "0,2", "0,35"} << "a, cм"
                                     << "b, cм" << true;
-        QTest::newRow("toroidal") << 2 << 103 << QStringList{"0,08", "0,1", "0,15", "0,2", "0,35"} << "d1, см"
+        QTest::newRow("toroidal") << 2 << vokta::kToroidalCorePicture
+                                  << QStringList{"0,08", "0,1", "0,15", "0,2", "0,35"} << "d1, см"
                                   << "d2, cм" << false;
-        QTest::newRow("laminated") << 0 << 102 << QStringList{"0,1", "0,2", "0,35"} << "a, cм"
+        QTest::newRow("laminated") << 0 << vokta::kLaminatedCorePicture << QStringList{"0,1", "0,2", "0,35"}
+                                   << "a, cм"
                                    << "b, cм" << true;
     }
     void coreTypeChange() {
