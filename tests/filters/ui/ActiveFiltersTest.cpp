@@ -1,10 +1,8 @@
 #include <QLocale>
 #include <memory>
 
+#include "FilterDriver.h"
 #include "base/PictureNumbers.h"
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
-#include "support/UiTest.h"
 #include "ui/Twips.h"
 
 using namespace vokta::test;

@@ -1,9 +1,7 @@
 #include <memory>
 
+#include "FilterDriver.h"
 #include "base/PictureNumbers.h"
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
-#include "support/UiTest.h"
 #include "ui/Application.h"
 #include "ui/Twips.h"
 
