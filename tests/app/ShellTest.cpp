@@ -30,7 +30,7 @@
 #include "ui/Forms.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
+using namespace vokta::ui;
 
 class ShellTest : public QObject {
     Q_OBJECT

@@ -16,7 +16,7 @@
 #include "ui/FrmPlot.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
+using namespace vokta::ui;
 
 namespace {
 

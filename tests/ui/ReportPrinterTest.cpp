@@ -16,8 +16,7 @@
 #include "ui/ReportPrinter.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::ui;
 
 namespace {
 

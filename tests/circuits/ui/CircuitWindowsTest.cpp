@@ -19,8 +19,7 @@
 #include "ui/Pictures.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::ui;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "ui/FrmPlot.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
+using namespace vokta::ui;
 
 VOKTA_GALLERY_PAGE(Circuits) {
     g.save("BandSpreadDiagram", vokta::ui::LoadBandSpreadDiagram());

@@ -2,6 +2,7 @@
 #include "support/Gallery.h"
 
 using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 

@@ -20,20 +20,21 @@
 namespace vokta::test {
 
 // "&Фильтр" in the main window's menu.
-inline FrmFiltr* OpenFilterWindow() {
-    auto* main = ui::Forms::Show<frmMain>();
+inline ui::FrmFiltr* OpenFilterWindow() {
+    auto* main = ui::Forms::Show<ui::frmMain>();
     main->findChild<QAction*>(QStringLiteral("mnuFileFiltr"))->trigger();
     Settle();
-    return ui::Forms::Find<FrmFiltr>();
+    return ui::Forms::Find<ui::FrmFiltr>();
 }
 
-inline FrmFiltrItog* Results() {
-    return ui::Forms::Find<FrmFiltrItog>();
+inline ui::FrmFiltrItog* Results() {
+    return ui::Forms::Find<ui::FrmFiltrItog>();
 }
 
 // A design as the user states it in the filter window: the clicks on options and check box, then
 // what is typed (name=text), then "Расчет". Returns the results window it opened, if any.
-inline FrmFiltrItog* Calculate(FrmFiltr* filter, const QStringList& clicks, const QStringList& typed) {
+inline ui::FrmFiltrItog* Calculate(ui::FrmFiltr* filter, const QStringList& clicks,
+                                   const QStringList& typed) {
     for (const QString& c : clicks) Click(filter, c);
     Fill(filter, typed);
     Click(filter, "CmdCalc");
@@ -41,7 +42,7 @@ inline FrmFiltrItog* Calculate(FrmFiltr* filter, const QStringList& clicks, cons
 }
 
 // "Закрыть" in the results window.
-inline void CloseResults(FrmFiltrItog* results) {
+inline void CloseResults(ui::FrmFiltrItog* results) {
     Click(results, "CmdBack");
     Settle();
 }
@@ -84,13 +85,13 @@ inline int ShownPicture(QWidget* results) {
 class FilterWindowFixture {
 protected:
     std::unique_ptr<BoxScript> boxes;
-    FrmFiltr* w = nullptr;
+    ui::FrmFiltr* w = nullptr;
 
     // locale: the number format of the test, when it is not the system's.
     void openFilterWindow(const std::optional<QLocale>& locale = std::nullopt) {
         UnloadAllForms();
-        FrmFiltr::state = {};
-        FrmFiltrItog::state = {};
+        ui::FrmFiltr::state = {};
+        ui::FrmFiltrItog::state = {};
         if (locale) QLocale::setDefault(*locale);
         boxes = std::make_unique<BoxScript>();
         w = OpenFilterWindow();
@@ -106,7 +107,7 @@ protected:
 
     // Nothing of the results window is clipped: every caption and value fits its control, every box
     // lies inside the frame, and the frame, the picture, the verdict and the buttons inside the window.
-    static void verifyLaidOut(FrmFiltrItog* r) {
+    static void verifyLaidOut(ui::FrmFiltrItog* r) {
         auto* frame = Control<QGroupBox>(r, "Frame1");
         for (const char* name : {"Frame1", "Image1", "LblVerdict", "CmdResponse", "CmdBack"}) {
             const QWidget* control = Control(r, name);

@@ -10,8 +10,7 @@
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::twips;
+using namespace vokta::ui;
 
 class FrmFiltrItogResponseTest : public QObject, FilterWindowFixture {
     Q_OBJECT

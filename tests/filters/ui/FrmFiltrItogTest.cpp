@@ -6,9 +6,7 @@
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
-using vokta::ui::twips;
+using namespace vokta::ui;
 
 namespace {
 

@@ -6,8 +6,7 @@
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::ui;
 
 namespace {
 

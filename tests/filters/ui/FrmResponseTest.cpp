@@ -24,7 +24,7 @@
 
 using namespace vokta;
 using namespace vokta::test;
-using vokta::ui::Forms;
+using namespace vokta::ui;
 
 namespace {
 

@@ -14,8 +14,7 @@
 #include "ui/Forms.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::ui;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "ui/FrmPlot.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
+using namespace vokta::ui;
 
 // Both faces of the RF-path window: the worked example typed in, and its results.
 VOKTA_GALLERY_PAGE(RfPath) {

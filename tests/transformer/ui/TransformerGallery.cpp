@@ -9,7 +9,7 @@
 #include "ui/ReportPrinter.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
+using namespace vokta::ui;
 
 namespace {
 
