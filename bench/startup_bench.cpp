@@ -51,7 +51,7 @@ int Child(int argc, char** argv, bool vokta) {
         vokta::ui::Forms::SetLastFormHandler([] {});
         // The splash is created by the entry routine; watch it from the moment it exists.
         app.installEventFilter(&watcher);
-        Module1::Main();
+        vokta::ui::Module1::Main();
     } else {
         window = new QWidget(nullptr, Qt::Dialog);
         window->setFixedSize(vokta::ui::twips(7455), vokta::ui::twips(4710));

@@ -12,7 +12,7 @@
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using vokta::ui::Forms;
+namespace vokta::ui {
 
 FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("FrmPlot"));
@@ -38,7 +38,7 @@ FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmPlot::CmdClose_Click);
     // Enter and Esc both close: "Закрыть" is the window's only button.
-    vokta::ui::UseCalculatorKeys(this, CmdClose, CmdClose);
+    UseCalculatorKeys(this, CmdClose, CmdClose);
 
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(LblSummary, 1);
@@ -79,7 +79,7 @@ void FrmPlot::Plot(const QList<Page>& pages, const QString& summary) {
     // New charts for every plot: the old ones go with their series and axes.
     QChart* shown = ChartView->chart();
     DropCharts();
-    for (const Page& page : pages) charts_ << vokta::ui::plot::MakeChart(page, font());
+    for (const Page& page : pages) charts_ << plot::MakeChart(page, font());
     {
         const QSignalBlocker blocker(TabPages);
         while (TabPages->count() > 0) TabPages->removeTab(0);
@@ -96,3 +96,5 @@ void FrmPlot::Plot(const QList<Page>& pages, const QString& summary) {
 void FrmPlot::ShowPage(int index) {
     if (index >= 0 && index < charts_.size()) ChartView->setChart(charts_[index]);
 }
+
+}  // namespace vokta::ui

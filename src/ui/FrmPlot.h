@@ -12,6 +12,8 @@ class QLabel;
 class QPushButton;
 class QTabBar;
 
+namespace vokta::ui {
+
 // A plot of what a calculator's result does: one or more charts of curves with the user's demand drawn
 // over them, and one summary under them. With more than one chart, tabs above it choose which is
 // shown. Modeless; one instance, which shows the plot it was last opened for.
@@ -19,9 +21,9 @@ class FrmPlot : public QWidget {
     Q_OBJECT
 public:
     // What the plot shows: the pages of its tabs, each one chart.
-    using Axis = vokta::ui::plot::Axis;
-    using Series = vokta::ui::plot::Series;
-    using Page = vokta::ui::plot::Page;
+    using Axis = plot::Axis;
+    using Series = plot::Series;
+    using Page = plot::Page;
 
     FrmPlot();
     ~FrmPlot() override;
@@ -44,3 +46,5 @@ private:
 
     QList<QChart*> charts_;  // one for each page; the view owns the one it shows
 };
+
+}  // namespace vokta::ui
