@@ -56,7 +56,7 @@ int Run(int argc, char** argv, bool vokta) {
         vokta::ui::Forms::SetLastFormHandler([] {});
         // The splash is created by the entry routine; watch it from the moment it exists.
         app.installEventFilter(&watcher);
-        Module1::Main();
+        vokta::ui::Module1::Main();
 #endif
     } else {
         window = new QWidget(nullptr, Qt::Dialog);

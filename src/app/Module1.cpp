@@ -7,22 +7,22 @@
 #include "transformer/ui/CorePictures.h"
 #include "ui/Forms.h"
 
-namespace Module1 {
+namespace vokta::ui::Module1 {
 
 void RegisterPictures() {
     static bool registered = false;
     if (registered) return;
     registered = true;
-    vokta::ui::RegisterCorePictures();
-    vokta::ui::RegisterFilterPictures();
-    vokta::ui::RegisterCircuitPictures();
+    RegisterCorePictures();
+    RegisterFilterPictures();
+    RegisterCircuitPictures();
 }
 
 void Main() {
     RegisterPictures();
-    vokta::ui::Forms::SetMainForm<frmMain>();  // where every calculator returns
-    auto* splash = vokta::ui::Forms::Show<frmSplash>();
+    Forms::SetMainForm<frmMain>();  // where every calculator returns
+    auto* splash = Forms::Show<frmSplash>();
     splash->repaint();  // drawn at once, before any further start-up work
 }
 
-}  // namespace Module1
+}  // namespace vokta::ui::Module1

@@ -17,8 +17,7 @@
 #include "ui/Forms.h"
 #include "ui/Twips.h"
 
-using vokta::ui::Forms;
-using vokta::ui::twips;
+namespace vokta::ui {
 
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
@@ -111,3 +110,5 @@ void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this);
     about.exec();
 }
+
+}  // namespace vokta::ui

@@ -11,7 +11,7 @@
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using vokta::ui::Forms;
+namespace vokta::ui {
 
 FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("FrmPlot"));
@@ -36,7 +36,7 @@ FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmPlot::CmdClose_Click);
     // Enter and Esc both close: "Закрыть" is the window's only button.
-    vokta::ui::UseCalculatorKeys(this, CmdClose, CmdClose);
+    UseCalculatorKeys(this, CmdClose, CmdClose);
 
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(LblSummary, 1);
@@ -81,3 +81,5 @@ void FrmPlot::ShowPage(int index) {
     // A new chart whenever a page is shown: the one shown before goes with its series and axes.
     if (index >= 0 && index < pages_.size()) vokta::ui::Charts().Show(ChartView, pages_[index], font());
 }
+
+}  // namespace vokta::ui

@@ -10,6 +10,8 @@ class QLabel;
 class QPushButton;
 class QTabBar;
 
+namespace vokta::ui {
+
 // A plot of what a calculator's result does: one or more charts of curves with the user's demand drawn
 // over them, and one summary under them. With more than one chart, tabs above it choose which is
 // shown. Modeless; one instance, which shows the plot it was last opened for.
@@ -17,9 +19,9 @@ class FrmPlot : public QWidget {
     Q_OBJECT
 public:
     // What the plot shows: the pages of its tabs, each one chart.
-    using Axis = vokta::ui::plot::Axis;
-    using Series = vokta::ui::plot::Series;
-    using Page = vokta::ui::plot::Page;
+    using Axis = plot::Axis;
+    using Series = plot::Series;
+    using Page = plot::Page;
 
     FrmPlot();
 
@@ -40,3 +42,5 @@ private:
 
     QList<Page> pages_;
 };
+
+}  // namespace vokta::ui

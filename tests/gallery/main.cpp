@@ -15,9 +15,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
-    Module1::RegisterPictures();
+    vokta::ui::Module1::RegisterPictures();
     vokta::ui::Forms::SetLastFormHandler([] {});
-    vokta::ui::Forms::SetMainForm<frmMain>();
+    vokta::ui::Forms::SetMainForm<vokta::ui::frmMain>();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
     QDir().mkpath(folder);
     vokta::test::BoxScript boxes;

@@ -22,13 +22,13 @@ inline void UnloadAllForms() {
 // The main of a window test: the application set up as the program sets it up (the pictures entered in
 // their catalogue, frmMain as the window the calculators return to), and the program's end (the last form
 // unloaded) recorded instead of quitting.
-#define VOKTA_UI_TEST_MAIN(TestClass)                \
-    int main(int argc, char** argv) {                \
-        QApplication app(argc, argv);                \
-        vokta::ui::SetupApplication(app);            \
-        Module1::RegisterPictures();                 \
-        vokta::ui::Forms::SetLastFormHandler([] {}); \
-        vokta::ui::Forms::SetMainForm<frmMain>();    \
-        TestClass test;                              \
-        return QTest::qExec(&test, argc, argv);      \
+#define VOKTA_UI_TEST_MAIN(TestClass)                        \
+    int main(int argc, char** argv) {                        \
+        QApplication app(argc, argv);                        \
+        vokta::ui::SetupApplication(app);                    \
+        vokta::ui::Module1::RegisterPictures();              \
+        vokta::ui::Forms::SetLastFormHandler([] {});         \
+        vokta::ui::Forms::SetMainForm<vokta::ui::frmMain>(); \
+        TestClass test;                                      \
+        return QTest::qExec(&test, argc, argv);              \
     }

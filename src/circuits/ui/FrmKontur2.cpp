@@ -15,8 +15,9 @@
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 
-using namespace vokta::ui;
-using namespace vokta::ui::circuits;
+namespace vokta::ui {
+
+using namespace circuits;
 
 FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FrmKontur2"));
@@ -105,3 +106,5 @@ void FrmKontur2::CalcThreePoint() {
     shownResult_ = result;
     CmdPlot->setEnabled(true);
 }
+
+}  // namespace vokta::ui

@@ -15,8 +15,9 @@
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using namespace vokta::ui;
-using namespace vokta::ui::circuits;
+namespace vokta::ui {
+
+using namespace circuits;
 
 frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmKontur1"));
@@ -120,3 +121,5 @@ void frmKontur1::CalcBandSpread() {
                             locale.toString(input.fminMHz, 'g', 6), locale.toString(input.fmaxMHz, 'g', 6)));
     }
 }
+
+}  // namespace vokta::ui

@@ -16,15 +16,13 @@
 #include "ui/PlotChart.h"
 #include "ui/PlotColors.h"
 
-using namespace vokta;
-using vokta::ui::Forms;
-namespace plot = vokta::ui::plot;
+namespace vokta::ui {
 
 namespace {
 
 // A limit as the user typed it, in the user's number format.
 QString Limit(double db) {
-    return QString::fromStdString(FormatLocale("%.7g", db, vokta::ui::UserNumberFormat()));
+    return QString::fromStdString(FormatLocale("%.7g", db, UserNumberFormat()));
 }
 
 // The attenuation axis: whole tens of dB, far enough below the stop-band demand to show the curve
@@ -61,7 +59,7 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmResponse::CmdClose_Click);
     // Enter and Esc both close: "Закрыть" is the window's only button.
-    vokta::ui::UseCalculatorKeys(this, CmdClose, CmdClose);
+    UseCalculatorKeys(this, CmdClose, CmdClose);
 
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(LblVerdict, 1);
@@ -98,7 +96,7 @@ FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDeman
         form->exact_ = ExactDesign(demand, response, circuit);
         form->exactAnalysis_ = AnalyseResponse(*form->exact_, demand);
     } catch (const RuntimeError& e) {
-        form->exactError_ = vokta::ui::ErrorSentence(e);
+        form->exactError_ = ErrorSentence(e);
     }
     form->ShowDesign();
     return Forms::Show<FrmResponse>();
@@ -121,7 +119,7 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     page.x.from = analysis.fmin;
     page.x.to = analysis.fmax;
     page.x.logarithmic = true;
-    const NumberFormat format = vokta::ui::UserNumberFormat();
+    const NumberFormat format = UserNumberFormat();
     for (double f : FrequencyTicks(analysis.fmin, analysis.fmax))
         page.x.ticks << plot::Tick{f, QString::fromStdString(FrequencyLabel(f, format))};
     // Attenuation: 0 dB at the top, so that the curve falls away like a response does.
@@ -180,3 +178,5 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     LblLegend->setText(plot::LegendText(page));
     LblVerdict->setText(verdict);
 }
+
+}  // namespace vokta::ui

@@ -13,6 +13,8 @@ class QLayout;
 class QPushButton;
 class QTableWidget;
 
+namespace vokta::ui {
+
 // The frequency response of a filter design: the attenuation curve over a logarithmic frequency axis,
 // the user's demand drawn as forbidden zones (more attenuation than allowed in the pass band, less than
 // required in the stop band), and one line that says whether the design meets each demand and by how
@@ -72,3 +74,5 @@ private:
     std::optional<vokta::ResponseAnalysis> exactAnalysis_;
     QString exactError_;
 };
+
+}  // namespace vokta::ui

@@ -13,8 +13,7 @@
 #include "ui/Pictures.h"
 #include "ui/ReportPrinter.h"
 
-using namespace vokta::ui;
-using vokta::CoreType;
+namespace vokta::ui {
 
 namespace {
 
@@ -247,3 +246,5 @@ CoreType FrmTrans::SelectedCoreType() const {
     if (Option1[1]->isChecked()) return CoreType::Tape;
     return CoreType::Laminated;
 }
+
+}  // namespace vokta::ui

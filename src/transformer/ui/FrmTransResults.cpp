@@ -22,7 +22,7 @@
 #include "ui/Forms.h"
 #include "ui/ReportPrinter.h"
 
-using namespace vokta::ui;
+namespace vokta::ui {
 
 namespace {
 
@@ -251,3 +251,5 @@ void FrmTransResults::CmdPdf_Click() {
 void FrmTransResults::CmdClose_Click() {
     Forms::Unload(this);
 }
+
+}  // namespace vokta::ui

@@ -8,6 +8,8 @@
 class QPushButton;
 class QTableWidget;
 
+namespace vokta::ui {
+
 // The results of a transformer design in a read-only table: the core's power against the power the
 // secondaries need, the primary and every secondary winding with their units, numbers to four
 // significant digits in the user's format (turns whole), and two estimates the report leaves out, with a
@@ -43,3 +45,5 @@ private:
     // Where the last PDF went; the next one is proposed beside it.
     static inline QString lastPdf_;
 };
+
+}  // namespace vokta::ui

@@ -4,16 +4,13 @@
 #include <QRegularExpression>
 #include <memory>
 
+#include "FilterDriver.h"
 #include "filters/ui/FrmResponse.h"
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
 #include "support/ShownChart.h"
-#include "support/UiTest.h"
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::twips;
+using namespace vokta::ui;
 
 class FrmFiltrItogResponseTest : public QObject, FilterWindowFixture {
     Q_OBJECT
@@ -238,7 +235,7 @@ private slots:
         if (how.isEmpty())
             closing->close();
         else
-            Click(closing, how.toUtf8().constData());
+            Click(closing, how);
         Settle();
         QStringList loaded;
         for (QWidget* form : Forms::Loaded())

@@ -15,19 +15,15 @@
 
 #include "app/frmMain.h"
 #include "base/PictureNumbers.h"
-#include "support/BoxScript.h"
 #include "support/RecordingPrinter.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "transformer/ui/FrmTrans.h"
 #include "transformer/ui/FrmTransResults.h"
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 
-using vokta::test::BoxScript;
-using vokta::test::PrintRecord;
-using vokta::test::RecordPrinting;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -72,36 +68,23 @@ class FrmTransTest : public QObject {
 
     FrmTrans* form = nullptr;
 
-    template <typename T>
-    T* child(const char* name) {
-        T* w = form->findChild<T*>(name);
-        if (!w) qFatal("no control %s", name);
-        return w;
-    }
-    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
-    QComboBox* combo() { return child<QComboBox>("Combo1"); }
-    QString caption(const char* name) { return child<QLabel>(name)->text(); }
-
     QStringList comboItems() {
+        auto* list = Control<QComboBox>(form, "Combo1");
         QStringList items;
-        for (int i = 0; i < combo()->count(); ++i) items << combo()->itemText(i);
+        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
         return items;
     }
 
     void fill(const QString& a, const QString& b, const QString& c, const QString& h,
               const QString& u1 = "220") {
-        box("TxtA")->setText(a);
-        box("TxtB")->setText(b);
-        box("TxtC")->setText(c);
-        box("TxtH")->setText(h);
-        box("TxtU1")->setText(u1);
+        Fill(form, {"TxtA=" + a, "TxtB=" + b, "TxtC=" + c, "TxtH=" + h, "TxtU1=" + u1});
     }
 
     // Presses "Расчет" with the answers for the input boxes; every answer must be asked for.
     BoxScript::Message calculate(BoxScript& boxes, const QStringList& answers) {
         boxes.clear();
         for (const QString& a : answers) boxes.answer(a);
-        child<QPushButton>("CmdCalc")->click();
+        Click(form, "CmdCalc");
         [&] { VOKTA_VERIFY_BOXES_DONE(boxes); }();
         return boxes.messages.empty() ? BoxScript::Message{} : boxes.messages.back();
     }
@@ -111,7 +94,7 @@ class FrmTransTest : public QObject {
         PrintRecord record;
         RecordPrinting recording(record);
         boxes.clear();
-        child<QPushButton>("CmdPrint")->click();
+        Click(form, "CmdPrint");
         if (record.documents != 1) qWarning("the report was ended %d times", record.documents);
         return record.lines;
     }
@@ -131,52 +114,52 @@ class FrmTransTest : public QObject {
 
     void calculateExample(BoxScript& boxes) {
         fill("2", "2.5", "1.2", "3");
-        combo()->setCurrentIndex(2);  // 0.35 mm
+        Control<QComboBox>(form, "Combo1")->setCurrentIndex(2);  // 0.35 mm
         calculate(boxes, {"1", "10", "0.5"});
         QVERIFY(boxes.messages.empty());
     }
 
 private slots:
     void init() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         FrmTrans::Design = {};
         QLocale::setDefault(QLocale(QLocale::Russian));
         form = Forms::Show<FrmTrans>();
     }
     void cleanup() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         QLocale::setDefault(QLocale::c());
     }
 
     void designState() {
         QCOMPARE(form->objectName(), QString("FrmTrans"));
         QCOMPARE(form->windowTitle(), QString("Расчет трансформаторов"));
-        QCOMPARE(child<QGroupBox>("Frame1")->title(), QString("Тип сердечника"));
-        QCOMPARE(child<QGroupBox>("Frame2")->title(), QString("Исходные данные"));
+        QCOMPARE(Text(form, "Frame1"), QString("Тип сердечника"));
+        QCOMPARE(Text(form, "Frame2"), QString("Исходные данные"));
         const QStringList options{"Пластинчатый", "Ленточный", "Тороидальный"};
         for (int i = 0; i < 3; ++i) {
-            auto* option = child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(i)));
+            auto* option = Control<QRadioButton>(form, QString("Option1(%1)").arg(i));
             QCOMPARE(option->text(), options[i]);
             QCOMPARE(option->isChecked(), i == 0);
         }
-        QCOMPARE(child<QPushButton>("CmdCalc")->text(), QString("Расчет"));
-        QCOMPARE(child<QPushButton>("CmdCancel")->text(), QString("Отмена"));
-        QCOMPARE(child<QPushButton>("CmdPrint")->text(), QString("Печать"));
-        QCOMPARE(caption("LblU1"), QString("Напряжение сети, В"));
-        QCOMPARE(caption("Label2"), QString("Толщина стали сердечника"));
-        QCOMPARE(caption("Label1"), QString("h, см"));
-        QCOMPARE(caption("LblC"), QString("c, см"));
-        QCOMPARE(caption("LblA"), QString("a, cм"));  // as the core-type handler writes it
-        for (const char* name : {"TxtA", "TxtB", "TxtC", "TxtH"}) QVERIFY(box(name)->text().isEmpty());
-        QCOMPARE(box("TxtU1")->text(), QString("220"));
-        QVERIFY(combo()->isEditable());
+        QCOMPARE(Text(form, "CmdCalc"), QString("Расчет"));
+        QCOMPARE(Text(form, "CmdCancel"), QString("Отмена"));
+        QCOMPARE(Text(form, "CmdPrint"), QString("Печать"));
+        QCOMPARE(Text(form, "LblU1"), QString("Напряжение сети, В"));
+        QCOMPARE(Text(form, "Label2"), QString("Толщина стали сердечника"));
+        QCOMPARE(Text(form, "Label1"), QString("h, см"));
+        QCOMPARE(Text(form, "LblC"), QString("c, см"));
+        QCOMPARE(Text(form, "LblA"), QString("a, cм"));  // as the core-type handler writes it
+        for (const char* name : {"TxtA", "TxtB", "TxtC", "TxtH"}) QVERIFY(Text(form, name).isEmpty());
+        QCOMPARE(Text(form, "TxtU1"), QString("220"));
+        QVERIFY(Control<QComboBox>(form, "Combo1")->isEditable());
         QCOMPARE(comboItems(), QStringList({"0,1", "0,2", "0,35"}));
-        QCOMPARE(combo()->currentText(), QString("0,1"));
-        QCOMPARE(child<QLabel>("Picture1")->pixmap().toImage(),
+        QCOMPARE(Text(form, "Combo1"), QString("0,1"));
+        QCOMPARE(Control<QLabel>(form, "Picture1")->pixmap().toImage(),
                  vokta::ui::LoadPicture(vokta::kLaminatedCorePicture).toImage());
 
         // The list follows the user's number format.
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         QLocale::setDefault(QLocale(QLocale::English));
         form = Forms::Show<FrmTrans>();
         QCOMPARE(comboItems(), QStringList({"0.1", "0.2", "0.35"}));
@@ -208,19 +191,21 @@ private slots:
         QFETCH(bool, cShown);
         fill("1", "2", "3", "4", "127");
         // Start from another type so that every row changes the selection.
-        child<QRadioButton>(index == 2 ? "Option1(1)" : "Option1(2)")->setChecked(true);
-        combo()->setCurrentIndex(combo()->count() - 1);
-        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(index)))->click();
+        Control<QRadioButton>(form, index == 2 ? "Option1(1)" : "Option1(2)")->setChecked(true);
+        auto* list = Control<QComboBox>(form, "Combo1");
+        list->setCurrentIndex(list->count() - 1);
+        Click(form, QString("Option1(%1)").arg(index));
         QCOMPARE(comboItems(), items);
-        QCOMPARE(combo()->currentIndex(), 0);
-        QCOMPARE(caption("LblA"), lblA);
-        QCOMPARE(caption("LblB"), lblB);
-        QCOMPARE(child<QLabel>("LblC")->isVisible(), cShown);
-        QCOMPARE(box("TxtC")->isVisible(), cShown);
-        QCOMPARE(child<QLabel>("Picture1")->pixmap().toImage(), vokta::ui::LoadPicture(picture).toImage());
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(Text(form, "LblA"), lblA);
+        QCOMPARE(Text(form, "LblB"), lblB);
+        QCOMPARE(Control(form, "LblC")->isVisible(), cShown);
+        QCOMPARE(Control(form, "TxtC")->isVisible(), cShown);
+        QCOMPARE(Control<QLabel>(form, "Picture1")->pixmap().toImage(),
+                 vokta::ui::LoadPicture(picture).toImage());
         // The text boxes keep their contents.
-        QCOMPARE(box("TxtA")->text() + box("TxtB")->text() + box("TxtC")->text() + box("TxtH")->text() +
-                     box("TxtU1")->text(),
+        QCOMPARE(Text(form, "TxtA") + Text(form, "TxtB") + Text(form, "TxtC") + Text(form, "TxtH") +
+                     Text(form, "TxtU1"),
                  QString("1234127"));
     }
 
@@ -228,7 +213,7 @@ private slots:
         BoxScript boxes;
         PrintRecord record;
         RecordPrinting recording(record);
-        child<QPushButton>("CmdPrint")->click();
+        Click(form, "CmdPrint");
         QCOMPARE(boxes.messages.size(), size_t(1));
         QCOMPARE(boxes.messages[0].title, QString("Информационное сообщение"));
         QCOMPARE(boxes.messages[0].text,
@@ -251,7 +236,7 @@ private slots:
     void workedExample() {
         QFETCH(QLocale, locale);
         QFETCH(QString, separator);
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         QLocale::setDefault(locale);
         form = Forms::Show<FrmTrans>();
         BoxScript boxes;
@@ -270,7 +255,7 @@ private slots:
         BoxScript boxes;
         calculateExample(boxes);
         fill("1", "1", "1", "1", "127");
-        child<QRadioButton>("Option1(1)")->click();  // tape-wound, first thickness
+        Click(form, "Option1(1)");  // tape-wound, first thickness
         const BoxScript::Message message = calculate(boxes, {"2", "20", "0.5", "5", "1"});
         QCOMPARE(boxes.messages.size(), size_t(1));
         QCOMPARE(message.title, kWarning);
@@ -280,11 +265,11 @@ private slots:
                 "От вашего сердечника не получить такой мощности. Необходимо увеличить размеры сердечника"));
         QCOMPARE(message.icon, MsgIcon::Warning);
         // The window keeps what the user gave.
-        QVERIFY(child<QRadioButton>("Option1(1)")->isChecked());
-        QCOMPARE(box("TxtA")->text() + box("TxtB")->text() + box("TxtC")->text() + box("TxtH")->text(),
+        QVERIFY(Control<QRadioButton>(form, "Option1(1)")->isChecked());
+        QCOMPARE(Text(form, "TxtA") + Text(form, "TxtB") + Text(form, "TxtC") + Text(form, "TxtH"),
                  QString("1111"));
-        QCOMPARE(box("TxtU1")->text(), QString("127"));
-        QCOMPARE(combo()->currentText(), QString("0,08"));
+        QCOMPARE(Text(form, "TxtU1"), QString("127"));
+        QCOMPARE(Text(form, "Combo1"), QString("0,08"));
         QVERIFY(Forms::IsLoaded<FrmTrans>());
 
         const QStringList expected =
@@ -324,9 +309,9 @@ private slots:
     void emptyFieldWarnsAndKeepsWhatWasTyped() {
         QFETCH(int, core);
         QFETCH(QString, empty);
-        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+        Click(form, QString("Option1(%1)").arg(core));
         fill("5", "3", "2", "4", "220");
-        box(qPrintable(empty))->clear();
+        Type(form, empty, "");
         BoxScript boxes;
         const BoxScript::Message message = calculate(boxes, {});
         QCOMPARE(boxes.messages.size(), size_t(1));
@@ -336,15 +321,15 @@ private slots:
         QVERIFY(boxes.inputs.empty());
         QVERIFY(Forms::IsLoaded<FrmTrans>());
         QVERIFY(form->isVisible());
-        QVERIFY(child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->isChecked());
+        QVERIFY(Control<QRadioButton>(form, QString("Option1(%1)").arg(core))->isChecked());
         const char* names[] = {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"};
         const QStringList typed{"5", "3", "2", "4", "220"};
-        for (int i = 0; i < 5; ++i) QCOMPARE(box(names[i])->text(), empty == names[i] ? QString() : typed[i]);
+        for (int i = 0; i < 5; ++i) QCOMPARE(Text(form, names[i]), empty == names[i] ? QString() : typed[i]);
     }
 
     void toroidNeedsNoWindowWidth() {
         BoxScript boxes;
-        child<QRadioButton>("Option1(2)")->click();
+        Click(form, "Option1(2)");
         fill("6", "3", "", "2", "220");
         calculate(boxes, {"0"});
         QVERIFY(boxes.messages.empty());
@@ -386,7 +371,7 @@ private slots:
             boxes.cancel();
         else
             boxes.answer(answer);
-        child<QPushButton>("CmdCalc")->click();
+        Click(form, "CmdCalc");
         VOKTA_VERIFY_BOXES_DONE(boxes);
         QCOMPARE(boxes.inputs.size(), size_t(1));  // nothing more is asked
         QCOMPARE(boxes.messageTexts(),
@@ -418,7 +403,7 @@ private slots:
         boxes.clear();
         for (const QString& a : answers) boxes.answer(a);
         boxes.cancel();
-        child<QPushButton>("CmdCalc")->click();
+        Click(form, "CmdCalc");
         VOKTA_VERIFY_BOXES_DONE(boxes);
         QCOMPARE(boxes.inputs.size(), size_t(answers.size() + 1));
         QVERIFY(boxes.messages.empty());
@@ -467,9 +452,9 @@ private slots:
         QFETCH(int, core);
         QFETCH(QString, thickness);
         QFETCH(QString, turns);
-        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+        Click(form, QString("Option1(%1)").arg(core));
         fill("6", "2", "2", "3");
-        combo()->setEditText(thickness);
+        Type(form, "Combo1", thickness);
         BoxScript boxes;
         calculate(boxes, turns.isEmpty() ? QStringList{} : QStringList{"1", "10", "0.5"});
         if (!turns.isEmpty()) {
@@ -521,15 +506,12 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, answers);
         QFETCH(QString, refusal);
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         QLocale::setDefault(locale);
         form = Forms::Show<FrmTrans>();
         fill("2", "2.5", "1.2", "3");
-        combo()->setCurrentIndex(2);  // 0.35 mm
-        if (field == "Combo1")
-            combo()->setEditText(text);
-        else if (!field.isEmpty())
-            box(qPrintable(field))->setText(text);
+        Control<QComboBox>(form, "Combo1")->setCurrentIndex(2);  // 0.35 mm
+        if (!field.isEmpty()) Type(form, field, text);
         BoxScript boxes;
         if (!field.isEmpty() && !refusal.isEmpty()) answers.clear();  // refused before any question
         calculate(boxes, answers);
@@ -540,12 +522,13 @@ private slots:
             return;
         }
         QCOMPARE(boxes.messageTexts(), QStringList{kWarning + "|" + refusal});
+        if (!field.isEmpty()) {
+            QCOMPARE(Text(form, field), text);
+            QWidget* focused = form->focusWidget();
+            QVERIFY(focused &&
+                    (focused->objectName() == field || focused->parentWidget()->objectName() == field));
+        }
         QCOMPARE(print(boxes), ZeroReport());
-        if (field.isEmpty()) return;
-        QCOMPARE(field == "Combo1" ? combo()->currentText() : box(qPrintable(field))->text(), text);
-        QWidget* focused = form->focusWidget();
-        QVERIFY(focused &&
-                (focused->objectName() == field || focused->parentWidget()->objectName() == field));
     }
 
     // Values outside their domain are refused by name before any result; the previous design stays.
@@ -581,14 +564,14 @@ private slots:
         QFETCH(QString, message);
         BoxScript boxes;
         calculateExample(boxes);
-        child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+        Click(form, QString("Option1(%1)").arg(core));
         fill(source[0], source[1], source[2], source[3], source[4]);
         calculate(boxes, answers);
         QCOMPARE(boxes.inputs.size(), size_t(answers.size()));
         QCOMPARE(boxes.messageTexts(), QStringList{kWarning + "|" + message});
-        if (!field.isEmpty()) QCOMPARE(form->focusWidget(), box(qPrintable(field)));
-        QCOMPARE(box("TxtA")->text(), source[0]);
-        QCOMPARE(box("TxtU1")->text(), source[4]);
+        if (!field.isEmpty()) QCOMPARE(form->focusWidget(), Control<QLineEdit>(form, field));
+        QCOMPARE(Text(form, "TxtA"), source[0]);
+        QCOMPARE(Text(form, "TxtU1"), source[4]);
         QCOMPARE(print(boxes), ExampleReport(","));
     }
 
@@ -610,7 +593,7 @@ private slots:
         QFETCH(QStringList, messages);
         BoxScript boxes;
         fill("2", "2,5", "1,2", "3");
-        combo()->setCurrentIndex(2);
+        Control<QComboBox>(form, "Combo1")->setCurrentIndex(2);
         calculate(boxes, answers);
         QString prompts;
         for (const BoxScript::Input& input : boxes.inputs)
@@ -632,21 +615,21 @@ private slots:
                          "напряжение сети и размеры сердечника."));
         QCOMPARE(message.icon, MsgIcon::Critical);
         QVERIFY(Forms::IsLoaded<FrmTrans>());
-        QCOMPARE(box("TxtU1")->text(), QString("30000"));
+        QCOMPARE(Text(form, "TxtU1"), QString("30000"));
         // What the calculation reached stays, as for any interrupted operation.
         QCOMPARE(print(boxes)[5], QString("Переменное напряжение на обмотке, В : 14 "));
     }
 
     void menuOpensAndCancelReturns() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         auto* main = Forms::Show<frmMain>();
-        QAction* item = main->findChild<QAction*>("mnuFileTrans");
+        QAction* item = Control<QAction>(main, "mnuFileTrans");
         QVERIFY(item->isEnabled());
         item->trigger();
         QVERIFY(!Forms::IsLoaded<frmMain>());
         form = Forms::Find<FrmTrans>();
         QVERIFY(form && form->isVisible());
-        child<QPushButton>("CmdCancel")->click();
+        Click(form, "CmdCancel");
         QVERIFY(!Forms::IsLoaded<FrmTrans>());
         QVERIFY(Forms::Find<frmMain>()->isVisible());
     }
@@ -654,10 +637,10 @@ private slots:
     void designOutlivesTheWindow() {
         BoxScript boxes;
         calculateExample(boxes);
-        child<QPushButton>("CmdCancel")->click();
-        vokta::test::UnloadAllForms();
+        Click(form, "CmdCancel");
+        UnloadAllForms();
         form = Forms::Show<FrmTrans>();
-        QVERIFY(box("TxtA")->text().isEmpty());  // the controls are new
+        QVERIFY(Text(form, "TxtA").isEmpty());  // the controls are new
         QCOMPARE(print(boxes), ExampleReport(","));
     }
 
@@ -691,13 +674,13 @@ private slots:
             }
         }
         QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
-        results->findChild<QPushButton*>("CmdCopy")->click();
+        Click(results, "CmdCopy");
         QCOMPARE(QApplication::clipboard()->text(), expected.join("\n").replace("|", "\t") + "\n");
 
         QTemporaryDir dir;
         for (const QString& name : {QString("нет/отчет.pdf"), QString("отчет.pdf")}) {
             vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath(name); });
-            results->findChild<QPushButton*>("CmdPdf")->click();
+            Click(results, "CmdPdf");
             vokta::ui::SetSaveFileHandler({});
         }
         QCOMPARE(
@@ -728,7 +711,7 @@ private slots:
 
     // The results in an English format, and a toroid whose steel is driven close to saturation.
     void resultsInEnglishAndNearSaturation() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         QLocale::setDefault(QLocale(QLocale::English));
         form = Forms::Show<FrmTrans>();
         BoxScript boxes;
@@ -739,7 +722,7 @@ private slots:
         QCOMPARE(shown.mid(6, 2), QStringList({"Ток|0.05966|А", "Диаметр провода|0.1486|мм"}));
         QCOMPARE(shown.last(), QString("Напряжение выпрямителя без нагрузки (оценка)|18.85|В"));
 
-        child<QRadioButton>("Option1(2)")->click();  // 0.08 mm steel
+        Click(form, "Option1(2)");  // 0.08 mm steel
         fill("8", "4", "", "3");
         calculate(boxes, {"1", "12", "1"});
         QCOMPARE(Shown(Forms::Find<FrmTransResults>()).mid(4, 2),
@@ -749,7 +732,7 @@ private slots:
 
     void noCaptionIsClipped() {
         for (int core : {0, 1, 2}) {
-            child<QRadioButton>(qPrintable(QString("Option1(%1)").arg(core)))->click();
+            Click(form, QString("Option1(%1)").arg(core));
             QCoreApplication::processEvents();
             for (QLabel* l : form->findChildren<QLabel*>()) {
                 if (!l->isVisible() || l->text().isEmpty()) continue;
@@ -767,7 +750,7 @@ private slots:
                 for (QWidget* w : frame->findChildren<QWidget*>())
                     if (w->parentWidget() == frame)
                         QVERIFY2(frame->contentsRect().contains(w->geometry()), qPrintable(w->objectName()));
-            auto* picture = child<QLabel>("Picture1");
+            auto* picture = Control<QLabel>(form, "Picture1");
             QVERIFY(picture->contentsRect().width() >= picture->pixmap().width());
             QVERIFY(picture->contentsRect().height() >= picture->pixmap().height());
             QVERIFY(form->rect().contains(picture->geometry()));

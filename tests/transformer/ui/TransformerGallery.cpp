@@ -1,18 +1,15 @@
-#include <QComboBox>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
 
-#include "support/BoxScript.h"
 #include "support/Gallery.h"
+#include "support/WindowDriver.h"
 #include "transformer/ui/FrmTrans.h"
 #include "transformer/ui/FrmTransResults.h"
 #include "ui/Forms.h"
 #include "ui/ReportPrinter.h"
 
-using vokta::ui::Forms;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -34,23 +31,20 @@ VOKTA_GALLERY_PAGE(Transformer) {
     FrmTrans::Design = {};
     auto* form = Forms::Show<FrmTrans>();
     const char* names[] = {"FrmTrans_laminated", "FrmTrans_tape", "FrmTrans_toroidal"};
-    const char* values[][5] = {
-        {"2", "2.5", "1.2", "3", "220"}, {"2", "3", "1.5", "4", "220"}, {"8", "4", "", "3", "220"}};
+    const QStringList fields[] = {{"TxtA=2", "TxtB=2.5", "TxtC=1.2", "TxtH=3", "TxtU1=220"},
+                                  {"TxtA=2", "TxtB=3", "TxtC=1.5", "TxtH=4", "TxtU1=220"},
+                                  {"TxtA=8", "TxtB=4", "TxtC=", "TxtH=3", "TxtU1=220"}};
     for (int core = 0; core < 3; ++core) {
-        form->findChild<QRadioButton*>(QString("Option1(%1)").arg(core))->click();
-        int i = 0;
-        for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
-            form->findChild<QLineEdit*>(box)->setText(values[core][i++]);
+        Control<QRadioButton>(form, QString("Option1(%1)").arg(core))->click();
+        Fill(form, fields[core]);
         g.save(names[core], form);
     }
 
     // The README's two-winding design on 0.35 mm steel, and its report rendered as a page through the
     // printer's own layout.
-    form->findChild<QRadioButton*>("Option1(0)")->click();
-    form->findChild<QComboBox*>("Combo1")->setCurrentIndex(2);
-    int i = 0;
-    for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
-        form->findChild<QLineEdit*>(box)->setText(QStringList{"3", "3", "2", "4", "220"}[i++]);
+    Control<QRadioButton>(form, "Option1(0)")->click();
+    Control<QComboBox>(form, "Combo1")->setCurrentIndex(2);
+    Fill(form, {"TxtA=3", "TxtB=3", "TxtC=2", "TxtH=4", "TxtU1=220"});
     g.boxes().answer("2").answer("12").answer("1").answer("6.3").answer("0.3");
     form->CmdCalc_Click();
     g.save("FrmTransResults", Forms::Find<FrmTransResults>());
@@ -67,10 +61,8 @@ VOKTA_GALLERY_PAGE(Transformer) {
     g.save("FrmTrans_report", QPixmap::fromImage(framed));
 
     // A toroid whose steel comes close to saturation: the results say so under the flux density.
-    form->findChild<QRadioButton*>("Option1(2)")->click();
-    i = 0;
-    for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
-        form->findChild<QLineEdit*>(box)->setText(QStringList{"8", "4", "", "3", "220"}[i++]);
+    Control<QRadioButton>(form, "Option1(2)")->click();
+    Fill(form, fields[2]);
     g.boxes().answer("1").answer("12").answer("1");
     form->CmdCalc_Click();
     g.save("FrmTransResults_toroidal", Forms::Find<FrmTransResults>());
