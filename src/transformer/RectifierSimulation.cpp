@@ -166,7 +166,9 @@ RectifierChoice ChooseSmoothingCapacitor(double amplitude, double resistance, do
     // E6 steps down while the ripple stays within the share, or up until it does.
     const double guess = 1 / (2 * kMainsHz * rippleShare * load);
     int step = std::clamp(E6StepNotBelow(std::max(guess, kLeast)), first, last);
-    RectifierChoice choice{E6Value(step), at(step), false};
+    RectifierChoice choice{E6Value(step), at(step), false, false};
+    choice.diodesConduct = choice.state.dcVoltage > 1e-3 * amplitude;
+    if (!choice.diodesConduct) return choice;
     if (met(choice.state)) {
         while (step > first) {
             const BridgeState lower = at(step - 1);

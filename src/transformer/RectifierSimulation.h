@@ -52,7 +52,10 @@ BridgeState SimulateBridge(const BridgeCircuit& circuit, const DiodeModel& diode
 struct RectifierChoice {
     double capacitance = 0;  // F
     BridgeState state;       // the bridge with that capacitor
-    bool rippleMet = false;  // false: even 1 F leaves more ripple, or the diodes never conduct
+    bool rippleMet = false;  // false: even 1 F leaves more ripple, or the diodes do not conduct
+    // The peak of the source rises far enough above the diodes' drop to give a DC voltage of at least a
+    // thousandth of the amplitude; where it does not, no capacitor is looked for.
+    bool diodesConduct = false;
 };
 RectifierChoice ChooseSmoothingCapacitor(double amplitude, double resistance, double load, double rippleShare,
                                          const DiodeModel& diode = kRectifierDiode);

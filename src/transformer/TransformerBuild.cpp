@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "base/RuntimeError.h"
+#include "components/Capacitors.h"
 
 namespace vokta {
 
@@ -148,6 +149,8 @@ void LoadAt(TransformerBuild& b, const TransformerBuildInput& in, double celsius
                                                w.resistanceHot + primary.resistanceHot * ratio * ratio,
                                                double(load.voltage) / double(load.current), in.rippleShare);
         w.rmsDensity = w.rectifier->state.windingRms / Section(w);
+        w.capacitorPeak = std::sqrt(2.0) * w.noLoadVoltage * (1 + kMainsTolerance);
+        w.capacitorRating = ElectrolyticRatingNotBelow(w.capacitorPeak);
     }
 }
 

@@ -32,6 +32,10 @@ inline constexpr double kRiseLimitK = 50;
 // before the verdict warns.
 inline constexpr double kDensityMargin = 0.1;
 
+// The mains may run this share above its nominal voltage (IEC 60038 allows 10 %): a smoothing capacitor
+// is rated for its winding's peak then, with no load to pull it down.
+inline constexpr double kMainsTolerance = 0.1;
+
 // The ripple shares the user chooses from, peak to peak over the DC voltage; the second is the default.
 inline constexpr double kRippleShares[] = {0.05, 0.1, 0.2};
 
@@ -66,6 +70,10 @@ struct WindingBuild {
     // current in the wire, A/mm².
     std::optional<RectifierChoice> rectifier;
     double rmsDensity = 0;
+    // The capacitor's highest voltage, the no-load peak at the highest mains, and the lowest rated voltage
+    // not below it (nothing above the highest electrolytic rating), V.
+    double capacitorPeak = 0;
+    std::optional<double> capacitorRating;
 };
 
 struct WindowFill {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/RuntimeError.h"
 #include "components/Capacitors.h"
 #include "transformer/TransformerBuild.h"
 
@@ -132,4 +133,14 @@ TEST(TransformerBuild, SteelLoss) {
         const auto loss = SteelLossAt17T(r.thickness);
         EXPECT_EQ(loss.value_or(0), r.loss);
     }
+}
+
+// A source whose peak of 0.3 V stays below the drop of two diodes gives no DC voltage and no capacitor is
+// looked for; a capacitor of zero is refused.
+TEST(RectifierSimulation, BelowTheDiodesDropAndOutOfDomain) {
+    const RectifierChoice choice = ChooseSmoothingCapacitor(0.3, 1, 10, 0.1);
+    EXPECT_FALSE(choice.diodesConduct);
+    EXPECT_FALSE(choice.rippleMet);
+    EXPECT_LT(choice.state.dcVoltage, 1e-3);
+    EXPECT_THROW(SimulateBridge({10, 1, 0, 10}), RuntimeError);
 }

@@ -1,9 +1,11 @@
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include "support/BoxScript.h"
 #include "support/Gallery.h"
@@ -26,6 +28,16 @@ private:
     QList<vokta::ui::PrintedLine>& out_;
 };
 
+// The results window grown to show every row of its table, as a person scrolls through it.
+QWidget* WholeTable(FrmTransResults* form) {
+    QTableWidget* table = form->TblResults;
+    int height = 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
+    table->setMinimumHeight(height);
+    form->adjustSize();
+    return form;
+}
+
 }  // namespace
 
 VOKTA_GALLERY_PAGE(Transformer) {
@@ -44,16 +56,21 @@ VOKTA_GALLERY_PAGE(Transformer) {
         g.save(names[core], form);
     }
 
-    // The README's two-winding design on 0.35 mm steel, and its report rendered as a page through the
-    // printer's own layout.
-    form->findChild<QRadioButton*>("Option1(0)")->click();
-    form->findChild<QComboBox*>("Combo1")->setCurrentIndex(2);
-    int i = 0;
-    for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
-        form->findChild<QLineEdit*>(box)->setText(QStringList{"3", "3", "2", "4", "220"}[i++]);
-    g.boxes().answer("2").answer("12").answer("1").answer("6.3").answer("0.3");
-    form->CmdCalc_Click();
-    g.save("FrmTransResults", Forms::Find<FrmTransResults>());
+    // The README's two-winding design on 0.35 mm steel on each core type, the whole table of its results,
+    // and its report rendered as a page through the printer's own layout.
+    const char* results[] = {"FrmTransResults", "FrmTransResults_tape", "FrmTransResults_toroid"};
+    const QStringList cores[] = {
+        {"3", "3", "2", "4", "220"}, {"3", "3", "2", "4", "220"}, {"8", "4", "", "3", "220"}};
+    for (int core : {1, 2, 0}) {
+        form->findChild<QRadioButton*>(QString("Option1(%1)").arg(core))->click();
+        form->findChild<QComboBox*>("Combo1")->setCurrentIndex(core == 0 ? 2 : core == 1 ? 3 : 4);
+        int i = 0;
+        for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
+            form->findChild<QLineEdit*>(box)->setText(cores[core][i++]);
+        g.boxes().answer("2").answer("12").answer("1").answer("6.3").answer("0.3");
+        form->CmdCalc_Click();
+        g.save(results[core], WholeTable(Forms::Find<FrmTransResults>()));
+    }
     QList<vokta::ui::PrintedLine> lines;
     vokta::ui::SetReportPrinterFactory([&lines](QWidget*) -> std::unique_ptr<vokta::ui::ReportPrinter> {
         return std::make_unique<GalleryPrinter>(lines);
@@ -68,7 +85,7 @@ VOKTA_GALLERY_PAGE(Transformer) {
 
     // A toroid whose steel comes close to saturation: the results say so under the flux density.
     form->findChild<QRadioButton*>("Option1(2)")->click();
-    i = 0;
+    int i = 0;
     for (const char* box : {"TxtA", "TxtB", "TxtC", "TxtH", "TxtU1"})
         form->findChild<QLineEdit*>(box)->setText(QStringList{"8", "4", "", "3", "220"}[i++]);
     g.boxes().answer("1").answer("12").answer("1");
