@@ -1,7 +1,8 @@
 // Measures what the transformer's results window computes for each secondary: its bridge rectifier
-// simulated to steady state for E6 capacitors until the smallest that keeps the ripple within the share
-// is found. Prints the median and the slowest processor time per winding over random windings in
-// milliseconds, then the time of the whole winding, load and heat of the README's two-winding transformer.
+// simulated to steady state, its load found for each E6 capacitor tried, until the smallest capacitor that
+// keeps the ripple within the share is found. Prints the median and the slowest processor time per winding
+// over random windings in milliseconds, then the time of the whole winding, load and heat of the README's
+// two-winding transformer.
 //
 //   vokta_rectifier_bench [windings]
 
@@ -34,14 +35,15 @@ int main(int argc, char** argv) {
     std::vector<double> ms;
     for (int i = 0; i < windings; ++i) {
         // A load of 3 to 60 V at 0.05 to 3 A; a winding whose peak is 1.1 to 1.6 times the load voltage plus
-        // two diodes, behind 2 % to 30 % of the load resistance; one of the three ripple shares.
-        const double u = uniform(3, 60), load = u / uniform(0.05, 3);
-        const double amplitude = u * uniform(1.1, 1.6) + 1.6, resistance = load * uniform(0.02, 0.3);
+        // two diodes, behind 2 % to 30 % of the load's resistance; one of the three ripple shares.
+        const double u = uniform(3, 60), current = uniform(0.05, 3);
+        const double amplitude = u * uniform(1.1, 1.6) + 1.6, resistance = u / current * uniform(0.02, 0.3);
         const double share = kRippleShares[i % 3];
         const double start = ProcessorMs();
-        const RectifierChoice choice = ChooseSmoothingCapacitor(amplitude, resistance, load, share);
+        const RectifierChoice choice = ChooseSmoothingCapacitor(amplitude, resistance, current, share);
         ms.push_back(ProcessorMs() - start);
-        if (!choice.rippleMet) std::printf("winding %d: ripple not met\n", i);
+        if (!choice.currentMet || !choice.rippleMet)
+            std::printf("winding %d: current or ripple not met\n", i);
     }
     std::sort(ms.begin(), ms.end());
     std::printf(

@@ -144,6 +144,50 @@ BridgeState Steady(const BridgeCircuit& c, const DiodeModel& diode, double start
     return state;
 }
 
+// A bridge whose load draws a given DC current, with a given capacitor.
+struct Loaded {
+    BridgeState state;
+    double load = 0;
+    bool met = false;  // false: even the short circuit draws less; state and load are the short circuit's
+};
+
+// The load that draws `current` from the bridge of `c` with its capacitance, looked for from the load in
+// `c` (a neighbouring capacitor's is a good start). The DC current V / R falls as R rises, and on a
+// logarithmic scale F(x) = ln(V(e^x) / e^x / current) falls with a slope between -1 and 0, as V rises
+// more slowly than R. Secant steps from the slope `slope` (-1 at first: the step x + F is the fixed-point
+// step R = V / current), the slope kept within that range, the steps inside a bracket: above, the load
+// amplitude / current, which draws less than the current even without diodes; below, `shortLoad`, where
+// the search ends if that short circuit draws less too. `v0` and `slope` carry over to the next search.
+Loaded LoadForCurrent(BridgeCircuit c, const DiodeModel& diode, double current, double shortLoad, double& v0,
+                      double& slope) {
+    constexpr double kTolerance = 1e-6;  // of ln(current): the current within a millionth
+    Loaded at;
+    auto F = [&](double x) {
+        c.load = std::exp(x);
+        at.state = Steady(c, diode, v0, v0);
+        at.load = c.load;
+        return std::log(std::max(at.state.dcVoltage, 1e-300) / c.load / current);
+    };
+    double lo = std::log(shortLoad), hi = std::log(c.amplitude / current);
+    bool drawsAtLo = false;  // F(lo) > 0 is known
+    double x = std::clamp(std::log(c.load), lo, hi), f = F(x);
+    for (int n = 0; n < 60 && std::fabs(f) > kTolerance && hi - lo > 1e-12; ++n) {
+        if (f > 0) {
+            lo = x, drawsAtLo = true;
+        } else {
+            hi = x;
+        }
+        double next = x - f / slope;
+        if (!(next > lo && next < hi)) next = drawsAtLo ? 0.5 * (lo + hi) : lo;
+        const double fNext = F(next);
+        if (next == lo && !drawsAtLo && fNext < 0) return at;  // the short circuit draws less
+        if (next != x) slope = std::clamp((fNext - f) / (next - x), -1.0, -1e-3);
+        x = next, f = fNext;
+    }
+    at.met = true;
+    return at;
+}
+
 }  // namespace
 
 BridgeState SimulateBridge(const BridgeCircuit& c, const DiodeModel& diode) {
@@ -151,43 +195,63 @@ BridgeState SimulateBridge(const BridgeCircuit& c, const DiodeModel& diode) {
     return Steady(c, diode, c.amplitude, v0);
 }
 
-RectifierChoice ChooseSmoothingCapacitor(double amplitude, double resistance, double load, double rippleShare,
-                                         const DiodeModel& diode) {
+RectifierChoice ChooseSmoothingCapacitor(double amplitude, double resistance, double current,
+                                         double rippleShare, const DiodeModel& diode) {
+    if (!(current > 0 && std::isfinite(current)))
+        Fail(ErrorKind::InvalidArgument, "Расчет выпрямителя прерван: ток нагрузки должен быть больше нуля.");
     constexpr double kLeast = 1e-6, kMost = 1.0;  // F
     const int first = E6StepNotBelow(kLeast), last = E6StepNotBelow(kMost);
-    BridgeCircuit circuit{amplitude, resistance, 0, load, kMainsHz};
-    double v0 = amplitude;  // each circuit starts from the last one's steady state
+    // A short circuit: a load of a ten-thousandth of amplitude / current (any load above zero without an
+    // amplitude).
+    const double shortLoad = 1e-4 * (amplitude > 0 ? amplitude : 1.0) / current;
+    BridgeCircuit circuit{amplitude, resistance, 0, amplitude / current, kMainsHz};
+    double v0 = amplitude, slope = -1;  // each search starts from the last one's
     auto at = [&](int step) {
         circuit.capacitance = E6Value(step);
-        return Steady(circuit, diode, v0, v0);
+        const Loaded loaded = LoadForCurrent(circuit, diode, current, shortLoad, v0, slope);
+        if (loaded.met) circuit.load = loaded.load;
+        return loaded;
     };
-    auto met = [&](const BridgeState& s) { return s.dcVoltage > 0 && s.ripple <= rippleShare * s.dcVoltage; };
-    // A first guess from the charge the load takes between the peaks: U / R / (2 f C) = share × U; then
-    // E6 steps down while the ripple stays within the share, or up until it does.
-    const double guess = 1 / (2 * kMainsHz * rippleShare * load);
-    int step = std::clamp(E6StepNotBelow(std::max(guess, kLeast)), first, last);
-    RectifierChoice choice{E6Value(step), at(step), false, false};
-    choice.diodesConduct = choice.state.dcVoltage > 1e-3 * amplitude;
-    if (!choice.diodesConduct) return choice;
-    if (met(choice.state)) {
+    auto met = [&](const Loaded& l) {
+        return l.met && l.state.dcVoltage > 0 && l.state.ripple <= rippleShare * l.state.dcVoltage;
+    };
+    // A capacitor guessed from the charge the load takes between the peaks: U / R / (2 f C) = share × U.
+    auto guess = [&](double load) {
+        return std::clamp(E6StepNotBelow(std::max(1 / (2 * kMainsHz * rippleShare * load), kLeast)), first,
+                          last);
+    };
+    RectifierChoice choice;
+    choice.diodesConduct = amplitude > 2 * diode.n * kThermalVoltage * std::log1p(current / diode.is);
+    int step = guess(circuit.load);
+    if (!choice.diodesConduct) {
+        circuit.capacitance = E6Value(step);
+        circuit.load = shortLoad;
+        choice = {circuit.capacitance, shortLoad, Steady(circuit, diode, v0, v0), false, false, false};
+        return choice;
+    }
+    // The load with the first guess, the capacitor guessed again for it; then E6 steps down while the
+    // ripple stays within the share, or up until it does, each with the load that draws the current.
+    Loaded loaded = at(step);
+    if (loaded.met && guess(loaded.load) != step) loaded = at(step = guess(loaded.load));
+    bool rippleMet = met(loaded);
+    if (rippleMet) {
         while (step > first) {
-            const BridgeState lower = at(step - 1);
+            const Loaded lower = at(step - 1);
             if (!met(lower)) break;
             --step;
-            choice.state = lower;
+            loaded = lower;
         }
-        choice.rippleMet = true;
     } else {
-        while (step < last) {
-            ++step;
-            choice.state = at(step);
-            if (met(choice.state)) {
-                choice.rippleMet = true;
-                break;
-            }
+        while (loaded.met && step < last) {
+            loaded = at(++step);
+            if ((rippleMet = met(loaded))) break;
         }
     }
     choice.capacitance = E6Value(step);
+    choice.load = loaded.load;
+    choice.state = loaded.state;
+    choice.currentMet = loaded.met;
+    choice.rippleMet = rippleMet;
     return choice;
 }
 

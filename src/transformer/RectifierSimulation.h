@@ -47,17 +47,24 @@ struct BridgeState {
 // finite, a capacitance or load that is not above zero, a negative amplitude or resistance.
 BridgeState SimulateBridge(const BridgeCircuit& circuit, const DiodeModel& diode = kRectifierDiode);
 
-// A bridge whose capacitor is chosen: the smallest E6 value from 1 µF whose ripple (peak to peak) is at most
-// `rippleShare` of the DC voltage, at most 1 F.
+// The bridge of a winding that must give a DC current: its load is the resistance that draws that current
+// at the DC voltage the bridge gives into it, and its capacitor the smallest E6 value from 1 µF whose
+// ripple (peak to peak) into that load is at most `rippleShare` of the DC voltage, at most 1 F.
 struct RectifierChoice {
     double capacitance = 0;  // F
-    BridgeState state;       // the bridge with that capacitor
-    bool rippleMet = false;  // false: even 1 F leaves more ripple, or the diodes do not conduct
-    // The peak of the source rises far enough above the diodes' drop to give a DC voltage of at least a
-    // thousandth of the amplitude; where it does not, no capacitor is looked for.
+    double load = 0;         // Ω
+    BridgeState state;       // the bridge with that capacitor and load
+    // The peak of the source rises above the drop of two diodes at the DC current.
     bool diodesConduct = false;
+    // Some load draws the DC current: false where even a short circuit (a load of a ten-thousandth of
+    // amplitude / current) draws less; the state is then that short circuit's, and no capacitor is
+    // looked for.
+    bool currentMet = false;
+    bool rippleMet = false;  // false: even 1 F leaves more ripple, or the current is not met
 };
-RectifierChoice ChooseSmoothingCapacitor(double amplitude, double resistance, double load, double rippleShare,
-                                         const DiodeModel& diode = kRectifierDiode);
+// Throws RuntimeError (invalid argument) for a current that is not above zero or a circuit SimulateBridge
+// refuses.
+RectifierChoice ChooseSmoothingCapacitor(double amplitude, double resistance, double current,
+                                         double rippleShare, const DiodeModel& diode = kRectifierDiode);
 
 }  // namespace vokta

@@ -126,7 +126,8 @@ void WindOnToroid(std::vector<WindingBuild>& windings, WindowFill& fill, const C
 }
 
 // One pass at a temperature of the windings: their resistances, the secondaries' voltages, and each
-// rectifier simulated behind its winding's resistance and the primary's, referred to it.
+// rectifier simulated behind its winding's resistance and the primary's, referred to it, into the load
+// that draws its load's DC current.
 void LoadAt(TransformerBuild& b, const TransformerBuildInput& in, double celsius) {
     b.runningCelsius = celsius;
     for (WindingBuild& w : b.windings) {
@@ -144,10 +145,9 @@ void LoadAt(TransformerBuild& b, const TransformerBuildInput& in, double celsius
         const double ratio = w.turns / n1;
         w.fullLoadVoltage =
             (u1 - primaryLoad * primary.resistanceHot) * ratio - w.designCurrent * w.resistanceHot;
-        const auto& load = in.loads[i - 1];
         w.rectifier = ChooseSmoothingCapacitor(std::sqrt(2.0) * w.noLoadVoltage,
                                                w.resistanceHot + primary.resistanceHot * ratio * ratio,
-                                               double(load.voltage) / double(load.current), in.rippleShare);
+                                               double(in.loads[i - 1].current), in.rippleShare);
         w.rmsDensity = w.rectifier->state.windingRms / Section(w);
         w.capacitorPeak = std::sqrt(2.0) * w.noLoadVoltage * (1 + kMainsTolerance);
         w.capacitorRating = ElectrolyticRatingNotBelow(w.capacitorPeak);

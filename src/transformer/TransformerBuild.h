@@ -66,8 +66,8 @@ struct WindingBuild {
     double resistanceHot = 0;    // Ω at the running temperature
     double noLoadVoltage = 0;    // RMS: the primary's mains voltage; a secondary's open-circuit voltage, V
     double fullLoadVoltage = 0;  // RMS of a secondary with every winding at its design current, V
-    // A secondary's rectifier, simulated at the running temperature, and the current density of its RMS
-    // current in the wire, A/mm².
+    // A secondary's rectifier, simulated at the running temperature into the resistance that draws its
+    // load's DC current, and the current density of its RMS current in the wire, A/mm².
     std::optional<RectifierChoice> rectifier;
     double rmsDensity = 0;
     // The capacitor's highest voltage, the no-load peak at the highest mains, and the lowest rated voltage

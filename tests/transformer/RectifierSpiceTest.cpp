@@ -14,28 +14,31 @@
 using namespace vokta;
 namespace fs = std::filesystem;
 
-// Twenty random windings, each with the capacitor the program chooses, as one ngspice netlist of twenty
-// independent circuits: a sine source behind the winding's resistance, a bridge of four diodes of the same
-// model (IS and N), the capacitor and the load. ngspice's transient, started from a capacitor charged to
-// the amplitude less 1.4 V and run for 0.5 s (25 periods), must give the DC voltage, the ripple and the
-// winding's RMS current over its last period within 2 % of the program's steady state.
+// Twenty random windings, each with the load the program finds for its DC current and the capacitor it
+// chooses, as one ngspice netlist of twenty independent circuits: a sine source behind the winding's
+// resistance, a bridge of four diodes of the same model (IS and N), the capacitor and the load. ngspice's
+// transient, started from a capacitor charged to the amplitude less 1.4 V and run for 0.5 s (25 periods),
+// must give the DC voltage, the ripple and the winding's RMS current over its last period within 2 % of the
+// program's steady state, and so the load's current within 2 % of the one asked for.
 TEST(RectifierSimulation, NgspiceAgrees) {
     if (std::system("command -v ngspice > /dev/null 2>&1") != 0)
         GTEST_SKIP()
             << "ngspice is not installed (Debian package ngspice): the rectifier is not cross-checked.";
     std::mt19937 rng(2027);
     auto uniform = [&](double a, double b) { return std::uniform_real_distribution<double>(a, b)(rng); };
-    std::vector<BridgeCircuit> circuits;
+    std::vector<double> currents, loads;
     std::vector<BridgeState> states;
     std::ostringstream net;
     net.imbue(std::locale::classic());
     net << "rectifiers\n.model dbridge d(is=" << kRectifierDiode.is << " n=" << kRectifierDiode.n << ")\n";
     for (int k = 0; k < 20; ++k) {
-        const double u = uniform(3, 60), load = u / uniform(0.05, 3);
-        const double amplitude = u * uniform(1.1, 1.6) + 1.6, resistance = load * uniform(0.02, 0.3);
+        const double u = uniform(3, 60), current = uniform(0.05, 3);
+        const double amplitude = u * uniform(1.1, 1.6) + 1.6, resistance = u / current * uniform(0.02, 0.3);
         const RectifierChoice choice =
-            ChooseSmoothingCapacitor(amplitude, resistance, load, 0.05 * (1 << (k % 3)));
-        circuits.push_back({amplitude, resistance, choice.capacitance, load});
+            ChooseSmoothingCapacitor(amplitude, resistance, current, 0.05 * (1 << (k % 3)));
+        const double load = choice.load;
+        currents.push_back(current);
+        loads.push_back(load);
         states.push_back(choice.state);
         // The load's negative end is the ground and the winding floats, as a transformer's does.
         const std::string n = std::to_string(k);
@@ -73,6 +76,7 @@ TEST(RectifierSimulation, NgspiceAgrees) {
         SCOPED_TRACE("circuit " + n);
         ASSERT_TRUE(measured.count("dc" + n) && measured.count("pp" + n) && measured.count("rms" + n));
         EXPECT_NEAR(states[k].dcVoltage, measured["dc" + n], 0.02 * measured["dc" + n]);
+        EXPECT_NEAR(measured["dc" + n] / loads[k], currents[k], 0.02 * currents[k]);
         EXPECT_NEAR(states[k].ripple, measured["pp" + n], 0.02 * measured["pp" + n]);
         EXPECT_NEAR(states[k].windingRms, std::fabs(measured["rms" + n]),
                     0.02 * std::fabs(measured["rms" + n]));

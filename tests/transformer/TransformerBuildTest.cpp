@@ -78,18 +78,25 @@ TEST(TransformerBuild, ReadmeExampleAsWoundByHand) {
     EXPECT_NEAR(b.heat->windingCelsius, b.runningCelsius, 0.5);
     EXPECT_GT(b.heat->efficiency, 0.5);
     EXPECT_LT(b.heat->efficiency, 1);
-    // Each capacitor is the smallest E6 value that keeps the ripple within 10 %.
+    // Each load draws its DC current, as the fixed point R = V(R) / I of plain substitution finds it, and
+    // each capacitor is the smallest E6 value that keeps the ripple within 10 % into its load.
     for (size_t i = 1; i < 3; ++i) {
         SCOPED_TRACE(i);
         const RectifierChoice& r = b.windings[i].rectifier.value();
-        EXPECT_TRUE(r.rippleMet);
-        EXPECT_LE(r.state.ripple, 0.1 * r.state.dcVoltage);
-        const double load = double(in.loads[i - 1].voltage) / in.loads[i - 1].current;
-        const BridgeState smaller =
-            SimulateBridge({std::sqrt(2.0) * b.windings[i].noLoadVoltage,
+        const double current = in.loads[i - 1].current;
+        auto loaded = [&](double capacitance) {
+            BridgeCircuit c{std::sqrt(2.0) * b.windings[i].noLoadVoltage,
                             b.windings[i].resistanceHot +
                                 b.windings[0].resistanceHot * std::pow(b.windings[i].turns / 827.0, 2),
-                            E6Value(E6StepNotBelow(r.capacitance) - 1), load});
+                            capacitance, in.loads[i - 1].voltage / current};
+            for (int n = 0; n < 12; ++n) c.load = SimulateBridge(c).dcVoltage / current;
+            return std::pair{c.load, SimulateBridge(c)};
+        };
+        EXPECT_TRUE(r.currentMet && r.rippleMet);
+        EXPECT_NEAR(r.state.dcVoltage / r.load, current, 1e-5 * current);
+        EXPECT_NEAR(r.load, loaded(r.capacitance).first, 1e-4 * r.load);
+        EXPECT_LE(r.state.ripple, 0.1 * r.state.dcVoltage);
+        const BridgeState smaller = loaded(E6Value(E6StepNotBelow(r.capacitance) - 1)).second;
         EXPECT_GT(smaller.ripple, 0.1 * smaller.dcVoltage);
     }
 }
@@ -135,12 +142,21 @@ TEST(TransformerBuild, SteelLoss) {
     }
 }
 
-// A source whose peak of 0.3 V stays below the drop of two diodes gives no DC voltage and no capacitor is
-// looked for; a capacitor of zero is refused.
-TEST(RectifierSimulation, BelowTheDiodesDropAndOutOfDomain) {
-    const RectifierChoice choice = ChooseSmoothingCapacitor(0.3, 1, 10, 0.1);
-    EXPECT_FALSE(choice.diodesConduct);
-    EXPECT_FALSE(choice.rippleMet);
-    EXPECT_LT(choice.state.dcVoltage, 1e-3);
+// A source whose peak of 0.3 V stays below the drop of two diodes gives no DC voltage; 20 V behind 100 Ω
+// gives no more than (2 / pi) × 20 / 100 = 0.13 A into a short circuit, not the 1 A asked for: neither
+// looks for a capacitor. A capacitor or a current of zero is refused.
+TEST(RectifierSimulation, CurrentNotMetAndOutOfDomain) {
+    const struct {
+        double amplitude, resistance;
+        bool conduct;
+    } rows[] = {{0.3, 1, false}, {20, 100, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.amplitude);
+        const RectifierChoice choice = ChooseSmoothingCapacitor(row.amplitude, row.resistance, 1, 0.1);
+        EXPECT_EQ(choice.diodesConduct, row.conduct);
+        EXPECT_FALSE(choice.currentMet || choice.rippleMet);
+        EXPECT_LT(choice.state.dcVoltage / choice.load, 0.13);
+    }
     EXPECT_THROW(SimulateBridge({10, 1, 0, 10}), RuntimeError);
+    EXPECT_THROW(ChooseSmoothingCapacitor(10, 1, 0, 0.1), RuntimeError);
 }

@@ -215,10 +215,9 @@ void FrmTransResults::Fill() {
     }
 
     // The transformer as it is wound and switched on; a design it cannot be built from says why instead.
-    vokta::TransformerBuildInput build = build_;
-    build.rippleShare = vokta::kRippleShares[std::max(CmbRipple->currentIndex(), 0)];
+    build_.rippleShare = vokta::kRippleShares[std::max(CmbRipple->currentIndex(), 0)];
     try {
-        FillBuild(vokta::BuildTransformer(d, build));
+        FillBuild(vokta::BuildTransformer(d, build_));
     } catch (const vokta::RuntimeError& error) {
         Verdict(table, ErrorSentence(error));
     }
@@ -327,11 +326,21 @@ void FrmTransResults::FillBuild(const vokta::TransformerBuild& b) {
         const vokta::WindingBuild& w = b.windings[i];
         const vokta::RectifierChoice& r = *w.rectifier;
         const vokta::BridgeState& s = r.state;
-        const auto& load = build_.loads[i - 1];
-        const double loadResistance = double(load.voltage) / double(load.current);
+        const double current = build_.loads[i - 1].current;
         Section(table, QStringLiteral("Выпрямитель вторичной обмотки %1 (моделирование)").arg(i));
-        Value(table, QStringLiteral("Сопротивление нагрузки"), ValueText(loadResistance), ohm,
-              QStringLiteral("Требуемое напряжение нагрузки, деленное на ее ток"));
+        if (!r.currentMet) {
+            if (!r.diodesConduct)
+                Verdict(table, QStringLiteral("Напряжение обмотки слишком мало, чтобы открыть диоды моста"));
+            else
+                Verdict(table,
+                        QStringLiteral("Обмотка не отдает ток нагрузки %1 А: даже при замыкании выхода "
+                                       "выпрямитель дает %2 А")
+                            .arg(ValueText(current), ValueText(s.dcVoltage / r.load)));
+            continue;
+        }
+        Value(table, QStringLiteral("Сопротивление нагрузки"), ValueText(r.load), ohm,
+              QStringLiteral("Сопротивление, которое при постоянном напряжении выпрямителя потребляет ток "
+                             "нагрузки"));
         Value(table, QStringLiteral("Конденсатор фильтра (ряд E6)"), ValueText(r.capacitance * 1e6),
               QStringLiteral("мкФ"));
         Value(table, QStringLiteral("Номинальное напряжение конденсатора"),
@@ -341,19 +350,17 @@ void FrmTransResults::FillBuild(const vokta::TransformerBuild& b) {
                   "%2 В")
                   .arg(PercentText(vokta::kMainsTolerance), ValueText(w.capacitorPeak)));
         Value(table, QStringLiteral("Постоянное напряжение под нагрузкой"), ValueText(s.dcVoltage), volt);
-        Value(table, QStringLiteral("Ток нагрузки"), ValueText(s.dcVoltage / loadResistance), ampere);
+        Value(table, QStringLiteral("Ток нагрузки"), ValueText(s.dcVoltage / r.load), ampere);
         Value(table, QStringLiteral("Пульсации (от пика до пика)"), ValueText(s.ripple), volt);
         Value(table, QStringLiteral("Пульсации в долях постоянного напряжения"),
-              s.dcVoltage > 0 ? ValueText(100 * s.ripple / s.dcVoltage) : QStringLiteral("—"), percent);
+              ValueText(100 * s.ripple / s.dcVoltage), percent);
         Value(table, QStringLiteral("Пиковый ток диода"), ValueText(s.diodePeak), ampere);
         Value(table, QStringLiteral("Средний ток диода"), ValueText(s.diodeAverage), ampere);
         Value(table, QStringLiteral("Действующий ток обмотки"), ValueText(s.windingRms), ampere);
         Value(table, QStringLiteral("Плотность тока в проводе"), ValueText(w.rmsDensity),
               QStringLiteral("А/мм²"),
               QStringLiteral("Действующий ток обмотки, деленный на сечение провода"));
-        if (!r.diodesConduct)
-            Verdict(table, QStringLiteral("Напряжение обмотки слишком мало, чтобы открыть диоды моста"));
-        else if (!r.rippleMet)
+        if (!r.rippleMet)
             Verdict(table, QStringLiteral("Пульсации не удается снизить до %1 % конденсатором до 1 Ф")
                                .arg(PercentText(build_.rippleShare)));
         if (!w.capacitorRating)

@@ -16,8 +16,9 @@ class QTableWidget;
 // significant digits in the user's format (turns whole), and two estimates the report leaves out, with a
 // note where the steel comes close to saturation. After them, the transformer as it is wound and used:
 // the standard wire of each winding, the windings layer by layer in the core's window, their resistances
-// and the voltages under load, each rectifier simulated with the smallest E6 capacitor that keeps its
-// ripple within the share chosen in CmbRipple, and the heat; each with its verdict on a line of its own.
+// and the voltages under load, each rectifier simulated into the load that draws its DC current with the
+// smallest E6 capacitor that keeps its ripple within the share chosen in CmbRipple, and the heat; each with
+// its verdict on a line of its own.
 // "Копировать" puts the table on the clipboard as tab-separated text, "PDF…" saves the report as a PDF
 // file. Modeless; one instance, which shows a copy of the design it was last opened for.
 class FrmTransResults : public QWidget {
