@@ -30,6 +30,9 @@ namespace {
 
 constexpr int kNameColumn = 0, kValueColumn = 1, kUnitColumn = 2;
 const QString kEstimate = QStringLiteral(" (оценка)");
+// Room left on the screen for a title bar whose height is not known until the window is shown, px; and the
+// least height of the table, whatever the screen, px.
+constexpr int kTitleBarHeight = 48, kLeastTableHeight = 160;
 
 // A value to four significant digits in the user's number format, with a zero before the decimal
 // separator and without digit groups ("0,1932", "17,31", "1250"); the report prints every digit.
@@ -420,16 +423,26 @@ void FrmTransResults::FitToTable() {
         table->setColumnWidth(column, table->columnWidth(column) + 12);
     table->resizeRowsToContents();
 
-    // Wide enough for every column, as tall as every row within the screen; a scroll bar when it is not.
+    // Wide enough for every column; as tall as every row where the screen has room for it, the window's
+    // title bar included, otherwise as tall as the room and scrolled.
     const int frame = 2 * table->frameWidth();
     int height = frame + table->horizontalHeader()->sizeHint().height();
     for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
-    int maxHeight = 600;
-    if (const QScreen* screen = this->screen()) maxHeight = screen->availableGeometry().height() * 2 / 3;
-    int width = frame + (height > maxHeight ? table->verticalScrollBar()->sizeHint().width() : 0);
+    QLayout* rows = layout();
+    const QMargins margins = rows->contentsMargins();
+    int rest = margins.top() + margins.bottom() + (rows->count() - 1) * rows->spacing();
+    for (int i = 0; i < rows->count(); ++i)
+        if (rows->itemAt(i)->widget() != table) rest += rows->itemAt(i)->sizeHint().height();
+    int room = height;
+    if (const QScreen* screen = this->screen())
+        room = screen->availableGeometry().height() -
+               std::max(frameGeometry().height() - this->height(), kTitleBarHeight) - rest;
+    const int tableHeight = std::max(std::min(height, room), kLeastTableHeight);
+    int width = frame + (height > tableHeight ? table->verticalScrollBar()->sizeHint().width() : 0);
     for (int column = 0; column < table->columnCount(); ++column) width += table->columnWidth(column);
-    table->setMinimumSize(width, std::min(height, maxHeight));
-    adjustSize();
+    table->setMinimumSize(width, std::min(height, kLeastTableHeight));
+    rows->activate();
+    resize(minimumSizeHint().width(), rest + tableHeight);
 }
 
 QString FrmTransResults::TableText() const {

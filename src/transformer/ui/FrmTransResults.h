@@ -18,7 +18,8 @@ class QTableWidget;
 // the standard wire of each winding, the windings layer by layer in the core's window, their resistances
 // and the voltages under load, each rectifier simulated into the load that draws its DC current with the
 // smallest E6 capacitor that keeps its ripple within the share chosen in CmbRipple, and the heat; each with
-// its verdict on a line of its own.
+// its verdict on a line of its own. The window is as tall as the table where its screen has room, and the
+// table scrolls where it has not.
 // "Копировать" puts the table on the clipboard as tab-separated text, "PDF…" saves the report as a PDF
 // file. Modeless; one instance, which shows a copy of the design it was last opened for.
 class FrmTransResults : public QWidget {

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -704,6 +706,9 @@ private slots:
             }
         }
         QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+        // On the offscreen screen of 800 lines the window fits, a title bar's room left, the table scrolled.
+        QVERIFY(results->frameGeometry().height() + 30 <= results->screen()->availableGeometry().height());
+        QVERIFY(table->verticalScrollBar()->isVisible() && table->verticalScrollBar()->maximum() > 0);
         results->findChild<QPushButton*>("CmdCopy")->click();
         QCOMPARE(QApplication::clipboard()->text(), expected.join("\n").replace("|", "\t") + "\n");
 

@@ -28,12 +28,13 @@ private:
     QList<vokta::ui::PrintedLine>& out_;
 };
 
-// The results window grown to show every row of its table, as a person scrolls through it.
+// The results window grown to show every row of its table, as a person scrolls through it, without the
+// room of the scroll bar it then does not need.
 QWidget* WholeTable(FrmTransResults* form) {
     QTableWidget* table = form->TblResults;
     int height = 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height();
     for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
-    table->setMinimumHeight(height);
+    table->setMinimumSize(2 * table->frameWidth() + table->horizontalHeader()->length(), height);
     form->adjustSize();
     return form;
 }
