@@ -191,7 +191,7 @@ void FrmTrans::CalcTransformer() {
     Forms::Unload<FrmTransResults>();
     switch (vokta::CalcTransformer(Design, input)) {
         case vokta::DesignOutcome::Designed:
-            FrmTransResults::Open(Design, input.type);
+            FrmTransResults::Open(Design, {input.type, input.core, thickness, input.loads});
             break;
         case vokta::DesignOutcome::CoreTooSmall:
             WarnCoreTooSmall();
