@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "filters/FilterParts.h"
+#include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Tolerance.h"
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine for Vokta and builds it.
 #   scripts/dev.sh start   install what the program needs, make a release build and start Vokta
-#   scripts/dev.sh test    install what the tests need; check the formatting; make the release build's
-#                          .deb and validate it;
+#   scripts/dev.sh format  rewrite every C++ file by .clang-format (the files the test command checks)
+#   scripts/dev.sh test    install what the tests need; check the formatting and the layers' includes;
+#                          make the release build's .deb and validate it;
 #                          build and run every test with CTest; run each fuzz target briefly; run the
 #                          suite again built with the address and undefined-behaviour sanitizers
 set -euo pipefail
@@ -39,19 +40,24 @@ case "${1:-}" in
         build release "${release_packages[@]}"
         exec ./build/release/vokta
         ;;
+    format)
+        install_missing clang-format
+        exec scripts/check-format.sh --fix
+        ;;
     test)
         install_missing "${test_packages[@]}"
         scripts/check-format.sh
+        scripts/check-layers.sh
         build release "${release_packages[@]}"
         scripts/check-deb.sh build/release
         build dev "${test_packages[@]}"
         ctest --preset dev -j "$jobs"
-        bench/fuzz.sh 100000
+        fuzz/fuzz.sh 100000
         build asan "${test_packages[@]}"
         ctest --preset asan -j "$jobs"
         ;;
     *)
-        echo "usage: $0 start|test" >&2
+        echo "usage: $0 start|test|format" >&2
         exit 2
         ;;
 esac

@@ -18,8 +18,7 @@
 #include "ui/Forms.h"
 #include "ui/Twips.h"
 
-using vokta::ui::Forms;
-using vokta::ui::twips;
+namespace vokta::ui {
 
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
@@ -119,3 +118,5 @@ void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this);
     about.exec();
 }
+
+}  // namespace vokta::ui

@@ -6,6 +6,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/Units.h"
+#include "filters/FrequencyResponse.h"
 #include "filters/Tolerance.h"
 
 namespace vokta {

@@ -6,7 +6,8 @@
 // response a ripple equal to it; band filters come from the low-pass prototype by the exact
 // low-pass-to-band transformation.
 
-#include "filters/FrequencyResponse.h"
+#include "filters/FilterCircuit.h"
+#include "filters/ResponseDemand.h"
 
 namespace vokta {
 

@@ -1,15 +1,24 @@
 #pragma once
 
 // The circuits of the filter calculator, described once: the four filter shapes and the two responses,
-// the passive ladder of every shape and order branch by branch, the stages of every active filter, and
-// the number of the picture that draws each circuit. The designs fill these circuits with values, the
-// frequency response is computed on them and the pictures draw them.
+// the passive ladder of every shape and order branch by branch, the stages of every active filter, the
+// circuits with their values (a ladder or an active circuit) and their makers from the values the results
+// window holds, and the number of the picture that draws each circuit. The designs fill these circuits
+// with values, the frequency response, the parts list, the netlist and the tolerance run work on them and
+// the pictures draw them.
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <variant>
 #include <vector>
 
+#include "base/Elements.h"
+
 namespace vokta {
+
+struct ActiveValues;  // ActiveRc.h: the values of the active designs as the results window holds them
 
 enum class FilterType { LowPass, HighPass, BandPass, BandStop };
 enum class FilterResponse { Butterworth, Chebyshev };
@@ -67,6 +76,108 @@ struct ActiveStages {
 };
 // Throws std::out_of_range for an order outside 2..5.
 ActiveStages ActiveStagesOf(int n);
+
+// The parts of an active filter as its picture names them. A low-pass has resistors in the line and
+// capacitors from the line to the output and to ground, a high-pass the other way round. The pictures
+// number DA1's section first (the parts in the line 1 and 2, the two others 1 and 2, its divider R3 from
+// the output and R4 to ground), then the first-order group of an odd order (C3 and R5), then DA2's
+// section, which repeats the names of DA1's parts in the line and gives its other parts and its divider
+// the next free numbers of their letters.
+struct DesignatedPart {
+    ElementKind kind = ElementKind::Resistor;
+    std::string designator;  // "R1", "C3", "DA1"
+};
+struct ActiveGroupDesignators {
+    DesignatedPart series, shunt;
+};
+struct ActiveSectionDesignators {
+    DesignatedPart series1, series2;  // in the line, from the input
+    DesignatedPart feedback;          // from the node between them to the output
+    DesignatedPart shunt;             // from the amplifier's input to ground
+    DesignatedPart amplifier;
+    DesignatedPart dividerFromOutput, dividerToGround;
+};
+struct ActiveDesignators {
+    std::optional<ActiveGroupDesignators> group;
+    std::vector<ActiveSectionDesignators> sections;  // in cascade, from the input
+    // Every part in the order the signal meets them: the group's part in the line and the one to ground,
+    // then each section's parts in the order of their members above.
+    std::vector<DesignatedPart> InCascade() const;
+};
+// Throws std::out_of_range for an order outside 2..5.
+ActiveDesignators ActiveFilterDesignators(bool highPass, int n);
+
+// ---- Circuits with their values -------------------------------------------------------------------------
+
+// A passive LC ladder, branches counted from the input, doubly terminated: driven from a source of
+// resistance rn and loaded by rn.
+struct LadderCircuit {
+    double rn = 0;  // ohm
+    std::vector<LadderBranch> branches;
+};
+
+enum class ActiveStageKind {
+    // A first-order group: low-pass R in the line and C to ground, high-pass C in the line and R to
+    // ground. Unless a follower comes after it, the stage after it loads it.
+    FirstOrder,
+    // A Sallen-Key section around an ideal amplifier with the gain of its divider,
+    // K = 1 + rFeedback / rGround (low-pass: two R in the line, C from their junction to the output and C
+    // to ground; high-pass: R and C change places).
+    Section,
+    // A unity-gain follower (an ideal amplifier with its output on its inverting input): it passes the
+    // voltage on and isolates what comes before it from the load after it. No R or C of its own.
+    Follower,
+};
+
+struct ActiveStage {
+    ActiveStageKind kind = ActiveStageKind::Section;
+    // The frequency-setting parts, kΩ and µF. A first-order group has r[0] and c[0]. A section's pair in
+    // the line comes first from the input: low-pass r[0], r[1] in the line, c[0] from their junction to
+    // the output, c[1] to ground; high-pass c[0], c[1] in the line, r[0] from their junction to the
+    // output, r[1] to ground. The designs give both of a pair the same value; a part drawn within its
+    // tolerance moves on its own.
+    std::array<float, 2> r{};
+    std::array<float, 2> c{};
+    float rFeedback = 0;  // kΩ, section only: from the amplifier's output to its inverting input
+    float rGround = 0;    // kΩ, section only: from the inverting input to ground
+};
+
+// How many of r and of c a stage uses: a section 2, a first-order group 1, a follower none.
+inline int FrequencyParts(ActiveStageKind kind) {
+    return kind == ActiveStageKind::Section ? 2 : kind == ActiveStageKind::FirstOrder ? 1 : 0;
+}
+
+// The stages as the designs build them.
+inline ActiveStage GroupStage(float r, float c) {
+    return {ActiveStageKind::FirstOrder, {r, 0}, {c, 0}, 0, 0};
+}
+inline ActiveStage SectionStage(float r, float c, float rFeedback, float rGround) {
+    return {ActiveStageKind::Section, {r, r}, {c, c}, rFeedback, rGround};
+}
+inline ActiveStage FollowerStage() {
+    return {ActiveStageKind::Follower, {}, {}, 0, 0};
+}
+
+// An active RC filter: stages from the input, driven from an ideal voltage source.
+struct ActiveCircuit {
+    bool highPass = false;
+    std::vector<ActiveStage> stages;
+};
+
+using FilterCircuit = std::variant<LadderCircuit, ActiveCircuit>;
+
+// ---- The circuits of the results window -----------------------------------------------------------------
+
+// The ladder of that shape and order (LadderBranches) with the values ValC1..ValC4 (µF) and ValL1..ValL4
+// (µH) as the results window holds them: each branch takes the values of its designators. Throws
+// InvalidArgument for an order that has no ladder.
+LadderCircuit PassiveLadderCircuit(FilterType type, int n, double rn, const std::array<float, 4>& valC,
+                                   const std::array<float, 4>& valL);
+
+// The active circuit of order n (2..5) that the design of that type and response shows with the values
+// the results window holds; ra is a high-pass's resistance of DA1's section in kΩ, as its text reads back.
+ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n, const ActiveValues& values,
+                                  double ra);
 
 // ---- Pictures -------------------------------------------------------------------------------------------
 

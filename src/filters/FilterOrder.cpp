@@ -104,4 +104,79 @@ std::string StopBandNotBeyondEdgeMessage(FilterType type) {
     return {};
 }
 
+std::optional<int16_t> LoadOhms(double rn) {
+    if (!(rn > 0 && rn < 32767.5)) return std::nullopt;
+    const int16_t ohms = RoundInt16(rn);  // 0.5 rounds to an even 0
+    if (ohms < 1) return std::nullopt;
+    return ohms;
+}
+
+namespace {
+
+// «caption» (text), as the comparisons of two fields quote them.
+std::string Quoted(const TypedField& field) {
+    return "«" + field.caption + "» (" + field.text + ")";
+}
+
+std::optional<FilterFault> NotPositive(FilterField id, const TypedField& field) {
+    if (field.value > 0) return std::nullopt;
+    return FilterFault{
+        id, "Значение поля «" + field.caption + "» должно быть больше нуля, а введено «" + field.text + "»."};
+}
+
+}  // namespace
+
+std::optional<FilterFault> FindFilterFault(const FilterRequest& r) {
+    // Negated comparisons here and in NotPositive, so that a NaN is out of its domain too.
+    const bool band = IsBandFilter(r.type);
+    // A band option chosen before the active check box stays chosen, though disabled.
+    if (band && r.active)
+        return FilterFault{FilterField::Type,
+                           "Активный фильтр рассчитывается только как фильтр нижних или верхних частот. "
+                           "Выберите тип фильтра или снимите флажок «" +
+                               r.activeCaption + "»."};
+    if (band) {
+        if (auto fault = NotPositive(FilterField::Fright, r.fright)) return fault;
+        if (auto fault = NotPositive(FilterField::Fleft, r.fleft)) return fault;
+        if (!(r.fleft.value < r.fright.value))
+            return FilterFault{FilterField::Fleft, "Значение поля " + Quoted(r.fleft) +
+                                                       " должно быть меньше значения поля " +
+                                                       Quoted(r.fright) + "."};
+    } else if (auto fault = NotPositive(FilterField::F1, r.f1)) {
+        return fault;
+    }
+    if (auto fault = NotPositive(FilterField::Fs, r.fs)) return fault;
+    // The load terminates the passive ladders only.
+    if (!r.active && !LoadOhms(r.rn.value))
+        return FilterFault{
+            FilterField::Rn,
+            "Значение поля «" + r.rn.caption + "» должно быть от 1 до 32767, а введено «" + r.rn.text + "»."};
+    if (r.amin.value > 0 && !(r.astop.value > r.amin.value))
+        return FilterFault{
+            FilterField::Astop,
+            "Значение поля " + Quoted(r.astop) + " должно быть больше значения поля " + Quoted(r.amin) + "."};
+    return std::nullopt;
+}
+
+std::optional<FilterFault> FindOrderFault(int16_t order, const FilterRequest& request) {
+    // The designs start at the second order; a first-order filter would already do.
+    if (order >= kMinLadderOrder) return std::nullopt;
+    return FilterFault{
+        FilterField::Astop,
+        "Требования так слабы, что их выполняет фильтр порядка " + std::to_string(order) +
+            ", а программа рассчитывает фильтры начиная со второго порядка. Увеличьте значение "
+            "поля «" +
+            request.astop.caption + "» или приблизьте частоту среза к полосе пропускания."};
+}
+
+std::optional<std::string> FindEdgesTypingFault(double fright, double fleft) {
+    if (fright < fleft) return "Левая граничная частота не может быть больше правой!!!";
+    return std::nullopt;
+}
+
+std::optional<std::string> FindStopTypingFault(FilterType type, double fs, double f1) {
+    if (type == FilterType::HighPass && fs > f1) return "У ФВЧ частота среза меньше граничной частоты!!!";
+    return std::nullopt;
+}
+
 }  // namespace vokta

@@ -5,8 +5,10 @@
 // estimates.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "base/TypedField.h"
 #include "filters/FilterCircuit.h"
 
 namespace vokta {
@@ -47,5 +49,45 @@ int16_t OrderFromDecibels(double numerator, double denominator, FilterType type)
 // The sentences of those errors.
 std::string AttenuationNotPositiveMessage(FilterType type);
 std::string StopBandNotBeyondEdgeMessage(FilterType type);
+
+// A filter request as the user typed it, each field with its caption and text for the refusals.
+struct FilterRequest {
+    FilterType type = FilterType::LowPass;
+    bool active = false;
+    std::string activeCaption;  // the caption of the check box that makes the filter active
+    TypedField amin, astop, f1, fright, fleft, fs, rn;
+};
+
+// The fields a request is refused at: the filter type, and the inputs that have rules of their own.
+enum class FilterField { Type, Astop, F1, Fright, Fleft, Fs, Rn };
+
+struct FilterFault {
+    FilterField field;
+    std::string message;  // a Russian sentence that names the field by its caption
+};
+
+// The load of a passive ladder as a 16-bit number of ohms: rn rounded to the nearest whole ohm (ties to
+// even), nothing when that lies outside 1 to 32767.
+std::optional<int16_t> LoadOhms(double rn);
+
+// The first fault of a request, before anything is computed, in this order: an active band filter (the
+// active filters are low-pass and high-pass only); a band edge that is not above zero, right edge first,
+// then a left edge not below the right one; the low-pass or high-pass edge not above zero; a stop
+// frequency not above zero; a passive filter's load outside LoadOhms; a stop-band attenuation not above a
+// positive pass-band one (a pass-band attenuation not above zero is the order estimate's to explain). Only
+// what the chosen filter uses is looked at: F1 or the band edges, the load of a passive filter only.
+// Nothing when the request is sound.
+std::optional<FilterFault> FindFilterFault(const FilterRequest& request);
+
+// An estimated order below kMinLadderOrder, which a first-order filter would meet, is refused at the
+// stop-band attenuation; nothing for any other order.
+std::optional<FilterFault> FindOrderFault(int16_t order, const FilterRequest& request);
+
+// The two rules the window checks while the user types, on the numbers as they stand (an empty box reads
+// 0): a left band edge above the right one, and a high-pass stop frequency above the edge. The window
+// clears the box just typed in. Nothing when the rule holds (or, for the second, the filter is no
+// high-pass).
+std::optional<std::string> FindEdgesTypingFault(double fright, double fleft);
+std::optional<std::string> FindStopTypingFault(FilterType type, double fs, double f1);
 
 }  // namespace vokta

@@ -38,7 +38,7 @@ using units::kMicroToBase;
 template <typename Float>
 struct PartRef {
     std::string designator;
-    PartKind kind;
+    ElementKind kind;
     Float* stored;
     double unit;
 };
@@ -49,17 +49,17 @@ void VisitLadder(std::conditional_t<std::is_const_v<Float>, const LadderCircuit,
     int inductors = 0, capacitors = 0;
     for (auto& branch : ladder.branches) {
         if (branch.parts != BranchParts::C)
-            visit(PartRef<Float>{"L" + std::to_string(++inductors), PartKind::Inductor, &branch.l,
+            visit(PartRef<Float>{"L" + std::to_string(++inductors), ElementKind::Inductor, &branch.l,
                                  kMicroToBase});
         if (branch.parts != BranchParts::L)
-            visit(PartRef<Float>{"C" + std::to_string(++capacitors), PartKind::Capacitor, &branch.c,
+            visit(PartRef<Float>{"C" + std::to_string(++capacitors), ElementKind::Capacitor, &branch.c,
                                  kMicroToBase});
     }
 }
 
 // The designators of an active circuit's parts in the order VisitActive meets them: those of its picture
 // when it has one of the pictured shapes (a first-order group perhaps, then one or two sections).
-std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
+std::vector<std::string> ActivePartNames(const ActiveCircuit& circuit) {
     const auto& stages = circuit.stages;
     const bool group = !stages.empty() && stages[0].kind == ActiveStageKind::FirstOrder;
     int sections = 0;
@@ -90,22 +90,9 @@ std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
         }
         return names;
     }
-    const bool odd = group;
-    if (circuit.highPass) {
-        if (group) names.insert(names.end(), {"C3", "R5"});
-        names.insert(names.end(), {"C1", "C2", "R1", "R2", "DA1", "R3", "R4"});
-        if (sections == 2)
-            names.insert(names.end(),
-                         odd ? std::initializer_list<std::string>{"C1", "C2", "R6", "R7", "DA2", "R8", "R9"}
-                             : std::initializer_list<std::string>{"C1", "C2", "R5", "R6", "DA2", "R7", "R8"});
-    } else {
-        if (group) names.insert(names.end(), {"R5", "C3"});
-        names.insert(names.end(), {"R1", "R2", "C1", "C2", "DA1", "R3", "R4"});
-        if (sections == 2)
-            names.insert(names.end(),
-                         odd ? std::initializer_list<std::string>{"R1", "R2", "C4", "C5", "DA2", "R6", "R7"}
-                             : std::initializer_list<std::string>{"R1", "R2", "C3", "C4", "DA2", "R5", "R6"});
-    }
+    for (const DesignatedPart& p :
+         ActiveFilterDesignators(circuit.highPass, (group ? 1 : 0) + 2 * sections).InCascade())
+        names.push_back(p.designator);
     // A name the picture repeats goes, the second time, to the next free number of its letter.
     std::map<std::string, int> highest;
     for (const std::string& n : names) {
@@ -125,17 +112,17 @@ std::vector<std::string> ActiveDesignators(const ActiveCircuit& circuit) {
 template <typename Float, typename Visit>
 void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit, ActiveCircuit>& circuit,
                  Visit visit) {
-    const std::vector<std::string> names = ActiveDesignators(circuit);
+    const std::vector<std::string> names = ActivePartNames(circuit);
     size_t next = 0;
-    auto part = [&](PartKind kind, Float* stored, double unit) {
+    auto part = [&](ElementKind kind, Float* stored, double unit) {
         visit(PartRef<Float>{names.at(next++), kind, stored, unit});
     };
     const bool hp = circuit.highPass;
     for (auto& stage : circuit.stages) {
-        auto r = [&](int i) { part(PartKind::Resistor, &stage.r[i], kKiloToBase); };
-        auto c = [&](int i) { part(PartKind::Capacitor, &stage.c[i], kMicroToBase); };
+        auto r = [&](int i) { part(ElementKind::Resistor, &stage.r[i], kKiloToBase); };
+        auto c = [&](int i) { part(ElementKind::Capacitor, &stage.c[i], kMicroToBase); };
         if (stage.kind == ActiveStageKind::Follower) {
-            part(PartKind::Amplifier, nullptr, 0);
+            part(ElementKind::Amplifier, nullptr, 0);
             continue;
         }
         // The parts in the line first, then those to the output or to ground.
@@ -143,9 +130,9 @@ void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit,
         for (int i = 0; i < pairs; ++i) hp ? c(i) : r(i);
         for (int i = 0; i < pairs; ++i) hp ? r(i) : c(i);
         if (stage.kind == ActiveStageKind::FirstOrder) continue;
-        part(PartKind::Amplifier, nullptr, 0);
-        part(PartKind::Resistor, &stage.rFeedback, kKiloToBase);
-        part(PartKind::Resistor, &stage.rGround, kKiloToBase);
+        part(ElementKind::Amplifier, nullptr, 0);
+        part(ElementKind::Resistor, &stage.rFeedback, kKiloToBase);
+        part(ElementKind::Resistor, &stage.rGround, kKiloToBase);
     }
 }
 
@@ -229,7 +216,7 @@ FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series) {
     return standard;
 }
 
-std::string PartValueText(PartKind kind, double value, const NumberFormat& format) {
+std::string PartValueText(ElementKind kind, double value, const NumberFormat& format) {
     struct Unit {
         double scale;
         const char* name;
@@ -239,15 +226,16 @@ std::string PartValueText(PartKind kind, double value, const NumberFormat& forma
     static const Unit inductor[] = {{1e-6, "мкГн"}, {1e-3, "мГн"}, {1, "Гн"}};
     const Unit* units = nullptr;
     switch (kind) {
-        case PartKind::Amplifier:
+        case ElementKind::Amplifier:
             return "ОУ";
-        case PartKind::Resistor:
+        case ElementKind::Resistor:
             units = resistor;
             break;
-        case PartKind::Capacitor:
+        case ElementKind::Capacitor:
+        case ElementKind::VariableCapacitor:
             units = capacitor;
             break;
-        case PartKind::Inductor:
+        case ElementKind::Inductor:
             units = inductor;
             break;
     }

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "filters/FrequencyResponse.h"
+#include "base/Elements.h"
+#include "base/NumberText.h"
+#include "filters/FilterCircuit.h"
 
 namespace vokta {
 
@@ -27,24 +29,20 @@ const char* SeriesName(ESeries series);
 // and a value that is not a positive finite number, give the value itself.
 double NearestStandard(double value, ESeries series);
 
-// ---- Parts of a circuit
-// -------------------------------------------------------------------------------------
-
-enum class PartKind { Resistor, Capacitor, Inductor, Amplifier };
+// ---- Parts of a circuit -----------------------------------------------------------------------------------
 
 struct FilterPart {
     std::string designator;  // "C1", "L2", "R5", "DA1"
-    PartKind kind = PartKind::Resistor;
+    ElementKind kind = ElementKind::Resistor;
     double value = 0;  // SI: ohm, farad, henry; an amplifier's is 0
 };
 
 // The components of a circuit in the order the signal meets them. A ladder's inductors and capacitors
 // are numbered per kind from the input (a band filter's branch p has Lp and Cp); the terminations are
-// not parts. An active filter's designators follow its picture: the first-order group R5, C3; DA1's
-// section R1, R2, C1, C2 (low-pass; a high-pass has C1, C2 in the line and R1, R2), its divider R3, R4;
-// DA2's section as its picture numbers it. Where a picture gives the second section the names of the
-// first (both sections' R1, R2 of a low-pass, C1, C2 of a high-pass), the second takes the next free
-// numbers. A circuit of another shape is numbered per kind in order, a follower as an amplifier DA.
+// not parts. An active filter's designators are those of its picture (ActiveFilterDesignators), except
+// that where the picture gives DA2's section the names of DA1's parts in the line (R1, R2 of a low-pass,
+// C1, C2 of a high-pass), DA2's take the next free numbers. A circuit of another shape is numbered per
+// kind in order, a follower as an amplifier DA.
 std::vector<FilterPart> CircuitParts(const FilterCircuit& circuit);
 
 // The same circuit with every part's value replaced by the nearest value of the series (the terminations
@@ -53,6 +51,6 @@ FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series);
 
 // A part's value in engineering units, to at most four significant digits, in the user's number format:
 // "26.67 нФ", "4.7 кОм", "150 мкГн", "1.2 МОм" (or "26,67 нФ"). An amplifier reads "ОУ".
-std::string PartValueText(PartKind kind, double value, const NumberFormat& format);
+std::string PartValueText(ElementKind kind, double value, const NumberFormat& format);
 
 }  // namespace vokta

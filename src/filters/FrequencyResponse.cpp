@@ -254,67 +254,6 @@ std::string DemandText(const char* band, const char* bound, const char* limitWor
 
 }  // namespace
 
-// ---- The circuits of the results window ------------------------------------------------------------------
-
-LadderCircuit PassiveLadderCircuit(FilterType type, int n, double rn, const std::array<float, 4>& valC,
-                                   const std::array<float, 4>& valL) {
-    if (!HasLadder(type, n))
-        Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
-    LadderCircuit circuit;
-    circuit.rn = rn;
-    circuit.branches = LadderBranches(type, n);
-    for (LadderBranch& b : circuit.branches) {
-        if (b.parts != BranchParts::C) b.l = valL.at(b.number - 1);
-        if (b.parts != BranchParts::L) b.c = valC.at(b.number - 1);
-    }
-    return circuit;
-}
-
-ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n, const ActiveValues& v,
-                                  double raBack) {
-    if (n < kActiveRcMinOrder || n > kActiveRcMaxOrder)
-        Fail(ErrorKind::InvalidArgument, "Для фильтра такого порядка схемы нет: АЧХ не построить.");
-    const bool chebyshev = response == FilterResponse::Chebyshev;
-    const ActiveStages stages = ActiveStagesOf(n);
-    const bool odd = stages.firstOrderGroup, twoSections = stages.sections == 2;
-    ActiveCircuit circuit;
-    circuit.highPass = type == FilterType::HighPass;
-    auto group = [&](float r, float c) { circuit.stages.push_back(GroupStage(r, c)); };
-    auto section = [&](float r, float c, float feedback, float ground) {
-        circuit.stages.push_back(SectionStage(r, c, feedback, ground));
-    };
-    if (!circuit.highPass) {
-        // Every resistor is R; the capacitors of each group as designed. Both amplifiers' resistors to
-        // ground are R4 (R4,R6 or R4,R7), DA2's feedback resistor is R5 (order 4) or R6 (order 5).
-        const float r = v.ValR1;
-        const float c1 = v.ValC1;
-        const float cGroup = chebyshev ? v.ValC3 : c1;
-        const float c2 = !chebyshev ? c1 : (n == 4 ? v.ValC3 : v.ValC4);
-        if (odd) group(r, cGroup);
-        section(r, c1, v.ValR3, v.ValR4);
-        if (twoSections) section(r, c2, n == 4 ? v.ValR5 : v.ValR6, v.ValR4);
-    } else {
-        // Every capacitor is C; DA1's section has Ra. Butterworth: every resistor is Ra and DA2's divider
-        // is R7 or R8 (ValR5 or ValR7) over R4's value. Chebyshev: the group's R5 and DA2's section have
-        // resistances of their own, and DA2's divider too.
-        const float c = v.ValC1;
-        const float ra = float(raBack);
-        const float rGroup = chebyshev ? v.ValR1 : ra;
-        const float r2 = !chebyshev ? ra : (n == 4 ? v.ValR1 : v.ValR6);
-        float feedback2 = 0, ground2 = v.ValR4;
-        if (!chebyshev) {
-            feedback2 = n == 4 ? v.ValR5 : v.ValR7;
-        } else {
-            feedback2 = v.ValR7;
-            ground2 = n == 4 ? v.ValR5 : v.ValR2;
-        }
-        if (odd) group(rGroup, c);
-        section(ra, c, v.ValR3, v.ValR4);
-        if (twoSections) section(r2, c, feedback2, ground2);
-    }
-    return circuit;
-}
-
 // ---- Response ------------------------------------------------------------------------------------------
 
 double LadderAttenuation(const LadderCircuit& circuit, double f) {

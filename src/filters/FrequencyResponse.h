@@ -6,89 +6,16 @@
 // Also the verdict: does the circuit meet the attenuation the user asked for in the pass band and in the
 // stop band, and by how many dB.
 
-#include <array>
 #include <complex>
 #include <functional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "base/NumberText.h"
-#include "filters/ActiveRc.h"
+#include "filters/FilterCircuit.h"
+#include "filters/ResponseDemand.h"
 
 namespace vokta {
-
-// ---- Circuits -----------------------------------------------------------------------------------------
-
-// A passive LC ladder, branches counted from the input, doubly terminated: driven from a source of
-// resistance rn and loaded by rn.
-struct LadderCircuit {
-    double rn = 0;  // ohm
-    std::vector<LadderBranch> branches;
-};
-
-enum class ActiveStageKind {
-    // A first-order group: low-pass R in the line and C to ground, high-pass C in the line and R to
-    // ground. Unless a follower comes after it, the stage after it loads it.
-    FirstOrder,
-    // A Sallen-Key section around an ideal amplifier with the gain of its divider,
-    // K = 1 + rFeedback / rGround (low-pass: two R in the line, C from their junction to the output and C
-    // to ground; high-pass: R and C change places).
-    Section,
-    // A unity-gain follower (an ideal amplifier with its output on its inverting input): it passes the
-    // voltage on and isolates what comes before it from the load after it. No R or C of its own.
-    Follower,
-};
-
-struct ActiveStage {
-    ActiveStageKind kind = ActiveStageKind::Section;
-    // The frequency-setting parts, kΩ and µF. A first-order group has r[0] and c[0]. A section's pair in
-    // the line comes first from the input: low-pass r[0], r[1] in the line, c[0] from their junction to
-    // the output, c[1] to ground; high-pass c[0], c[1] in the line, r[0] from their junction to the
-    // output, r[1] to ground. The designs give both of a pair the same value; a part drawn within its
-    // tolerance moves on its own.
-    std::array<float, 2> r{};
-    std::array<float, 2> c{};
-    float rFeedback = 0;  // kΩ, section only: from the amplifier's output to its inverting input
-    float rGround = 0;    // kΩ, section only: from the inverting input to ground
-};
-
-// How many of r and of c a stage uses: a section 2, a first-order group 1, a follower none.
-inline int FrequencyParts(ActiveStageKind kind) {
-    return kind == ActiveStageKind::Section ? 2 : kind == ActiveStageKind::FirstOrder ? 1 : 0;
-}
-
-// The stages as the designs build them.
-inline ActiveStage GroupStage(float r, float c) {
-    return {ActiveStageKind::FirstOrder, {r, 0}, {c, 0}, 0, 0};
-}
-inline ActiveStage SectionStage(float r, float c, float rFeedback, float rGround) {
-    return {ActiveStageKind::Section, {r, r}, {c, c}, rFeedback, rGround};
-}
-inline ActiveStage FollowerStage() {
-    return {ActiveStageKind::Follower, {}, {}, 0, 0};
-}
-
-// An active RC filter: stages from the input, driven from an ideal voltage source.
-struct ActiveCircuit {
-    bool highPass = false;
-    std::vector<ActiveStage> stages;
-};
-
-using FilterCircuit = std::variant<LadderCircuit, ActiveCircuit>;
-
-// ---- The circuits of the results window ------------------------------------------------------------------
-
-// The ladder of that shape and order (FilterCircuit.h) with the values ValC1..ValC4 (µF) and ValL1..ValL4
-// (µH) as the results window holds them: each branch takes the values of its designators. Throws
-// InvalidArgument for an order that has no ladder.
-LadderCircuit PassiveLadderCircuit(FilterType type, int n, double rn, const std::array<float, 4>& valC,
-                                   const std::array<float, 4>& valL);
-
-// The active circuit of order n (2..5) that the design of that type and response shows with the values
-// the results window holds; ra is a high-pass's resistance of DA1's section in kΩ, as its text reads back.
-ActiveCircuit ActiveFilterCircuit(FilterType type, FilterResponse response, int n, const ActiveValues& values,
-                                  double ra);
 
 // ---- Response ------------------------------------------------------------------------------------------
 
@@ -106,17 +33,6 @@ double ActiveNominalGain(const ActiveCircuit& circuit);
 // Whether every amplifier's loop, with whatever loads or feeds it, is stable (all poles in the left
 // half-plane). An unstable circuit oscillates and has no frequency response to speak of.
 bool ActiveCircuitStable(const ActiveCircuit& circuit);
-
-// What the user asked for.
-struct ResponseDemand {
-    FilterType shape = FilterType::LowPass;
-    double amin = 0;    // dB, the most attenuation allowed in the pass band
-    double astop = 0;   // dB, the least attenuation required in the stop band
-    double f1 = 0;      // Hz, the pass-band edge of a low-pass or high-pass filter
-    double fleft = 0;   // Hz, lower band edge (band filters)
-    double fright = 0;  // Hz, upper band edge (band filters)
-    double fs = 0;      // Hz, where the stop-band attenuation is required
-};
 
 // The pass band and the stop band of a demand, as frequency intervals in Hz. A side that extends to
 // zero or to infinity is cut at three decades beyond its edge, where these filters are far past any

@@ -4,6 +4,7 @@
 
 #include "base/NumberText.h"
 #include "base/RuntimeError.h"
+#include "filters/FrequencyResponse.h"
 
 namespace vokta {
 

@@ -4,8 +4,9 @@
 
 #include <string>
 
+#include "filters/FilterCircuit.h"
 #include "filters/FilterParts.h"
-#include "filters/FrequencyResponse.h"
+#include "filters/ResponseDemand.h"
 
 namespace vokta {
 

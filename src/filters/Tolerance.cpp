@@ -8,6 +8,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/Units.h"
+#include "filters/FrequencyResponse.h"
 
 namespace vokta {
 

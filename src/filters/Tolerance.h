@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "filters/FrequencyResponse.h"
+#include "base/NumberText.h"
+#include "filters/FilterCircuit.h"
+#include "filters/ResponseDemand.h"
 
 namespace vokta {
 

@@ -1,65 +1,56 @@
 #pragma once
 
+// The catalogue of the program's schematic pictures: each has a number and a catalogue size in pixels and
+// is drawn in code, once, when a window first shows it. The calculators draw their own pictures and enter
+// them here by explicit calls at start-up (the program's entry routine calls every calculator's
+// registration, Module1::RegisterPictures); the windows then load them by number.
+
+#include <QHash>
 #include <QPixmap>
 #include <QSize>
-#include <QString>
-#include <optional>
+#include <functional>
 #include <vector>
 
-#include "filters/FilterCircuit.h"
 #include "ui/Schematic.h"
 
 namespace vokta::ui {
 
-// The schematic pictures of the program, numbered 101 to 130, each at its catalogue size in pixels,
-// drawn once and cached. Any other number gives a null pixmap.
-QPixmap LoadPicture(int number);
+using PictureDrawing = std::function<schematic::Scene()>;
 
-// The circuit diagram of the band-spread calculator: coil L1 on the left, C1 above C2 in series across
-// it, the variable capacitor C3 from their junction to the lower end of L1, C4 across the whole circuit.
-// It belongs to that window rather than to the numbered catalogue.
-QPixmap LoadBandSpreadDiagram();
+// A drawing as the screen shows it: centred in a picture of its logical size with as many pixels as the
+// screen's device pixel ratio asks for (on a 200 % screen twice as many), drawn once for each ratio and
+// kept.
+class ScreenPicture {
+public:
+    ScreenPicture(QSize size, PictureDrawing draw) : size_(size), draw_(std::move(draw)) {}
+    QSize Size() const { return size_; }
+    schematic::Scene Draw() const { return draw_(); }
+    QPixmap Pixmap();
+
+private:
+    QSize size_;
+    PictureDrawing draw_;
+    QHash<qreal, QPixmap> rendered_;
+};
+
+// Enters a picture in the catalogue: its number, its catalogue size and how it is drawn. Each number is
+// entered once; a second entry of a number is a mistake of the program and is ignored.
+void RegisterPicture(int number, QSize size, PictureDrawing draw);
+
+// The numbers in the catalogue, ascending.
+std::vector<int> PictureNumbers();
+
+// The picture of that number at its catalogue size, drawn once and cached. A number not in the catalogue
+// gives a null pixmap.
+QPixmap LoadPicture(int number);
 
 // The catalogue size of a picture, or an invalid size for a number that is not in the catalogue.
 QSize PictureSize(int number);
 
 namespace pictures {
 
-using schematic::ElementKind;
-
-struct Component {
-    ElementKind kind;
-    QString designator;
-};
-
-// The ladder drawn by a passive filter picture, as the filter calculator describes it; empty for a
-// number that draws none.
-std::vector<LadderBranch> LadderOf(int number);
-
-// A second-order section around an amplifier: two series elements from its input to the non-inverting
-// input, the feedback element from the node between them to the output, the element from the
-// non-inverting input to ground, and the divider on the inverting input.
-struct ActiveSection {
-    Component series1, series2, feedback, shunt;
-    QString amplifier, dividerFromOutput, dividerToGround;
-};
-// The first-order group at the input of an odd-order active filter: one element in series, one to ground.
-struct FirstOrderGroup {
-    Component series, shunt;
-};
-struct ActiveFilter {
-    std::optional<FirstOrderGroup> group;
-    std::vector<ActiveSection> sections;  // in cascade, from the input
-};
-
-// The circuit drawn by an active filter picture; nothing for any other number.
-std::optional<ActiveFilter> ActiveFilterOf(int number);
-
 // The recorded drawing behind a picture, for inspection: an empty scene for a number not in the catalogue.
 schematic::Scene DrawPicture(int number);
-schematic::Scene DrawBandSpreadDiagram();
-// The size of the band-spread diagram.
-QSize BandSpreadDiagramSize();
 
 }  // namespace pictures
 

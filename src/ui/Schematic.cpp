@@ -28,6 +28,8 @@ qreal HalfLength(ElementKind kind) {
             return kPlateHalfGap + 0.5;
         case ElementKind::Inductor:
             return kInductorLoopRadius * kInductorLoops;  // half of the loops' diameters
+        case ElementKind::Amplifier:
+            break;
     }
     return 0;
 }
@@ -171,6 +173,8 @@ QRectF Scene::BodyRect(ElementKind kind, bool vertical) {
             if (vertical) return QRectF(-0.5, -half - 0.5, kInductorLoopRadius + 1, 2 * half + 1);
             return horizontal;
         }
+        case ElementKind::Amplifier:
+            return {};
     }
     return Oriented(horizontal, vertical);
 }
@@ -222,6 +226,8 @@ QRectF Scene::Element(ElementKind kind, QPointF a, QPointF b) {
             Draw(loops);
             break;
         }
+        case ElementKind::Amplifier:
+            break;
     }
     return BodyRect(kind, vertical).translated(centre);
 }

@@ -55,7 +55,8 @@ public:
     QRectF LabelBeyond(const QString& text, QPointF point, QPointF towards, qreal gap = 3,
                        bool italic = false);
 
-    // Symbols between two pins.
+    // Symbols between two pins. An amplifier is no two-pin symbol (OpAmp draws it): between two pins it
+    // is a plain wire with an empty body.
     QRectF Element(ElementKind kind, QPointF a, QPointF b);
     QRectF Resistor(QPointF a, QPointF b) { return Element(ElementKind::Resistor, a, b); }
     QRectF Capacitor(QPointF a, QPointF b) { return Element(ElementKind::Capacitor, a, b); }

@@ -27,7 +27,7 @@ private slots:
     void picturesHaveAPixelForEveryDevicePixel() {
         const qreal ratio = qEnvironmentVariableIntValue("VOKTA_EXPECT_PIXEL_RATIO");
         if (ratio > 0) QCOMPARE(qApp->devicePixelRatio(), ratio);
-        for (int number = 101; number <= 130; ++number) {
+        for (const int number : PictureNumbers()) {
             const QPixmap picture = LoadPicture(number);
             QCOMPARE(picture.deviceIndependentSize().toSize(), PictureSize(number));
             QCOMPARE(picture.size(), PictureSize(number) * qApp->devicePixelRatio());

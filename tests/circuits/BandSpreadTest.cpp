@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "base/RuntimeError.h"
 #include "circuits/BandSpread.h"
+#include "circuits/TuningTexts.h"
 
 using namespace vokta;
 
@@ -129,4 +131,12 @@ TEST(BandSpread, FaultsNameTheirCause) {
             EXPECT_EQ(e.userMessage(), row.message);
         }
     }
+}
+
+// Both tuned-circuit windows refuse a source value that is not above zero, by its caption and text.
+TEST(TuningFault, NamesTheFieldAndTheText) {
+    EXPECT_EQ(FindTuningFault({"L", "-0,5", -0.5}),
+              "Значение в поле «L» должно быть больше нуля, а введено «-0,5».");
+    EXPECT_TRUE(FindTuningFault({"L", "0", 0}) && FindTuningFault({"L", "x", NAN}));
+    EXPECT_FALSE(FindTuningFault({"L", "1e-300", 1e-300}));
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
+#include "base/PictureNumbers.h"
 #include "base/RuntimeError.h"
 #include "filters/ActiveRc.h"
 
@@ -108,13 +110,13 @@ TEST(ActiveChebyshevTable, OnlyTheTwoRippleTextsHaveRows) {
 TEST(ActiveRc, LowPassWorkedExamples) {
     const ActiveRcDesign bw = Design(Input(LP, BW, 2, 1000, 10));
     EXPECT_EQ(Values(bw), "C1= .016|C2= .016|L1= 10|L2= 10|L3= 11|L4= 20");
-    EXPECT_EQ(bw.picture, 120);
+    EXPECT_EQ(bw.picture, kLowPassActivePictures);
     EXPECT_EQ(bw.values.GainK1, 1.59f);
 
     const ActiveRcDesign ch = Design(Input(LP, CH, 4, 1000, 10, "0.5"));
     EXPECT_EQ(Values(ch),
               "C1= .02666667|C2= .02666667|C3= .01553398|C4= .01553398|L1= 10|L2= 33|L3= 11|L4= 20");
-    EXPECT_EQ(ch.picture, 122);
+    EXPECT_EQ(ch.picture, kLowPassActivePictures + 2);  // order 4
     EXPECT_EQ(ch.values.GainK1, 1.58f);
     EXPECT_EQ(ch.values.GainK2, 2.66f);
 }
@@ -132,7 +134,7 @@ TEST(ActiveRc, ValuesTheDesignDoesNotSetStayAsThePreviousOneLeftThem) {
 TEST(ActiveRc, HighPassWorkedExamples) {
     const ActiveRcDesign bw = Design(Input(HP, BW, 2, 1000, 0.01));
     EXPECT_EQ(Values(bw), "C1= .01|C2= .01|L1= 16.0000000972395|L2= 16.0000000972395|L3= 17.92|L4= 32");
-    EXPECT_EQ(bw.picture, 116);
+    EXPECT_EQ(bw.picture, kHighPassActivePictures);
     EXPECT_EQ(bw.values.GainK1, 1.56f);
     EXPECT_EQ(bw.RText, "16,0000000972395");
 
@@ -281,7 +283,7 @@ TEST(ActiveRc, EveryOrderAndResponse) {
         const ActiveRcDesign d = Design(Input(v.type, v.response, v.n, f1, answer, v.ripple));
         EXPECT_EQ(Captions(d), v.captions);
         EXPECT_EQ(Values(d), v.values);
-        EXPECT_EQ(d.picture, (v.type == LP ? 118 : 114) + v.n);
+        EXPECT_EQ(d.picture, (v.type == LP ? kLowPassActivePictures : kHighPassActivePictures) + v.n - 2);
     }
 }
 
@@ -319,3 +321,40 @@ TEST(ActiveRc, FloatingPointFaultsEndTheDesign) {
 }
 
 }  // namespace
+
+// ---- Designators ------------------------------------------------------------------------------------
+
+// The designators the pictures of the active filters carry, from the input.
+TEST(ActiveFilterDesignators, AreThoseOfThePictures) {
+    const struct {
+        bool highPass;
+        int n;
+        const char* names;
+    } rows[] = {
+        {true, 2, "C1 C2 R1 R2 DA1 R3 R4"},
+        {true, 3, "C3 R5 C1 C2 R1 R2 DA1 R3 R4"},
+        {true, 4, "C1 C2 R1 R2 DA1 R3 R4 C1 C2 R5 R6 DA2 R7 R8"},
+        {true, 5, "C3 R5 C1 C2 R1 R2 DA1 R3 R4 C1 C2 R6 R7 DA2 R8 R9"},
+        {false, 2, "R1 R2 C1 C2 DA1 R3 R4"},
+        {false, 3, "R5 C3 R1 R2 C1 C2 DA1 R3 R4"},
+        {false, 4, "R1 R2 C1 C2 DA1 R3 R4 R1 R2 C3 C4 DA2 R5 R6"},
+        {false, 5, "R5 C3 R1 R2 C1 C2 DA1 R3 R4 R1 R2 C4 C5 DA2 R6 R7"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.names);
+        const ActiveDesignators d = ActiveFilterDesignators(row.highPass, row.n);
+        std::string names;
+        for (const DesignatedPart& p : d.InCascade()) {
+            names += (names.empty() ? "" : " ") + p.designator;
+            const char letter = p.kind == ElementKind::Resistor    ? 'R'
+                                : p.kind == ElementKind::Capacitor ? 'C'
+                                : p.kind == ElementKind::Amplifier ? 'D'
+                                                                   : '?';
+            EXPECT_EQ(p.designator[0], letter) << p.designator;
+        }
+        EXPECT_EQ(names, row.names);
+        EXPECT_EQ(d.group.has_value(), row.n % 2 == 1);
+    }
+    EXPECT_THROW(ActiveFilterDesignators(false, 1), std::out_of_range);
+    EXPECT_THROW(ActiveFilterDesignators(true, 6), std::out_of_range);
+}

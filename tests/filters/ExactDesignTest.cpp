@@ -5,6 +5,7 @@
 
 #include "base/RuntimeError.h"
 #include "filters/ExactDesign.h"
+#include "filters/FrequencyResponse.h"
 #include "filters/SpiceNetlist.h"
 
 using namespace vokta;

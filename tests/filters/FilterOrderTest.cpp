@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "base/NumberText.h"
@@ -166,6 +167,69 @@ TEST(OrderEstimate, DomainFaultsTellWhatToChange) {
     // Just outside the band where the denominator rounds to 0 dB the estimate works again.
     EXPECT_EQ(EstimateButterworthOrder(1, 40, 1.06f, LP), 47);      // 46 / 1 + 1
     EXPECT_EQ(EstimateChebyshevOrder(1, 40, 1.01f, LP, true), 53);  // 52 / 1 + 1
+}
+
+// Every rule of a request, each on a sound low-pass request with one field typed over. The captions are
+// the fields' names; their texts are quoted as typed.
+TEST(FilterFault, TheFirstFaultNamesItsField) {
+    const TypedField amin{"Amin", "3", 3}, astop{"As", "40", 40}, f1{"F1", "1000", 1000},
+        fright{"Fright", "11000", 11000}, fleft{"Fleft", "9000", 9000}, fs{"Fs", "15000", 15000},
+        rn{"Rn", "50", 50};
+    const FilterRequest sound{LP, false, "Активный фильтр", amin, astop, f1, fright, fleft, fs, rn};
+    using F = FilterField;
+    using R = FilterRequest;
+    struct Row {
+        const char* name;
+        FilterType type;
+        bool active;
+        TypedField R::*member;
+        const char* text;
+        double value;
+        std::optional<F> field;
+        const char* message;  // nullptr: not looked at
+    } rows[] = {
+        {"an active band filter", BS, true, &R::fright, "0", 0, F::Type,
+         "Активный фильтр рассчитывается только как фильтр нижних или верхних частот. Выберите тип фильтра "
+         "или снимите флажок «Активный фильтр»."},
+        {"zero right edge", BP, false, &R::fright, "0,0", 0, F::Fright,
+         "Значение поля «Fright» должно быть больше нуля, а введено «0,0»."},
+        {"edges crossed", BS, false, &R::fleft, "11 000", 11000, F::Fleft,
+         "Значение поля «Fleft» (11 000) должно быть меньше значения поля «Fright» (11000)."},
+        {"a band filter has no F1", BP, false, &R::f1, "", 0, {}, nullptr},
+        {"no number is in the domain", LP, false, &R::f1, "x", NAN, F::F1, nullptr},
+        {"a load that rounds to 0", LP, false, &R::rn, "0.5", 0.5, F::Rn,
+         "Значение поля «Rn» должно быть от 1 до 32767, а введено «0.5»."},
+        {"a load beyond 16 bits", HP, false, &R::rn, "32767.5", 32767.5, F::Rn, nullptr},
+        {"an active filter has no load", LP, true, &R::rn, "0", 0, {}, nullptr},
+        {"stop band not above the pass band", LP, false, &R::astop, "3", 3, F::Astop,
+         "Значение поля «As» (3) должно быть больше значения поля «Amin» (3)."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FilterRequest request = sound;
+        request.type = row.type;
+        request.active = row.active;
+        (request.*row.member).text = row.text;
+        (request.*row.member).value = row.value;
+        const std::optional<FilterFault> fault = FindFilterFault(request);
+        EXPECT_EQ(fault ? std::optional(fault->field) : std::nullopt, row.field);
+        if (row.message) {
+            EXPECT_EQ(fault.value_or(FilterFault{}).message, row.message);
+        }
+    }
+    FilterRequest noRipple = sound;  // a pass band of 0 dB is the estimate's to explain
+    noRipple.amin.value = noRipple.astop.value = 0;
+    EXPECT_FALSE(FindFilterFault(noRipple));
+    EXPECT_FALSE(FindOrderFault(2, sound));
+    EXPECT_EQ(FindOrderFault(1, sound)->field, F::Astop);
+    EXPECT_EQ(
+        FindOrderFault(1, sound).value().message,
+        "Требования так слабы, что их выполняет фильтр порядка 1, а программа рассчитывает фильтры "
+        "начиная со второго порядка. Увеличьте значение поля «As» или приблизьте частоту среза к полосе "
+        "пропускания.");
+    // While typing, a left edge equal to the right one and a high-pass stop frequency at the edge pass.
+    EXPECT_FALSE(FindEdgesTypingFault(9000, 9000) || FindStopTypingFault(HP, 1000, 1000) ||
+                 FindStopTypingFault(LP, 2000, 1000));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/NumberText.h"
+#include "base/PictureNumbers.h"
 #include "base/RuntimeError.h"
 #include "filters/PassiveLadder.h"
 
@@ -45,10 +46,11 @@ TEST(PassiveLadder, WorkedExamples) {
         int picture;
         const char* values;
     } cases[] = {
-        {"low-pass order 2", false, 2, 110, "L1= 11259.55|C1= 4.503821"},
-        {"high-pass order 2", true, 2, 104, "C1= 2.251954|L1= 5629.885"},
+        {"low-pass order 2", false, 2, kLowPassLadderPictures, "L1= 11259.55|C1= 4.503821"},
+        {"high-pass order 2", true, 2, kHighPassLadderPictures, "C1= 2.251954|L1= 5629.885"},
         // Rounded once the last capacitor would read 2.43758.
-        {"low-pass order 4", false, 4, 112, "L1= 6093.949|C1= 5.884714|L2= 14711.78|C2= 2.437579"},
+        {"low-pass order 4", false, 4, kLowPassLadderPictures + 2,
+         "L1= 6093.949|C1= 5.884714|L2= 14711.78|C2= 2.437579"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,10 +156,10 @@ std::string Branches(const PassiveLadder& ladder) {
 TEST(BandLadder, WorkedExamples) {
     const PrototypeValues g = Butterworth(2);
     const PassiveLadder bp = DesignBandPassLadder(2, 1000000, 10, 50, g);
-    EXPECT_EQ(bp.picture, 124);
+    EXPECT_EQ(bp.picture, kBandPassLadderPictures);
     EXPECT_EQ(Branches(bp), "L1= 112.5955 C1= .0002251954 ser|L2= .5629885 C2= .04503821 par_");
     const PassiveLadder bs = DesignBandStopLadder(2, 1000000, 10, 50, g);
-    EXPECT_EQ(bs.picture, 127);
+    EXPECT_EQ(bs.picture, kBandStopLadderPictures);
     EXPECT_EQ(Branches(bs), "L1= 1.125955 C1= .02251954 par|L2= 56.29885 C2= .0004503822 ser_");
 }
 

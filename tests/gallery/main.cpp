@@ -14,8 +14,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
+    vokta::ui::Module1::RegisterPictures();
     vokta::ui::Forms::SetLastFormHandler([] {});
-    Module1::LinkForms();
+    vokta::ui::Module1::LinkForms();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
     QDir().mkpath(folder);
     vokta::test::BoxScript boxes;

@@ -11,6 +11,7 @@
 #include "base/NumberText.h"
 #include "base/RuntimeError.h"
 #include "circuits/TuningCurves.h"
+#include "circuits/TuningTexts.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/CalculatorLinks.h"
@@ -103,13 +104,11 @@ void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results
 }
 
 double ReadPositive(QLineEdit* box, const QLabel* label) {
-    const double value = ReadNumber(box, label->text());
-    if (!(value > 0))
-        Refuse(box->window(),
-               QStringLiteral("Значение в поле «%1» должно быть больше нуля, а введено «%2».")
-                   .arg(label->text(), box->text().trimmed()),
-               box);
-    return value;
+    const vokta::TypedField field{label->text().toStdString(), box->text().trimmed().toStdString(),
+                                  ReadNumber(box, label->text())};
+    if (const auto fault = vokta::FindTuningFault(field))
+        Refuse(box->window(), QString::fromStdString(*fault), box);
+    return field.value;
 }
 
 void OpenCoilFor(QWidget* window, const QLineEdit* inductance, const QLineEdit* fmin, const QLineEdit* fmax) {

@@ -32,8 +32,8 @@ void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results
                    const QList<QPushButton*>& buttons);
 
 // Reads a box as a number that must be above zero, the field named by its label: a text that is not
-// a number, or a number not above zero, is refused with a warning that names the field and the text,
-// and the focus goes to the box.
+// a number, or a number FindTuningFault refuses, is refused with a warning that names the field and the
+// text, and the focus goes to the box.
 double ReadPositive(QLineEdit* box, const QLabel* label);
 
 // Opens the coil calculator for the circuit's coil: its inductance and the centre of the range filled in

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/PictureNumbers.h"
 #include "circuits/ThreePoint.h"
 #include "circuits/ui/CircuitLayout.h"
 #include "circuits/ui/CircuitPlots.h"
@@ -14,12 +15,9 @@
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 
-using namespace vokta::ui;
-using namespace vokta::ui::circuits;
+namespace vokta::ui {
 
-namespace {
-constexpr int kPicture = 130;  // the circuit: C with C1 across it, in series with C2, C3 across L
-}
+using namespace circuits;
 
 FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FrmKontur2"));
@@ -42,7 +40,7 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 
     // The picture is loaded by Form_Load; its place is kept at the catalogue size.
     Image1 = AddImage(this, "Image1", {});
-    Image1->resize(PictureSize(kPicture));
+    Image1->resize(PictureSize(vokta::kThreePointCircuitPicture));
 
     LblC1 = AddResultLabel(this, "LblC1");
     LblC2 = AddResultLabel(this, "LblC2");
@@ -65,7 +63,7 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 }
 
 void FrmKontur2::Form_Load() {
-    SetPicture(Image1, LoadPicture(kPicture));
+    SetPicture(Image1, LoadPicture(vokta::kThreePointCircuitPicture));
 }
 
 void FrmKontur2::CmdCalc_Click() {
@@ -115,3 +113,5 @@ void FrmKontur2::CalcThreePoint() {
     shownResult_ = result;
     CmdPlot->setEnabled(true);
 }
+
+}  // namespace vokta::ui

@@ -9,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace vokta::ui {
+
 // The three-point linearised tuned-circuit calculator: the fixed capacitors C1, C2 and C3 that make
 // the frequency scale exact at both ends and in the middle of the variable capacitor's travel.
 class FrmKontur2 : public QWidget {
@@ -52,3 +54,5 @@ private:
     vokta::ThreePointInput shownInput_;
     vokta::ThreePointResult shownResult_;
 };
+
+}  // namespace vokta::ui

@@ -8,15 +8,16 @@
 
 #include "circuits/BandSpread.h"
 #include "circuits/ui/CircuitLayout.h"
+#include "circuits/ui/CircuitPictures.h"
 #include "circuits/ui/CircuitPlots.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
-#include "ui/Pictures.h"
 
-using namespace vokta::ui;
-using namespace vokta::ui::circuits;
+namespace vokta::ui {
+
+using namespace circuits;
 
 frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmKontur1"));
@@ -127,3 +128,5 @@ void frmKontur1::CalcBandSpread() {
                             locale.toString(input.fminMHz, 'g', 6), locale.toString(input.fmaxMHz, 'g', 6)));
     }
 }
+
+}  // namespace vokta::ui

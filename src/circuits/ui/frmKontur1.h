@@ -9,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace vokta::ui {
+
 // The band-spread tuned-circuit calculator: the two fixed capacitors C1 and C2 that make a given coil
 // and variable capacitor cover exactly the wanted frequency range.
 class frmKontur1 : public QWidget {
@@ -51,3 +53,5 @@ private:
     vokta::BandSpreadInput shownInput_;
     vokta::BandSpreadResult shownResult_;
 };
+
+}  // namespace vokta::ui

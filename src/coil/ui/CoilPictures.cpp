@@ -1,10 +1,10 @@
 #include "coil/ui/CoilPictures.h"
 
-#include <QGuiApplication>
-#include <QHash>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
+
+#include "ui/Pictures.h"
 
 namespace vokta::ui {
 
@@ -113,14 +113,11 @@ QSize CoilPictureSize() {
 }  // namespace pictures
 
 QPixmap LoadCoilPicture(CoilPicture which) {
-    static QHash<QPair<int, qreal>, QPixmap> cache;
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    const QPair<int, qreal> key(int(which), ratio);
-    auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.insert(key, QPixmap::fromImage(pictures::DrawCoil(which).Render(
-                                   pictures::CoilPictureSize(), schematic::Scene::AllLayers, ratio)));
-    return *it;
+    static ScreenPicture toroid(pictures::CoilPictureSize(),
+                                [] { return pictures::DrawCoil(CoilPicture::Toroid); });
+    static ScreenPicture solenoid(pictures::CoilPictureSize(),
+                                  [] { return pictures::DrawCoil(CoilPicture::Solenoid); });
+    return which == CoilPicture::Toroid ? toroid.Pixmap() : solenoid.Pixmap();
 }
 
 }  // namespace vokta::ui

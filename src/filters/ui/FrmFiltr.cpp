@@ -11,16 +11,13 @@
 #include <optional>
 
 #include "base/Checked.h"
-#include "filters/PassiveLadder.h"
 #include "filters/ui/FrmFiltrItog.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using namespace vokta::ui;
-using vokta::FilterResponse;
-using vokta::FilterType;
+namespace vokta::ui {
 
 namespace {
 
@@ -46,12 +43,16 @@ QString Caption(const QLabel* label) {
     return label->text().simplified();
 }
 
+QString TextOf(const QWidget* field) {
+    if (const auto* box = qobject_cast<const QLineEdit*>(field)) return box->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(field)) return list->currentText();
+    return {};
+}
+
 // The number in a box or an editable list as it stands while being typed: an empty text reads as 0, a
 // text that is not (yet) a whole number in the user's format has no value.
-std::optional<double> ValueWhileTyping(QWidget* field) {
-    QString text;
-    if (const auto* box = qobject_cast<QLineEdit*>(field)) text = box->text();
-    if (const auto* list = qobject_cast<QComboBox*>(field)) text = list->currentText();
+std::optional<double> ValueWhileTyping(const QWidget* field) {
+    const QString text = TextOf(field);
     if (text.trimmed().isEmpty()) return 0.0;
     try {
         return vokta::ParseTypedNumber(text.toStdString(), UserNumberFormat());
@@ -214,17 +215,18 @@ void FrmFiltr::CheckARC_Click() {
 
 void FrmFiltr::TxtFleft_Change() {
     const std::optional<double> right = ValueWhileTyping(TxtFright), left = ValueWhileTyping(TxtFleft);
-    if (right && left && *right < *left) {
-        Warn(this, QStringLiteral("Левая граничная частота не может быть больше правой!!!"), MsgIcon::None);
+    if (!right || !left) return;
+    if (const auto fault = vokta::FindEdgesTypingFault(*right, *left)) {
+        Warn(this, QString::fromStdString(*fault), MsgIcon::None);
         TxtFleft->setText(QString());
     }
 }
 
 void FrmFiltr::TxtFs_Change() {
-    if (!Option1[1]->isChecked()) return;
     const std::optional<double> fs = ValueWhileTyping(TxtFs), f1 = ValueWhileTyping(TxtF1);
-    if (fs && f1 && *fs > *f1) {
-        Warn(this, QStringLiteral("У ФВЧ частота среза меньше граничной частоты!!!"), MsgIcon::None);
+    if (!fs || !f1) return;
+    if (const auto fault = vokta::FindStopTypingFault(SelectedType(), *fs, *f1)) {
+        Warn(this, QString::fromStdString(*fault), MsgIcon::None);
         TxtFs->setText(QString());
     }
 }
@@ -257,64 +259,37 @@ void FrmFiltr::CmdCalc_Click() {
 
 void FrmFiltr::PrepareFilterSpec() {
     const bool done = Guarded(this, [&] {
-        const FilterType type = SelectedType();
-        const bool band = type == FilterType::BandPass || type == FilterType::BandStop;
+        vokta::FilterRequest request;
+        request.type = SelectedType();
+        request.active = IsActive();
+        request.activeCaption = CheckARC->text().remove(QLatin1Char('&')).toStdString();
+        const bool band = vokta::IsBandFilter(request.type);
         // What the chosen filter uses is read whole, top to bottom, and refused by its caption when it is
         // not a number. A disabled box or the hidden load of an active filter plays no part in the design:
         // its text counts only where it is a number.
-        auto used = [](QWidget* field, const QLabel* label) { return ReadNumber(field, label->text()); };
-        auto unused = [](QWidget* field) { return ValueWhileTyping(field).value_or(0.0); };
-        const double amin = used(CmbAmin, LblAmin);
-        const double astop = used(TxtAs, LblAs);
-        const double f1 = band ? unused(TxtF1) : used(TxtF1, LblF1);
-        const double fright = band ? used(TxtFright, LblFright) : unused(TxtFright);
-        const double fleft = band ? used(TxtFleft, LblFleft) : unused(TxtFleft);
-        const double fs = used(TxtFs, LblFs);
-        const double rn = IsActive() ? unused(CmbRn) : used(CmbRn, LblRn);
+        auto field = [](QWidget* box, const QLabel* label, bool used) {
+            return vokta::TypedField{
+                Caption(label).toStdString(), TextOf(box).trimmed().toStdString(),
+                used ? ReadNumber(box, label->text()) : ValueWhileTyping(box).value_or(0.0)};
+        };
+        request.amin = field(CmbAmin, LblAmin, true);
+        request.astop = field(TxtAs, LblAs, true);
+        request.f1 = field(TxtF1, LblF1, !band);
+        request.fright = field(TxtFright, LblFright, band);
+        request.fleft = field(TxtFleft, LblFleft, band);
+        request.fs = field(TxtFs, LblFs, true);
+        request.rn = field(CmbRn, LblRn, !request.active);
 
-        // Values outside their domain are refused before anything is computed. The active filters are
-        // low-pass and high-pass only; the band options stay chosen when the box is checked after them.
-        if (band && IsActive())
-            Refuse(this,
-                   QStringLiteral("Активный фильтр рассчитывается только как фильтр нижних или верхних "
-                                  "частот. Выберите тип фильтра или снимите флажок «%1».")
-                       .arg(CheckARC->text().remove(QLatin1Char('&'))),
-                   Option1[0]);
-        if (band) {
-            RequirePositive(TxtFright, LblFright, fright);
-            RequirePositive(TxtFleft, LblFleft, fleft);
-            if (!(fleft < fright))
-                Refuse(this,
-                       QStringLiteral("Значение поля «%1» (%2) должно быть меньше значения поля «%3» (%4).")
-                           .arg(Caption(LblFleft), TxtFleft->text().trimmed(), Caption(LblFright),
-                                TxtFright->text().trimmed()),
-                       TxtFleft);
-        } else {
-            RequirePositive(TxtF1, LblF1, f1);
-        }
-        RequirePositive(TxtFs, LblFs, fs);
-        // The load is a 16-bit number of ohms; it terminates the passive ladders only.
-        const bool loadInRange = rn >= 0.5 && rn < 32767.5;
-        if (!IsActive() && !loadInRange)
-            Refuse(this,
-                   QStringLiteral("Значение поля «%1» должно быть от 1 до 32767, а введено «%2».")
-                       .arg(Caption(LblRn), CmbRn->currentText().trimmed()),
-                   CmbRn);
-        // A zero or negative pass-band attenuation is the order estimate's to explain.
-        if (amin > 0 && !(astop > amin))
-            Refuse(this,
-                   QStringLiteral("Значение поля «%1» (%2) должно быть больше значения поля «%3» (%4).")
-                       .arg(Caption(LblAs), TxtAs->text().trimmed(), Caption(LblAmin),
-                            CmbAmin->currentText().trimmed()),
-                   TxtAs);
+        // Values outside their domain are refused before anything is computed.
+        if (const auto fault = vokta::FindFilterFault(request)) RefuseAt(*fault);
 
-        state.Rn = loadInRange ? vokta::RoundInt16(rn) : int16_t(0);
-        state.Fs = vokta::Single(fs);
-        state.F1 = vokta::Single(f1);
-        state.Fleft = vokta::Single(fleft);
-        state.Fright = vokta::Single(fright);
-        state.Astop = vokta::Single(astop);
-        state.Amin = vokta::Single(amin);
+        state.Rn = vokta::LoadOhms(request.rn.value).value_or(0);
+        state.Fs = vokta::Single(request.fs.value);
+        state.F1 = vokta::Single(request.f1.value);
+        state.Fleft = vokta::Single(request.fleft.value);
+        state.Fright = vokta::Single(request.fright.value);
+        state.Astop = vokta::Single(request.astop.value);
+        state.Amin = vokta::Single(request.amin.value);
 
         vokta::BandCentre centre;
         if (band) {
@@ -322,31 +297,20 @@ void FrmFiltr::PrepareFilterSpec() {
             state.F0 = centre.F0;
             state.K = centre.K;
         }
-        state.Ws = vokta::PrototypeStopBand(type, state.Fs, state.F1, centre);
+        state.Ws = vokta::PrototypeStopBand(request.type, state.Fs, state.F1, centre);
 
         if (Option2[0]->isChecked()) EstimateButterworthOrder();
         if (Option2[1]->isChecked()) EstimateChebyshevOrder();
-        // The designs start at the second order; a first-order filter would already do.
-        if (state.N < vokta::kMinLadderOrder)
-            Refuse(this,
-                   QStringLiteral(
-                       "Требования так слабы, что их выполняет фильтр порядка %1, а программа "
-                       "рассчитывает фильтры начиная со второго порядка. Увеличьте значение поля «%2» "
-                       "или приблизьте частоту среза к полосе пропускания.")
-                       .arg(state.N)
-                       .arg(Caption(LblAs)),
-                   TxtAs);
+        if (const auto fault = vokta::FindOrderFault(state.N, request)) RefuseAt(*fault);
     });
     // The results window opens after the order warning too, but not after a refusal or a run-time error.
     if (done) Forms::Show<FrmFiltrItog>();
 }
 
-void FrmFiltr::RequirePositive(QLineEdit* field, const QLabel* label, double value) {
-    if (value > 0) return;
-    Refuse(this,
-           QStringLiteral("Значение поля «%1» должно быть больше нуля, а введено «%2».")
-               .arg(Caption(label), field->text().trimmed()),
-           field);
+void FrmFiltr::RefuseAt(const vokta::FilterFault& fault) {
+    // The fields in the order of FilterField; the filter type by its first option.
+    QWidget* const fields[] = {Option1[0], TxtAs, TxtF1, TxtFright, TxtFleft, TxtFs, CmbRn};
+    Refuse(this, QString::fromStdString(fault.message), fields[int(fault.field)]);
 }
 
 void FrmFiltr::EstimateButterworthOrder() {
@@ -373,3 +337,5 @@ void FrmFiltr::CmdBack_Click() {
     FrmFiltrItog::UnloadWithResponse();
     Forms::ReturnToMain(this);
 }
+
+}  // namespace vokta::ui

@@ -13,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace vokta::ui {
+
 // The values of the filter requirements window that outlive its controls. Each calculation overwrites
 // them, except K and F0, which only band filters set.
 struct FrmFiltrState {
@@ -74,8 +76,8 @@ private:
     void EstimateButterworthOrder();
     void EstimateChebyshevOrder();
     void WarnOrderTooHigh();
-    // Refuses, by its caption, a frequency that is not above zero.
-    void RequirePositive(QLineEdit* field, const QLabel* label, double value);
+    // Refuses the request with the fault's message, the focus on the fault's field.
+    [[noreturn]] void RefuseAt(const vokta::FilterFault& fault);
     void FillAminList(const QStringList& items);
 
     QLabel* LblAmin = nullptr;
@@ -89,3 +91,5 @@ private:
     QPushButton* CmdCls = nullptr;
     QPushButton* CmdBack = nullptr;
 };
+
+}  // namespace vokta::ui

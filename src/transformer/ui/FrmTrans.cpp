@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "base/Checked.h"
+#include "base/PictureNumbers.h"
 #include "transformer/ui/FrmTransResults.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
@@ -12,15 +13,15 @@
 #include "ui/Pictures.h"
 #include "ui/ReportPrinter.h"
 
-using namespace vokta::ui;
-using vokta::CoreType;
+namespace vokta::ui {
 
 namespace {
 
 const QString kInputTitle = QStringLiteral("Окно ввода");
 
 // The sketch of each core type, in the order of the options.
-constexpr int kCorePicture[3] = {102, 101, 103};
+constexpr int kCorePicture[3] = {vokta::kLaminatedCorePicture, vokta::kTapeWoundCorePicture,
+                                 vokta::kToroidalCorePicture};
 
 }  // namespace
 
@@ -190,7 +191,7 @@ void FrmTrans::CalcTransformer() {
     Forms::Unload<FrmTransResults>();
     switch (vokta::CalcTransformer(Design, input)) {
         case vokta::DesignOutcome::Designed:
-            FrmTransResults::Open(Design, input.type);
+            FrmTransResults::Open(Design, {input.type, input.core, thickness, input.loads});
             break;
         case vokta::DesignOutcome::CoreTooSmall:
             WarnCoreTooSmall();
@@ -245,3 +246,5 @@ CoreType FrmTrans::SelectedCoreType() const {
     if (Option1[1]->isChecked()) return CoreType::Tape;
     return CoreType::Laminated;
 }
+
+}  // namespace vokta::ui

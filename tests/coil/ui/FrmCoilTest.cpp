@@ -10,13 +10,11 @@
 #include "circuits/ui/FrmKontur2.h"
 #include "circuits/ui/frmKontur1.h"
 #include "coil/ui/FrmCoil.h"
-#include "support/BoxScript.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "ui/Forms.h"
 
-using vokta::test::BoxScript;
-using vokta::ui::Forms;
-using vokta::ui::FrmCoil;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -27,11 +25,6 @@ QStringList Table(const FrmCoil* w) {
         rows << w->TblResults->item(r, 0)->text() + "|" + w->TblResults->item(r, 1)->text() + "|" +
                     w->TblResults->item(r, 2)->text();
     return rows;
-}
-
-void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 }  // namespace

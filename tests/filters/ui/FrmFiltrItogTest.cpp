@@ -1,15 +1,12 @@
 #include <memory>
 
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
-#include "support/UiTest.h"
+#include "FilterDriver.h"
+#include "base/PictureNumbers.h"
 #include "ui/Application.h"
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
-using vokta::ui::twips;
+using namespace vokta::ui;
 
 namespace {
 
@@ -59,29 +56,31 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("values");
         const QStringList lp{"TxtF1=1000", "TxtFs=2000"};
-        QTest::newRow("low-pass order 2")
-            << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=10"} + lp << 110 << "LblC1 TxtC1 LblL1 TxtL1"
-            << "C1= 4.503821 L1= 11259.55";
+        QTest::newRow("low-pass order 2") << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=10"} + lp
+                                          << vokta::kLowPassLadderPictures << "LblC1 TxtC1 LblL1 TxtL1"
+                                          << "C1= 4.503821 L1= 11259.55";
         // Without the 3 dB edge correction the high-pass keeps its edge of 1000 Hz.
         QTest::newRow("high-pass order 2")
             << QStringList{"Option1(1)"} << QStringList{"CmbAmin=1", "TxtAs=3", "TxtF1=1000", "TxtFs=500"}
-            << 104 << "LblC1 TxtC1 LblL1 TxtL1"
+            << vokta::kHighPassLadderPictures << "LblC1 TxtC1 LblL1 TxtL1"
             << "C1= 2.251954 L1= 5629.885";
-        QTest::newRow("low-pass order 4") << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=20"} + lp << 112
-                                          << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2"
-                                          << "C1= 5.884714 C2= 2.437579 L1= 6093.949 L2= 14711.78";
+        QTest::newRow("low-pass order 4")
+            << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=20"} + lp << vokta::kLowPassLadderPictures + 2
+            << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2"
+            << "C1= 5.884714 C2= 2.437579 L1= 6093.949 L2= 14711.78";
         QTest::newRow("low-pass order 5")
-            << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=25"} + lp << 113
+            << QStringList{} << QStringList{"CmbAmin=3", "TxtAs=25"} + lp << vokta::kLowPassLadderPictures + 3
             << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2 LblC3 TxtC3"
             << "C1= 1.968153 C2= 6.369427 C3= 1.968153 L1= 12882.17 L2= 12882.17";
         // The 3 dB high-pass moves its edge to 999.8304 Hz.
         QTest::newRow("high-pass order 7")
             << QStringList{"Option1(1)"} << QStringList{"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=500"}
-            << 109 << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2 LblC3 TxtC3 LblL3 TxtL3 LblL4 TxtL4"
+            << vokta::kHighPassLadderPictures + 5
+            << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2 LblL2 TxtL2 LblC3 TxtC3 LblL3 TxtL3 LblL4 TxtL4"
             << "C1= 2.554333 C2= 1.592627 C3= 2.554333 L1= 17894.68 L2= 4419.298 L3= 4419.298 L4= 17894.68";
         QTest::newRow("Chebyshev low-pass order 3, ripple typed as 1.0")
             << QStringList{"Option2(1)"} << QStringList{"CmbAmin=1.0", "TxtAs=20", "TxtF1=1000", "TxtFs=3000"}
-            << 111 << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2"
+            << vokta::kLowPassLadderPictures + 1 << "LblC1 TxtC1 LblL1 TxtL1 LblC2 TxtC2"
             << "C1= 6.445859 C2= 6.445859 L1= 7914.013";
     }
     void passiveLowPassAndHighPass() {
@@ -208,36 +207,37 @@ private slots:
     void passiveBandPassAndBandStop_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<int>("picture");
+        QTest::addColumn<int>("n");
         QTest::addColumn<QString>("values");
         const QStringList edges{"TxtFright=11000", "TxtFleft=9000"};
         QTest::newRow("band-pass order 4")
             << QStringList{"Option1(2)"}
-            << QStringList{"CmbAmin=3", "TxtAs=40"} + edges + QStringList{"TxtFs=15000"} << 126
+            << QStringList{"CmbAmin=3", "TxtAs=40"} + edges + QStringList{"TxtFs=15000"} << 4
             << "C1= .08405755 C2= 2.942357 C3= .03481852 C4= 1.21879 L1= 3046.975 L2= 87.04628 L3= 7355.892 "
                "L4= 210.1439";
         QTest::newRow("band-stop order 3")
             << QStringList{"Option1(3)"}
-            << QStringList{"CmbAmin=3", "TxtAs=30"} + edges + QStringList{"TxtFs=10200"} << 128
+            << QStringList{"CmbAmin=3", "TxtAs=30"} + edges + QStringList{"TxtFs=10200"} << 3
             << "C1= .06433765 C2= .7961783 C3= .06433765 L1= 3980.892 L2= 321.6882 L3= 3980.892";
         QTest::newRow("Chebyshev band-pass raised to order 3")
             << QStringList{"Option1(2)", "Option2(1)"}
-            << QStringList{"CmbAmin=1", "TxtAs=20"} + edges + QStringList{"TxtFs=15000"} << 125 << "";
+            << QStringList{"CmbAmin=1", "TxtAs=20"} + edges + QStringList{"TxtFs=15000"} << 3 << "";
         QTest::newRow("Chebyshev band-stop order 3")
             << QStringList{"Option1(3)", "Option2(1)"}
-            << QStringList{"CmbAmin=0.5", "TxtAs=10"} + edges + QStringList{"TxtFs=10200"} << 128 << "";
+            << QStringList{"CmbAmin=0.5", "TxtAs=10"} + edges + QStringList{"TxtFs=10200"} << 3 << "";
     }
     void passiveBandPassAndBandStop() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, typed);
-        QFETCH(int, picture);
+        QFETCH(int, n);
         QFETCH(QString, values);
         FrmFiltrItog* r = Calculate(w, clicks, typed);
         QVERIFY(boxes->messages.empty());
         QVERIFY(r && r->isVisible());
-        const int n = picture - (picture > 125 && clicks[0] == "Option1(3)" ? 125 : 122);
         QCOMPARE(int(FrmFiltrItog::state.N), n);
-        QCOMPARE(ShownPicture(r), picture);
+        const int first =
+            clicks[0] == "Option1(3)" ? vokta::kBandStopLadderPictures : vokta::kBandPassLadderPictures;
+        QCOMPARE(ShownPicture(r), first + n - 2);
         QStringList shown;
         for (int i = 1; i <= 4; ++i)
             for (const char* kind : {"LblC", "TxtC", "LblL", "TxtL"})
@@ -290,7 +290,7 @@ private slots:
         Calculate(w, {"Option1(3)"}, {"TxtAs=30", "TxtFs=10200"});
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.F0), QString(" 9949.874"));
         QCOMPARE(vokta::ui::NumberText(FrmFiltrItog::state.K), QString(" 4.974937"));
-        QCOMPARE(ShownPicture(Results()), 128);
+        QCOMPARE(ShownPicture(Results()), vokta::kBandStopLadderPictures + 1);  // order 3
     }
 };
 
