@@ -3,6 +3,9 @@
 #include "ui/PlotChart.h"
 
 class QFont;
+class QPainter;
+class QRectF;
+class QSizeF;
 class QWidget;
 
 namespace vokta::ui {
@@ -18,6 +21,11 @@ public:
     // Builds the chart of the page, its texts in `font`, and shows it in a view made by NewView, in place
     // of the chart shown there before (which is deleted with its series and axes).
     virtual void Show(QWidget* view, const plot::Page& page, const QFont& font) const = 0;
+    // Draws the chart of the page as vector graphics (lines and text, as a PDF keeps them) into `target`
+    // of the painter: laid out at `size` in logical pixels with its texts in `font`, as a view of that size
+    // would show it, then scaled to fill the target.
+    virtual void Render(QPainter& painter, const QRectF& target, const plot::Page& page, const QFont& font,
+                        const QSizeF& size) const = 0;
 
 protected:
     ~ChartKit() = default;

@@ -2,6 +2,8 @@
 // the program that links Qt Charts; see ChartKit.h.
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 
 #include "ui/ChartKit.h"
 
@@ -19,6 +21,21 @@ public:
         QChart* shown = chartView->chart();
         chartView->setChart(vokta::ui::plot::MakeChart(page, font));
         delete shown;  // the view gives up the chart it showed, with its series and axes
+    }
+    void Render(QPainter& painter, const QRectF& target, const vokta::ui::plot::Page& page, const QFont& font,
+                const QSizeF& size) const override {
+        QGraphicsScene scene;  // owns the chart from here on
+        QChart* chart = vokta::ui::plot::MakeChart(page, font);
+        scene.addItem(chart);
+        chart->setDropShadowEnabled(false);
+        chart->setBackgroundRoundness(0);
+        chart->setGeometry(QRectF(QPointF(0, 0), size));
+        chart->layout()->activate();  // the axes and their labels in place now, not when events next run
+        scene.setSceneRect(chart->geometry());
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&painter, target, scene.sceneRect(), Qt::IgnoreAspectRatio);
+        painter.restore();
     }
 };
 

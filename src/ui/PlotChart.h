@@ -78,6 +78,13 @@ struct Page {
     bool legend = true;  // the chart's own legend; off where the window writes LegendText under the chart
 };
 
+// What a plot window shows: its pages, one chart each, and the summary under them. The calculators make
+// it once, for the plot window and for the printable sheet alike.
+struct Figure {
+    QList<Page> pages;
+    QString summary;
+};
+
 // A new chart of the page, its texts in `font` (the title a point larger and bold), its numbers in the
 // user's number format. The caller owns it. It is part of the chart module: windows show a page through
 // ChartKit (ChartKit.h), which the program loads when the first chart is shown.

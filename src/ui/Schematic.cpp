@@ -347,6 +347,18 @@ QImage Scene::Render(QSize size, int layers, qreal devicePixelRatio) const {
     return image;
 }
 
+void Scene::PaintInto(QPainter& painter, const QRectF& target) const {
+    const QRectF bounds = Bounds();
+    if (bounds.isEmpty()) return;
+    const qreal scale = std::min(target.width() / bounds.width(), target.height() / bounds.height());
+    painter.save();
+    painter.translate(target.center());
+    painter.scale(scale, scale);
+    // Paint shifts by half a pixel for crisp screen lines; here the drawing's centre goes to the origin.
+    Paint(painter, -bounds.center() - QPointF(0.5, 0.5), AllLayers, -1);
+    painter.restore();
+}
+
 QImage Scene::RenderText(QSize size, int index) const {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -93,6 +93,9 @@ public:
     // The drawing centred in a white picture of the given size, black antialiased ink. With a device
     // pixel ratio above 1 the picture has that many more pixels and the same logical size.
     QImage Render(QSize size, int layers = AllLayers, qreal devicePixelRatio = 1) const;
+    // The drawing as vector graphics, centred in `target` of the painter and scaled to fill it without
+    // distortion: its strokes as paths and its labels as text (a printable sheet).
+    void PaintInto(class QPainter& painter, const QRectF& target) const;
     // Only the text of the given index, at the place it has in Render(size).
     QImage RenderText(QSize size, int index) const;
 

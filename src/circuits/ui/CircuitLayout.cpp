@@ -16,6 +16,7 @@
 #include "ui/Boxes.h"
 #include "ui/CalculatorLinks.h"
 #include "ui/Controls.h"
+#include "ui/Schematic.h"
 #include "ui/Twips.h"
 
 namespace vokta::ui::circuits {
@@ -116,6 +117,25 @@ void OpenCoilFor(QWidget* window, const QLineEdit* inductance, const QLineEdit* 
     std::optional<double> centre;
     if (low && high) centre = vokta::BandCentreMHz(*low, *high);
     OpenCoilCalculator(window, TypedPositive(inductance), centre);
+}
+
+Sheet CircuitSheet(const QString& title, const QList<Sheet::Row>& inputs, const schematic::Scene& picture,
+                   const QList<QLabel*>& results, const plot::Figure& figure) {
+    Sheet sheet(title);
+    sheet.Heading(QStringLiteral("Исходные данные"));
+    sheet.Table(inputs);
+    sheet.Picture(picture);
+    sheet.Heading(QStringLiteral("Результаты расчета"));
+    QStringList lines;
+    for (const QLabel* result : results) lines << result->text();
+    sheet.Text(lines.join(QLatin1Char('\n')));
+    for (const plot::Page& page : figure.pages) sheet.Chart(page);  // each under its own title
+    sheet.Text(figure.summary);
+    return sheet;
+}
+
+void SaveCircuitSheet(QWidget* window, const std::function<Sheet()>& sheet) {
+    Guarded(window, [&] { SaveSheet(window, sheet(), window->windowTitle() + QStringLiteral(".pdf")); });
 }
 
 }  // namespace vokta::ui::circuits

@@ -7,11 +7,20 @@
 #include <QList>
 #include <QString>
 
+#include "ui/PlotChart.h"
+#include "ui/Sheet.h"
+
+#include <functional>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+
+namespace vokta::ui::schematic {
+class Scene;
+}
 
 namespace vokta::ui::circuits {
 
@@ -40,5 +49,13 @@ double ReadPositive(QLineEdit* box, const QLabel* label);
 // where the boxes hold numbers above zero (nothing is refused here: the coil window tells about a box
 // left empty when it calculates).
 void OpenCoilFor(QWidget* window, const QLineEdit* inductance, const QLineEdit* fmin, const QLineEdit* fmax);
+
+// The printable sheet of a tuned circuit: the inputs its result was calculated from, the circuit, the
+// result labels' texts and the plot with its summary.
+Sheet CircuitSheet(const QString& title, const QList<Sheet::Row>& inputs, const schematic::Scene& picture,
+                   const QList<QLabel*>& results, const plot::Figure& figure);
+
+// Asks for a file and saves the sheet there (SaveSheet), guarded like every handler.
+void SaveCircuitSheet(QWidget* window, const std::function<Sheet()>& sheet);
 
 }  // namespace vokta::ui::circuits

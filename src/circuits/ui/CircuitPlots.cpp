@@ -26,7 +26,7 @@ QString Percent(double x, int decimals) {
 
 }  // namespace
 
-void ShowBandSpreadPlot(const BandSpreadInput& in, const BandSpreadResult& result) {
+plot::Figure BandSpreadPlot(const BandSpreadInput& in, const BandSpreadResult& result) {
     const BandSpreadCoverage c = BandSpreadTuning(in, result);
     FrmPlot::Page page;
     page.title = QStringLiteral("Перекрытие диапазона");
@@ -46,14 +46,14 @@ void ShowBandSpreadPlot(const BandSpreadInput& in, const BandSpreadResult& resul
                 in.fminMHz)
         << edge({}, in.fmaxMHz);
 
-    FrmPlot::Open(
+    return plot::Figure{
         {page},
         QStringLiteral("Контур перекрывает диапазон от %1 до %2 МГц. Нижний край отличается "
                        "от заданного на %3 %, верхний — на %4 %.")
-            .arg(MHz(c.bottomMHz), MHz(c.topMHz), Percent(c.bottomErrorPct, 2), Percent(c.topErrorPct, 2)));
+            .arg(MHz(c.bottomMHz), MHz(c.topMHz), Percent(c.bottomErrorPct, 2), Percent(c.topErrorPct, 2))};
 }
 
-void ShowThreePointPlot(const ThreePointInput& in, const ThreePointResult& result) {
+plot::Figure ThreePointPlot(const ThreePointInput& in, const ThreePointResult& result) {
     const ThreePointScale s = ThreePointTuning(in, result);
     FrmPlot::Page page;
     page.title = QStringLiteral("Шкала контура");
@@ -93,7 +93,17 @@ void ShowThreePointPlot(const ThreePointInput& in, const ThreePointResult& resul
                    "хода КПЕ.")
                    .arg(MHz(s.bottomMHz), MHz(s.topMHz), Percent(s.bottomErrorPct, 2),
                         Percent(s.topErrorPct, 2), Percent(s.worstDeviationPct, 1), Percent(s.worstAtPct, 0));
-    FrmPlot::Open({page}, summary);
+    return plot::Figure{{page}, summary};
+}
+
+void ShowBandSpreadPlot(const BandSpreadInput& input, const BandSpreadResult& result) {
+    const plot::Figure figure = BandSpreadPlot(input, result);
+    FrmPlot::Open(figure.pages, figure.summary);
+}
+
+void ShowThreePointPlot(const ThreePointInput& input, const ThreePointResult& result) {
+    const plot::Figure figure = ThreePointPlot(input, result);
+    FrmPlot::Open(figure.pages, figure.summary);
 }
 
 }  // namespace vokta::ui::circuits

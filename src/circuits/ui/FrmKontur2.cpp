@@ -50,15 +50,19 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
     CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
     CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {});
     CmdPlot->setEnabled(false);
+    CmdPdf = AddButton(this, "CmdPdf", QStringLiteral("PDF…"), {},
+                       QStringLiteral("Сохранить лист расчета в файл PDF"));
+    CmdPdf->setEnabled(false);
     CmdCoil = AddButton(this, "CmdCoil", QStringLiteral("Катушка…"), {},
                         QStringLiteral("Рассчитать намотку катушки L1 на середину диапазона"));
     CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
     connect(CmdCalc, &QPushButton::clicked, this, &FrmKontur2::CmdCalc_Click);
     connect(CmdPlot, &QPushButton::clicked, this, &FrmKontur2::CmdPlot_Click);
+    connect(CmdPdf, &QPushButton::clicked, this, &FrmKontur2::CmdPdf_Click);
     connect(CmdCoil, &QPushButton::clicked, this, &FrmKontur2::CmdCoil_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmKontur2::CmdCancel_Click);
 
-    ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, {CmdCalc, CmdPlot, CmdCoil, CmdCancel});
+    ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, {CmdCalc, CmdPlot, CmdPdf, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
@@ -74,6 +78,7 @@ void FrmKontur2::CmdCalc_Click() {
     }
     // The plot belongs to a calculation that succeeds.
     CmdPlot->setEnabled(false);
+    CmdPdf->setEnabled(false);
     Guarded(this, [this] { CalcThreePoint(); });
 }
 
@@ -83,6 +88,14 @@ void FrmKontur2::CmdCancel_Click() {
 
 void FrmKontur2::CmdPlot_Click() {
     Guarded(this, [this] { ShowThreePointPlot(shownInput_, shownResult_); });
+}
+
+void FrmKontur2::CmdPdf_Click() {
+    SaveCircuitSheet(this, [this] {
+        return CircuitSheet(QStringLiteral("Расчет контура с линейной шкалой"), shownInputs_,
+                            pictures::DrawPicture(vokta::kThreePointCircuitPicture), {LblC1, LblC2, LblC3},
+                            ThreePointPlot(shownInput_, shownResult_));
+    });
 }
 
 void FrmKontur2::CmdCoil_Click() {
@@ -111,7 +124,9 @@ void FrmKontur2::CalcThreePoint() {
     for (QLabel* label : {LblC1, LblC2, LblC3}) label->show();
     shownInput_ = input;
     shownResult_ = result;
+    shownInputs_ = FieldRows(Frame1);
     CmdPlot->setEnabled(true);
+    CmdPdf->setEnabled(true);
 }
 
 }  // namespace vokta::ui

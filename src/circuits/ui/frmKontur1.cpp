@@ -48,15 +48,19 @@ frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 
     CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
     CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {});
+    CmdPdf = AddButton(this, "CmdPdf", QStringLiteral("PDF…"), {},
+                       QStringLiteral("Сохранить лист расчета в файл PDF"));
+    CmdPdf->setEnabled(false);
     CmdCoil = AddButton(this, "CmdCoil", QStringLiteral("Катушка…"), {},
                         QStringLiteral("Рассчитать намотку катушки L1 на середину диапазона"));
     CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
     connect(CmdCalc, &QPushButton::clicked, this, &frmKontur1::CmdCalc_Click);
     connect(CmdPlot, &QPushButton::clicked, this, &frmKontur1::CmdPlot_Click);
+    connect(CmdPdf, &QPushButton::clicked, this, &frmKontur1::CmdPdf_Click);
     connect(CmdCoil, &QPushButton::clicked, this, &frmKontur1::CmdCoil_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &frmKontur1::CmdCancel_Click);
 
-    ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, {CmdCalc, CmdPlot, CmdCoil, CmdCancel});
+    ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, {CmdCalc, CmdPlot, CmdPdf, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
@@ -66,11 +70,13 @@ void frmKontur1::Form_Load() {
     LblC1->hide();
     LblC2->hide();
     CmdPlot->setEnabled(false);
+    CmdPdf->setEnabled(false);
 }
 
 void frmKontur1::CmdCalc_Click() {
     // The plot belongs to a calculation that succeeds.
     CmdPlot->setEnabled(false);
+    CmdPdf->setEnabled(false);
     if (!AllFilled({TxtFmax, TxtFmin, TxtL, TxtC3max, TxtC3min, TxtC4})) {
         // The typed values stay; an earlier result, which no longer matches them, goes.
         WarnEmptyFields(this);
@@ -86,6 +92,14 @@ void frmKontur1::CmdCancel_Click() {
 
 void frmKontur1::CmdPlot_Click() {
     Guarded(this, [this] { ShowBandSpreadPlot(shownInput_, shownResult_); });
+}
+
+void frmKontur1::CmdPdf_Click() {
+    SaveCircuitSheet(this, [this] {
+        return CircuitSheet(QStringLiteral("Расчет контура с растяжкой диапазона"), shownInputs_,
+                            pictures::DrawBandSpreadDiagram(), {LblC1, LblC2},
+                            BandSpreadPlot(shownInput_, shownResult_));
+    });
 }
 
 void frmKontur1::CmdCoil_Click() {
@@ -116,7 +130,9 @@ void frmKontur1::CalcBandSpread() {
     LblC2->show();
     shownInput_ = input;
     shownResult_ = result;
+    shownInputs_ = FieldRows(Frame1);
     CmdPlot->setEnabled(true);
+    CmdPdf->setEnabled(true);
     if (result.missesRange) {
         // The whole values are shown, but the user learns what they really tune.
         const QLocale locale;

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "ui/Sheet.h"
+
 #include "circuits/BandSpread.h"
 
 class QGroupBox;
@@ -22,6 +24,7 @@ public:
     void CmdCalc_Click();
     void CmdCancel_Click();
     void CmdPlot_Click();
+    void CmdPdf_Click();
     void CmdCoil_Click();
 
 private:
@@ -46,10 +49,12 @@ private:
     QLabel* LblC2 = nullptr;
     QPushButton* CmdCalc = nullptr;
     QPushButton* CmdPlot = nullptr;
+    QPushButton* CmdPdf = nullptr;
     QPushButton* CmdCoil = nullptr;
     QPushButton* CmdCancel = nullptr;
 
-    // The data and result that the labels show, for the plot.
+    // The data and result that the labels show, for the plot, and the inputs as typed, for the sheet.
+    QList<Sheet::Row> shownInputs_;
     vokta::BandSpreadInput shownInput_;
     vokta::BandSpreadResult shownResult_;
 };

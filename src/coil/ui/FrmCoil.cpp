@@ -143,13 +143,18 @@ FrmCoil::FrmCoil() : QWidget(nullptr, Qt::Window) {
 
     CmdCalc = new QPushButton(QStringLiteral("Расчет"));
     CmdCalc->setObjectName(QStringLiteral("CmdCalc"));
+    CmdPdf = new QPushButton(QStringLiteral("PDF…"));
+    CmdPdf->setObjectName(QStringLiteral("CmdPdf"));
+    CmdPdf->setToolTip(QStringLiteral("Сохранить лист расчета в файл PDF"));
+    CmdPdf->setEnabled(false);
     CmdCancel = new QPushButton(QStringLiteral("Отмена"));
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
-    for (QPushButton* button : {CmdCalc, CmdCancel}) {
+    for (QPushButton* button : {CmdCalc, CmdPdf, CmdCancel}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(81);  // the 1215 twips of the calculators' buttons
     }
     connect(CmdCalc, &QPushButton::clicked, this, &FrmCoil::CmdCalc_Click);
+    connect(CmdPdf, &QPushButton::clicked, this, &FrmCoil::CmdPdf_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmCoil::CmdCancel_Click);
     connect(CmbCore, &QComboBox::currentIndexChanged, this, &FrmCoil::CmbCore_Click);
 
@@ -159,6 +164,7 @@ FrmCoil::FrmCoil() : QWidget(nullptr, Qt::Window) {
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
     buttons->addWidget(CmdCalc);
+    buttons->addWidget(CmdPdf);
     buttons->addWidget(CmdCancel);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -172,7 +178,8 @@ FrmCoil::FrmCoil() : QWidget(nullptr, Qt::Window) {
     setTabOrder(CmbCore, TxtD);
     setTabOrder(TxtD, CmbWire);
     setTabOrder(CmbWire, CmdCalc);
-    setTabOrder(CmdCalc, CmdCancel);
+    setTabOrder(CmdCalc, CmdPdf);
+    setTabOrder(CmdPdf, CmdCancel);
     setTabOrder(CmdCancel, TblResults);
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
@@ -216,6 +223,32 @@ void FrmCoil::CmbCore_Click() {
 void FrmCoil::ClearResults() {
     TblResults->setRowCount(0);
     LblSummary->clear();
+    CmdPdf->setEnabled(false);
+}
+
+void FrmCoil::CmdPdf_Click() {
+    Guarded(this, [this] { SaveSheet(this, MakeSheet(), QStringLiteral("Расчет катушки.pdf")); });
+}
+
+Sheet FrmCoil::MakeSheet() const {
+    Sheet sheet(windowTitle());
+    sheet.Heading(Frame1->title());
+    sheet.Table(shownInputs_);
+    sheet.Picture(pictures::DrawCoil(shownAir_ ? CoilPicture::Solenoid : CoilPicture::Toroid));
+    sheet.Heading(QStringLiteral("Результаты расчета"));
+    QList<Sheet::Row> rows;
+    for (int row = 0; row < TblResults->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < TblResults->columnCount(); ++column)
+            cells << TblResults->item(row, column)->text();
+        rows << Sheet::Row{cells};
+    }
+    QStringList headings;
+    for (int column = 0; column < TblResults->columnCount(); ++column)
+        headings << TblResults->horizontalHeaderItem(column)->text();
+    sheet.Table(rows, headings, {1});
+    sheet.Text(LblSummary->text());
+    return sheet;
 }
 
 void FrmCoil::CmdCalc_Click() {
@@ -268,6 +301,9 @@ void FrmCoil::CalcCoil() {
     QStringList warnings;
     for (const std::string& w : answer.warnings) warnings << QString::fromStdString(w);
     LblSummary->setText(warnings.join(QLatin1Char('\n')));
+    shownInputs_ = FieldRows(Frame1);
+    shownAir_ = task.AirCore();
+    CmdPdf->setEnabled(true);
 }
 
 }  // namespace vokta::ui

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "ui/Sheet.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -30,6 +32,10 @@ public:
     void CmdCalc_Click();
     void CmdCancel_Click();
     void CmbCore_Click();
+    void CmdPdf_Click();
+    // The printable sheet of the result on show: its inputs, the coil's picture, the results table and
+    // the warnings.
+    Sheet MakeSheet() const;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* LblL = nullptr;
@@ -46,6 +52,7 @@ public:
     QTableWidget* TblResults = nullptr;
     QLabel* LblSummary = nullptr;
     QPushButton* CmdCalc = nullptr;
+    QPushButton* CmdPdf = nullptr;
     QPushButton* CmdCancel = nullptr;
 
 private:
@@ -53,7 +60,9 @@ private:
     void ClearResults();
     bool AirCoreChosen() const;
 
-    QPointer<QWidget> opener_;  // the tuned circuit that opened the window, if one did
+    QList<Sheet::Row> shownInputs_;  // the inputs of the result on show, as typed
+    bool shownAir_ = false;          // whether that result is an air-core coil
+    QPointer<QWidget> opener_;       // the tuned circuit that opened the window, if one did
 };
 
 }  // namespace vokta::ui

@@ -168,6 +168,26 @@ QString FrmFiltr::AminText() const {
     return CmbAmin->currentText();
 }
 
+QList<Sheet::Row> FrmFiltr::SheetInputs() const {
+    auto checked = [](const auto& options) {
+        for (const QRadioButton* option : options)
+            if (option->isChecked()) return option->text();
+        return QString();
+    };
+    QList<Sheet::Row> rows{{{QStringLiteral("Тип фильтра"), checked(Option1)}},
+                           {{QStringLiteral("Тип АЧХ фильтра"), checked(Option2)}},
+                           CheckRow(CheckARC)};
+    for (auto [label, field] : {std::pair<const QLabel*, const QWidget*>{LblAmin, CmbAmin},
+                                {LblAs, TxtAs},
+                                {LblF1, TxtF1},
+                                {LblFright, TxtFright},
+                                {LblFleft, TxtFleft},
+                                {LblFs, TxtFs},
+                                {LblRn, CmbRn}})
+        if (field->isEnabled()) rows << FieldRow(label, field);
+    return rows;
+}
+
 void FrmFiltr::FillAminList(const QStringList& items) {
     // An attenuation the new list offers too stays chosen; any other gives way to the first item.
     const QString text = CmbAmin->currentText();

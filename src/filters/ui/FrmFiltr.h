@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "filters/FilterOrder.h"
+#include "ui/Sheet.h"
 
 class QCheckBox;
 class QComboBox;
@@ -58,6 +59,9 @@ public:
     vokta::FilterResponse SelectedResponse() const;
     bool IsActive() const;
     QString AminText() const;  // the attenuation text as the user left it
+    // The requirements as a sheet lists them: the kind of filter, its response, whether it is active, and
+    // every field the chosen kind uses, its caption and its text as typed.
+    QList<Sheet::Row> SheetInputs() const;
 
     // The controls, by their names.
     std::array<QRadioButton*, 4> Option1{};  // low-pass, high-pass, band-pass, band-stop

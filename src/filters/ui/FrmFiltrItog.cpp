@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "filters/ActiveRc.h"
+#include "filters/FilterParts.h"
 #include "filters/PassiveLadder.h"
 #include "filters/ui/FrmFiltr.h"
 #include "filters/ui/FrmResponse.h"
@@ -123,6 +124,11 @@ FrmFiltrItog::FrmFiltrItog() {
                   QStringLiteral("Частотная характеристика затухания рассчитанного фильтра"));
     CmdResponse->setEnabled(false);
     connect(CmdResponse, &QPushButton::clicked, this, &FrmFiltrItog::CmdResponse_Click);
+    CmdPdf = AddButton(this, "CmdPdf", QStringLiteral("PDF…"), {6960 - 2 * kButtonPitch, 3480, 1455, 375},
+                       QStringLiteral("Сохранить лист расчета в файл PDF"));
+    CmdPdf->setEnabled(false);
+    connect(CmdPdf, &QPushButton::clicked, this, &FrmFiltrItog::CmdPdf_Click);
+    setTabOrder(CmdPdf, CmdResponse);  // left to right
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Закрыть"), {6960, 3480, 1455, 375});
     connect(CmdBack, &QPushButton::clicked, this, &FrmFiltrItog::CmdBack_Click);
     // The window opens with "Закрыть" focused: Enter or Space closes it, and so does Esc.
@@ -150,6 +156,8 @@ void FrmFiltrItog::Form_Load() {
         type_ = type;
         response_ = response;
         active_ = request_->IsActive();
+        inputs_ = request_->SheetInputs();
+        picture_ = 0;
         demand_ = vokta::ResponseDemand{type,          request.Amin,   request.Astop, request.F1,
                                         request.Fleft, request.Fright, request.Fs};
         if (type == FilterType::HighPass && response == FilterResponse::Butterworth)
@@ -190,6 +198,7 @@ void FrmFiltrItog::Form_Load() {
     // Every design shows its circuit; a refused or failed one shows no picture.
     const bool designed = !Image1->pixmap().isNull();
     CmdResponse->setEnabled(designed);
+    CmdPdf->setEnabled(designed);
     if (designed) ShowVerdict();
 }
 
@@ -212,7 +221,36 @@ void FrmFiltrItog::ShowVerdict() {
 }
 
 void FrmFiltrItog::CmdResponse_Click() {
-    Guarded(this, [&] { FrmResponse::Open(ShownCircuit(), demand_, response_); });
+    Guarded(this, [&] { FrmResponse::Open(ShownCircuit(), demand_, response_, inputs_); });
+}
+
+Sheet FrmFiltrItog::MakeSheet() const {
+    Sheet sheet(QStringLiteral("Расчет фильтра"));
+    sheet.Heading(QStringLiteral("Исходные данные"));
+    QList<Sheet::Row> inputs = inputs_;
+    if (active_) {
+        const bool lowPass = type_ == FilterType::LowPass;
+        inputs << Sheet::Row{{lowPass ? QStringLiteral("Сопротивление резисторов фильтра, кОм")
+                                      : QStringLiteral("Емкость конденсаторов фильтра, мкФ"),
+                              lowPass ? state.RText : state.CText}};
+    }
+    sheet.Table(inputs);
+    sheet.Heading(Frame1->title());
+    QList<Sheet::Row> results;
+    for (const auto& column : {std::pair{lblC_, txtC_}, std::pair{lblL_, txtL_}})
+        for (int i = 0; i < 4; ++i)
+            if (!column.second[i]->isHidden()) results << FieldRow(column.first[i], column.second[i]);
+    sheet.Table(results);
+    sheet.Picture(pictures::DrawPicture(picture_));
+    sheet.Text(LblVerdict->text());
+    sheet.Heading(QStringLiteral("Элементы схемы"));
+    sheet.Table(PartsRows(ShownCircuit(), vokta::ESeries::E24),
+                {QStringLiteral("Элемент"), QStringLiteral("Расчет"), QStringLiteral("Номинал E24")}, {1, 2});
+    return sheet;
+}
+
+void FrmFiltrItog::CmdPdf_Click() {
+    Guarded(this, [&] { SaveSheet(this, MakeSheet(), QStringLiteral("Расчет фильтра.pdf")); });
 }
 
 vokta::FilterCircuit FrmFiltrItog::ShownCircuit() const {
@@ -257,6 +295,7 @@ bool FrmFiltrItog::PrototypeAvailable() {
 }
 
 void FrmFiltrItog::ShowPicture(int number) {
+    picture_ = number;
     SetPicture(Image1, LoadPicture(number));
 }
 
@@ -357,6 +396,7 @@ void FrmFiltrItog::ArrangeResultsLayout() {
     const int windowWidth = frameWidth + toTwips(Image1->width()) + 400;
     CmdBack->move(twips(windowWidth - 1600), CmdBack->y());
     CmdResponse->move(twips(windowWidth - 1600 - kButtonPitch), CmdResponse->y());
+    CmdPdf->move(twips(windowWidth - 1600 - 2 * kButtonPitch), CmdPdf->y());
     Line1->setGeometry(0, Line1->y(), twips(windowWidth - 70), Line1->height());
 
     // The verdict line, once there is one, spans the window and pushes the bottom rows down.
@@ -370,6 +410,7 @@ void FrmFiltrItog::ArrangeResultsLayout() {
     Line1->move(0, twips(kLineTop + shift));
     CmdBack->move(CmdBack->x(), twips(kButtonTop + shift));
     CmdResponse->move(CmdResponse->x(), twips(kButtonTop + shift));
+    CmdPdf->move(CmdPdf->x(), twips(kButtonTop + shift));
     SetFixedClientSize(this, windowWidth - kBorderWidth, kClientHeight + shift);
 }
 

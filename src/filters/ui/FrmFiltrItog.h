@@ -11,6 +11,7 @@
 #include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Prototypes.h"
+#include "ui/Sheet.h"
 
 class QFrame;
 class QGroupBox;
@@ -61,10 +62,14 @@ public:
     void Form_Load();
     void CmdBack_Click();
     void CmdResponse_Click();
+    void CmdPdf_Click();
     // Unloads the results window, if it is loaded, and with it the response window, which shows its design.
     static void UnloadWithResponse();
     // Whether a design is on show (a refused or failed calculation leaves the window without one).
     bool HasDesign() const { return !Image1->pixmap().isNull(); }
+    // The printable sheet of the design on show: the requirements, the values as the window shows them,
+    // the circuit, the verdict and the parts with their values of the E24 series.
+    Sheet MakeSheet() const;
 
 private:
     void CalcPassiveLowPass();
@@ -112,6 +117,8 @@ private:
     vokta::FilterResponse response_ = vokta::FilterResponse::Butterworth;
     bool active_ = false;
     vokta::ResponseDemand demand_;
+    QList<Sheet::Row> inputs_;  // the requirements as they stood when the design was made
+    int picture_ = 0;           // the number of the circuit's picture on show
 
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 4> lblC_{}, lblL_{};
@@ -121,6 +128,7 @@ private:
     QFrame* Line1 = nullptr;
     QPushButton* CmdBack = nullptr;
     QPushButton* CmdResponse = nullptr;  // "АЧХ": the frequency response of the design on show
+    QPushButton* CmdPdf = nullptr;       // "PDF…": the printable sheet of the design on show
 };
 
 }  // namespace vokta::ui

@@ -58,13 +58,20 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     CmdClose->setObjectName(QStringLiteral("CmdClose"));
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmResponse::CmdClose_Click);
-    // Enter and Esc both close: "Закрыть" is the window's only button.
+    // Enter and Esc both close: "Закрыть" is the window's default button.
     UseCalculatorKeys(this, CmdClose, CmdClose);
+    CmdPdf = new QPushButton(QStringLiteral("PDF…"), this);
+    CmdPdf->setObjectName(QStringLiteral("CmdPdf"));
+    CmdPdf->setToolTip(QStringLiteral("Сохранить лист расчета в файл PDF"));
+    CmdPdf->setMinimumWidth(97);
+    connect(CmdPdf, &QPushButton::clicked, this, &FrmResponse::CmdPdf_Click);
+    setTabOrder(CmdPdf, CmdClose);
 
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(LblVerdict, 1);
     bottom->addSpacing(12);
-    bottom->addWidget(CmdClose);
+    bottom->addWidget(CmdPdf, 0, Qt::AlignBottom);
+    bottom->addWidget(CmdClose, 0, Qt::AlignBottom);
     auto* plot = new QVBoxLayout();
     plot->addWidget(ChartView, 1);
     plot->addWidget(LblLegend);
@@ -82,13 +89,14 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
 }
 
 FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand,
-                               FilterResponse response) {
+                               FilterResponse response, const QList<Sheet::Row>& inputs) {
     const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
     vokta::ui::Charts();  // the chart module first: without it, no window is loaded
     FrmResponse* form = Forms::Load<FrmResponse>();
     form->circuit_ = circuit;
     form->demand_ = demand;
     form->analysis_ = analysis;
+    form->inputs_ = inputs;
     form->exact_.reset();
     form->exactAnalysis_.reset();
     form->exactError_.clear();
@@ -173,6 +181,7 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
             QStringLiteral("Номиналы %1").arg(QString::fromUtf8(SeriesName(Series()))),
             points(standard->curve), plot::kSecond, plot::Series::Dashed);
 
+    page_ = page;
     // A new chart for every design: the old one goes with its series and axes.
     vokta::ui::Charts().Show(ChartView, page, font());
     LblLegend->setText(plot::LegendText(page));

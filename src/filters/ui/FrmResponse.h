@@ -6,6 +6,8 @@
 #include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
 #include "filters/Tolerance.h"
+#include "ui/PlotChart.h"
+#include "ui/Sheet.h"
 
 class QComboBox;
 class QLabel;
@@ -24,6 +26,10 @@ namespace vokta::ui {
 // of the parts, the spread of many circuits built from such parts is shaded and the share of them that
 // meets the demand is given. Above them, the choice of design: the one of the results window, or the
 // exact design of the same kind that meets the demand.
+// The parts of the circuit as the parts table lists them: designator, computed value and the value of
+// the series, in the user's number format.
+QList<Sheet::Row> PartsRows(const vokta::FilterCircuit& circuit, vokta::ESeries series);
+
 class FrmResponse : public QWidget {
     Q_OBJECT
 public:
@@ -31,9 +37,11 @@ public:
 
     // Computes the response of the circuit against the demand and shows it in the window, loading and
     // showing the window as needed, with the exact design of that response beside it. Throws RuntimeError
-    // (before any window appears) when the circuit has no response to show.
+    // (before any window appears) when the circuit has no response to show. `inputs` are the requirements
+    // the design was made for, as its printable sheet lists them.
     static FrmResponse* Open(const vokta::FilterCircuit& circuit, const vokta::ResponseDemand& demand,
-                             vokta::FilterResponse response = vokta::FilterResponse::Butterworth);
+                             vokta::FilterResponse response = vokta::FilterResponse::Butterworth,
+                             const QList<Sheet::Row>& inputs = {});
 
     void CmdClose_Click();
     void CmbDesign_Click();
@@ -41,6 +49,10 @@ public:
     void CmbTolerance_Click();
     void CmdExport_Click();
     void CmdCopy_Click();
+    void CmdPdf_Click();
+    // The printable sheet of what the window shows: the requirements and the choices, the chart, the
+    // yield, the verdict and the parts.
+    Sheet MakeSheet() const;
 
     QWidget* ChartView = nullptr;  // a QChartView, made by the chart module (ui/ChartKit.h)
     QLabel* LblVerdict = nullptr;
@@ -53,6 +65,7 @@ public:
     QTableWidget* TblParts = nullptr;
     QPushButton* CmdExport = nullptr;
     QPushButton* CmdCopy = nullptr;
+    QPushButton* CmdPdf = nullptr;
 
 private:
     QLayout* PartsPanel();  // creates the controls beside the plot
@@ -73,6 +86,8 @@ private:
     std::optional<vokta::FilterCircuit> exact_;
     std::optional<vokta::ResponseAnalysis> exactAnalysis_;
     QString exactError_;
+    QList<Sheet::Row> inputs_;
+    plot::Page page_;  // the chart on show
 };
 
 }  // namespace vokta::ui

@@ -33,6 +33,18 @@ QString Text(const std::string& s) {
 
 }  // namespace
 
+QList<Sheet::Row> PartsRows(const FilterCircuit& circuit, ESeries series) {
+    const NumberFormat format = UserNumberFormat();
+    const std::vector<FilterPart> computed = CircuitParts(circuit),
+                                  rounded = CircuitParts(StandardCircuit(circuit, series));
+    QList<Sheet::Row> rows;
+    for (size_t i = 0; i < computed.size(); ++i)
+        rows << Sheet::Row{{Text(computed[i].designator),
+                            Text(PartValueText(computed[i].kind, computed[i].value, format)),
+                            Text(PartValueText(rounded[i].kind, rounded[i].value, format))}};
+    return rows;
+}
+
 QLayout* FrmResponse::PartsPanel() {
     auto* designLabel = new QLabel(QStringLiteral("Расчет:"), this);
     CmbDesign = new QComboBox(this);
@@ -151,17 +163,14 @@ void FrmResponse::ShowDesign() {
     const FilterCircuit standard = StandardCircuit(circuit, series);
 
     const NumberFormat format = UserNumberFormat();
-    const std::vector<FilterPart> computed = CircuitParts(circuit), rounded = CircuitParts(standard);
-    TblParts->setRowCount(int(computed.size()));
-    for (size_t i = 0; i < computed.size(); ++i) {
-        const QString texts[] = {Text(computed[i].designator),
-                                 Text(PartValueText(computed[i].kind, computed[i].value, format)),
-                                 Text(PartValueText(rounded[i].kind, rounded[i].value, format))};
+    const QList<Sheet::Row> parts = PartsRows(circuit, series);
+    TblParts->setRowCount(int(parts.size()));
+    for (int i = 0; i < parts.size(); ++i) {
         for (int column = 0; column < 3; ++column) {
-            auto* item = new QTableWidgetItem(texts[column]);
+            auto* item = new QTableWidgetItem(parts[i].cells[column]);
             item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            TblParts->setItem(int(i), column, item);
+            TblParts->setItem(i, column, item);
         }
     }
 
@@ -202,6 +211,36 @@ void FrmResponse::CmdCopy_Click() {
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     QApplication::clipboard()->setText(text);
+}
+
+Sheet FrmResponse::MakeSheet() const {
+    Sheet sheet(QStringLiteral("АЧХ фильтра"));
+    sheet.Heading(QStringLiteral("Исходные данные"));
+    QList<Sheet::Row> inputs = inputs_;
+    // The choices of the panel, each under the caption of its label.
+    for (const QLabel* label : findChildren<QLabel*>())
+        if (label->buddy()) inputs << FieldRow(label, label->buddy());
+    sheet.Table(inputs);
+    sheet.Chart(page_);
+    sheet.Text(LblYield->text());
+    sheet.Text(LblVerdict->text());
+    sheet.Heading(QStringLiteral("Элементы схемы"));
+    QList<Sheet::Row> rows;
+    for (int row = 0; row < TblParts->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < TblParts->columnCount(); ++column)
+            cells << TblParts->item(row, column)->text();
+        rows << Sheet::Row{cells};
+    }
+    QStringList headings;
+    for (int column = 0; column < TblParts->columnCount(); ++column)
+        headings << TblParts->horizontalHeaderItem(column)->text();
+    sheet.Table(rows, headings, {1, 2});
+    return sheet;
+}
+
+void FrmResponse::CmdPdf_Click() {
+    Guarded(this, [&] { SaveSheet(this, MakeSheet(), QStringLiteral("АЧХ фильтра.pdf")); });
 }
 
 void FrmResponse::CmdExport_Click() {

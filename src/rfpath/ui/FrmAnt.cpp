@@ -1,6 +1,10 @@
 #include "rfpath/ui/FrmAnt.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 
 #include "rfpath/RfPath.h"
 #include "rfpath/ui/RfPathPlot.h"
@@ -73,6 +77,18 @@ FrmAnt::FrmAnt() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHin
     LblF = AddLabel(Frame1, "LblF", QStringLiteral("Максимальная частота модуляции, Гц"), LabelAt(8));
     TxtF = AddTextBox(Frame1, "TxtF", BoxAt(8));
 
+    // Each label names its box: the sheet lists them by it.
+    for (auto [label, field] : {std::pair<QLabel*, QWidget*>{Lblfmax, TxtFmax},
+                                {Lblfmin, TxtFmin},
+                                {LblFpr, CmbFpr},
+                                {LblSezk, TxtSel},
+                                {Lbldk, Combo1},
+                                {LblSigma, Combo2},
+                                {LblFget, Combo3},
+                                {LblM, TxtM},
+                                {LblF, TxtF}})
+        label->setBuddy(field);
+
     auto* Frame2 = AddFrame(this, "Frame2", QStringLiteral("Данные антенны"), {5280, 120, 4575, 1395});
     CheckAnt = AddCheckBox(Frame2, "CheckAnt", QStringLiteral("Магнитная антенна"), ChoiceAt(0));
     Check2 = AddCheckBox(Frame2, "Check2", QStringLiteral("Индуктивная связь с контуром"), ChoiceAt(1));
@@ -99,16 +115,19 @@ FrmAnt::FrmAnt() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHin
     LblSigma1 = AddLabel(this, "LblSigma1", {}, {180, 900, 4920, 255});
     LblN = AddLabel(this, "LblN", {}, {180, 1320, 4920, 255});
 
-    CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {4635, 4410, 1215, 375},
+    CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {3300, 4410, 1215, 375},
                         QStringLiteral("Начать расчет"));
-    CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {5970, 4410, 1215, 375},
+    CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {4635, 4410, 1215, 375},
                         QStringLiteral("Показать избирательность тракта РЧ"));
+    CmdPdf = AddButton(this, "CmdPdf", QStringLiteral("PDF…"), {5970, 4410, 1215, 375},
+                       QStringLiteral("Сохранить лист расчета в файл PDF"));
     CmdClear = AddButton(this, "CmdClear", QStringLiteral("Очистить"), {7305, 4410, 1215, 375},
                          QStringLiteral("Очистить поля для нового расчета"));
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Отмена"), {8640, 4410, 1215, 375},
                         QStringLiteral("Отменить расчет"));
     connect(CmdCalc, &QPushButton::clicked, this, &FrmAnt::CmdCalc_Click);
     connect(CmdPlot, &QPushButton::clicked, this, &FrmAnt::CmdPlot_Click);
+    connect(CmdPdf, &QPushButton::clicked, this, &FrmAnt::CmdPdf_Click);
     connect(CmdClear, &QPushButton::clicked, this, &FrmAnt::CmdClear_Click);
     connect(CmdBack, &QPushButton::clicked, this, &FrmAnt::CmdBack_Click);
     UseCalculatorKeys(this, CmdCalc, CmdBack);
@@ -159,6 +178,32 @@ void FrmAnt::CmdBack_Click() {
 
 void FrmAnt::CmdPlot_Click() {
     Guarded(this, [this] { ShowRfPathPlot(shownTask_, shownDesign_); });
+}
+
+void FrmAnt::CmdPdf_Click() {
+    Guarded(this, [this] { SaveSheet(this, MakeSheet(), QStringLiteral("Расчет тракта РЧ.pdf")); });
+}
+
+QList<Sheet::Row> FrmAnt::SheetInputs() const {
+    QList<Sheet::Row> rows = FieldRows(Frame1);
+    for (const QCheckBox* check : {CheckAnt, Check2, Check3}) rows << CheckRow(check);
+    for (const QButtonGroup* group : {Option1, Option2}) {
+        const QWidget* frame = group->checkedButton()->parentWidget();
+        rows << Sheet::Row{{static_cast<const QGroupBox*>(frame)->title(), group->checkedButton()->text()}};
+    }
+    return rows;
+}
+
+Sheet FrmAnt::MakeSheet() const {
+    Sheet sheet(windowTitle());
+    sheet.Heading(QStringLiteral("Исходные данные"));
+    sheet.Table(shownInputs_);
+    sheet.Heading(QStringLiteral("Результаты расчета"));
+    sheet.Text(QStringList{LblSel->text(), LblSigma1->text(), LblN->text()}.join(QLatin1Char('\n')));
+    const plot::Figure figure = RfPathPlot(shownTask_, shownDesign_);
+    for (const plot::Page& page : figure.pages) sheet.Chart(page);  // each under its own title
+    sheet.Text(figure.summary);
+    return sheet;
 }
 
 bool FrmAnt::InputsComplete() const {
@@ -228,6 +273,7 @@ void FrmAnt::CalcRfPath() {
     LblN->setText(QStringLiteral("Необходимое число контуров тракта РЧ=") + NumberText(design.circuits));
     shownDesign_ = design;
     shownTask_ = task;
+    shownInputs_ = SheetInputs();
     ShowResultsFace();
 }
 
@@ -237,6 +283,7 @@ void FrmAnt::ShowInputFace() {
     LblSigma1->hide();
     LblN->hide();
     CmdPlot->setEnabled(false);
+    CmdPdf->setEnabled(false);
 }
 
 void FrmAnt::ShowResultsFace() {
@@ -245,6 +292,7 @@ void FrmAnt::ShowResultsFace() {
     LblSigma1->show();
     LblN->show();
     CmdPlot->setEnabled(true);
+    CmdPdf->setEnabled(true);
 }
 
 }  // namespace vokta::ui

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "rfpath/RfPath.h"
+#include "ui/Sheet.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -29,11 +30,15 @@ public:
     void CmdClear_Click();
     void CmdBack_Click();
     void CmdPlot_Click();
+    void CmdPdf_Click();
+    // The printable sheet of the result on show: its inputs, the three results and the plot's pages.
+    Sheet MakeSheet() const;
 
 private:
     void CalcRfPath();
     bool InputsComplete() const;
     vokta::RfPathTask ReadTask();
+    QList<Sheet::Row> SheetInputs() const;
     void ShowInputFace();
     void ShowResultsFace();
 
@@ -69,12 +74,14 @@ private:
 
     QPushButton* CmdCalc = nullptr;
     QPushButton* CmdPlot = nullptr;
+    QPushButton* CmdPdf = nullptr;
     QPushButton* CmdClear = nullptr;
     QPushButton* CmdBack = nullptr;
 
     // The design that the results show and the task it was made for, for the plot.
     vokta::RfPathDesign shownDesign_;
     vokta::RfPathTask shownTask_;
+    QList<Sheet::Row> shownInputs_;  // the inputs as typed, for the sheet
 };
 
 }  // namespace vokta::ui

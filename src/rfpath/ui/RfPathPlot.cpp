@@ -42,7 +42,7 @@ double Floor(const RfCurvePair& pair) {
 
 }  // namespace
 
-void ShowRfPathPlot(const RfPathTask& task, const RfPathDesign& design) {
+plot::Figure RfPathPlot(const RfPathTask& task, const RfPathDesign& design) {
     const RfSelectivity s = RfPathSelectivity(task, design);
     const double unevennessDb = s.unevennessDb;
     const double q[2] = {s.selectivityQ, s.attenuationQ};
@@ -133,7 +133,12 @@ void ShowRfPathPlot(const RfPathTask& task, const RfPathDesign& design) {
                                      each(s.imageDb, [&](double db) { return db >= s.demandDb; }),
                                      Frequency(s.bottomMHz), Number(s.edgeKHz, 1), Number(unevennessDb, 1),
                                      each(s.edgeDb, [&](double db) { return db <= unevennessDb; }));
-    FrmPlot::Open({top, band, range}, summary);
+    return plot::Figure{{top, band, range}, summary};
+}
+
+void ShowRfPathPlot(const RfPathTask& task, const RfPathDesign& design) {
+    const plot::Figure figure = RfPathPlot(task, design);
+    FrmPlot::Open(figure.pages, figure.summary);
 }
 
 }  // namespace vokta::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rfpath/RfPath.h"
+#include "ui/PlotChart.h"
 
 namespace vokta::ui {
 
@@ -8,6 +9,7 @@ namespace vokta::ui {
 // top of the range with the image against the selectivity asked for, the circuits across the pass band
 // at the bottom of the range against the allowed unevenness, and the whole path's image rejection over
 // the range.
+plot::Figure RfPathPlot(const RfPathTask& task, const RfPathDesign& design);
 void ShowRfPathPlot(const RfPathTask& task, const RfPathDesign& design);
 
 }  // namespace vokta::ui

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -464,26 +463,41 @@ void FrmTransResults::CmdCopy_Click() {
     QApplication::clipboard()->setText(TableText());
 }
 
+Sheet FrmTransResults::MakeSheet() const {
+    Sheet sheet(windowTitle());
+    // The report as the printer prints it on the first page, the results table on the second.
+    CollectingPrinter report;
+    PrintTransformerReport(report, design_);
+    sheet.Lines(report.Lines());
+    sheet.NewPage();
+    sheet.Heading(QStringLiteral("Таблица результатов и оценки"));
+    sheet.Table({FieldRow(LblRipple, CmbRipple)});
+    QList<Sheet::Row> rows;
+    for (int row = 0; row < TblResults->rowCount(); ++row) {
+        Sheet::Row cells;
+        for (int column = 0; column < TblResults->columnCount();
+             column += TblResults->columnSpan(row, column))
+            cells.cells << TblResults->item(row, column)->text();
+        cells.bold = TblResults->item(row, kNameColumn)->font().bold();
+        rows << cells;
+    }
+    QStringList headings;
+    for (int column = 0; column < TblResults->columnCount(); ++column)
+        headings << TblResults->horizontalHeaderItem(column)->text();
+    sheet.Table(rows, headings, {kValueColumn});
+    return sheet;
+}
+
 void FrmTransResults::CmdPdf_Click() {
     Guarded(this, [this] {
-        const QString proposed = lastPdf_.isEmpty()
-                                     ? QDir::home().filePath(QStringLiteral("Расчет трансформатора.pdf"))
-                                     : lastPdf_;
+        const QString proposed = lastPdf_.isEmpty() ? QStringLiteral("Расчет трансформатора.pdf") : lastPdf_;
         const QString path = SaveFileName(this, QStringLiteral("Сохранить отчет в PDF"), proposed,
                                           QStringLiteral("Документы PDF (*.pdf)"));
         if (path.isEmpty()) return;
-        // The lines the printer gets, laid out on the pages as the printer lays them out.
-        CollectingPrinter report;
-        PrintTransformerReport(report, design_);
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(path);
-        pdf.setDocName(QStringLiteral("Результаты расчета трансформатора"));
-        if (!PrintReport(report.Lines(), pdf)) {
-            Warn(this,
-                 QStringLiteral("Не удалось сохранить отчет в файл «%1». Проверьте, что папка существует "
-                                "и в нее можно записывать.")
-                     .arg(QDir::toNativeSeparators(path)));
+        try {
+            MakeSheet().Save(path);
+        } catch (const RuntimeError& e) {
+            Warn(this, ErrorSentence(e));
             return;
         }
         lastPdf_ = path;

@@ -5,6 +5,7 @@
 
 #include "transformer/TransformerBuild.h"
 #include "transformer/TransformerDesign.h"
+#include "ui/Sheet.h"
 
 class QComboBox;
 class QLabel;
@@ -22,8 +23,8 @@ namespace vokta::ui {
 // smallest E6 capacitor that keeps its ripple within the share chosen in CmbRipple, and the heat; each with
 // its verdict on a line of its own. The window is as tall as the table where its screen has room, and the
 // table scrolls where it has not.
-// "Копировать" puts the table on the clipboard as tab-separated text, "PDF…" saves the report as a PDF
-// file. Modeless; one instance, which shows a copy of the design it was last opened for.
+// "Копировать" puts the table on the clipboard as tab-separated text, "PDF…" saves the report and the table
+// as a PDF file. Modeless; one instance, which shows a copy of the design it was last opened for.
 class FrmTransResults : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +44,9 @@ public:
     // section heading and a verdict are one cell). Every section is a row of TblResults, so whatever
     // prints or copies the table reads them all from it.
     QString TableText() const;
+    // The PDF sheet: the report's lines on the first page, the results table with its estimates on the
+    // second.
+    Sheet MakeSheet() const;
 
     QLabel* LblRipple = nullptr;
     QComboBox* CmbRipple = nullptr;
