@@ -1,7 +1,11 @@
 #include "support/Gallery.h"
 
 #include <QCoreApplication>
+#include <QProcess>
+#include <QPushButton>
 #include <QWidget>
+
+#include "ui/Boxes.h"
 
 namespace vokta::test {
 
@@ -22,6 +26,19 @@ void Gallery::save(const QString& name, QWidget* window) {
 
 void Gallery::save(const QString& name, const QPixmap& picture) {
     if (picture.save(folder_.filePath(name + ".png"))) ++saved_;
+}
+
+void Gallery::saveSheet(const QString& name, QWidget* window) {
+    const QString pdf = folder_.filePath(name + ".pdf");
+    ui::SetSaveFileHandler([&](const QString&, const QString&) { return pdf; });
+    if (auto* button = window->findChild<QPushButton*>(QStringLiteral("CmdPdf"));
+        button && button->isEnabled())
+        button->click();
+    ui::SetSaveFileHandler({});
+    if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                       QStringLiteral("60"), pdf, folder_.filePath(name)}) ==
+        0)
+        ++saved_;
 }
 
 }  // namespace vokta::test

@@ -19,6 +19,8 @@ public:
     explicit Gallery(const QDir& folder, BoxScript& boxes) : folder_(folder), boxes_(boxes) {}
     void save(const QString& name, QWidget* window);  // the window as it is on screen
     void save(const QString& name, const QPixmap& picture);
+    // The printable sheet that the window's "PDF…" writes, and its pages as pdftoppm renders them.
+    void saveSheet(const QString& name, QWidget* window);
     BoxScript& boxes() { return boxes_; }
     int saved() const { return saved_; }
 

@@ -4,8 +4,6 @@
 #include <QClipboard>
 #include <QColor>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>

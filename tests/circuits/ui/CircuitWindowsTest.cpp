@@ -492,7 +492,7 @@ private slots:
         QList<QWidget*> top;
         for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (!c->isHidden()) top << c;
-        QCOMPARE(top.size(), threePoint ? 9 : 8);
+        QCOMPARE(top.size(), threePoint ? 10 : 9);
         for (QWidget* a : top) {
             QVERIFY2(w->rect().contains(a->geometry()), qPrintable(a->objectName()));
             for (QWidget* b : top)

@@ -16,6 +16,7 @@ VOKTA_GALLERY_PAGE(Circuits) {
     Fill(kontur1, {"TxtFmax=3.8", "TxtFmin=3.5", "TxtL=10", "TxtC3max=365", "TxtC3min=10", "TxtC4=10"});
     Control<QPushButton>(kontur1, "CmdCalc")->click();
     g.save("frmKontur1_results", kontur1);
+    g.saveSheet("Sheet_kontur1", kontur1);
     Control<QPushButton>(kontur1, "CmdPlot")->click();
     g.save("FrmPlot_bandspread", Forms::Find<FrmPlot>());
     Forms::Unload(kontur1);
@@ -24,6 +25,7 @@ VOKTA_GALLERY_PAGE(Circuits) {
     Fill(kontur2, {"TxtFmax=3.8", "TxtFmin=3.5", "TxtL=10", "TxtCmax=365", "TxtCmin=10", "TxtCcp=120"});
     Control<QPushButton>(kontur2, "CmdCalc")->click();
     g.save("FrmKontur2_results", kontur2);
+    g.saveSheet("Sheet_kontur2", kontur2);
     Control<QPushButton>(kontur2, "CmdPlot")->click();
     g.save("FrmPlot_threepoint", Forms::Find<FrmPlot>());
     Forms::Unload(Forms::Find<FrmPlot>());

@@ -23,6 +23,7 @@ VOKTA_GALLERY_PAGE(Coil) {
         w->TxtD->setText(task[3]);
         w->CmdCalc->click();
         g.save(task[4], w);
+        if (task[4] == "FrmCoil_toroid") g.saveSheet("Sheet_coil", w);
     }
     g.save("CoilPicture_toroid", LoadCoilPicture(CoilPicture::Toroid));
     g.save("CoilPicture_solenoid", LoadCoilPicture(CoilPicture::Solenoid));

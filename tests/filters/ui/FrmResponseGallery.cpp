@@ -16,12 +16,14 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
     if (!answer.isEmpty()) g.boxes().answer(answer);
     if (FrmFiltrItog* r = Calculate(OpenFilterWindow(), clicks, typed)) {
         g.save(name + "_results", r);
+        g.saveSheet(name + "_results_sheet", r);
         Click(r, "CmdResponse");
         if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {
             // E24 values, and the spread of circuits built from 5 % parts shaded.
             plot->CmbSeries->setCurrentText("E24");
             plot->CmbTolerance->setCurrentText("5 %");
             g.save(name, plot);
+            g.saveSheet(name + "_sheet", plot);
             plot->CmbDesign->setCurrentIndex(1);
             g.save(name + "_exact", plot);
         }

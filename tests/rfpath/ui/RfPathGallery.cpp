@@ -17,6 +17,7 @@ VOKTA_GALLERY_PAGE(RfPath) {
     g.save("FrmAnt_inputs", form);
     form->CmdCalc_Click();
     g.save("FrmAnt_results", form);
+    g.saveSheet("Sheet_rfpath", form);
     Control<QPushButton>(form, "CmdPlot")->click();
     auto* plot = Forms::Find<FrmPlot>();
     for (int i = 0; i < plot->TabPages->count(); ++i) {

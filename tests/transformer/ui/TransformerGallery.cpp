@@ -85,5 +85,6 @@ VOKTA_GALLERY_PAGE(Transformer) {
     g.boxes().answer("1").answer("12").answer("1");
     form->CmdCalc_Click();
     g.save("FrmTransResults_toroidal", Forms::Find<FrmTransResults>());
+    g.saveSheet("Sheet_transformer_toroidal", Forms::Find<FrmTransResults>());
     QLocale::setDefault(previous);
 }
