@@ -34,8 +34,8 @@ constexpr int kDotsPerInch = 96;
 constexpr double kPerMm = kDotsPerInch / 25.4;
 
 // The most a picture may take of the page's height, and how large its drawing's pixels print, mm.
-constexpr double kPictureMaxHeightMm = 80;
-constexpr double kPicturePixelMm = 0.4;
+constexpr double kPictureMaxHeightMm = 70;
+constexpr double kPicturePixelMm = 0.55;
 // A chart as wide as the page and this much as tall, laid out at this width in logical pixels.
 constexpr double kChartAspect = 0.58;
 constexpr double kChartLayoutWidth = 720;
