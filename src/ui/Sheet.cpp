@@ -115,7 +115,8 @@ void Sheet::Heading(const QString& text) {
         flow.Gap(5);
         const QFont font = SheetFont(12, true);
         // A heading stays with at least two lines of what it heads.
-        flow.Need(QFontMetricsF(font, &flow.writer).height() + 2 * QFontMetricsF(SheetFont(10)).height());
+        flow.Need(QFontMetricsF(font, &flow.writer).height() +
+                  2 * QFontMetricsF(SheetFont(10), &flow.writer).height());
         for (const QString& line : Wrapped(text, font, flow.page.width(), &flow.writer))
             flow.Line(line, font);
         flow.y += 1 * kPerMm;
@@ -125,7 +126,7 @@ void Sheet::Heading(const QString& text) {
 void Sheet::Table(const QList<Row>& rows, const QStringList& headings, const QList<int>& rightAligned) {
     parts_.push_back([rows, headings, rightAligned](Flow& flow) {
         const QFont plain = SheetFont(10), bold = SheetFont(10, true);
-        const double pad = 1.5 * kPerMm, width = flow.page.width();
+        const double pad = 1.0 * kPerMm, width = flow.page.width();
         int columns = int(headings.size());
         for (const Row& row : rows) columns = std::max(columns, int(row.cells.size()));
         if (columns == 0) return;
