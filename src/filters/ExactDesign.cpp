@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 
 #include "base/RuntimeError.h"
 #include "base/Units.h"
@@ -193,10 +194,12 @@ EdgePlacement PlaceEdge(const ResponseDemand& d, FilterResponse response, int n,
 std::vector<float*> StoredValues(FilterCircuit& circuit) {
     std::vector<float*> values;
     if (auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
-        for (LadderBranch& b : ladder->branches) {
-            if (b.parts != BranchParts::C) values.push_back(&b.l);
-            if (b.parts != BranchParts::L) values.push_back(&b.c);
-        }
+        // A network's values are double: their rounding is far below the verdict's.
+        for (LadderBranch& b : ladder->branches)
+            ForEachElement(b, [&](ElementKind, auto& stored, double) {
+                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(stored)>, float>)
+                    values.push_back(&stored);
+            });
         return values;
     }
     for (ActiveStage& stage : std::get<ActiveCircuit>(circuit).stages) {

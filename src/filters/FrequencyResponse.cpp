@@ -182,14 +182,29 @@ Complex Variable(const ActiveCircuit& circuit, double f) {
 
 // ---- Ladders ----------------------------------------------------------------------------------------------
 
+// Whether every combination of an arm joins at least one network.
+bool Joined(const Arm& arm) {
+    if (arm.join == Arm::Join::Element) return true;
+    if (arm.parts.empty()) return false;
+    for (const Arm& part : arm.parts)
+        if (!Joined(part)) return false;
+    return true;
+}
+
 void CheckValues(const LadderCircuit& circuit) {
     if (!Positive(circuit.rn))
         Fail(ErrorKind::InvalidArgument, "Сопротивление нагрузки не больше нуля: АЧХ не построить.");
     for (const LadderBranch& b : circuit.branches) {
-        const bool usesL = b.parts != BranchParts::C, usesC = b.parts != BranchParts::L;
-        if ((usesL && !Positive(b.l)) || (usesC && !Positive(b.c)))
-            Fail(ErrorKind::InvalidArgument,
-                 "В схеме есть катушка или конденсатор со значением не больше нуля: АЧХ не построить.");
+        if (b.parts == BranchParts::Network && !Joined(b.arm))
+            Fail(ErrorKind::InvalidArgument, "В схеме есть пустая ветвь: АЧХ не построить.");
+        ForEachElement(b, [](ElementKind kind, double stored, double) {
+            if (!Positive(stored))
+                Fail(ErrorKind::InvalidArgument,
+                     kind == ElementKind::Resistor
+                         ? "В схеме есть резистор со значением не больше нуля: АЧХ не построить."
+                         : "В схеме есть катушка или конденсатор со значением не больше нуля: АЧХ не "
+                           "построить.");
+        });
     }
 }
 
@@ -256,6 +271,52 @@ std::string DemandText(const char* band, const char* bound, const char* limitWor
 
 // ---- Response ------------------------------------------------------------------------------------------
 
+std::complex<double> ArmImpedance(const Arm& arm, double w) {
+    switch (arm.join) {
+        case Arm::Join::Element:
+            switch (arm.kind) {
+                case ElementKind::Inductor:
+                    return {0, w * arm.value};
+                case ElementKind::Capacitor:
+                case ElementKind::VariableCapacitor:
+                    return {0, -1 / (w * arm.value)};
+                default:
+                    return arm.value;
+            }
+        case Arm::Join::Series: {
+            Complex z = 0;
+            for (const Arm& part : arm.parts) z += ArmImpedance(part, w);
+            return z;
+        }
+        case Arm::Join::Parallel:
+            break;
+    }
+    return 1.0 / ArmAdmittance(arm, w);
+}
+
+std::complex<double> ArmAdmittance(const Arm& arm, double w) {
+    switch (arm.join) {
+        case Arm::Join::Element:
+            switch (arm.kind) {
+                case ElementKind::Inductor:
+                    return {0, -1 / (w * arm.value)};
+                case ElementKind::Capacitor:
+                case ElementKind::VariableCapacitor:
+                    return {0, w * arm.value};
+                default:
+                    return 1 / arm.value;
+            }
+        case Arm::Join::Parallel: {
+            Complex y = 0;
+            for (const Arm& part : arm.parts) y += ArmAdmittance(part, w);
+            return y;
+        }
+        case Arm::Join::Series:
+            break;
+    }
+    return 1.0 / ArmImpedance(arm, w);
+}
+
 double LadderAttenuation(const LadderCircuit& circuit, double f) {
     const double w = kTwoPi * f;
     const Complex j(0, 1);
@@ -279,6 +340,9 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
                 case BranchParts::ParallelLC:
                     z = 1.0 / (yc + 1.0 / zl);
                     break;
+                case BranchParts::Network:
+                    z = ArmImpedance(branch.arm, w);
+                    break;
             }
             // [A B; C D] · [1 z; 0 1]
             b += a * z;
@@ -297,6 +361,9 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
                     break;
                 case BranchParts::ParallelLC:
                     y = yc + 1.0 / zl;
+                    break;
+                case BranchParts::Network:
+                    y = ArmAdmittance(branch.arm, w);
                     break;
             }
             // [A B; C D] · [1 0; y 1]

@@ -23,6 +23,10 @@ namespace vokta {
 // 20·lg|Vs / (2·Vout)|, 0 dB where all the source's available power reaches the load.
 double LadderAttenuation(const LadderCircuit& circuit, double f);
 
+// The impedance and the admittance of an arm at the angular frequency w (rad/s).
+std::complex<double> ArmImpedance(const Arm& arm, double w);
+std::complex<double> ArmAdmittance(const Arm& arm, double w);
+
 // Vout / Vin of an active circuit at one frequency (Hz).
 std::complex<double> ActiveTransfer(const ActiveCircuit& circuit, double f);
 
