@@ -154,6 +154,8 @@ constexpr size_t kRun = 64;
 struct Frequencies {
     std::vector<double> f, w, invW;  // Hz, rad/s, s/rad
 
+    void Reserve(size_t n) { f.reserve(n), w.reserve(n), invW.reserve(n); }
+
     void Add(double hz) {
         f.push_back(hz);
         w.push_back(kTwoPi * hz);
@@ -285,10 +287,16 @@ class Judge {
 public:
     explicit Judge(const ResponseDemand& demand) : demand_(demand) {
         const DemandBands bands = BandsOf(demand);
-        for (const Interval& band : bands.pass)
-            for (double f : JudgingGrid(band)) Add(f, true);
-        for (const Interval& band : bands.stop)
-            for (double f : JudgingGrid(band)) Add(f, false);
+        std::vector<std::pair<std::vector<double>, bool>> grids;
+        size_t points = 0;
+        for (const Interval& band : bands.pass) grids.push_back({JudgingGrid(band), true});
+        for (const Interval& band : bands.stop) grids.push_back({JudgingGrid(band), false});
+        for (const auto& grid : grids) points += grid.first.size();
+        at_.Reserve(points);
+        passBand_.reserve(points);
+        limit_.reserve(points);
+        for (const auto& [grid, passBand] : grids)
+            for (double f : grid) Add(f, passBand);
         // Beyond the ceiling the figure is capped, and the quick ratio would not know it.
         quick_ = demand.amin < kAttenuationCeilingDb && demand.astop < kAttenuationCeilingDb;
     }
@@ -338,7 +346,7 @@ private:
     void Add(double f, bool passBand) {
         at_.Add(f);
         passBand_.push_back(passBand);
-        limit_.push_back(std::pow(10.0, (passBand ? demand_.amin : demand_.astop) / 10));  // squared ratio
+        limit_.push_back(passBand ? passLimit_ : stopLimit_);
     }
 
     bool Keeps(size_t i, double a) const { return !(passBand_[i] ? a > demand_.amin : a < demand_.astop); }
@@ -366,6 +374,8 @@ private:
     }
 
     ResponseDemand demand_;
+    // The limits as squared ratios.
+    double passLimit_ = std::pow(10.0, demand_.amin / 10), stopLimit_ = std::pow(10.0, demand_.astop / 10);
     Frequencies at_;
     std::vector<char> passBand_;
     std::vector<double> limit_;
