@@ -504,6 +504,25 @@ double ActiveNominalGain(const ActiveCircuit& circuit) {
     return k;
 }
 
+double ActiveGroupDelay(const ActiveCircuit& circuit, double f) {
+    // H = Π K / D(z): the phase is -Σ arg D(z(ω)), so the delay is Σ Im(D'(z)·z'(ω) / D(z)), with z = jω
+    // (z' = j) for a low-pass and z = 1/(jω) (z' = j/ω²) for a high-pass.
+    const double w = kTwoPi * f;
+    const Complex z = Variable(circuit, f),
+                  slope = circuit.highPass ? Complex(0, 1 / (w * w)) : Complex(0, 1);
+    double delay = 0;
+    for (const Block& block : Blocks(circuit)) {
+        const Poly& d = block.denominator;
+        Complex value = 0, derivative = 0;
+        for (size_t i = d.size(); i-- > 0;) {
+            derivative = derivative * z + value;
+            value = value * z + d[i];
+        }
+        delay += (derivative * slope / value).imag();
+    }
+    return delay;
+}
+
 bool ActiveCircuitStable(const ActiveCircuit& circuit) {
     for (const Block& block : Blocks(circuit))
         if (!Hurwitz(block.denominator)) return false;

@@ -34,6 +34,10 @@ std::complex<double> ActiveTransfer(const ActiveCircuit& circuit, double f);
 // above the corner for a high-pass).
 double ActiveNominalGain(const ActiveCircuit& circuit);
 
+// The group delay (s) of an active circuit at one frequency (Hz): the derivative of its phase, -dφ/dω,
+// from the derivatives of its sections' polynomials.
+double ActiveGroupDelay(const ActiveCircuit& circuit, double f);
+
 // Whether every amplifier's loop, with whatever loads or feeds it, is stable (all poles in the left
 // half-plane). An unstable circuit oscillates and has no frequency response to speak of.
 bool ActiveCircuitStable(const ActiveCircuit& circuit);
