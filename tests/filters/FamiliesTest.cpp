@@ -9,6 +9,7 @@
 #include "filters/ExactDesign.h"
 #include "filters/FrequencyResponse.h"
 #include "filters/PortResponse.h"
+#include "filters/Touchstone.h"
 
 using namespace vokta;
 
@@ -265,4 +266,29 @@ TEST(PortResponse, LosslessLaddersConservePower) {
     const FilterCircuit active = ExactDesign(highPass, FilterFamily::Butterworth, ActiveCircuit{});
     EXPECT_FALSE(InputMatchOf(active, 1e5));
     EXPECT_TRUE(PortSweep(active, 1e4, 1e6, 10).returnLoss.empty());
+}
+
+// The .s2p text read back gives the S-parameters it was written from.
+TEST(Touchstone, ReadsBackWhatItWrote) {
+    const ResponseDemand d{FilterType::BandStop, 0.5, 40, 0, 1e6, 3e6, 1.8e6};
+    const LadderCircuit ladder =
+        std::get<LadderCircuit>(ExactDesign(d, FilterFamily::Elliptic, LadderCircuit{50, {}}));
+    const std::string text = TouchstoneText(ladder, d.shape, 1e5, 3e7);
+    EXPECT_NE(text.find("\n# Hz S RI R 50\n"), std::string::npos);
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c > 0; })) << "not ASCII";
+    const std::optional<TouchstoneData> data = ReadTouchstone(text);
+    ASSERT_TRUE(data);
+    ASSERT_EQ(data->f.size(), size_t(kTouchstonePoints));
+    EXPECT_EQ(data->reference, 50);
+    EXPECT_EQ(data->f.front(), 1e5);
+    EXPECT_EQ(data->f.back(), 3e7);
+    for (size_t i = 0; i < data->f.size(); ++i)
+        EXPECT_LT(std::abs(data->s[i][1] - LadderSParameters(ladder, data->f[i]).s21), 1e-6) << data->f[i];
+    // Another writer's arrangement: MHz, magnitude and angle, the numbers over two lines.
+    const std::optional<TouchstoneData> other =
+        ReadTouchstone("! measured\n# MHz S MA R 75\n10 0.5 90 0.25 -90\n 0.25 -90 0.5 180\n");
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->f[0], 1e7);
+    EXPECT_NEAR(std::abs(other->s[0][0] - std::complex<double>(0, 0.5)), 0, 1e-15);
+    EXPECT_FALSE(ReadTouchstone("# Hz Y RI R 50\n1 0 0 0 0 0 0 0 0\n"));
 }
