@@ -111,6 +111,26 @@ bool Program(const Arm& arm, std::vector<ArmOp>& ops, int height, int& depth) {
     return true;
 }
 
+// A network arm that is one of the simple arms (an inductor or a capacitor alone, or the two in series or
+// in parallel, as an elliptic ladder's traps are) with its values: it then takes the simple arm's sums,
+// one division a frequency where its program takes three.
+std::optional<Element> SimpleArm(BranchPlace place, const Arm& arm) {
+    auto valued = [](const Arm& a, ElementKind kind) {
+        return a.join == Arm::Join::Element && a.kind == kind && std::isfinite(a.value) && a.value > 0;
+    };
+    if (valued(arm, ElementKind::Inductor))
+        return Element{place, BranchParts::L, arm.value, 1 / arm.value, 0, 0, 0, 0};
+    if (valued(arm, ElementKind::Capacitor))
+        return Element{place, BranchParts::C, 0, 0, arm.value, 1 / arm.value, 0, 0};
+    if (arm.join == Arm::Join::Element || arm.parts.size() != 2) return std::nullopt;
+    const bool inductorFirst = valued(arm.parts[0], ElementKind::Inductor);
+    const Arm& l = arm.parts[inductorFirst ? 0 : 1];
+    const Arm& c = arm.parts[inductorFirst ? 1 : 0];
+    if (!valued(l, ElementKind::Inductor) || !valued(c, ElementKind::Capacitor)) return std::nullopt;
+    const BranchParts parts = arm.join == Arm::Join::Series ? BranchParts::SeriesLC : BranchParts::ParallelLC;
+    return Element{place, parts, l.value, 1 / l.value, c.value, 1 / c.value, 0, 0};
+}
+
 // The ladder's elements, or nothing when a value is not positive (AnalyseResponse refuses such a circuit)
 // or when it is not lossless.
 std::optional<Ladder> Elements(const LadderCircuit& circuit) {
@@ -118,6 +138,10 @@ std::optional<Ladder> Elements(const LadderCircuit& circuit) {
     Ladder ladder;
     for (const LadderBranch& b : circuit.branches) {
         if (b.parts == BranchParts::Network) {
+            if (const std::optional<Element> simple = SimpleArm(b.place, b.arm)) {
+                ladder.elements.push_back(*simple);
+                continue;
+            }
             const size_t first = ladder.ops.size();
             if (!Program(b.arm, ladder.ops, 0, ladder.depth) || ladder.depth > kMaxArmDepth)
                 return std::nullopt;
