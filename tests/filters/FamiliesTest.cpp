@@ -214,8 +214,9 @@ TEST(GroupDelay, ButterworthFifthOrder) {
     EXPECT_NEAR(GroupDelay(circuit, 1e3), 515.04e-9, 515.04e-9 * 1e-3);
 }
 
-// The analytic group delay of every kind of circuit against the phase of its transfer differenced over a
-// step of 1e-6 of the frequency, across the plot (away from the attenuation poles, where the phase jumps).
+// The analytic group delay of every kind of circuit, lossless and lossy, against the phase of its transfer
+// differenced over a step of 1e-6 of the frequency, across the plot (away from the attenuation poles, where
+// the phase jumps).
 TEST(GroupDelay, IsTheSlopeOfThePhase) {
     const ResponseDemand demands[] = {{FilterType::LowPass, 0.1, 70, 1e6, 0, 0, 1.3e6},
                                       {FilterType::HighPass, 0.5, 60, 1e5, 0, 0, 6e4},
@@ -228,18 +229,33 @@ TEST(GroupDelay, IsTheSlopeOfThePhase) {
                 SCOPED_TRACE(testing::Message() << "shape " << int(d.shape) << " family " << int(family)
                                                 << " active " << active);
                 const FilterCircuit shown = active ? FilterCircuit(ActiveCircuit{}) : LadderCircuit{50, {}};
-                const FilterCircuit circuit = ExactDesignOfOrder(d, family, shown, 7);
-                const auto* ladder = std::get_if<LadderCircuit>(&circuit);
-                auto transfer = [&](double f) {
-                    return ladder ? LadderSParameters(*ladder, f).s21
-                                  : ActiveTransfer(std::get<ActiveCircuit>(circuit), f);
-                };
-                const ResponseAnalysis a = AnalyseResponse(circuit, d);
-                for (size_t i = 0; i < a.curve.size(); i += 7) {
-                    const double f = a.curve[i].f, h = f * 1e-6;
-                    if (a.curve[i].a > 150) continue;
-                    const double tau = std::arg(transfer(f - h) / transfer(f + h)) / (2 * kPi * 2 * h);
-                    EXPECT_NEAR(GroupDelay(circuit, f), tau, 1e-5 * std::abs(tau) + 1e-6 / f) << f;
+                const FilterCircuit design = ExactDesignOfOrder(d, family, shown, 7);
+                const ResponseAnalysis a = AnalyseResponse(design, d);
+                std::vector<FilterCircuit> circuits{design};
+                if (const auto* ladder = std::get_if<LadderCircuit>(&design)) {
+                    // And with losses: 0.5 Ω in series with every series arm, 10 kΩ across every shunt arm.
+                    LadderCircuit lossy = *ladder;
+                    for (LadderBranch& b : lossy.branches) {
+                        const bool series = b.place == BranchPlace::Series;
+                        const Arm r = Arm::Element(ElementKind::Resistor, series ? 0.5 : 1e4);
+                        b = NetworkBranch(b.position, b.place,
+                                          series ? Arm::Series({ArmOf(b), r}) : Arm::Parallel({ArmOf(b), r}));
+                    }
+                    circuits.push_back(lossy);
+                }
+                for (const FilterCircuit& circuit : circuits) {
+                    const auto* ladder = std::get_if<LadderCircuit>(&circuit);
+                    auto transfer = [&](double f) {
+                        return ladder ? LadderSParameters(*ladder, f).s21
+                                      : ActiveTransfer(std::get<ActiveCircuit>(circuit), f);
+                    };
+                    for (size_t i = 0; i < a.curve.size(); i += 7) {
+                        const double f = a.curve[i].f, h = f * 1e-6;
+                        if (a.curve[i].a > 150) continue;
+                        const double tau = std::arg(transfer(f - h) / transfer(f + h)) / (2 * kPi * 2 * h);
+                        EXPECT_NEAR(GroupDelay(circuit, f), tau, 1e-5 * std::abs(tau) + 1e-6 / f)
+                            << f << (&circuit == &circuits.front() ? "" : " with losses");
+                    }
                 }
             }
 }
