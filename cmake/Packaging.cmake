@@ -8,7 +8,7 @@ install(FILES data/${VOKTA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATA
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # cpack -G DEB makes vokta_<version>_<arch>.deb; the libraries it needs are computed from the
-# executable, the platform plugin (loaded at run time, so invisible to that) and the font are named.
+# executable and the chart module (installed by src/ui), the platform plugin (loaded at run time, so invisible to that) and the font are named.
 set(CPACK_PACKAGE_NAME vokta)
 set(CPACK_PACKAGE_VENDOR "The Vokta developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "engineering calculators for radio amateurs")

@@ -16,6 +16,7 @@ for file in usr/bin/vokta usr/share/applications/$id.desktop usr/share/icons/hic
             usr/share/metainfo/$id.metainfo.xml usr/share/doc/vokta/LICENSE; do
     grep -q " \./$file\$" <<<"$contents" || fail "lacks /$file"
 done
+grep -q " \./usr/lib/.*/libvokta_charts\.so\$" <<<"$contents" || fail "lacks the chart module libvokta_charts.so"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
@@ -32,4 +33,8 @@ dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 [ -x "$root/usr/bin/vokta" ] || fail "its program is not executable"
+# The program loads the chart module through its run path, relative to where the program is installed.
+runpath=$(readelf -d "$root/usr/bin/vokta" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
+[ -f "${runpath//\$ORIGIN/$root/usr/bin}/libvokta_charts.so" ] ||
+    fail "its program does not find the chart module through its run path '$runpath'"
 echo "the .deb, its desktop entry and its AppStream file are valid"

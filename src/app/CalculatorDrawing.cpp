@@ -4,6 +4,8 @@
 
 #include "ui/CalculatorPicture.h"
 
+namespace vokta::ui {
+
 CalculatorDrawing::CalculatorDrawing(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
 }
@@ -18,6 +20,8 @@ void CalculatorDrawing::Paint(QPainter& p, const QRectF& area) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(area, QColor(236, 236, 236));
 
-    vokta::ui::PaintCalculator(p, area.adjusted(10, 8, -10, -8));  // the case, with a margin round it
+    PaintCalculator(p, area.adjusted(10, 8, -10, -8));  // the case, with a margin round it
     p.restore();
 }
+
+}  // namespace vokta::ui

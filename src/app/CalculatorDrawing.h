@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace vokta::ui {
+
 // The main window's background: a pocket calculator with a yellow case, a green eight-digit display,
 // a solar cell and its keys, drawn as vector graphics to fill the widget.
 class CalculatorDrawing : public QWidget {
@@ -15,3 +17,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace vokta::ui

@@ -3,7 +3,7 @@
 #include "circuits/ui/frmKontur1.h"
 #include "ui/Forms.h"
 
-using namespace vokta::ui;
+namespace vokta::ui {
 
 Dialog1::Dialog1()
     : DescriptionDialog(
@@ -23,3 +23,5 @@ void Dialog1::cmdOK_Click() {
     Forms::Unload(this);
     Forms::Show<frmKontur1>();
 }
+
+}  // namespace vokta::ui

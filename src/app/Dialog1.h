@@ -2,8 +2,10 @@
 
 #include "app/DescriptionDialog.h"
 
+namespace vokta::ui {
+
 // The description in front of the band-spread calculator; OK opens it.
-class Dialog1 : public vokta::ui::DescriptionDialog {
+class Dialog1 : public DescriptionDialog {
     Q_OBJECT
 public:
     Dialog1();
@@ -12,3 +14,5 @@ public:
 protected:
     void Accept() override { cmdOK_Click(); }
 };
+
+}  // namespace vokta::ui

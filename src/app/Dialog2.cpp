@@ -3,7 +3,7 @@
 #include "circuits/ui/FrmKontur2.h"
 #include "ui/Forms.h"
 
-using namespace vokta::ui;
+namespace vokta::ui {
 
 Dialog2::Dialog2()
     : DescriptionDialog(
@@ -23,3 +23,5 @@ void Dialog2::OKButton_Click() {
     Forms::Unload(this);
     Forms::Show<FrmKontur2>();
 }
+
+}  // namespace vokta::ui

@@ -2,8 +2,10 @@
 
 #include "app/DescriptionDialog.h"
 
+namespace vokta::ui {
+
 // The description in front of the three-point calculator; OK opens it, the main window stays open.
-class Dialog2 : public vokta::ui::DescriptionDialog {
+class Dialog2 : public DescriptionDialog {
     Q_OBJECT
 public:
     Dialog2();
@@ -12,3 +14,5 @@ public:
 protected:
     void Accept() override { OKButton_Click(); }
 };
+
+}  // namespace vokta::ui

@@ -3,7 +3,7 @@
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
-using namespace vokta::ui;
+namespace vokta::ui {
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -32,3 +32,5 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
 void frmAbout::cmdOK_Click() {
     accept();
 }
+
+}  // namespace vokta::ui

@@ -11,14 +11,14 @@
 #include "app/Dialog1.h"
 #include "app/Dialog2.h"
 #include "app/frmAbout.h"
+#include "coil/ui/FrmCoil.h"
 #include "filters/ui/FrmFiltr.h"
 #include "rfpath/ui/FrmAnt.h"
 #include "transformer/ui/FrmTrans.h"
 #include "ui/Forms.h"
 #include "ui/Twips.h"
 
-using vokta::ui::Forms;
-using vokta::ui::twips;
+namespace vokta::ui {
 
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
@@ -31,6 +31,7 @@ frmMain::frmMain() {
     AddItem(mnuFile, "mnuFileContur", QStringLiteral("&Контур1"), &frmMain::mnuFileContur_Click);
     AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click);
     AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click);
+    AddItem(mnuFile, "mnuFileCoil", QStringLiteral("&Катушка"), &frmMain::mnuFileCoil_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
     AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click);
 
@@ -103,6 +104,12 @@ void frmMain::mnuFileTune_Click() {
     Forms::Show<FrmAnt>();
 }
 
+void frmMain::mnuFileCoil_Click() {
+    Forms::Unload(this);
+    // Opened from here, its "Отмена" comes back here, whatever opened it before.
+    vokta::ui::FrmCoil::Open(nullptr, std::nullopt, std::nullopt);
+}
+
 void frmMain::mnuFileExit_Click() {
     Forms::Unload(this);
 }
@@ -111,3 +118,5 @@ void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this);
     about.exec();
 }
+
+}  // namespace vokta::ui

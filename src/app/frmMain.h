@@ -6,6 +6,8 @@ class QAction;
 class QLabel;
 class QStatusBar;
 
+namespace vokta::ui {
+
 // The main window: the calculator drawing, the menu that opens each calculator, and a status bar
 // with the current date and time.
 class frmMain : public QMainWindow {
@@ -18,6 +20,7 @@ public:
     void mnuFileContur_Click();
     void mnuFileOscill_Click();
     void mnuFileTune_Click();
+    void mnuFileCoil_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
 
@@ -29,3 +32,5 @@ private:
     QLabel* datePanel = nullptr;
     QLabel* timePanel = nullptr;
 };
+
+}  // namespace vokta::ui

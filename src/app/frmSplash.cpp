@@ -21,7 +21,7 @@
 #include <unistd.h>
 #endif
 
-using namespace vokta::ui;
+namespace vokta::ui {
 
 QString LoggedOnUserName() {
 #ifdef _WIN32
@@ -168,3 +168,5 @@ void frmSplash::Timer1_Timer() {
         Forms::Show<frmMain>();
     }
 }
+
+}  // namespace vokta::ui

@@ -6,6 +6,8 @@
 class QLabel;
 class QTimer;
 
+namespace vokta::ui {
+
 // The splash window: a traffic light steps red, yellow, green every 1.5 s, then the main window opens.
 class frmSplash : public QWidget {
     Q_OBJECT
@@ -31,3 +33,5 @@ private:
 
 // The name of the logged-on user, as the operating system gives it.
 QString LoggedOnUserName();
+
+}  // namespace vokta::ui

@@ -6,6 +6,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
-    Module1::Main();
+    vokta::ui::Module1::Main();
     return app.exec();
 }

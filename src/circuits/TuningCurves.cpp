@@ -80,4 +80,8 @@ ThreePointScale ThreePointTuning(const ThreePointInput& in, const ThreePointResu
     return out;
 }
 
+double BandCentreMHz(double fminMHz, double fmaxMHz) {
+    return std::sqrt(fminMHz * fmaxMHz);
+}
+
 }  // namespace vokta

@@ -49,4 +49,8 @@ struct ThreePointScale {
 // The circuit of a feasible result.
 ThreePointScale ThreePointTuning(const ThreePointInput& input, const ThreePointResult& result);
 
+// The centre of a tuned range, where the circuit's coil works: resonance goes with 1/sqrt(L C), so a
+// range is centred on the scale of ln f, at the geometric mean sqrt(fmin fmax) of its edges.
+double BandCentreMHz(double fminMHz, double fmaxMHz);
+
 }  // namespace vokta

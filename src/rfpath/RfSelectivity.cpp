@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/Units.h"
+
 namespace vokta {
 
 namespace {
 
 constexpr int kSteps = 400;
-constexpr double kMega = 1e6;
 // How far beyond the image the plot around the top of the range reaches, as a frequency ratio.
 constexpr double kBeyondImage = 1.2;
 // The pass-band plot spans this many half-bandwidths either side of the tuned frequency, but stays
@@ -44,8 +45,8 @@ RfSelectivity RfPathSelectivity(const RfPathTask& task, const RfPathDesign& d) {
     auto pair = [&](auto&& curveWith) { return RfCurvePair{curveWith(q[0]), curveWith(q[1])}; };
 
     const double top = d.fmax, image = d.imageHz, fif = d.fif;
-    s.topMHz = top / kMega;
-    s.imageMHz = image / kMega;
+    s.topMHz = top / units::kMegaToBase;
+    s.imageMHz = image / units::kMegaToBase;
     s.demandDb = task.selectivityDb;
     // The whole path at f with its circuits tuned to f0: the antenna and the coupling pass a signal
     // better or worse in proportion to f / f0, so their terms are taken at that ratio, for every tuned
@@ -57,11 +58,12 @@ RfSelectivity RfPathSelectivity(const RfPathTask& task, const RfPathDesign& d) {
     // A span symmetric in detuning: f and top^2 / f lie equally far from the top.
     const double high = image * kBeyondImage, low = top * top / high;
     s.aroundTop = pair([&](double qq) {
-        return Sample(low / kMega, high / kMega, [&](double x) { return path(qq, top, x * kMega); });
+        return Sample(low / units::kMegaToBase, high / units::kMegaToBase,
+                      [&](double x) { return path(qq, top, x * units::kMegaToBase); });
     });
 
     const double bottom = d.fmin;
-    s.bottomMHz = bottom / kMega;
+    s.bottomMHz = bottom / units::kMegaToBase;
     s.edgeKHz = d.bandwidthHz / 2 / 1e3;
     s.unevennessDb = task.unevennessDb;
     const double span = std::min(kPassBandSpan * s.edgeKHz, (1 - kLowestFraction) * bottom / 1e3);
@@ -71,8 +73,9 @@ RfSelectivity RfPathSelectivity(const RfPathTask& task, const RfPathDesign& d) {
     });
 
     s.imageRejection = pair([&](double qq) {
-        return Sample(s.bottomMHz, s.topMHz,
-                      [&](double x) { return path(qq, x * kMega, x * kMega + 2 * fif); });
+        return Sample(s.bottomMHz, s.topMHz, [&](double x) {
+            return path(qq, x * units::kMegaToBase, x * units::kMegaToBase + 2 * fif);
+        });
     });
 
     for (int i = 0; i < 2; ++i) {

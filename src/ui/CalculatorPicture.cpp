@@ -1,9 +1,12 @@
 #include "ui/CalculatorPicture.h"
 
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <memory>
+#include <optional>
 
 namespace vokta::ui {
 
@@ -82,19 +85,64 @@ void PaintCalculator(QPainter& p, const QRectF& body) {
     p.restore();
 }
 
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        // The case keeps the main window's proportions, centred in the square.
-        const qreal width = side * 0.6;
-        PaintCalculator(painter, QRectF((side - width) / 2, side * 0.02, width, side * 0.96));
-        painter.end();
-        icon.addPixmap(pixmap);
+namespace {
+
+constexpr int kIconSides[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The calculator at every icon size, painted the first time a window system or a window asks for the
+// icon rather than at start-up, where painting seven sizes with their key labels cost as much as the
+// rest of the start together. Until then the icon names its sizes without painting any.
+class CalculatorIconEngine : public QIconEngine {
+public:
+    CalculatorIconEngine() : icon_(std::make_shared<std::optional<QIcon>>()) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
-    return icon;
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        if (mode != QIcon::Normal || state != QIcon::Off) return Icon().availableSizes(mode, state);
+        QList<QSize> sizes;
+        for (const int side : kIconSides) sizes << QSize(side, side);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new CalculatorIconEngine(*this); }
+    QString key() const override { return QStringLiteral("vokta-calculator"); }
+
+private:
+    const QIcon& Icon() {
+        if (!*icon_) {
+            QIcon icon;
+            for (const int side : kIconSides) {
+                QPixmap pixmap(side, side);
+                pixmap.fill(Qt::transparent);
+                QPainter painter(&pixmap);
+                // The case keeps the main window's proportions, centred in the square.
+                const qreal width = side * 0.6;
+                PaintCalculator(painter, QRectF((side - width) / 2, side * 0.02, width, side * 0.96));
+                painter.end();
+                icon.addPixmap(pixmap);
+            }
+            *icon_ = icon;
+        }
+        return **icon_;
+    }
+
+    std::shared_ptr<std::optional<QIcon>> icon_;  // shared by the copies an icon makes of its engine
+};
+
+}  // namespace
+
+QIcon ApplicationIcon() {
+    return QIcon(new CalculatorIconEngine());
 }
 
 }  // namespace vokta::ui

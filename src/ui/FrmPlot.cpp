@@ -1,7 +1,5 @@
 #include "ui/FrmPlot.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,10 +7,11 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "ui/ChartKit.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using vokta::ui::Forms;
+namespace vokta::ui {
 
 FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("FrmPlot"));
@@ -23,9 +22,8 @@ FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     TabPages->setDrawBase(false);
     connect(TabPages, &QTabBar::currentChanged, this, &FrmPlot::ShowPage);
 
-    ChartView = new QChartView(this);
+    ChartView = vokta::ui::Charts().NewView(this);
     ChartView->setObjectName(QStringLiteral("ChartView"));
-    ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMinimumSize(560, 300);  // with the rest, the window fits 900 x 480 at its least
 
     LblSummary = new QLabel(this);
@@ -38,7 +36,7 @@ FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmPlot::CmdClose_Click);
     // Enter and Esc both close: "Закрыть" is the window's only button.
-    vokta::ui::UseCalculatorKeys(this, CmdClose, CmdClose);
+    UseCalculatorKeys(this, CmdClose, CmdClose);
 
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(LblSummary, 1);
@@ -54,11 +52,8 @@ FrmPlot::FrmPlot() : QWidget(nullptr, Qt::Window) {
     resize(size);
 }
 
-FrmPlot::~FrmPlot() {
-    DropCharts();
-}
-
 FrmPlot* FrmPlot::Open(const QList<Page>& pages, const QString& summary) {
+    vokta::ui::Charts();  // the chart module first: without it, no window is loaded
     FrmPlot* form = Forms::Load<FrmPlot>();
     form->Plot(pages, summary);
     return Forms::Show<FrmPlot>();
@@ -68,18 +63,8 @@ void FrmPlot::CmdClose_Click() {
     Forms::Unload(this);
 }
 
-void FrmPlot::DropCharts() {
-    // The view deletes the chart it shows; the others are ours.
-    for (QChart* chart : charts_)
-        if (chart != ChartView->chart()) delete chart;
-    charts_.clear();
-}
-
 void FrmPlot::Plot(const QList<Page>& pages, const QString& summary) {
-    // New charts for every plot: the old ones go with their series and axes.
-    QChart* shown = ChartView->chart();
-    DropCharts();
-    for (const Page& page : pages) charts_ << vokta::ui::plot::MakeChart(page, font());
+    pages_ = pages;
     {
         const QSignalBlocker blocker(TabPages);
         while (TabPages->count() > 0) TabPages->removeTab(0);
@@ -87,12 +72,14 @@ void FrmPlot::Plot(const QList<Page>& pages, const QString& summary) {
         TabPages->setCurrentIndex(0);
     }
     TabPages->setVisible(pages.size() > 1);
-    ChartView->setChart(charts_.value(0));
-    delete shown;
+    ShowPage(0);
     setWindowTitle(pages.value(0).title);
     LblSummary->setText(summary);
 }
 
 void FrmPlot::ShowPage(int index) {
-    if (index >= 0 && index < charts_.size()) ChartView->setChart(charts_[index]);
+    // A new chart whenever a page is shown: the one shown before goes with its series and axes.
+    if (index >= 0 && index < pages_.size()) vokta::ui::Charts().Show(ChartView, pages_[index], font());
 }
+
+}  // namespace vokta::ui

@@ -6,11 +6,11 @@
 
 #include "ui/PlotChart.h"
 
-class QChart;
-class QChartView;
 class QLabel;
 class QPushButton;
 class QTabBar;
+
+namespace vokta::ui {
 
 // A plot of what a calculator's result does: one or more charts of curves with the user's demand drawn
 // over them, and one summary under them. With more than one chart, tabs above it choose which is
@@ -19,12 +19,11 @@ class FrmPlot : public QWidget {
     Q_OBJECT
 public:
     // What the plot shows: the pages of its tabs, each one chart.
-    using Axis = vokta::ui::plot::Axis;
-    using Series = vokta::ui::plot::Series;
-    using Page = vokta::ui::plot::Page;
+    using Axis = plot::Axis;
+    using Series = plot::Series;
+    using Page = plot::Page;
 
     FrmPlot();
-    ~FrmPlot() override;
 
     // Shows the pages (at least one) and the summary, loading and showing the window as needed; the
     // window takes the title of the first page.
@@ -33,14 +32,15 @@ public:
     void CmdClose_Click();
 
     QTabBar* TabPages = nullptr;
-    QChartView* ChartView = nullptr;
+    QWidget* ChartView = nullptr;  // a QChartView, made by the chart module (ChartKit.h)
     QLabel* LblSummary = nullptr;
     QPushButton* CmdClose = nullptr;
 
 private:
     void Plot(const QList<Page>& pages, const QString& summary);
     void ShowPage(int index);
-    void DropCharts();
 
-    QList<QChart*> charts_;  // one for each page; the view owns the one it shows
+    QList<Page> pages_;
 };
+
+}  // namespace vokta::ui

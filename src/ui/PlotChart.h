@@ -79,7 +79,8 @@ struct Page {
 };
 
 // A new chart of the page, its texts in `font` (the title a point larger and bold), its numbers in the
-// user's number format. The caller owns it.
+// user's number format. The caller owns it. It is part of the chart module: windows show a page through
+// ChartKit (ChartKit.h), which the program loads when the first chart is shown.
 QChart* MakeChart(const Page& page, const QFont& font);
 
 // The page's legend as rich text for a label, which wraps between its entries where the chart's own

@@ -9,7 +9,7 @@
 #include "support/Gallery.h"
 #include "ui/Forms.h"
 
-using vokta::ui::Forms;
+using namespace vokta::ui;
 
 VOKTA_GALLERY_PAGE(Shell) {
     frmSplash::ElapsedMs = 0;

@@ -24,36 +24,28 @@
 #include "filters/ui/FrmFiltr.h"
 #include "filters/ui/FrmFiltrItog.h"
 #include "rfpath/ui/FrmAnt.h"
-#include "support/BoxScript.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "transformer/ui/FrmTrans.h"
 #include "ui/Boxes.h"
 #include "ui/Forms.h"
 
-using vokta::ui::Forms;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 class ShellTest : public QObject {
     Q_OBJECT
 
     int programEnds = 0;
 
-    void settle() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-
-    static QLabel* label(QWidget* w, const char* name) { return w->findChild<QLabel*>(name); }
-
 private slots:
     void init() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         programEnds = 0;
         Forms::SetLastFormHandler([this] { ++programEnds; });
         frmSplash::ElapsedMs = 0;
     }
     void cleanup() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         Forms::SetLastFormHandler([] {});
     }
 
@@ -67,31 +59,32 @@ private slots:
         auto lit = [&] {
             QString s;
             for (const char* n : {"ImgRed", "ImgYellow", "ImgGreen"})
-                if (!label(splash, n)->isHidden()) s += n;
+                if (!Control(splash, n)->isHidden()) s += n;
             return s;
         };
         QCOMPARE(lit(), QString("ImgRed"));
-        QCOMPARE(label(splash, "lblVersion")->text(), QString("Version 1.0.1"));
-        QCOMPARE(label(splash, "LblUser")->text(), LoggedOnUserName());
+        QCOMPARE(Text(splash, "lblVersion"), QString("Version 1.0.1"));
+        QCOMPARE(Text(splash, "LblUser"), LoggedOnUserName());
         QVERIFY(!LoggedOnUserName().isEmpty());
 
         // Drive the splash by its own timer's signal.
         splash->Timer1_Timer();
         QCOMPARE(lit(), QString("ImgYellow"));
-        QCOMPARE(label(splash, "Label1")->text(), QString("проверь теорию"));
-        QCOMPARE(label(splash, "Label1")->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-        QCOMPARE(label(splash, "Label1")->font().pointSize(), 20);
+        QCOMPARE(Text(splash, "Label1"), QString("проверь теорию"));
+        QCOMPARE(Control<QLabel>(splash, "Label1")->palette().color(QPalette::WindowText),
+                 QColor(255, 255, 0));
+        QCOMPARE(Control<QLabel>(splash, "Label1")->font().pointSize(), 20);
         QVERIFY(!Forms::IsLoaded<frmMain>());
 
         splash->Timer1_Timer();
         QCOMPARE(lit(), QString("ImgGreen"));
-        QCOMPARE(label(splash, "Label1")->text(), QString("практикой"));
-        QCOMPARE(label(splash, "Label1")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(Text(splash, "Label1"), QString("практикой"));
+        QCOMPARE(Control<QLabel>(splash, "Label1")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
 
         splash->Timer1_Timer();
         QVERIFY(!Forms::IsLoaded<frmSplash>());
         QVERIFY(Forms::IsLoaded<frmMain>());
-        settle();
+        Settle();
         QCOMPARE(programEnds, 0);  // the splash's unload did not end the program
         QCOMPARE(Forms::Find<frmMain>()->windowTitle(), QString("Vokta"));
     }
@@ -99,9 +92,9 @@ private slots:
     void splashStepNeedsItsLamp() {
         auto* splash = Forms::Show<frmSplash>();
         splash->Timer1->stop();
-        label(splash, "ImgRed")->hide();  // the red lamp is not on: the first step does nothing
+        Control(splash, "ImgRed")->hide();  // the red lamp is not on: the first step does nothing
         splash->Timer1_Timer();
-        QVERIFY(label(splash, "ImgYellow")->isHidden());
+        QVERIFY(Control(splash, "ImgYellow")->isHidden());
         QCOMPARE(frmSplash::ElapsedMs, int16_t(1500));
     }
 
@@ -123,13 +116,13 @@ private slots:
             file << (a->isSeparator() ? QString("-") : a->objectName() + "=" + a->text());
         QCOMPARE(file,
                  QStringList({"mnuFileFiltr=&Фильтр", "mnuFileTrans=&Трансформатор", "mnuFileContur=&Контур1",
-                              "mnuFileOscill=Контур&2", "mnuFileTune=Контур&3", "-", "mnuFileExit=&Выход"}));
+                              "mnuFileOscill=Контур&2", "mnuFileTune=Контур&3", "mnuFileCoil=&Катушка", "-",
+                              "mnuFileExit=&Выход"}));
         QCOMPARE(menus[1]->menu()->actions().at(0)->objectName(), QString("mnuHelpAbout"));
         QCOMPARE(menus[1]->menu()->actions().at(0)->text(), QString("&О программе"));
         QVERIFY(main->findChild<QStatusBar*>("sbStatusBar"));
-        QCOMPARE(main->findChild<QLabel*>("Panel1")->text(),
-                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-        QVERIFY(!main->findChild<QLabel*>("Panel2")->text().isEmpty());
+        QCOMPARE(Text(main, "Panel1"), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QVERIFY(!Text(main, "Panel2").isEmpty());
     }
 
     void exitEndsTheProgramOnlyWithTheLastWindow() {
@@ -137,25 +130,25 @@ private slots:
         main->mnuFileOscill_Click();  // Dialog2 opens, the main window stays
         QVERIFY(Forms::IsLoaded<frmMain>());
         QVERIFY(Forms::IsLoaded<Dialog2>());
-        main->findChild<QAction*>("mnuFileExit")->trigger();
-        settle();
+        Control<QAction>(main, "mnuFileExit")->trigger();
+        Settle();
         QVERIFY(!Forms::IsLoaded<frmMain>());
         QCOMPARE(programEnds, 0);
         Forms::Unload<Dialog2>();
-        settle();
+        Settle();
         QCOMPARE(programEnds, 1);
     }
 
     void exitAloneEndsTheProgram() {
         Forms::Show<frmMain>()->mnuFileExit_Click();
-        settle();
+        Settle();
         QCOMPARE(programEnds, 1);
     }
 
     void contur1UnloadsTheMainWindow() {
         auto* main = Forms::Show<frmMain>();
         main->mnuFileContur_Click();
-        settle();
+        Settle();
         QVERIFY(!Forms::IsLoaded<frmMain>());
         QVERIFY(Forms::Find<Dialog1>()->isVisible());
         QCOMPARE(programEnds, 0);
@@ -164,7 +157,7 @@ private slots:
 
     void closingFromTheTitleBarUnloads() {
         Forms::Show<frmMain>()->close();
-        settle();
+        Settle();
         QVERIFY(!Forms::IsLoaded<frmMain>());
         QCOMPARE(programEnds, 1);
     }
@@ -181,20 +174,20 @@ private slots:
             QVERIFY(!about.isVisible());
         }
         frmAbout about(main);
-        const QString text = about.findChild<QLabel*>("lblDescription")->text();
+        const QString text = Text(&about, "lblDescription");
         QVERIFY(text.startsWith("Программа Vokta предназначена"));
         QVERIFY(text.endsWith("Electronic Workbench"));
     }
 
     void descriptionDialogsCloseOnEnterAndEsc() {
         auto* d1 = Forms::Show<Dialog1>();
-        QVERIFY(d1->findChild<QLabel*>("Label1")->text().endsWith("предназначена эта программа"));
+        QVERIFY(Text(d1, "Label1").endsWith("предназначена эта программа"));
         QVERIFY(d1->findChild<QPushButton*>("cmdOK"));
         QTest::keyClick(d1, Qt::Key_Escape);
         QVERIFY(!Forms::IsLoaded<Dialog1>());
         auto* d2 = Forms::Show<Dialog2>();
         QVERIFY(d2->findChild<QPushButton*>("OKButton"));
-        QVERIFY(d2->findChild<QLabel*>("Label1")->text().endsWith("в трех точках"));
+        QVERIFY(Text(d2, "Label1").endsWith("в трех точках"));
         QTest::keyClick(d2, Qt::Key_Return);
         QVERIFY(!Forms::IsLoaded<Dialog2>());
     }
@@ -229,7 +222,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, cancel);
         QFETCH(QString, backTo);
-        vokta::test::BoxScript boxes;
+        BoxScript boxes;
         for (int i = 0; i < 20; ++i) boxes.cancel();  // whatever a calculation may ask
         auto open = [&]() -> QWidget* {
             if (window == "FrmFiltr") return Forms::Show<FrmFiltr>();
@@ -241,7 +234,7 @@ private slots:
             return Forms::Show<FrmFiltrItog>();
         };
         auto backHome = [&](const char* how) {
-            settle();
+            Settle();
             QVERIFY2(Forms::Loaded().size() == 1 && Forms::Loaded()[0]->objectName() == backTo, how);
             QVERIFY2(Forms::Loaded()[0]->isVisible(), how);
             QCOMPARE(programEnds, 0);
@@ -267,7 +260,7 @@ private slots:
             }
             QCOMPARE(pressed.count(), 2 * int(controls.size()));
         }
-        auto* back = w->findChild<QPushButton*>(cancel);
+        auto* back = Control<QPushButton>(w, cancel);
         back->setFocus();
         QTest::keyClick(back, Qt::Key_Return);
         backHome("Enter on the focused cancel button");
@@ -287,7 +280,7 @@ private slots:
         for (const QPoint at : {screen.center() - main->rect().center(), screen.bottomRight(),
                                 screen.topLeft() - QPoint(200, 200)}) {
             main->move(at);
-            settle();
+            Settle();
             frmAbout about(main);
             const std::function<void()> boxes[] = {[&] { vokta::ui::Warn(main, "Проверка"); },
                                                    [&] { vokta::ui::InputBox(main, "Вопрос", "Ввод"); },
@@ -315,7 +308,7 @@ private slots:
         frmAbout about(Forms::Find<frmMain>());
         windows << &about;
         about.show();
-        settle();
+        Settle();
         for (QWidget* w : windows) {
             for (QLabel* l : w->findChildren<QLabel*>()) {
                 if (l->window() != w || l->text().isEmpty() || !l->pixmap().isNull()) continue;

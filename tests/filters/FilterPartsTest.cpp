@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "filters/ActiveRc.h"
 #include "filters/FilterParts.h"
@@ -13,24 +15,30 @@ namespace {
 const NumberFormat kEnglish{".", ","};
 }  // namespace
 
-// The decades of IEC 60063 as published.
+// IEC 60063: a decade of E48 or E96 is the geometric series 10^(i/n) rounded to three figures; E24 is
+// 10^(i/24) rounded to two, but for eight values older than the geometric series (2.7, 3.0, 3.3, 3.6, 3.9,
+// 4.3, 4.7 and 8.2 where the rounding gives 2.6, 2.9, 3.2, 3.5, 3.8, 4.2, 4.6 and 8.3). E12 and E6 are
+// checked against their published values.
 TEST(StandardSeries, AreThePublishedSeries) {
-    const std::vector<double> e24 = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
-                                     3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
-    const std::vector<double> e96 = {
-        1.00, 1.02, 1.05, 1.07, 1.10, 1.13, 1.15, 1.18, 1.21, 1.24, 1.27, 1.30, 1.33, 1.37, 1.40, 1.43,
-        1.47, 1.50, 1.54, 1.58, 1.62, 1.65, 1.69, 1.74, 1.78, 1.82, 1.87, 1.91, 1.96, 2.00, 2.05, 2.10,
-        2.15, 2.21, 2.26, 2.32, 2.37, 2.43, 2.49, 2.55, 2.61, 2.67, 2.74, 2.80, 2.87, 2.94, 3.01, 3.09,
-        3.16, 3.24, 3.32, 3.40, 3.48, 3.57, 3.65, 3.74, 3.83, 3.92, 4.02, 4.12, 4.22, 4.32, 4.42, 4.53,
-        4.64, 4.75, 4.87, 4.99, 5.11, 5.23, 5.36, 5.49, 5.62, 5.76, 5.90, 6.04, 6.19, 6.34, 6.49, 6.65,
-        6.81, 6.98, 7.15, 7.32, 7.50, 7.68, 7.87, 8.06, 8.25, 8.45, 8.66, 8.87, 9.09, 9.31, 9.53, 9.76};
-    EXPECT_EQ(SeriesValues(ESeries::E24), e24);
-    EXPECT_EQ(SeriesValues(ESeries::E96), e96);
+    const std::map<int, double> e24Exceptions{{10, 2.7}, {11, 3.0}, {12, 3.3}, {13, 3.6},
+                                              {14, 3.9}, {15, 4.3}, {16, 4.7}, {22, 8.2}};
+    for (const auto& [series, n, scale] :
+         {std::tuple{ESeries::E24, 24, 10.0}, {ESeries::E48, 48, 100.0}, {ESeries::E96, 96, 100.0}}) {
+        SCOPED_TRACE(SeriesName(series));
+        const std::vector<double> values = SeriesValues(series);
+        ASSERT_EQ(values.size(), size_t(n));
+        for (int i = 0; i < n; ++i) {
+            double published = std::round(std::pow(10.0, double(i) / n) * scale) / scale;
+            if (series == ESeries::E24 && e24Exceptions.contains(i)) {
+                EXPECT_NE(e24Exceptions.at(i), published) << i;  // an exception indeed
+                published = e24Exceptions.at(i);
+            }
+            EXPECT_EQ(values[i], published) << i;
+        }
+    }
     EXPECT_EQ(SeriesValues(ESeries::E6), (std::vector<double>{1.0, 1.5, 2.2, 3.3, 4.7, 6.8}));
     EXPECT_EQ(SeriesValues(ESeries::E12),
               (std::vector<double>{1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2}));
-    EXPECT_EQ(SeriesValues(ESeries::E48).size(), 48u);
-    EXPECT_EQ(SeriesValues(ESeries::E48).back(), 9.53);
     EXPECT_TRUE(SeriesValues(ESeries::None).empty());
 }
 

@@ -7,8 +7,10 @@
 #include "base/RuntimeError.h"
 #include "filters/ActiveRc.h"
 #include "filters/FrequencyResponse.h"
+#include "support/FilterDemands.h"
 
 using namespace vokta;
+using namespace vokta::test;
 
 namespace {
 
@@ -17,49 +19,6 @@ const NumberFormat kEnglish{".", ","};
 const NumberFormat kRussian{",", "\xC2\xA0"};
 using Place = BranchPlace;
 using Parts = BranchParts;
-
-// Butterworth prototype value k of order n, exact.
-double ButterworthG(int n, int k) {
-    return 2 * std::sin((2 * k - 1) * kPi / (2 * n));
-}
-
-// A ladder of order n from prototype values, with the exact 2π, for the closed-form checks.
-LadderCircuit ExactLadder(FilterType shape, int n, double f, double rn, double k = 0) {
-    std::array<float, 4> c{}, l{};
-    const double w = 2 * kPi * f;
-    int nextC = 0, nextL = 0;
-    for (int p = 1; p <= n; ++p) {
-        const double g = ButterworthG(n, p);
-        const bool shunt = (n % 2 == 1) == (p % 2 == 1);
-        switch (shape) {
-            case FilterType::LowPass:
-                if (shunt)
-                    c[nextC++] = float(g / (w * rn) * 1e6);
-                else
-                    l[nextL++] = float(g * rn / w * 1e6);
-                break;
-            case FilterType::HighPass:
-                if (shunt)
-                    l[nextL++] = float(rn / (w * g) * 1e6);
-                else
-                    c[nextC++] = float(1 / (w * rn * g) * 1e6);
-                break;
-            case FilterType::BandPass:  // the low-pass prototype element made a resonator at f
-                if (shunt)
-                    c[p - 1] = float(g * k / (w * rn) * 1e6), l[p - 1] = float(rn / (w * g * k) * 1e6);
-                else
-                    l[p - 1] = float(g * k * rn / w * 1e6), c[p - 1] = float(1 / (w * g * k * rn) * 1e6);
-                break;
-            case FilterType::BandStop:
-                if (shunt)
-                    c[p - 1] = float(g / (w * rn * k) * 1e6), l[p - 1] = float(k * rn / (w * g) * 1e6);
-                else
-                    l[p - 1] = float(g * rn / (w * k) * 1e6), c[p - 1] = float(k / (w * rn * g) * 1e6);
-                break;
-        }
-    }
-    return PassiveLadderCircuit(shape, n, rn, c, l);
-}
 
 double Db(double ratio) {
     return 20 * std::log10(ratio);
@@ -74,7 +33,7 @@ TEST(LadderResponse, ButterworthLowPassAndHighPassFollowTheirClosedForm) {
         for (int n = 2; n <= 7; ++n) {
             SCOPED_TRACE((shape == FilterType::LowPass ? "low-pass order " : "high-pass order ") +
                          std::to_string(n));
-            const LadderCircuit ladder = ExactLadder(shape, n, 1000, 50);
+            const LadderCircuit ladder = ButterworthLadder(shape, n, 1000, 50);
             EXPECT_NEAR(LadderAttenuation(ladder, 1000), 10 * std::log10(2.0), 0.002);
             for (double f : {100.0, 500.0, 800.0, 1250.0, 2000.0, 5000.0}) {
                 const double x = shape == FilterType::LowPass ? f / 1000 : 1000 / f;
@@ -87,9 +46,9 @@ TEST(LadderResponse, ButterworthLowPassAndHighPassFollowTheirClosedForm) {
 TEST(LadderResponse, FarOutTheSlopeIsSixDecibelsAnOctavePerElement) {
     for (int n = 2; n <= 7; ++n) {
         SCOPED_TRACE(n);
-        const LadderCircuit lowPass = ExactLadder(FilterType::LowPass, n, 1000, 75);
+        const LadderCircuit lowPass = ButterworthLadder(FilterType::LowPass, n, 1000, 75);
         EXPECT_NEAR(LadderAttenuation(lowPass, 40000) - LadderAttenuation(lowPass, 20000), 6.0206 * n, 0.01);
-        const LadderCircuit highPass = ExactLadder(FilterType::HighPass, n, 1000, 75);
+        const LadderCircuit highPass = ButterworthLadder(FilterType::HighPass, n, 1000, 75);
         EXPECT_NEAR(LadderAttenuation(highPass, 25) - LadderAttenuation(highPass, 50), 6.0206 * n, 0.01);
     }
 }
@@ -154,8 +113,8 @@ TEST(LadderResponse, BandPassAndBandStopAboutTheCentre) {
     const double f0 = 10000, k = 5;
     for (int n = 2; n <= 4; ++n) {
         SCOPED_TRACE(n);
-        const LadderCircuit bandPass = ExactLadder(FilterType::BandPass, n, f0, 50, k);
-        const LadderCircuit bandStop = ExactLadder(FilterType::BandStop, n, f0, 50, k);
+        const LadderCircuit bandPass = ButterworthLadder(FilterType::BandPass, n, f0, 50, k);
+        const LadderCircuit bandStop = ButterworthLadder(FilterType::BandStop, n, f0, 50, k);
         EXPECT_NEAR(LadderAttenuation(bandPass, f0), 0, 0.001);
         EXPECT_GT(LadderAttenuation(bandStop, f0), 100);  // the attenuation pole of every resonator
         for (double f : {7000.0, 9000.0, 9500.0, 10500.0, 11000.0, 15000.0}) {
@@ -318,21 +277,10 @@ TEST(ActiveCircuitOfTheWindow, EachDesignsValuesGoToTheirStages) {
 
 // ---- Analysis and verdict -------------------------------------------------------------------------------
 
-namespace {
-
-ResponseDemand LowPassDemand(double amin, double astop, double f1, double fs) {
-    ResponseDemand d;
-    d.shape = FilterType::LowPass;
-    d.amin = amin, d.astop = astop, d.f1 = f1, d.fs = fs;
-    return d;
-}
-
-}  // namespace
-
 TEST(Analysis, ButterworthFifthOrderAgainstItsDemand) {
     // 10·lg(1 + 2^10) = 30.1 dB at twice the edge.
-    const LadderCircuit ladder = ExactLadder(FilterType::LowPass, 5, 1000, 50);
-    const ResponseAnalysis met = AnalyseResponse(ladder, LowPassDemand(3, 30, 1000, 2000));
+    const LadderCircuit ladder = ButterworthLadder(FilterType::LowPass, 5, 1000, 50);
+    const ResponseAnalysis met = AnalyseResponse(ladder, Demand(FilterType::LowPass, 3, 30, 1000, 2000));
     EXPECT_NEAR(met.passBand.attenuation, 3.0103, 0.002);
     EXPECT_DOUBLE_EQ(met.passBand.frequency, 1000);
     EXPECT_FALSE(met.passBand.met);  // 3.01 dB against 3 dB: a miss, however small
@@ -341,7 +289,7 @@ TEST(Analysis, ButterworthFifthOrderAgainstItsDemand) {
     EXPECT_NEAR(met.stopBand.margin, 0.1, 0.01);
     EXPECT_TRUE(met.stopBand.met);
 
-    const ResponseAnalysis missed = AnalyseResponse(ladder, LowPassDemand(1, 40, 1000, 2000));
+    const ResponseAnalysis missed = AnalyseResponse(ladder, Demand(FilterType::LowPass, 1, 40, 1000, 2000));
     EXPECT_FALSE(missed.passBand.met);
     EXPECT_NEAR(missed.passBand.margin, -2.01, 0.01);
     EXPECT_FALSE(missed.stopBand.met);
@@ -369,7 +317,7 @@ TEST(Analysis, ThePassBandIsJudgedByItsWorstPoint) {
     const LadderCircuit ladder = PassiveLadderCircuit(
         FilterType::LowPass, 3, rn, {float(2.024 / (w * rn) * 1e6), float(2.024 / (w * rn) * 1e6)},
         {float(0.994 * rn / w * 1e6)});
-    const ResponseAnalysis r = AnalyseResponse(ladder, LowPassDemand(0.5, 20, 990, 3000));
+    const ResponseAnalysis r = AnalyseResponse(ladder, Demand(FilterType::LowPass, 0.5, 20, 990, 3000));
     EXPECT_NEAR(r.passBand.attenuation, 1.0, 0.02);
     EXPECT_NEAR(r.passBand.frequency, 500, 5);  // the valley at cos(π/3) of the edge
     EXPECT_FALSE(r.passBand.met);
@@ -380,10 +328,7 @@ TEST(Analysis, ActiveAttenuationIsRelativeToThePassBandGain) {
     // reference is the peak, so the attenuation never goes below 0 and is 10.6 dB at 20·f0.
     const double f0 = 1 / (2 * kPi * 10e3 * 0.01e-6);
     const ActiveCircuit circuit{true, {Section(10, 0.01, 2.7)}};
-    ResponseDemand d;
-    d.shape = FilterType::HighPass;
-    d.amin = 3, d.astop = 20, d.f1 = f0 / 2, d.fs = f0 / 20;
-    const ResponseAnalysis r = AnalyseResponse(circuit, d);
+    const ResponseAnalysis r = AnalyseResponse(circuit, Demand(FilterType::HighPass, 3, 20, f0 / 2, f0 / 20));
     const double kk = 1 + double(float(1.7));
     const double peak = kk / ((3 - kk) * std::sqrt(1 - (3 - kk) * (3 - kk) / 4));  // |H| at its maximum
     auto expected = [&](double f) {
@@ -404,10 +349,8 @@ TEST(Analysis, ActiveAttenuationIsRelativeToThePassBandGain) {
 
 TEST(Analysis, BandFiltersAreJudgedOnBothSides) {
     const double f0 = std::sqrt(9000.0 * 11000.0), k = f0 / 2000;
-    ResponseDemand bp;
-    bp.shape = FilterType::BandPass;
-    bp.amin = 3, bp.astop = 40, bp.fleft = 9000, bp.fright = 11000, bp.fs = 15000;
-    const ResponseAnalysis pass = AnalyseResponse(ExactLadder(FilterType::BandPass, 4, f0, 50, k), bp);
+    const ResponseDemand bp = Demand(FilterType::BandPass, 3, 40, 0, 15000, 9000, 11000);
+    const ResponseAnalysis pass = AnalyseResponse(ButterworthLadder(FilterType::BandPass, 4, f0, 50, k), bp);
     const double xs = k * (15000 / f0 - f0 / 15000);
     EXPECT_NEAR(pass.passBand.attenuation, 10 * std::log10(2.0), 0.01);
     EXPECT_NEAR(pass.stopBand.attenuation, 10 * std::log10(1 + std::pow(xs, 8)), 0.01);
@@ -418,7 +361,7 @@ TEST(Analysis, BandFiltersAreJudgedOnBothSides) {
     ResponseDemand bs = bp;
     bs.shape = FilterType::BandStop;
     bs.fs = 10200;
-    const ResponseAnalysis stop = AnalyseResponse(ExactLadder(FilterType::BandStop, 2, f0, 50, k), bs);
+    const ResponseAnalysis stop = AnalyseResponse(ButterworthLadder(FilterType::BandStop, 2, f0, 50, k), bs);
     const DemandBands bands = BandsOf(bs);
     ASSERT_EQ(bands.stop.size(), 1u);
     EXPECT_NEAR(bands.stop[0].from, f0 * f0 / 10200, 1e-6);
@@ -435,7 +378,7 @@ TEST(Analysis, CircuitsWithoutAResponseAreRefused) {
         FilterCircuit circuit;
         const char* sentence;
     };
-    LadderCircuit zeroC = ExactLadder(FilterType::LowPass, 3, 1000, 50);
+    LadderCircuit zeroC = ButterworthLadder(FilterType::LowPass, 3, 1000, 50);
     zeroC.branches[0].c = 0;
     const Row rows[] = {
         {"a capacitor of 0", zeroC,
@@ -452,15 +395,15 @@ TEST(Analysis, CircuitsWithoutAResponseAreRefused) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         try {
-            AnalyseResponse(row.circuit, LowPassDemand(3, 20, 1000, 3000));
+            AnalyseResponse(row.circuit, Demand(FilterType::LowPass, 3, 20, 1000, 3000));
             ADD_FAILURE() << "no error";
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.userMessage(), row.sentence);
         }
     }
-    EXPECT_THROW(
-        AnalyseResponse(ExactLadder(FilterType::LowPass, 3, 1000, 50), LowPassDemand(3, 20, 1000, 0)),
-        RuntimeError);
+    EXPECT_THROW(AnalyseResponse(ButterworthLadder(FilterType::LowPass, 3, 1000, 50),
+                                 Demand(FilterType::LowPass, 3, 20, 1000, 0)),
+                 RuntimeError);
 }
 
 TEST(Verdict, JudgedUnroundedAndShownToHundredthsNearTheLimit) {
@@ -493,9 +436,9 @@ TEST(Verdict, JudgedUnroundedAndShownToHundredthsNearTheLimit) {
 }
 
 TEST(Texts, HeadingsAxisTicksAndLabels) {
-    EXPECT_EQ(CircuitHeading(ExactLadder(FilterType::LowPass, 5, 1000, 50), FilterType::LowPass),
+    EXPECT_EQ(CircuitHeading(ButterworthLadder(FilterType::LowPass, 5, 1000, 50), FilterType::LowPass),
               "Пассивный фильтр нижних частот, порядок 5");
-    EXPECT_EQ(CircuitHeading(ExactLadder(FilterType::BandPass, 3, 1000, 50, 5), FilterType::BandPass),
+    EXPECT_EQ(CircuitHeading(ButterworthLadder(FilterType::BandPass, 3, 1000, 50, 5), FilterType::BandPass),
               "Пассивный полосовой фильтр, порядок прототипа 3");
     EXPECT_EQ(CircuitHeading(ActiveCircuit{true, {Group(1, 1), Section(1, 1, 2)}}, FilterType::HighPass),
               "Активный фильтр верхних частот, порядок 3");

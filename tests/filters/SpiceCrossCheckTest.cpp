@@ -15,8 +15,10 @@
 #include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/SpiceNetlist.h"
+#include "support/FilterDemands.h"
 
 using namespace vokta;
+using namespace vokta::test;
 namespace fs = std::filesystem;
 
 // The netlists of random designs of every kind, the results window's and the exact design's of every family
@@ -24,12 +26,6 @@ namespace fs = std::filesystem;
 // the response the program computes, within 0.01 dB at 50 frequencies across the plot.
 
 namespace {
-
-struct Design {
-    std::string name;
-    FilterCircuit circuit;
-    ResponseDemand demand;
-};
 
 std::mt19937 rng(17);
 double Uniform(double a, double b) {
@@ -52,7 +48,7 @@ PrototypeValues Prototype(int n, float& amin) {
     return g;
 }
 
-Design Passive(FilterType shape) {
+DemandedCircuit Passive(FilterType shape) {
     ResponseDemand d;
     d.shape = shape;
     d.astop = Uniform(20, 60);
@@ -64,9 +60,7 @@ Design Passive(FilterType shape) {
         n = Pick(2, 7);
         const float f1 = float(LogUniform(100, 1e7));
         const PrototypeValues g = Prototype(n, amin);
-        const PassiveLadder ladder = shape == FilterType::LowPass
-                                         ? DesignLowPassLadder(int16_t(n), f1, rn, g)
-                                         : DesignHighPassLadder(int16_t(n), f1, rn, g);
+        const PassiveLadder ladder = DesignLadder(shape, int16_t(n), f1, 0, rn, g);
         for (const LadderBranch& b : ladder.branches)
             (b.parts == BranchParts::C ? c[b.number - 1] : l[b.number - 1]) =
                 b.parts == BranchParts::C ? b.c : b.l;
@@ -76,9 +70,7 @@ Design Passive(FilterType shape) {
         n = Pick(2, 4);
         const float f0 = float(LogUniform(1000, 1e7)), k = float(Uniform(2, 20));
         const PrototypeValues g = Prototype(n, amin);
-        const PassiveLadder ladder = shape == FilterType::BandPass
-                                         ? DesignBandPassLadder(int16_t(n), f0, k, rn, g)
-                                         : DesignBandStopLadder(int16_t(n), f0, k, rn, g);
+        const PassiveLadder ladder = DesignLadder(shape, int16_t(n), f0, k, rn, g);
         for (const LadderBranch& b : ladder.branches) c[b.number - 1] = b.c, l[b.number - 1] = b.l;
         const double bw = f0 / k;
         d.fleft = std::sqrt(double(f0) * f0 + bw * bw / 4) - bw / 2;
@@ -90,7 +82,7 @@ Design Passive(FilterType shape) {
             PassiveLadderCircuit(shape, n, rn, c, l), d};
 }
 
-Design Active(FilterType type) {
+DemandedCircuit Active(FilterType type) {
     ActiveRcInput in;
     in.type = type;
     in.n = int16_t(Pick(2, 5));
@@ -112,7 +104,7 @@ Design Active(FilterType type) {
 
 // The exact design of a random demand of that family and kind (the demands no order up to the highest
 // meets are drawn again).
-Design Exact(FilterType shape, FilterFamily family, bool active) {
+DemandedCircuit Exact(FilterType shape, FilterFamily family, bool active) {
     for (;;) {
         ResponseDemand d;
         d.shape = shape;
@@ -177,7 +169,7 @@ TEST(SpiceNetlist, NgspiceAgreesWithTheResponseCore) {
     if (std::system("command -v ngspice > /dev/null 2>&1") != 0)
         GTEST_SKIP()
             << "ngspice is not installed (Debian package ngspice): the netlists are not cross-checked.";
-    std::vector<Design> designs;
+    std::vector<DemandedCircuit> designs;
     for (int i = 0; i < 20; ++i) {
         for (FilterType shape :
              {FilterType::LowPass, FilterType::HighPass, FilterType::BandPass, FilterType::BandStop})

@@ -8,54 +8,43 @@
 #include "filters/FrequencyResponse.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Tolerance.h"
+#include "support/FilterDemands.h"
 
 using namespace vokta;
+using namespace vokta::test;
 
 namespace {
 
-ResponseDemand Demand(FilterType shape, double amin, double astop, double f1, double fs, double fleft = 0,
-                      double fright = 0) {
-    ResponseDemand d;
-    d.shape = shape, d.amin = amin, d.astop = astop, d.f1 = f1, d.fs = fs, d.fleft = fleft, d.fright = fright;
-    return d;
-}
-
-struct Design {
-    const char* name;
-    FilterCircuit circuit;
-    ResponseDemand demand;
-};
-
-LadderCircuit Ladder(PassiveLadder designed) {
+// A passive ladder between 50 ohm terminations, as the exact design's pattern.
+const LadderCircuit kFiftyOhmLadder = [] {
     LadderCircuit circuit;
     circuit.rn = 50;
-    circuit.branches = std::move(designed.branches);
     return circuit;
-}
+}();
 
-std::vector<Design> Designs() {
+std::vector<DemandedCircuit> Designs() {
     PrototypeValues g7, g3;
     LoadChebyshevPrototype(g7, 7, 0.5f);
     LoadButterworthPrototype(g3, 3);
     const double f0 = std::sqrt(9000.0 * 11000);
     return {
-        {"low-pass 7", Ladder(DesignLowPassLadder(7, 1000, 50, g7)),
+        {"low-pass 7", DesignedLadder(FilterType::LowPass, 7, 1000, 0, 50, g7),
          Demand(FilterType::LowPass, 1, 30, 1000, 1500)},
-        {"high-pass 7", Ladder(DesignHighPassLadder(7, 1000, 50, g7)),
+        {"high-pass 7", DesignedLadder(FilterType::HighPass, 7, 1000, 0, 50, g7),
          Demand(FilterType::HighPass, 1, 30, 1000, 700)},
-        {"band-pass 3", Ladder(DesignBandPassLadder(3, float(f0), float(f0 / 2000), 50, g3)),
+        {"band-pass 3", DesignedLadder(FilterType::BandPass, 3, float(f0), float(f0 / 2000), 50, g3),
          Demand(FilterType::BandPass, 3, 20, 0, 16000, 9000, 11000)},
-        {"band-stop 3", Ladder(DesignBandStopLadder(3, float(f0), float(f0 / 2000), 50, g3)),
+        {"band-stop 3", DesignedLadder(FilterType::BandStop, 3, float(f0), float(f0 / 2000), 50, g3),
          Demand(FilterType::BandStop, 3, 15, 0, 10100, 9000, 11000)},
         // Network branches: traps, which take the simple arms' sums, and a band-pass's parallel arms of
         // three.
         {"elliptic low-pass 9",
          ExactDesignOfOrder(Demand(FilterType::LowPass, 0.5, 60, 1000, 1100), FilterFamily::Elliptic,
-                            Ladder({}), 9),
+                            FilterCircuit(kFiftyOhmLadder), 9),
          Demand(FilterType::LowPass, 0.5, 60, 1000, 1100)},
         {"elliptic band-pass 5",
          ExactDesignOfOrder(Demand(FilterType::BandPass, 0.5, 40, 0, 12500, 9000, 11000),
-                            FilterFamily::Elliptic, Ladder({}), 5),
+                            FilterFamily::Elliptic, FilterCircuit(kFiftyOhmLadder), 5),
          Demand(FilterType::BandPass, 0.5, 40, 0, 12500, 9000, 11000)},
         {"active high-pass 3",
          ActiveCircuit{true, {GroupStage(15.9f, 0.01f), SectionStage(15.9f, 0.01f, 10, 10)}},
@@ -84,7 +73,7 @@ FilterCircuit Scaled(FilterCircuit circuit, double spread, std::mt19937& random)
 }
 
 // A demand that the design meets with a little room.
-ResponseDemand Loose(const Design& design) {
+ResponseDemand Loose(const DemandedCircuit& design) {
     const ResponseAnalysis a = AnalyseResponse(design.circuit, design.demand);
     ResponseDemand loose = design.demand;
     loose.amin = a.passBand.attenuation + 0.3, loose.astop = a.stopBand.attenuation - 3;
@@ -96,7 +85,7 @@ ResponseDemand Loose(const Design& design) {
 // The quick judgement is the verdict's, for circuits far from their limits and for limits set exactly at
 // the worst figure of the circuit (met) or a hair inside it (missed).
 TEST(Tolerance, MeetsDemandAgreesWithTheVerdict) {
-    for (const Design& design : Designs()) {
+    for (const DemandedCircuit& design : Designs()) {
         SCOPED_TRACE(design.name);
         std::mt19937 random(7);
         const ResponseDemand loose = Loose(design);
@@ -125,7 +114,7 @@ TEST(Tolerance, MeetsDemandAgreesWithTheVerdict) {
 // At 0 % every circuit is the design itself; as the tolerance grows fewer circuits are good, and the band
 // widens around the curve. The same design gives the same figures.
 TEST(Tolerance, YieldFollowsTheVerdictAndFallsWithTheTolerance) {
-    for (const Design& design : Designs()) {
+    for (const DemandedCircuit& design : Designs()) {
         SCOPED_TRACE(design.name);
         const FilterCircuit standard = StandardCircuit(design.circuit, ESeries::E24);
         const ResponseAnalysis analysis = AnalyseResponse(standard, design.demand);

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "app/Module1.h"
-#include "app/frmMain.h"
 #include "support/BoxScript.h"
 #include "support/Gallery.h"
 #include "support/UiTest.h"
@@ -15,9 +14,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
-    Module1::RegisterPictures();
+    vokta::ui::Module1::RegisterPictures();
     vokta::ui::Forms::SetLastFormHandler([] {});
-    vokta::ui::Forms::SetMainForm<frmMain>();
+    vokta::ui::Module1::LinkForms();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
     QDir().mkpath(folder);
     vokta::test::BoxScript boxes;

@@ -17,18 +17,19 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <random>
 
 #include "app/frmMain.h"
 #include "filters/ui/FrmResponse.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "ui/Boxes.h"
 #include "ui/Forms.h"
 #include "ui/ReportPrinter.h"
 
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -196,6 +197,9 @@ bool ShowsResult(QWidget* window) {
                Shown(window, "LblL2");
     if (name == "frmKontur1" || name == "FrmKontur2") return Shown(window, "LblC1");
     if (name == "FrmAnt") return Shown(window, "LblN");
+    if (name == "FrmCoil")
+        return window->findChild<QTableWidget*>("TblResults")->rowCount() > 0 ||
+               !window->findChild<QLabel*>("LblSummary")->text().isEmpty();
     return true;
 }
 
@@ -243,24 +247,36 @@ QStringList Check(QWidget* window) {
         if (results != 0 && results != 3) fault("some result labels shown, not all");
         if (frame == (results == 3)) fault("inputs and results shown together, or neither");
         static const QRegularExpression n("^Необходимое число контуров тракта РЧ= [12]$");
-        if (results == 3 && !n.match(window->findChild<QLabel*>("LblN")->text()).hasMatch())
-            fault("number of circuits reads " + window->findChild<QLabel*>("LblN")->text());
+        if (results == 3 && !n.match(Text(window, "LblN")).hasMatch())
+            fault("number of circuits reads " + Text(window, "LblN"));
     } else if (name == "frmKontur1") {
         const bool c1 = Shown(window, "LblC1"), c2 = Shown(window, "LblC2");
         if (c1 != c2) fault("one result shown without the other");
         static const QRegularExpression r("^Емкость С[12]= \\d+ пФ$");
         for (const char* l : {"LblC1", "LblC2"})
-            if (Shown(window, l) && !r.match(window->findChild<QLabel*>(l)->text()).hasMatch())
-                fault(QString("%1 reads %2").arg(l, window->findChild<QLabel*>(l)->text()));
+            if (Shown(window, l) && !r.match(Text(window, l)).hasMatch())
+                fault(QString("%1 reads %2").arg(l, Text(window, l)));
     } else if (name == "FrmKontur2") {
         const int shown = Shown(window, "LblC1") + Shown(window, "LblC2") + Shown(window, "LblC3");
         if (shown != 0 && shown != 3) fault("some results shown, not all");
         static const QRegularExpression r("^C[123]= [1-9]\\d*пФ$");
         for (const char* l : {"LblC1", "LblC2", "LblC3"})
-            if (Shown(window, l) && !r.match(window->findChild<QLabel*>(l)->text()).hasMatch())
-                fault(QString("%1 reads %2").arg(l, window->findChild<QLabel*>(l)->text()));
+            if (Shown(window, l) && !r.match(Text(window, l)).hasMatch())
+                fault(QString("%1 reads %2").arg(l, Text(window, l)));
         auto* image = window->findChild<QLabel*>("Image1");
         if (!image || image->pixmap().isNull()) fault("no picture");
+    } else if (name == "FrmCoil") {
+        auto* image = window->findChild<QLabel*>("Image1");
+        if (!image || image->pixmap().isNull()) fault("no picture");
+        const bool air = window->findChild<QComboBox*>("CmbCore")->currentData().toString().isEmpty();
+        if (window->findChild<QLineEdit*>("TxtD")->isEnabled() != air)
+            fault("the former's box wrongly enabled");
+        // Whole turns, at least one.
+        auto* table = window->findChild<QTableWidget*>("TblResults");
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->item(r, 0)->text() == "Число витков" &&
+                !QRegularExpression("^[1-9]\\d*$").match(table->item(r, 1)->text()).hasMatch())
+                fault("turns read " + table->item(r, 1)->text());
     } else if (name == "FrmTrans") {
         auto* picture = window->findChild<QLabel*>("Picture1");
         if (!picture || picture->pixmap().isNull()) fault("no picture of the core");
@@ -295,24 +311,19 @@ QString Typed() {
     return parts.join(", ");
 }
 
-void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 }  // namespace
 
 class MonkeyTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { vokta::test::UnloadAllForms(); }
-    void cleanup() { vokta::test::UnloadAllForms(); }
+    void init() { UnloadAllForms(); }
+    void cleanup() { UnloadAllForms(); }
 
     void everyCalculator_data() {
         QTest::addColumn<QString>("item");
         for (const char* item :
-             {"mnuFileFiltr", "mnuFileTrans", "mnuFileContur", "mnuFileOscill", "mnuFileTune"})
+             {"mnuFileFiltr", "mnuFileTrans", "mnuFileContur", "mnuFileOscill", "mnuFileTune", "mnuFileCoil"})
             QTest::newRow(item) << QString(item);
     }
 
@@ -362,7 +373,6 @@ private slots:
                 programEnds = 0;
                 monkey.act(window);
                 ++done;
-                Settle();
                 Settle();  // the program's end is decided once the unloaded window is gone
                 // A window closed while the registry missed it leaves the program running with none.
                 if (monkey.closed && (programEnds > 0 || Forms::Loaded().isEmpty()))

@@ -1,5 +1,4 @@
 #include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QGraphicsTextItem>
 #include <QLabel>
@@ -12,12 +11,12 @@
 #include "circuits/ui/FrmKontur2.h"
 #include "circuits/ui/frmKontur1.h"
 #include "rfpath/ui/FrmAnt.h"
-#include "support/BoxScript.h"
-#include "support/UiTest.h"
+#include "support/ShownChart.h"
+#include "support/WindowDriver.h"
 #include "ui/FrmPlot.h"
 
-using vokta::test::BoxScript;
-using vokta::ui::Forms;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -27,18 +26,8 @@ QWidget* Open(const QString& window, const QStringList& fields) {
     if (window == "frmKontur1") w = Forms::Show<frmKontur1>();
     if (window == "FrmKontur2") w = Forms::Show<FrmKontur2>();
     if (window == "FrmAnt") w = Forms::Show<FrmAnt>();
-    for (const QString& f : fields) {
-        const QString name = f.section('=', 0, 0), value = f.section('=', 1);
-        if (auto* box = w->findChild<QLineEdit*>(name))
-            box->setText(value);
-        else
-            w->findChild<QComboBox*>(name)->setEditText(value);
-    }
+    Fill(w, fields);
     return w;
-}
-
-QPushButton* Button(QWidget* w, const char* name) {
-    return w->findChild<QPushButton*>(name);
 }
 
 const QStringList kBandSpread{"TxtFmax=3.8",  "TxtFmin=3.5", "TxtL=10",
@@ -53,7 +42,7 @@ class FrmPlotTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { vokta::test::UnloadAllForms(); }
+    void cleanup() { UnloadAllForms(); }
 
     void eachCalculatorPlotsItsResult_data() {
         QTest::addColumn<QString>("window");
@@ -89,14 +78,14 @@ private slots:
         QFETCH(QString, summary);
         BoxScript boxes;
         QWidget* w = Open(window, fields);
-        QPushButton* plot = Button(w, "CmdPlot");
+        auto* plot = Control<QPushButton>(w, "CmdPlot");
         QCOMPARE(plot->text(), QStringLiteral("График"));
         QVERIFY(!plot->isEnabled());
-        Button(w, "CmdCalc")->click();
+        Click(w, "CmdCalc");
         QVERIFY(plot->isEnabled());
         QCOMPARE(boxes.messages.size(), size_t(0));
 
-        plot->click();
+        Click(w, "CmdPlot");
         auto* form = Forms::Find<FrmPlot>();
         QVERIFY(form && form->isVisible());
         QCOMPARE(form->windowTitle(), titles[0]);
@@ -104,7 +93,7 @@ private slots:
         QStringList shown;
         for (int i = 0; i < form->TabPages->count(); ++i) {
             form->TabPages->setCurrentIndex(i);
-            shown << form->ChartView->chart()->title();
+            shown << ShownChart(form->ChartView)->title();
         }
         QCOMPARE(shown, titles);
         QCOMPARE(form->TabPages->isVisibleTo(form), titles.size() > 1);
@@ -115,14 +104,14 @@ private slots:
 
         // A calculation that fails takes the plot away.
         for (const QString& f : failing) Open(window, {f});
-        Button(w, "CmdCalc")->click();
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messages.size(), size_t(1));
         QVERIFY(!plot->isEnabled());
         if (window == "FrmAnt") {  // and so does "Очистить" after a success
             Open(window, kRfPath);
-            Button(w, "CmdCalc")->click();
+            Click(w, "CmdCalc");
             QVERIFY(plot->isEnabled());
-            Button(w, "CmdClear")->click();
+            Click(w, "CmdClear");
             QVERIFY(!plot->isEnabled());
         }
     }
@@ -133,12 +122,12 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Russian));
         BoxScript boxes;
         QWidget* w = Open("frmKontur1", kBandSpread);
-        Button(w, "CmdCalc")->click();
-        Button(w, "CmdPlot")->click();
+        Click(w, "CmdCalc");
+        Click(w, "CmdPlot");
         auto* form = Forms::Find<FrmPlot>();
         QCoreApplication::processEvents();
         QStringList labels;
-        for (QGraphicsItem* item : form->ChartView->scene()->items())
+        for (QGraphicsItem* item : ShownChart(form->ChartView)->scene()->items())
             if (auto* text = dynamic_cast<QGraphicsTextItem*>(item)) labels << text->toPlainText();
         QVERIFY2(labels.contains("3,60") && labels.contains("100"), qPrintable(labels.join('|')));
     }

@@ -10,15 +10,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "support/BoxScript.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "transformer/ui/FrmTrans.h"
 #include "ui/Forms.h"
 #include "ui/ReportPrinter.h"
 
-using vokta::test::BoxScript;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -36,11 +34,10 @@ public:
 
 // Designs a transformer of 'windings' equal secondaries (3 V, 0.5 A each) on a large laminated core.
 void DesignWindings(FrmTrans* form, BoxScript& boxes, int windings) {
-    const char* names[] = {"TxtA", "TxtB", "TxtC", "TxtH"};
-    for (const char* name : names) form->findChild<QLineEdit*>(name)->setText("4");
+    Fill(form, {"TxtA=4", "TxtB=4", "TxtC=4", "TxtH=4"});
     boxes.answer(QString::number(windings));
     for (int i = 0; i < windings; ++i) boxes.answer("3").answer("0.5");
-    form->findChild<QPushButton*>("CmdCalc")->click();
+    Click(form, "CmdCalc");
 }
 
 int PdfPages(const QByteArray& pdf) {
@@ -62,12 +59,12 @@ class ReportPrinterTest : public QObject {
 
 private slots:
     void init() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         FrmTrans::Design = {};
         QLocale::setDefault(QLocale(QLocale::Russian));
     }
     void cleanup() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         vokta::ui::SetReportPrinterFactory({});
         QLocale::setDefault(QLocale::c());
     }

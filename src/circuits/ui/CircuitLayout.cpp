@@ -5,9 +5,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
+#include "base/NumberText.h"
+#include "base/RuntimeError.h"
+#include "circuits/TuningCurves.h"
 #include "circuits/TuningTexts.h"
+#include "ui/Application.h"
 #include "ui/Boxes.h"
+#include "ui/CalculatorLinks.h"
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
@@ -37,6 +44,18 @@ constexpr int kResultStep = kRowStep;  // each result beside a row of Frame1
 constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 375;
 constexpr int kButtonGap = 120;
+
+// The number in a box when it is one above zero.
+std::optional<double> TypedPositive(const QLineEdit* box) {
+    try {
+        const std::optional<double> x =
+            vokta::ParseTypedNumber(box->text().toStdString(), UserNumberFormat());
+        if (x && *x > 0 && std::isfinite(*x)) return x;
+    } catch (const vokta::RuntimeError&) {
+        // beyond the double range: not a value to fill in
+    }
+    return std::nullopt;
+}
 
 int RowTop(int row) {
     return kRowTop + row * kRowStep;
@@ -90,6 +109,13 @@ double ReadPositive(QLineEdit* box, const QLabel* label) {
     if (const auto fault = vokta::FindTuningFault(field))
         Refuse(box->window(), QString::fromStdString(*fault), box);
     return field.value;
+}
+
+void OpenCoilFor(QWidget* window, const QLineEdit* inductance, const QLineEdit* fmin, const QLineEdit* fmax) {
+    const std::optional<double> low = TypedPositive(fmin), high = TypedPositive(fmax);
+    std::optional<double> centre;
+    if (low && high) centre = vokta::BandCentreMHz(*low, *high);
+    OpenCoilCalculator(window, TypedPositive(inductance), centre);
 }
 
 }  // namespace vokta::ui::circuits

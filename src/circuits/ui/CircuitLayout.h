@@ -36,4 +36,9 @@ void ArrangeWindow(QWidget* window, QLabel* image, const QList<QLabel*>& results
 // text, and the focus goes to the box.
 double ReadPositive(QLineEdit* box, const QLabel* label);
 
+// Opens the coil calculator for the circuit's coil: its inductance and the centre of the range filled in
+// where the boxes hold numbers above zero (nothing is refused here: the coil window tells about a box
+// left empty when it calculates).
+void OpenCoilFor(QWidget* window, const QLineEdit* inductance, const QLineEdit* fmin, const QLineEdit* fmax);
+
 }  // namespace vokta::ui::circuits

@@ -15,8 +15,9 @@
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 
-using namespace vokta::ui;
-using namespace vokta::ui::circuits;
+namespace vokta::ui {
+
+using namespace circuits;
 
 FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FrmKontur2"));
@@ -49,12 +50,15 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
     CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
     CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {});
     CmdPlot->setEnabled(false);
+    CmdCoil = AddButton(this, "CmdCoil", QStringLiteral("Катушка…"), {},
+                        QStringLiteral("Рассчитать намотку катушки L1 на середину диапазона"));
     CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
     connect(CmdCalc, &QPushButton::clicked, this, &FrmKontur2::CmdCalc_Click);
     connect(CmdPlot, &QPushButton::clicked, this, &FrmKontur2::CmdPlot_Click);
+    connect(CmdCoil, &QPushButton::clicked, this, &FrmKontur2::CmdCoil_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FrmKontur2::CmdCancel_Click);
 
-    ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, {CmdCalc, CmdPlot, CmdCancel});
+    ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, {CmdCalc, CmdPlot, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
@@ -81,6 +85,10 @@ void FrmKontur2::CmdPlot_Click() {
     Guarded(this, [this] { ShowThreePointPlot(shownInput_, shownResult_); });
 }
 
+void FrmKontur2::CmdCoil_Click() {
+    OpenCoilFor(this, TxtL, TxtFmin, TxtFmax);
+}
+
 void FrmKontur2::CalcThreePoint() {
     vokta::ThreePointInput input;
     input.fmaxMHz = ReadPositive(TxtFmax, LblFmax);
@@ -105,3 +113,5 @@ void FrmKontur2::CalcThreePoint() {
     shownResult_ = result;
     CmdPlot->setEnabled(true);
 }
+
+}  // namespace vokta::ui

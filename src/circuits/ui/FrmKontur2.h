@@ -9,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace vokta::ui {
+
 // The three-point linearised tuned-circuit calculator: the fixed capacitors C1, C2 and C3 that make
 // the frequency scale exact at both ends and in the middle of the variable capacitor's travel.
 class FrmKontur2 : public QWidget {
@@ -20,6 +22,7 @@ public:
     void CmdCalc_Click();
     void CmdCancel_Click();
     void CmdPlot_Click();
+    void CmdCoil_Click();
 
 private:
     void CalcThreePoint();
@@ -44,9 +47,12 @@ private:
     QLabel* LblC3 = nullptr;
     QPushButton* CmdCalc = nullptr;
     QPushButton* CmdPlot = nullptr;
+    QPushButton* CmdCoil = nullptr;
     QPushButton* CmdCancel = nullptr;
 
     // The data and result that the labels show, for the plot.
     vokta::ThreePointInput shownInput_;
     vokta::ThreePointResult shownResult_;
 };
+
+}  // namespace vokta::ui

@@ -15,8 +15,9 @@
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using namespace vokta::ui;
-using namespace vokta::ui::circuits;
+namespace vokta::ui {
+
+using namespace circuits;
 
 frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmKontur1"));
@@ -47,12 +48,15 @@ frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 
     CmdCalc = AddButton(this, "CmdCalc", QStringLiteral("Расчет"), {});
     CmdPlot = AddButton(this, "CmdPlot", QStringLiteral("График"), {});
+    CmdCoil = AddButton(this, "CmdCoil", QStringLiteral("Катушка…"), {},
+                        QStringLiteral("Рассчитать намотку катушки L1 на середину диапазона"));
     CmdCancel = AddButton(this, "CmdCancel", QStringLiteral("Отмена"), {});
     connect(CmdCalc, &QPushButton::clicked, this, &frmKontur1::CmdCalc_Click);
     connect(CmdPlot, &QPushButton::clicked, this, &frmKontur1::CmdPlot_Click);
+    connect(CmdCoil, &QPushButton::clicked, this, &frmKontur1::CmdCoil_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &frmKontur1::CmdCancel_Click);
 
-    ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, {CmdCalc, CmdPlot, CmdCancel});
+    ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, {CmdCalc, CmdPlot, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
 }
 
@@ -82,6 +86,10 @@ void frmKontur1::CmdCancel_Click() {
 
 void frmKontur1::CmdPlot_Click() {
     Guarded(this, [this] { ShowBandSpreadPlot(shownInput_, shownResult_); });
+}
+
+void frmKontur1::CmdCoil_Click() {
+    OpenCoilFor(this, TxtL, TxtFmin, TxtFmax);
 }
 
 void frmKontur1::CalcBandSpread() {
@@ -120,3 +128,5 @@ void frmKontur1::CalcBandSpread() {
                             locale.toString(input.fminMHz, 'g', 6), locale.toString(input.fmaxMHz, 'g', 6)));
     }
 }
+
+}  // namespace vokta::ui

@@ -9,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace vokta::ui {
+
 // The band-spread tuned-circuit calculator: the two fixed capacitors C1 and C2 that make a given coil
 // and variable capacitor cover exactly the wanted frequency range.
 class frmKontur1 : public QWidget {
@@ -20,6 +22,7 @@ public:
     void CmdCalc_Click();
     void CmdCancel_Click();
     void CmdPlot_Click();
+    void CmdCoil_Click();
 
 private:
     void CalcBandSpread();
@@ -43,9 +46,12 @@ private:
     QLabel* LblC2 = nullptr;
     QPushButton* CmdCalc = nullptr;
     QPushButton* CmdPlot = nullptr;
+    QPushButton* CmdCoil = nullptr;
     QPushButton* CmdCancel = nullptr;
 
     // The data and result that the labels show, for the plot.
     vokta::BandSpreadInput shownInput_;
     vokta::BandSpreadResult shownResult_;
 };
+
+}  // namespace vokta::ui

@@ -17,9 +17,7 @@
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using namespace vokta::ui;
-using vokta::FilterResponse;
-using vokta::FilterType;
+namespace vokta::ui {
 
 namespace {
 
@@ -339,3 +337,5 @@ void FrmFiltr::CmdBack_Click() {
     FrmFiltrItog::UnloadWithResponse();
     Forms::ReturnToMain(this);
 }
+
+}  // namespace vokta::ui

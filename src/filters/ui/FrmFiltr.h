@@ -13,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace vokta::ui {
+
 // The values of the filter requirements window that outlive its controls. Each calculation overwrites
 // them, except K and F0, which only band filters set.
 struct FrmFiltrState {
@@ -89,3 +91,5 @@ private:
     QPushButton* CmdCls = nullptr;
     QPushButton* CmdBack = nullptr;
 };
+
+}  // namespace vokta::ui

@@ -21,9 +21,7 @@
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
-using namespace vokta::ui;
-using vokta::FilterResponse;
-using vokta::FilterType;
+namespace vokta::ui {
 
 namespace {
 
@@ -483,3 +481,5 @@ void FrmFiltrItog::ShowActiveDesign(const vokta::ActiveRcDesign& design) {
     }
     ArrangeResultsLayout();
 }
+
+}  // namespace vokta::ui

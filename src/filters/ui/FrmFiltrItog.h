@@ -12,12 +12,15 @@
 #include "filters/PassiveLadder.h"
 #include "filters/Prototypes.h"
 
-class FrmFiltr;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace vokta::ui {
+
+class FrmFiltr;
 
 // The variables of the results window. They outlive its controls: a design finds the values of the
 // previous one (zeros before the first) in every variable it does not set itself. The prototype values
@@ -119,3 +122,5 @@ private:
     QPushButton* CmdBack = nullptr;
     QPushButton* CmdResponse = nullptr;  // "АЧХ": the frequency response of the design on show
 };
+
+}  // namespace vokta::ui

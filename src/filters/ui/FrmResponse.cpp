@@ -1,7 +1,5 @@
 #include "filters/ui/FrmResponse.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,20 +10,19 @@
 #include "filters/ExactDesign.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
+#include "ui/ChartKit.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 #include "ui/PlotChart.h"
 #include "ui/PlotColors.h"
 
-using namespace vokta;
-using vokta::ui::Forms;
-namespace plot = vokta::ui::plot;
+namespace vokta::ui {
 
 namespace {
 
 // A limit as the user typed it, in the user's number format.
 QString Limit(double db) {
-    return QString::fromStdString(FormatLocale("%.7g", db, vokta::ui::UserNumberFormat()));
+    return QString::fromStdString(FormatLocale("%.7g", db, UserNumberFormat()));
 }
 
 // The attenuation axis: whole tens of dB, far enough below the stop-band demand to show the curve
@@ -42,9 +39,8 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(QStringLiteral("АЧХ фильтра"));
     setAttribute(Qt::WA_DeleteOnClose, false);  // the form registry unloads it
 
-    ChartView = new QChartView(this);
+    ChartView = vokta::ui::Charts().NewView(this);
     ChartView->setObjectName(QStringLiteral("ChartView"));
-    ChartView->setRenderHint(QPainter::Antialiasing);
     // With the parts beside it, the window still fits a 1920 x 1080 screen at 200 %.
     ChartView->setMinimumSize(640, 370);
 
@@ -63,7 +59,7 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     CmdClose->setMinimumWidth(97);  // the 1455 twips of the program's buttons
     connect(CmdClose, &QPushButton::clicked, this, &FrmResponse::CmdClose_Click);
     // Enter and Esc both close: "Закрыть" is the window's only button.
-    vokta::ui::UseCalculatorKeys(this, CmdClose, CmdClose);
+    UseCalculatorKeys(this, CmdClose, CmdClose);
 
     auto* bottom = new QHBoxLayout();
     bottom->addWidget(LblVerdict, 1);
@@ -88,6 +84,7 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
 FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand,
                                FilterResponse response) {
     const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
+    vokta::ui::Charts();  // the chart module first: without it, no window is loaded
     FrmResponse* form = Forms::Load<FrmResponse>();
     form->circuit_ = circuit;
     form->demand_ = demand;
@@ -99,7 +96,7 @@ FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDeman
         form->exact_ = ExactDesign(demand, response, circuit);
         form->exactAnalysis_ = AnalyseResponse(*form->exact_, demand);
     } catch (const RuntimeError& e) {
-        form->exactError_ = vokta::ui::ErrorSentence(e);
+        form->exactError_ = ErrorSentence(e);
     }
     form->ShowDesign();
     return Forms::Show<FrmResponse>();
@@ -122,7 +119,7 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     page.x.from = analysis.fmin;
     page.x.to = analysis.fmax;
     page.x.logarithmic = true;
-    const NumberFormat format = vokta::ui::UserNumberFormat();
+    const NumberFormat format = UserNumberFormat();
     for (double f : FrequencyTicks(analysis.fmin, analysis.fmax))
         page.x.ticks << plot::Tick{f, QString::fromStdString(FrequencyLabel(f, format))};
     // Attenuation: 0 dB at the top, so that the curve falls away like a response does.
@@ -177,9 +174,9 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
             points(standard->curve), plot::kSecond, plot::Series::Dashed);
 
     // A new chart for every design: the old one goes with its series and axes.
-    QChart* old = ChartView->chart();
-    ChartView->setChart(plot::MakeChart(page, font()));
-    delete old;
+    vokta::ui::Charts().Show(ChartView, page, font());
     LblLegend->setText(plot::LegendText(page));
     LblVerdict->setText(verdict);
 }
+
+}  // namespace vokta::ui

@@ -7,13 +7,13 @@
 #include "filters/FrequencyResponse.h"
 #include "filters/Tolerance.h"
 
-class QChart;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QLayout;
 class QPushButton;
 class QTableWidget;
+
+namespace vokta::ui {
 
 // The frequency response of a filter design: the attenuation curve over a logarithmic frequency axis,
 // the user's demand drawn as forbidden zones (more attenuation than allowed in the pass band, less than
@@ -42,7 +42,7 @@ public:
     void CmdExport_Click();
     void CmdCopy_Click();
 
-    QChartView* ChartView = nullptr;
+    QWidget* ChartView = nullptr;  // a QChartView, made by the chart module (ui/ChartKit.h)
     QLabel* LblVerdict = nullptr;
     QLabel* LblLegend = nullptr;
     QPushButton* CmdClose = nullptr;
@@ -74,3 +74,5 @@ private:
     std::optional<vokta::ResponseAnalysis> exactAnalysis_;
     QString exactError_;
 };
+
+}  // namespace vokta::ui

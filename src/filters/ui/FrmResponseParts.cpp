@@ -19,8 +19,7 @@
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 
-using namespace vokta;
-using namespace vokta::ui;
+namespace vokta::ui {
 
 namespace {
 
@@ -222,3 +221,5 @@ void FrmResponse::CmdExport_Click() {
                    QStringLiteral("Ошибка"), MsgIcon::Critical);
     });
 }
+
+}  // namespace vokta::ui

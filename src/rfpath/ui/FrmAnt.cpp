@@ -9,10 +9,7 @@
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 
-using namespace vokta::ui;
-using vokta::RfPathDesign;
-using vokta::RfPathTask;
-using vokta::RfPathVerdict;
+namespace vokta::ui {
 
 namespace {
 
@@ -249,3 +246,5 @@ void FrmAnt::ShowResultsFace() {
     LblN->show();
     CmdPlot->setEnabled(true);
 }
+
+}  // namespace vokta::ui

@@ -13,6 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace vokta::ui {
+
 // The RF-path calculator: how many tuned circuits a superheterodyne receiver needs ahead of its mixer
 // and their equivalent quality factors. The window has two faces: the source data in Frame1, or the
 // three result labels in its place.
@@ -74,3 +76,5 @@ private:
     vokta::RfPathDesign shownDesign_;
     vokta::RfPathTask shownTask_;
 };
+
+}  // namespace vokta::ui

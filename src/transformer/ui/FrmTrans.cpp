@@ -13,8 +13,7 @@
 #include "ui/Pictures.h"
 #include "ui/ReportPrinter.h"
 
-using namespace vokta::ui;
-using vokta::CoreType;
+namespace vokta::ui {
 
 namespace {
 
@@ -192,7 +191,7 @@ void FrmTrans::CalcTransformer() {
     Forms::Unload<FrmTransResults>();
     switch (vokta::CalcTransformer(Design, input)) {
         case vokta::DesignOutcome::Designed:
-            FrmTransResults::Open(Design, input.type);
+            FrmTransResults::Open(Design, {input.type, input.core, thickness, input.loads});
             break;
         case vokta::DesignOutcome::CoreTooSmall:
             WarnCoreTooSmall();
@@ -247,3 +246,5 @@ CoreType FrmTrans::SelectedCoreType() const {
     if (Option1[1]->isChecked()) return CoreType::Tape;
     return CoreType::Laminated;
 }
+
+}  // namespace vokta::ui

@@ -12,8 +12,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace vokta::ui {
+
 class ReportPrinter;
-}
 
 // The transformer calculator: the user describes the core and the mains voltage, "Расчет" asks for
 // the secondary windings in input boxes, designs the transformer and shows the design in the results
@@ -59,4 +59,6 @@ private:
 
 // Sends the report of a design to a printer: its font, its lines, the end of the document. The design's
 // arrays must hold indexes 0 to SecondaryCount (KeepWindingArrays).
-void PrintTransformerReport(vokta::ui::ReportPrinter& printer, const vokta::TransformerDesign& design);
+void PrintTransformerReport(ReportPrinter& printer, const vokta::TransformerDesign& design);
+
+}  // namespace vokta::ui

@@ -12,16 +12,14 @@
 #include "circuits/ui/CircuitPictures.h"
 #include "circuits/ui/FrmKontur2.h"
 #include "circuits/ui/frmKontur1.h"
-#include "support/BoxScript.h"
 #include "support/DrawingChecks.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "ui/Forms.h"
 #include "ui/FrmPlot.h"
 #include "ui/Pictures.h"
 
-using vokta::test::BoxScript;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -36,34 +34,15 @@ const QString kImpossible = QStringLiteral(
     "Невозможно выполнить заданные вами условия. Поменяйте один или несколько параметров в исходных данных");
 const QString kEmpty = QStringLiteral("Необходимо заполнять все доступные поля исходных данных");
 
-QLineEdit* box(QWidget* w, const QString& name) {
-    return w->findChild<QLineEdit*>(name);
-}
-QLabel* label(QWidget* w, const char* name) {
-    return w->findChild<QLabel*>(name);
-}
-QPushButton* button(QWidget* w, const char* name) {
-    return w->findChild<QPushButton*>(name);
-}
-
-// Puts one value into each box, in order ("" leaves a box empty); plain ASCII is typed key by key.
-void Fill(QWidget* w, const QStringList& names, const QStringList& values) {
-    for (int i = 0; i < names.size(); ++i) {
-        QLineEdit* b = box(w, names[i]);
-        b->clear();
-        bool ascii = true;
-        for (QChar c : values[i]) ascii = ascii && c.unicode() < 128;
-        if (ascii)
-            QTest::keyClicks(b, values[i]);
-        else
-            b->setText(values[i]);
-    }
+// Types one value into each box, in order ("" leaves a box empty).
+void FillBoxes(QWidget* w, const QStringList& names, const QStringList& values) {
+    for (int i = 0; i < names.size(); ++i) Type(w, names[i], values[i]);
 }
 
 // "visible:text" of each result label, for compact comparisons.
 QStringList Results(QWidget* w, QList<const char*> names) {
     QStringList out;
-    for (const char* n : names) out << (label(w, n)->isHidden() ? "hidden:" : "shown:") + label(w, n)->text();
+    for (const char* n : names) out << (Control(w, n)->isHidden() ? "hidden:" : "shown:") + Text(w, n);
     return out;
 }
 
@@ -74,21 +53,15 @@ class CircuitWindowsTest : public QObject {
 
     int programEnds = 0;
 
-    static void settle() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-
 private slots:
     void init() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         programEnds = 0;
         Forms::SetLastFormHandler([this] { ++programEnds; });
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     void cleanup() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         Forms::SetLastFormHandler([] {});
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
@@ -96,7 +69,7 @@ private slots:
     void bandSpreadDesignState() {
         auto* w = Forms::Show<frmKontur1>();
         QCOMPARE(w->windowTitle(), QString("Расчет контура"));
-        QCOMPARE(w->findChild<QGroupBox*>("Frame1")->title(), QString("Исходные данные"));
+        QCOMPARE(Text(w, "Frame1"), QString("Исходные данные"));
         const QStringList captions{"LblFmax=Максимальная частота диапазона, МГц",
                                    "LblFmin=Минимальная частота диапазона, МГц",
                                    "LblL=Индуктивность контура, мкГн",
@@ -105,18 +78,18 @@ private slots:
                                    "LblC4=Входная емкость транзистора, пФ"};
         for (const QString& c : captions) {
             const QString name = c.section('=', 0, 0);
-            QCOMPARE(label(w, qPrintable(name))->text(), c.section('=', 1));
+            QCOMPARE(Text(w, name), c.section('=', 1));
         }
         QStringList tips;
         for (const QString& n : kBandSpreadBoxes) {
-            QVERIFY(box(w, n)->text().isEmpty());
-            tips << box(w, n)->toolTip();
+            QVERIFY(Text(w, n).isEmpty());
+            tips << Control(w, n)->toolTip();
         }
         QCOMPARE(tips, QStringList({"", "", "Индуктивность L1", "", "", "Емкость С4"}));
-        QCOMPARE(button(w, "CmdCalc")->text(), QString("Расчет"));
-        QCOMPARE(button(w, "CmdCancel")->text(), QString("Отмена"));
+        QCOMPARE(Text(w, "CmdCalc"), QString("Расчет"));
+        QCOMPARE(Text(w, "CmdCancel"), QString("Отмена"));
         QCOMPARE(Results(w, {"LblC1", "LblC2"}), QStringList({"hidden:", "hidden:"}));
-        QVERIFY(!label(w, "Image1")->pixmap().isNull());
+        QVERIFY(!Control<QLabel>(w, "Image1")->pixmap().isNull());
     }
 
     // The window's circuit: drawn once at its size, its parts where the circuit has them.
@@ -158,8 +131,8 @@ private slots:
         QLocale::setDefault(locale);
         BoxScript boxes;
         auto* w = Forms::Show<frmKontur1>();
-        Fill(w, kBandSpreadBoxes, inputs);
-        QTest::mouseClick(button(w, "CmdCalc"), Qt::LeftButton);
+        FillBoxes(w, kBandSpreadBoxes, inputs);
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList());
         QCOMPARE(Results(w, {"LblC1", "LblC2"}), results);
     }
@@ -167,16 +140,16 @@ private slots:
     void bandSpreadEmptyFieldHidesResults() {
         BoxScript boxes;
         auto* w = Forms::Show<frmKontur1>();
-        Fill(w, kBandSpreadBoxes, {"3.8", "3.5", "10", "365", "10", "10"});
-        button(w, "CmdCalc")->click();
-        QCOMPARE(label(w, "LblC1")->text(), QString("Емкость С1= 260 пФ"));
-        box(w, "TxtL")->clear();
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, kBandSpreadBoxes, {"3.8", "3.5", "10", "365", "10", "10"});
+        Click(w, "CmdCalc");
+        QCOMPARE(Text(w, "LblC1"), QString("Емкость С1= 260 пФ"));
+        Type(w, "TxtL", "");
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({kWarning + "|" + kEmpty}));
         QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
         QCOMPARE(Results(w, {"LblC1", "LblC2"}), QStringList({"hidden:", "hidden:"}));
-        QCOMPARE(box(w, "TxtFmax")->text(), QString("3.8"));  // the typed values stay
-        QCOMPARE(box(w, "TxtC4")->text(), QString("10"));
+        QCOMPARE(Text(w, "TxtFmax"), QString("3.8"));  // the typed values stay
+        QCOMPARE(Text(w, "TxtC4"), QString("10"));
     }
 
     // A design that cannot be made takes the earlier C1 and C2 away; an input the calculation cannot
@@ -206,13 +179,13 @@ private slots:
         QFETCH(bool, resultsStay);
         BoxScript boxes;
         auto* w = Forms::Show<frmKontur1>();
-        Fill(w, kBandSpreadBoxes, {"28.5", "28", "1", "365", "10", "10"});
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, kBandSpreadBoxes, {"28.5", "28", "1", "365", "10", "10"});
+        Click(w, "CmdCalc");
         const QStringList earlier = Results(w, {"LblC1", "LblC2"});
         QVERIFY(earlier[0].startsWith("shown:"));
         QCOMPARE(boxes.messageTexts(), QStringList());
-        Fill(w, kBandSpreadBoxes, inputs);
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, kBandSpreadBoxes, inputs);
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({message}));
         QCOMPARE(int(boxes.messages[0].icon), icon);
         QCOMPARE(Results(w, {"LblC1", "LblC2"}), resultsStay ? earlier : QStringList({"hidden:", "hidden:"}));
@@ -221,31 +194,31 @@ private slots:
     void bandSpreadReopensEmpty() {
         BoxScript boxes;
         auto* w = Forms::Show<frmKontur1>();
-        Fill(w, kBandSpreadBoxes, {"3.8", "3.5", "10", "365", "10", "10"});
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, kBandSpreadBoxes, {"3.8", "3.5", "10", "365", "10", "10"});
+        Click(w, "CmdCalc");
         Forms::Unload(w);
-        settle();
+        Settle();
         w = Forms::Show<frmKontur1>();
-        for (const QString& n : kBandSpreadBoxes) QVERIFY(box(w, n)->text().isEmpty());
+        for (const QString& n : kBandSpreadBoxes) QVERIFY(Text(w, n).isEmpty());
         QCOMPARE(Results(w, {"LblC1", "LblC2"}), QStringList({"hidden:", "hidden:"}));
     }
 
     void threePointDesignState() {
         auto* w = Forms::Show<FrmKontur2>();
         QCOMPARE(w->windowTitle(), QString("Расчет контура"));
-        QCOMPARE(w->findChild<QGroupBox*>("Frame1")->title(), QString("Исходные данные"));
-        QCOMPARE(label(w, "LblCmax")->text(), QString("Максимальная емкость КПЕ, пФ"));
-        QCOMPARE(label(w, "LblCmin")->text(), QString("Минимальная емкость КПЕ, пФ"));
-        QCOMPARE(label(w, "LblCcp")->text(), QString("Емкость КПЕ в среднем положении, пФ"));
-        QCOMPARE(label(w, "LblL")->text(), QString("Индуктивность контура, мкГн"));
+        QCOMPARE(Text(w, "Frame1"), QString("Исходные данные"));
+        QCOMPARE(Text(w, "LblCmax"), QString("Максимальная емкость КПЕ, пФ"));
+        QCOMPARE(Text(w, "LblCmin"), QString("Минимальная емкость КПЕ, пФ"));
+        QCOMPARE(Text(w, "LblCcp"), QString("Емкость КПЕ в среднем положении, пФ"));
+        QCOMPARE(Text(w, "LblL"), QString("Индуктивность контура, мкГн"));
         QStringList tips;
         for (const QString& n : kThreePointBoxes) {
-            QVERIFY(box(w, n)->text().isEmpty());
-            tips << box(w, n)->toolTip();
+            QVERIFY(Text(w, n).isEmpty());
+            tips << Control(w, n)->toolTip();
         }
         QCOMPARE(tips, QStringList({"", "", "Индуктивность L1", "", "", "Емкость С4"}));
         QCOMPARE(Results(w, {"LblC1", "LblC2", "LblC3"}), QStringList({"hidden:", "hidden:", "hidden:"}));
-        const QLabel* image = label(w, "Image1");
+        const QLabel* image = Control<QLabel>(w, "Image1");
         QCOMPARE(image->pixmap().toImage(),
                  vokta::ui::LoadPicture(vokta::kThreePointCircuitPicture).toImage());
         QCOMPARE(image->size(), QSize(144, 86));
@@ -254,8 +227,8 @@ private slots:
     void threePointCalculates() {
         BoxScript boxes;
         auto* w = Forms::Show<FrmKontur2>();
-        Fill(w, kThreePointBoxes, {"3.8", "3.5", "10", "365", "10", "120"});
-        QTest::mouseClick(button(w, "CmdCalc"), Qt::LeftButton);
+        FillBoxes(w, kThreePointBoxes, {"3.8", "3.5", "10", "365", "10", "120"});
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList());
         QCOMPARE(Results(w, {"LblC1", "LblC2", "LblC3"}),
                  QStringList({"shown:C1= 203пФ", "shown:C2= 152пФ", "shown:C3= 86пФ"}));
@@ -264,14 +237,14 @@ private slots:
     void threePointEmptyFieldLeavesEverything() {
         BoxScript boxes;
         auto* w = Forms::Show<FrmKontur2>();
-        Fill(w, kThreePointBoxes, {"3.8", "3.5", "10", "365", "10", "120"});
-        button(w, "CmdCalc")->click();
-        box(w, "TxtCcp")->clear();
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, kThreePointBoxes, {"3.8", "3.5", "10", "365", "10", "120"});
+        Click(w, "CmdCalc");
+        Type(w, "TxtCcp", "");
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({kWarning + "|" + kEmpty}));
         QCOMPARE(Results(w, {"LblC1", "LblC2", "LblC3"}),
                  QStringList({"shown:C1= 203пФ", "shown:C2= 152пФ", "shown:C3= 86пФ"}));
-        QCOMPARE(box(w, "TxtCmax")->text(), QString("365"));
+        QCOMPARE(Text(w, "TxtCmax"), QString("365"));
     }
 
     void threePointFailures_data() {
@@ -295,10 +268,10 @@ private slots:
         QFETCH(bool, resultsStay);
         BoxScript boxes;
         auto* w = Forms::Show<FrmKontur2>();
-        Fill(w, kThreePointBoxes, {"3.8", "3.5", "10", "365", "10", "120"});
-        button(w, "CmdCalc")->click();
-        Fill(w, kThreePointBoxes, inputs);
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, kThreePointBoxes, {"3.8", "3.5", "10", "365", "10", "120"});
+        Click(w, "CmdCalc");
+        FillBoxes(w, kThreePointBoxes, inputs);
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({message}));
         QCOMPARE(int(boxes.messages[0].icon), icon);
         const QStringList earlier{"shown:C1= 203пФ", "shown:C2= 152пФ", "shown:C3= 86пФ"};
@@ -315,9 +288,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Russian));
         BoxScript boxes;
         auto* w = Forms::Show<FrmKontur2>();
-        Fill(w, kThreePointBoxes, {"1,05", "1", "50", "365", "10", "80"});
-        button(w, "CmdCalc")->click();
-        button(w, "CmdPlot")->click();
+        FillBoxes(w, kThreePointBoxes, {"1,05", "1", "50", "365", "10", "80"});
+        Click(w, "CmdCalc");
+        Click(w, "CmdPlot");
         QCOMPARE(boxes.messageTexts(), QStringList());
         auto* plot = Forms::Find<FrmPlot>();
         QVERIFY(plot && plot->isVisible());
@@ -368,17 +341,17 @@ private slots:
         const QList<const char*> results{"LblC1", "LblC2", "LblC3"};
         const QList<const char*> shown = results.mid(0, threePoint ? 3 : 2);
         QStringList values{"3.8", "3.5", "10", "365", "10", threePoint ? "120" : "10"};
-        Fill(w, names, values);
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, names, values);
+        Click(w, "CmdCalc");
         const QStringList before = Results(w, shown);
         values[field] = text;
-        Fill(w, names, values);
-        box(w, names[0])->setFocus();
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, names, values);
+        Control(w, names[0])->setFocus();
+        Click(w, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({kWarning + "|" + message}));
         QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
-        QCOMPARE(w->focusWidget(), box(w, names[field]));
-        QCOMPARE(box(w, names[field])->text(), text);
+        QCOMPARE(w->focusWidget(), Control(w, names[field]));
+        QCOMPARE(Text(w, names[field]), text);
         QCOMPARE(Results(w, shown), before);
     }
 
@@ -395,8 +368,8 @@ private slots:
         QLocale::setDefault(locale);
         BoxScript boxes;
         auto* w = Forms::Show<frmKontur1>();
-        Fill(w, kBandSpreadBoxes, {"10", "3", "10", "365", "10", "10"});
-        button(w, "CmdCalc")->click();
+        FillBoxes(w, kBandSpreadBoxes, {"10", "3", "10", "365", "10", "10"});
+        Click(w, "CmdCalc");
         QCOMPARE(Results(w, {"LblC1", "LblC2"}),
                  QStringList({"shown:Емкость С1= 367 пФ", "shown:Емкость С2= 6 пФ"}));
         QCOMPARE(boxes.messageTexts(),
@@ -419,19 +392,20 @@ private slots:
         const QStringList names = threePoint ? kThreePointBoxes : kBandSpreadBoxes;
         // Tab goes down the source data and on to the buttons.
         QStringList order;
-        QWidget* f = box(w, names[0]);
-        for (int i = 0; i < 8; ++i) {
+        QWidget* f = Control(w, names[0]);
+        for (int i = 0; i < 9; ++i) {
             order << f->objectName();
             f = f->nextInFocusChain();
             while (f->focusPolicy() == Qt::NoFocus || !f->isEnabled()) f = f->nextInFocusChain();
         }
         QCOMPARE(order, QStringList(names) << "CmdCalc"
+                                           << "CmdCoil"
                                            << "CmdCancel");
         // Enter in a box calculates; Esc returns to the main window.
-        Fill(w, names, {"3.8", "3.5", "10", "365", "10", threePoint ? "120" : "10"});
-        QTest::keyClick(box(w, names[5]), Qt::Key_Return);
-        QVERIFY(!label(w, "LblC1")->isHidden());
-        QTest::keyClick(box(w, names[0]), Qt::Key_Escape);
+        FillBoxes(w, names, {"3.8", "3.5", "10", "365", "10", threePoint ? "120" : "10"});
+        QTest::keyClick(Control<QLineEdit>(w, names[5]), Qt::Key_Return);
+        QVERIFY(!Control(w, "LblC1")->isHidden());
+        QTest::keyClick(Control<QLineEdit>(w, names[0]), Qt::Key_Escape);
         QVERIFY(Forms::IsLoaded<frmMain>());
         QVERIFY(!Forms::IsLoaded<frmKontur1>() && !Forms::IsLoaded<FrmKontur2>());
         QCOMPARE(boxes.messageTexts(), QStringList());
@@ -440,22 +414,22 @@ private slots:
 
     void dialog1OpensBandSpreadWithoutMainWindow() {
         auto* main = Forms::Show<frmMain>();
-        QAction* item = main->findChild<QAction*>("mnuFileContur");
+        QAction* item = Control<QAction>(main, "mnuFileContur");
         QVERIFY(item->isEnabled());
         item->trigger();
-        settle();
+        Settle();
         QVERIFY(!Forms::IsLoaded<frmMain>());
         auto* dialog = Forms::Find<Dialog1>();
         QVERIFY(dialog && dialog->isVisible());
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        settle();
+        Click(dialog, "cmdOK");
+        Settle();
         QVERIFY(!Forms::IsLoaded<Dialog1>());
         QVERIFY(!Forms::IsLoaded<frmMain>());
         auto* calculator = Forms::Find<frmKontur1>();
         QVERIFY(calculator && calculator->isVisible());
         QCOMPARE(programEnds, 0);
-        button(calculator, "CmdCancel")->click();
-        settle();
+        Click(calculator, "CmdCancel");
+        Settle();
         QVERIFY(!Forms::IsLoaded<frmKontur1>());
         QVERIFY(Forms::Find<frmMain>() && Forms::Find<frmMain>()->isVisible());
         QCOMPARE(programEnds, 0);
@@ -463,23 +437,23 @@ private slots:
 
     void dialog2OpensThreePointBesideMainWindow() {
         auto* main = Forms::Show<frmMain>();
-        QAction* item = main->findChild<QAction*>("mnuFileOscill");
+        QAction* item = Control<QAction>(main, "mnuFileOscill");
         QVERIFY(item->isEnabled());
         item->trigger();
-        settle();
+        Settle();
         QCOMPARE(Forms::Find<frmMain>(), main);
         auto* dialog = Forms::Find<Dialog2>();
         QVERIFY(dialog && dialog->isVisible());
-        QTest::mouseClick(dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
-        settle();
+        Click(dialog, "OKButton");
+        Settle();
         QVERIFY(!Forms::IsLoaded<Dialog2>());
         auto* calculator = Forms::Find<FrmKontur2>();
         QVERIFY(calculator && calculator->isVisible());
         QCOMPARE(Forms::Find<frmMain>(), main);  // still open behind it
         QVERIFY(main->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(calculator));
-        button(calculator, "CmdCancel")->click();
-        settle();
+        Click(calculator, "CmdCancel");
+        Settle();
         QVERIFY(!Forms::IsLoaded<FrmKontur2>());
         QCOMPARE(Forms::Find<frmMain>(), main);  // the same window, not a new one
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(main));
@@ -500,7 +474,7 @@ private slots:
             threePoint ? QStringList{"C1= 9.999999E+37пФ", "C2= 9.999999E+37пФ", "C3= 9.999999E+37пФ"}
                        : QStringList{"Емкость С1= 32767 пФ", "Емкость С2= 32767 пФ"};
         for (int i = 0; i < widest.size(); ++i) {
-            QLabel* r = label(w, qPrintable(QString("LblC%1").arg(i + 1)));
+            QLabel* r = Control<QLabel>(w, QString("LblC%1").arg(i + 1));
             r->setText(widest[i]);
             r->show();
         }
@@ -518,7 +492,7 @@ private slots:
         QList<QWidget*> top;
         for (QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (!c->isHidden()) top << c;
-        QCOMPARE(top.size(), threePoint ? 8 : 7);
+        QCOMPARE(top.size(), threePoint ? 9 : 8);
         for (QWidget* a : top) {
             QVERIFY2(w->rect().contains(a->geometry()), qPrintable(a->objectName()));
             for (QWidget* b : top)

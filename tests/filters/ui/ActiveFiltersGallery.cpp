@@ -1,21 +1,16 @@
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
+#include "FilterDriver.h"
 #include "support/Gallery.h"
-#include "support/UiTest.h"
 
 using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
 // Types an active design into the requirements window, answers the input box and saves the results.
 void SaveActiveDesign(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed,
                       const QString& answer) {
-    FrmFiltr* w = OpenFilterWindow();
-    for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-    for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
     g.boxes().answer(answer);
-    Click(w, "CmdCalc");
-    if (FrmFiltrItog* r = Results()) g.save(name, r);
+    if (FrmFiltrItog* r = Calculate(OpenFilterWindow(), clicks, typed)) g.save(name, r);
     UnloadAllForms();
 }
 

@@ -4,6 +4,7 @@
 #include "base/PictureNumbers.h"
 #include "filters/PassiveLadder.h"
 #include "filters/ui/FilterPictures.h"
+#include "support/FilterDemands.h"
 #include "support/UiTest.h"
 #include "ui/Pictures.h"
 
@@ -40,20 +41,6 @@ QStringList Designators(const std::vector<vokta::LadderBranch>& ladder) {
     return words;
 }
 
-vokta::PassiveLadder Design(FilterType type, int16_t n, const vokta::PrototypeValues& g) {
-    switch (type) {
-        case FilterType::LowPass:
-            return vokta::DesignLowPassLadder(n, 1000, 50, g);
-        case FilterType::HighPass:
-            return vokta::DesignHighPassLadder(n, 1000, 50, g);
-        case FilterType::BandPass:
-            return vokta::DesignBandPassLadder(n, 1000, 5, 50, g);
-        case FilterType::BandStop:
-            break;
-    }
-    return vokta::DesignBandStopLadder(n, 1000, 5, 50, g);
-}
-
 // The drawn words other than the terminal words, in the order they stand from left to right.
 QStringList DesignatorsLeftToRight(const Scene& scene) {
     std::vector<Scene::Text> texts;
@@ -83,7 +70,7 @@ private slots:
             for (int16_t n = vokta::kMinLadderOrder; vokta::HasLadder(type, n); ++n) {
                 vokta::PrototypeValues g;
                 QVERIFY(vokta::LoadButterworthPrototype(g, n));
-                const vokta::PassiveLadder designed = Design(type, n, g);
+                const vokta::PassiveLadder designed = vokta::test::DesignLadder(type, n, 1000, 5, 50, g);
                 const QString name =
                     QString("type %1 order %2 picture %3").arg(int(type)).arg(n).arg(designed.picture);
                 QCOMPARE(Notation(pictures::LadderOf(designed.picture)), Notation(designed.branches));

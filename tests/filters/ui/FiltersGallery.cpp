@@ -1,19 +1,14 @@
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
+#include "FilterDriver.h"
 #include "support/Gallery.h"
-#include "support/UiTest.h"
 
 using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
 // Types a design into the requirements window and saves the results window it opens.
 void SaveDesign(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed) {
-    FrmFiltr* w = OpenFilterWindow();
-    for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-    for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
-    Click(w, "CmdCalc");
-    if (FrmFiltrItog* r = Results()) g.save(name, r);
+    if (FrmFiltrItog* r = Calculate(OpenFilterWindow(), clicks, typed)) g.save(name, r);
     UnloadAllForms();
 }
 

@@ -1,19 +1,16 @@
 // The "АЧХ" button of the results window: enabled only with a design shown, placed beside "Закрыть",
 // and opening the frequency response of the design on show against the demand it was made for.
 #include <QChart>
-#include <QChartView>
 #include <QRegularExpression>
 #include <memory>
 
+#include "FilterDriver.h"
 #include "filters/ui/FrmResponse.h"
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
-#include "support/UiTest.h"
+#include "support/ShownChart.h"
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::twips;
+using namespace vokta::ui;
 
 class FrmFiltrItogResponseTest : public QObject, FilterWindowFixture {
     Q_OBJECT
@@ -26,7 +23,7 @@ class FrmFiltrItogResponseTest : public QObject, FilterWindowFixture {
         FrmResponse* plot = Forms::Find<FrmResponse>();
         if (!plot || !plot->isVisible()) return "(no window)";
         plot->CmbSeries->setCurrentText("—");  // the design's own values, as the results window judges them
-        return plot->ChartView->chart()->title() + "\n" + plot->LblVerdict->text();
+        return ShownChart(plot->ChartView)->title() + "\n" + plot->LblVerdict->text();
     }
 
     QString verdict(FrmFiltrItog* results) {
@@ -238,7 +235,7 @@ private slots:
         if (how.isEmpty())
             closing->close();
         else
-            Click(closing, how.toUtf8().constData());
+            Click(closing, how);
         Settle();
         QStringList loaded;
         for (QWidget* form : Forms::Loaded())

@@ -1,16 +1,12 @@
 #include <memory>
 
+#include "FilterDriver.h"
 #include "base/PictureNumbers.h"
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
-#include "support/UiTest.h"
 #include "ui/Application.h"
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
-using vokta::ui::twips;
+using namespace vokta::ui;
 
 namespace {
 

@@ -2,14 +2,11 @@
 #include <QRegularExpression>
 #include <memory>
 
-#include "support/BoxScript.h"
-#include "support/FilterDriver.h"
-#include "support/UiTest.h"
+#include "FilterDriver.h"
 #include "ui/Twips.h"
 
 using namespace vokta::test;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::ui;
 
 namespace {
 
@@ -30,7 +27,7 @@ QStringList Items(QComboBox* list) {
 class FrmFiltrTest : public QObject, FilterWindowFixture {
     Q_OBJECT
 
-    QString text(const char* name) {
+    QString text(const QString& name) {
         QWidget* c = Control(w, name);
         if (auto* list = qobject_cast<QComboBox*>(c)) return list->currentText();
         if (auto* label = qobject_cast<QLabel*>(c)) return label->text();
@@ -162,11 +159,11 @@ class FrmFiltrTest : public QObject, FilterWindowFixture {
         for (const QString& t : typed) {  // the last text typed into each field is still there
             const QString name = t.section('=', 0, 0);
             if (typed.filter(QRegularExpression("^" + QRegularExpression::escape(name) + "=")).last() == t)
-                QCOMPARE(name + "=" + text(name.toUtf8().constData()), t);
+                QCOMPARE(name + "=" + text(name), t);
         }
         if (!field.isEmpty()) {
             QWidget* focus = w->focusWidget();
-            QWidget* expected = Control(w, field.toUtf8().constData());
+            QWidget* expected = Control(w, field);
             QVERIFY2(focus == expected || expected->isAncestorOf(focus), qPrintable(field));
         }
     }
@@ -206,7 +203,7 @@ private slots:
                                    "CmdBack=Отмена"};
         for (const QString& c : captions) {
             const QString name = c.section('=', 0, 0);
-            QCOMPARE(name + "=" + Control<QAbstractButton>(w, name.toUtf8().constData())->text(), c);
+            QCOMPARE(name + "=" + Control<QAbstractButton>(w, name)->text(), c);
         }
         QCOMPARE(Control(w, "CmdCalc")->toolTip(), QString("Начать расчет"));
         QCOMPARE(Control(w, "CmdCls")->toolTip(), QString("Очистить поля ввода данных"));
@@ -236,8 +233,8 @@ private slots:
         QFETCH(QString, amin);
         QFETCH(QString, as);
         if (option == "Option1(0)") Click(w, "Option1(3)");
-        Click(w, option.toUtf8().constData());
-        QVERIFY(Control<QRadioButton>(w, option.toUtf8().constData())->isChecked());
+        Click(w, option);
+        QVERIFY(Control<QRadioButton>(w, option)->isChecked());
         QCOMPARE(enabled("TxtF1"), edge);
         QCOMPARE(enabled("LblF1"), edge);
         for (const char* name : {"TxtFright", "TxtFleft", "LblFright", "LblFleft"})
@@ -360,8 +357,8 @@ private slots:
         Type(w, "TxtFright", "11000");
         Type(w, "TxtFleft", "9000");
         Type(w, "TxtFs", "1000");  // a high-pass stop frequency may not exceed the edge
-        Click(w, option.toUtf8().constData());
-        Type(w, emptied.toUtf8().constData(), "");
+        Click(w, option);
+        Type(w, emptied, "");
         if (active) Click(w, "CheckARC");
         if (emptied == "CmbAmin") Type(w, "CmbAmin", "");
         boxes->clear();
@@ -419,8 +416,8 @@ private slots:
         QFETCH(int, N);
         QFETCH(QString, ws);
         QFETCH(QStringList, messages);
-        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+        for (const QString& c : clicks) Click(w, c);
+        Fill(w, typed);
         // An active design of order 2 to 5 asks for its resistance; Cancel ends it quietly.
         if (clicks.contains("CheckARC") && N >= 2 && N <= 5) boxes->cancel();
         Click(w, "CmdCalc");
@@ -468,8 +465,8 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, typed);
         QFETCH(QString, message);
-        for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-        for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+        for (const QString& c : clicks) Click(w, c);
+        Fill(w, typed);
         FrmFiltr::state.N = 42;
         Click(w, "CmdCalc");
         QCOMPARE(boxes->messageTexts(), QStringList("Ошибка|" + message));

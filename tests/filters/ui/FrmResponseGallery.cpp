@@ -1,12 +1,11 @@
 #include <QComboBox>
-#include "support/FilterDriver.h"
+#include "FilterDriver.h"
 
 #include "filters/ui/FrmResponse.h"
-#include "support/BoxScript.h"
 #include "support/Gallery.h"
-#include "support/UiTest.h"
 
 using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -14,12 +13,8 @@ namespace {
 // window that opens (with the results window beside it first).
 void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, const QStringList& typed,
                   const QString& answer = {}) {
-    FrmFiltr* w = OpenFilterWindow();
-    for (const QString& c : clicks) Click(w, c.toUtf8().constData());
-    for (const QString& t : typed) Type(w, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
     if (!answer.isEmpty()) g.boxes().answer(answer);
-    Click(w, "CmdCalc");
-    if (FrmFiltrItog* r = Results()) {
+    if (FrmFiltrItog* r = Calculate(OpenFilterWindow(), clicks, typed)) {
         g.save(name + "_results", r);
         Click(r, "CmdResponse");
         if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {

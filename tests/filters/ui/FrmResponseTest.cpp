@@ -1,7 +1,6 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -17,31 +16,21 @@
 #include <cmath>
 
 #include "filters/ui/FrmResponse.h"
-#include "support/BoxScript.h"
-#include "support/UiTest.h"
+#include "support/FilterDemands.h"
+#include "support/ShownChart.h"
+#include "support/WindowDriver.h"
 #include "ui/Boxes.h"
 #include "ui/Forms.h"
 
 using namespace vokta;
-using vokta::ui::Forms;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
-// A fifth-order Butterworth low-pass ladder for 1000 Hz and 50 Ω, values as a results window shows them.
-LadderCircuit ButterworthLowPass5() {
-    const double w = 2 * M_PI * 1000, rn = 50;
-    auto g = [](int k) { return 2 * std::sin((2 * k - 1) * M_PI / 10); };
-    return PassiveLadderCircuit(
-        FilterType::LowPass, 5, rn,
-        {float(g(1) / (w * rn) * 1e6), float(g(3) / (w * rn) * 1e6), float(g(5) / (w * rn) * 1e6)},
-        {float(g(2) * rn / w * 1e6), float(g(4) * rn / w * 1e6)});
-}
-
-ResponseDemand Demand(FilterType shape, double amin, double astop, double f1, double fs) {
-    ResponseDemand d;
-    d.shape = shape;
-    d.amin = amin, d.astop = astop, d.f1 = f1, d.fs = fs;
-    return d;
+// A fifth-order Butterworth low-pass ladder for 1000 Hz and 50 Ω.
+LadderCircuit LowPass5() {
+    return ButterworthLadder(FilterType::LowPass, 5, 1000, 50);
 }
 
 // The entries of the legend under the plot: a coloured symbol, then the name in no-break spaces.
@@ -58,12 +47,11 @@ class FrmResponseTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { vokta::test::UnloadAllForms(); }
-    void cleanup() { vokta::test::UnloadAllForms(); }
+    void init() { UnloadAllForms(); }
+    void cleanup() { UnloadAllForms(); }
 
     void showsTheCurveTheDemandAndTheVerdict() {
-        FrmResponse* form =
-            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QVERIFY(form && form->isVisible());
         form->CmbSeries->setCurrentText("—");  // the computed values alone
         QCOMPARE(Forms::Find<FrmResponse>(), form);
@@ -72,7 +60,7 @@ private slots:
             form->LblVerdict->text(),
             QString("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ) — не выполнено, превышение 0.01 дБ.   "
                     "Полоса задерживания: от 30.1 дБ (требуется 30 дБ) — выполнено, запас 0.1 дБ."));
-        QChart* chart = form->ChartView->chart();
+        QChart* chart = ShownChart(form->ChartView);
         QCOMPARE(chart->title(), QString("Пассивный фильтр нижних частот, порядок 5"));
         QCOMPARE(LegendLabels(form),
                  QStringList({"Полоса пропускания: не более 3 дБ", "Полоса задерживания: не менее 30 дБ",
@@ -121,26 +109,24 @@ private slots:
     }
 
     void openingAgainShowsTheNewDesignInTheSameWindow() {
-        FrmResponse* first =
-            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* first = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         first->CmbSeries->setCurrentText("—");
-        const int seriesCount = first->ChartView->chart()->series().size();
+        const int seriesCount = ShownChart(first->ChartView)->series().size();
         // An active high-pass section of 1591.5 Hz with K = 1.586 against a high-pass demand.
         const ActiveCircuit section{true, {SectionStage(10, 0.01f, 0.586f, 1)}};
         FrmResponse* second = FrmResponse::Open(section, Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
         QCOMPARE(second, first);
-        QCOMPARE(second->ChartView->chart()->series().size(), seriesCount);
-        QCOMPARE(second->ChartView->chart()->title(), QString("Активный фильтр верхних частот, порядок 2"));
-        QCOMPARE(second->ChartView->chart()->axes().size(), 2);
+        QCOMPARE(ShownChart(second->ChartView)->series().size(), seriesCount);
+        QCOMPARE(ShownChart(second->ChartView)->title(),
+                 QString("Активный фильтр верхних частот, порядок 2"));
+        QCOMPARE(ShownChart(second->ChartView)->axes().size(), 2);
         QVERIFY(second->LblVerdict->text().startsWith("Полоса пропускания: до 3.01 дБ (допустимо 3 дБ)"));
         QVERIFY(
             second->LblVerdict->text().endsWith("от 12.3 дБ (требуется 12 дБ) — выполнено, запас 0.3 дБ."));
     }
 
     void aBandStopHasTwoPassBandsUnderOneLegendEntry() {
-        ResponseDemand d;
-        d.shape = FilterType::BandStop;
-        d.amin = 3, d.astop = 20, d.fleft = 9000, d.fright = 11000, d.fs = 10200;
+        const ResponseDemand d = Demand(FilterType::BandStop, 3, 20, 0, 10200, 9000, 11000);
         const double f0 = std::sqrt(9000.0 * 11000), k = f0 / 2000, w = 2 * M_PI * f0, rn = 75;
         const double g = std::sqrt(2.0);
         const LadderCircuit ladder = PassiveLadderCircuit(
@@ -148,7 +134,7 @@ private slots:
             {float(g * rn / (w * k) * 1e6), float(k * rn / (w * g) * 1e6)});
         FrmResponse* form = FrmResponse::Open(ladder, d);
         form->CmbSeries->setCurrentText("—");
-        QChart* chart = form->ChartView->chart();
+        QChart* chart = ShownChart(form->ChartView);
         int zones = 0;
         for (QAbstractSeries* s : chart->series()) zones += qobject_cast<QAreaSeries*>(s) != nullptr;
         QCOMPARE(zones, 4);  // two pass bands, the stop band and the spread of 5 % parts
@@ -161,7 +147,7 @@ private slots:
     }
 
     void aCircuitWithoutAResponseOpensNothing() {
-        LadderCircuit broken = ButterworthLowPass5();
+        LadderCircuit broken = LowPass5();
         broken.branches[1].l = 0;
         QVERIFY_THROWS_EXCEPTION(RuntimeError,
                                  FrmResponse::Open(broken, Demand(FilterType::LowPass, 3, 30, 1000, 2000)));
@@ -171,8 +157,7 @@ private slots:
     // The parts beside the plot: computed and E24 values, the dashed curve of the E24 circuit judged by the
     // verdict, another series, the netlist saved through the file dialog, the list copied.
     void thePartsTheirStandardValuesAndTheirWayOut() {
-        FrmResponse* form =
-            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QCOMPARE(form->CmbSeries->currentText(), QString("E24"));
         QVERIFY(!form->CmbSeries->isEditable());
         QCOMPARE(form->CmbSeries->count(), 6);
@@ -213,7 +198,7 @@ private slots:
         };
         auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
         answer(dir.filePath("lp5"));
-        form->CmdExport->click();
+        Click(form, "CmdExport");
         QCOMPARE(asked, QString("Сохранить схему"));
         auto saved = [&] {
             QFile file(dir.filePath("lp5.cir"));
@@ -230,23 +215,23 @@ private slots:
                                  ".print ac vdb(out)\n.end\n"));
         form->CmbSeries->setCurrentText("—");
         answer(dir.filePath("lp5.cir"));
-        form->CmdExport->click();
+        Click(form, "CmdExport");
         QCOMPARE(proposed, dir.filePath("filter.cir"));
         QVERIFY(saved().contains("\nC2 n2 0 6.366198e-06\n"));
         answer({});
         QVERIFY(QFile::remove(dir.filePath("lp5.cir")));
-        form->CmdExport->click();
+        Click(form, "CmdExport");
         QVERIFY(!QFile::exists(dir.filePath("lp5.cir")));
         // A file that cannot be written is reported, not passed over.
-        vokta::test::BoxScript boxes;
+        BoxScript boxes;
         answer(dir.filePath("missing/lp5.cir"));
-        form->CmdExport->click();
+        Click(form, "CmdExport");
         QCOMPARE(boxes.messages.size(), size_t(1));
         QCOMPARE(boxes.messages[0].title, QString("Ошибка"));
         QVERIFY(
             boxes.messages[0].text.startsWith("Не удалось записать файл " + dir.filePath("missing/lp5.cir")));
 
-        form->CmdCopy->click();
+        Click(form, "CmdCopy");
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QString("Элемент\tРасчет\tНоминал\nC1\t1.967 мкФ\t1.967 мкФ\nL1\t12.88 мГн\t12.88 мГн\n"
                          "C2\t6.366 мкФ\t6.366 мкФ\nL2\t12.88 мГн\t12.88 мГн\nC3\t1.967 мкФ\t1.967 мкФ\n"));
@@ -263,13 +248,12 @@ private slots:
     // The exact design of the same demand replaces the curve, the parts and the verdict, and meets both
     // demands; the results window's design comes back.
     void theExactDesignMeetsTheDemand() {
-        FrmResponse* form =
-            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
+        FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
         QCOMPARE(form->CmbDesign->currentText(), QString("По методике"));
         QVERIFY(!form->CmbDesign->isEditable());
         const QString methodVerdict = form->LblVerdict->text();
         form->CmbDesign->setCurrentText("Точный расчет");
-        QCOMPARE(form->ChartView->chart()->title(),
+        QCOMPARE(ShownChart(form->ChartView)->title(),
                  QString("Пассивный фильтр нижних частот, порядок 5, точный расчет"));
         QCOMPARE(
             form->LblVerdict->text().section('\n', 0, 0),
@@ -287,7 +271,7 @@ private slots:
         QCOMPARE(form->LblVerdict->text(), methodVerdict);
 
         // A demand no sensible filter meets: the reason instead of a design.
-        form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 0.1, 100, 1000, 1100));
+        form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 0.1, 100, 1000, 1100));
         form->CmbDesign->setCurrentText("Точный расчет");
         QVERIFY(form->LblVerdict->text().startsWith(
             "Точный расчет: Для таких требований нужен фильтр 141-го порядка"));
@@ -298,8 +282,7 @@ private slots:
     // The parts' tolerance: the share of good circuits built from the E24 values, and the shaded spread,
     // which 0 % has none of.
     void theToleranceAndTheShareOfGoodCircuits() {
-        FrmResponse* form =
-            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
+        FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
         QVERIFY(!form->CmbTolerance->isEditable());
         QStringList items;
         for (int i = 0; i < form->CmbTolerance->count(); ++i) items << form->CmbTolerance->itemText(i);
@@ -330,27 +313,26 @@ private slots:
             QLocale::setDefault(QLocale(decimal == "," ? QLocale::Russian : QLocale::English));
             // The E24 circuit at 10 %: 2 and 1 of its 2000 drawn circuits keep 33.5 and 33.8 dB at 2000 Hz.
             FrmResponse* form =
-                FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 5.5, 33.5, 1000, 2000));
+                FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 5.5, 33.5, 1000, 2000));
             form->CmbTolerance->setCurrentText("10 %");
             QCOMPARE(form->LblYield->text(), "Годных при допуске 10 %: 0" + decimal + "1 %");
             QCOMPARE(LegendLabels(form).value(0), "Полоса пропускания: не более 5" + decimal + "5 дБ");
             QCOMPARE(form->TblParts->item(2, 1)->text(), "6" + decimal + "366 мкФ");
-            FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 5.5, 33.8, 1000, 2000));
+            FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 5.5, 33.8, 1000, 2000));
             QCOMPARE(form->LblYield->text(), "Годных при допуске 10 %: менее 0" + decimal + "1 %");
         }
     }
 
     void enterEscAndCloseUnloadTheWindow() {
         for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-            FrmResponse* form =
-                FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+            FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
             QTest::keyClick(form, key);
             QVERIFY(!Forms::IsLoaded<FrmResponse>());
         }
         FrmResponse* form;
-        form = FrmResponse::Open(ButterworthLowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QCOMPARE(form->CmdClose->text(), QString("Закрыть"));
-        form->CmdClose->click();
+        Click(form, "CmdClose");
         QVERIFY(!Forms::IsLoaded<FrmResponse>());
     }
 };

@@ -10,13 +10,11 @@
 
 #include "app/frmMain.h"
 #include "rfpath/ui/FrmAnt.h"
-#include "support/BoxScript.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "ui/Forms.h"
 
-using vokta::test::BoxScript;
-using vokta::ui::Forms;
-using vokta::ui::MsgIcon;
+using namespace vokta::test;
+using namespace vokta::ui;
 
 namespace {
 
@@ -31,13 +29,12 @@ const QString kNoAttenuation =
 // Everything the user can set in the window, as text, for before/after comparisons.
 QStringList Snapshot(QWidget* w) {
     QStringList s;
-    for (const char* n : {"TxtFmax", "TxtFmin", "TxtSel", "TxtM", "TxtF"})
-        s << QString("%1=%2").arg(n, w->findChild<QLineEdit*>(n)->text());
-    for (const char* n : {"CmbFpr", "Combo1", "Combo2", "Combo3"})
-        s << QString("%1=%2").arg(n, w->findChild<QComboBox*>(n)->currentText());
+    for (const char* n :
+         {"TxtFmax", "TxtFmin", "TxtSel", "TxtM", "TxtF", "CmbFpr", "Combo1", "Combo2", "Combo3"})
+        s << QString("%1=%2").arg(n, Text(w, n));
     for (auto* b : w->findChildren<QAbstractButton*>())
         if (b->isCheckable()) s << QString("%1=%2").arg(b->objectName()).arg(b->isChecked());
-    s << QString("TxtM.enabled=%1").arg(w->findChild<QLineEdit*>("TxtM")->isEnabled());
+    s << QString("TxtM.enabled=%1").arg(Control(w, "TxtM")->isEnabled());
     return s;
 }
 
@@ -48,46 +45,23 @@ class FrmAntTest : public QObject {
 
     FrmAnt* form = nullptr;
 
-    QLineEdit* box(const char* name) { return form->findChild<QLineEdit*>(name); }
-    QComboBox* combo(const char* name) { return form->findChild<QComboBox*>(name); }
-    QLabel* label(const char* name) { return form->findChild<QLabel*>(name); }
-    QAbstractButton* button(const char* name) { return form->findChild<QAbstractButton*>(name); }
-    QGroupBox* frame(const char* name) { return form->findChild<QGroupBox*>(name); }
-
-    void type(const char* name, const QString& text) {
-        box(name)->clear();
-        QTest::keyClicks(box(name), text);
-    }
-    void typeInCombo(const char* name, const QString& text) {
-        combo(name)->lineEdit()->clear();
-        QTest::keyClicks(combo(name)->lineEdit(), text);
-    }
-    // A user clicks on a caption, which is where an option button or a check box answers.
-    void click(const char* name) {
-        QAbstractButton* b = button(name);
-        const QPoint at = b->isCheckable() ? QPoint(8, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, at);
-    }
-
     // The worked example: 5-10 MHz, IF 0.465 MHz, 30 dB, damping 0.01, 3 dB unevenness, 1e-3.
     void typeExample() {
-        type("TxtFmax", "10");
-        type("TxtFmin", "5");
-        type("TxtSel", "30");
-        combo("Combo2")->setCurrentIndex(5);  // "3"
+        Type(form, "TxtFmax", "10");
+        Type(form, "TxtFmin", "5");
+        Type(form, "TxtSel", "30");
+        Control<QComboBox>(form, "Combo2")->setCurrentIndex(5);  // "3"
     }
 
     bool showsInputs() {
-        return frame("Frame1")->isVisible() && !label("LblSel")->isVisible() &&
-               !label("LblSigma1")->isVisible() && !label("LblN")->isVisible();
+        return Control(form, "Frame1")->isVisible() && !Control(form, "LblSel")->isVisible() &&
+               !Control(form, "LblSigma1")->isVisible() && !Control(form, "LblN")->isVisible();
     }
     bool showsResults() {
-        return !frame("Frame1")->isVisible() && label("LblSel")->isVisible() &&
-               label("LblSigma1")->isVisible() && label("LblN")->isVisible();
+        return !Control(form, "Frame1")->isVisible() && Control(form, "LblSel")->isVisible() &&
+               Control(form, "LblSigma1")->isVisible() && Control(form, "LblN")->isVisible();
     }
-    QStringList results() {
-        return {label("LblSel")->text(), label("LblSigma1")->text(), label("LblN")->text()};
-    }
+    QStringList results() { return {Text(form, "LblSel"), Text(form, "LblSigma1"), Text(form, "LblN")}; }
     static QStringList captions(int selQ, int attQ, int n) {
         return {QString("Эквивалентная добротность по селективности= %1").arg(selQ),
                 QString("Эквивалентная добротность по затуханию= %1").arg(attQ),
@@ -96,22 +70,22 @@ class FrmAntTest : public QObject {
 
 private slots:
     void init() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         form = Forms::Show<FrmAnt>();
         QVERIFY(QTest::qWaitForWindowExposed(form));
     }
     void cleanup() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         QLocale::setDefault(QLocale::c());
     }
 
     void menuItemOpensTheWindowInPlaceOfMain() {
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         auto* main = Forms::Show<frmMain>();
-        QAction* item = main->findChild<QAction*>("mnuFileTune");
+        QAction* item = Control<QAction>(main, "mnuFileTune");
         QVERIFY(item->isEnabled());
         item->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Settle();
         QVERIFY(!Forms::IsLoaded<frmMain>());
         form = Forms::Find<FrmAnt>();
         QVERIFY(form && form->isVisible());
@@ -125,9 +99,6 @@ private slots:
             {"Frame2", "Данные антенны"},
             {"Frame3", "Связь с транзистором"},
             {"Frame4", "Вид модуляции"},
-        };
-        for (const auto& [name, caption] : captions) QCOMPARE(frame(name)->title(), caption);
-        const QList<std::pair<const char*, QString>> labels{
             {"Lblfmax", "Максимальная частота диапазона, МГц"},
             {"Lblfmin", "Минимальная частота диапазона, МГц"},
             {"LblFpr", "Промежуточная частота, МГц"},
@@ -137,9 +108,6 @@ private slots:
             {"LblFget", "Нестабильность частоты гетеродина"},
             {"LblM", "Индекс модуляции"},
             {"LblF", "Максимальная частота модуляции, Гц"},
-        };
-        for (const auto& [name, caption] : labels) QCOMPARE(label(name)->text(), caption);
-        const QList<std::pair<const char*, QString>> choices{
             {"Option2(0)", "АМ"},
             {"Option2(1)", "ОБП"},
             {"Option2(2)", "ЧМ"},
@@ -149,12 +117,13 @@ private slots:
             {"Check2", "Индуктивная связь с контуром"},
             {"Check3", "Удлиненная антенна"},
         };
-        for (const auto& [name, caption] : choices) QCOMPARE(button(name)->text(), caption);
+        for (const auto& [name, caption] : captions) QCOMPARE(Text(form, name), caption);
 
         auto items = [this](const char* name) {
             QStringList s;
-            for (int i = 0; i < combo(name)->count(); ++i) s << combo(name)->itemText(i);
-            if (!combo(name)->isEditable()) s << "(not editable)";
+            auto* list = Control<QComboBox>(form, name);
+            for (int i = 0; i < list->count(); ++i) s << list->itemText(i);
+            if (!list->isEditable()) s << "(not editable)";
             return s;
         };
         QCOMPARE(items("CmbFpr"), QStringList({"0.455", "0.465", "0.5", "5", "5.5", "10.7"}));
@@ -175,19 +144,19 @@ private slots:
             {"CmdBack", "Отмена", "Отменить расчет"},
         };
         for (const auto& [name, caption, tip] : buttons) {
-            QCOMPARE(button(name)->text(), caption);
-            QCOMPARE(button(name)->toolTip(), tip);
+            QCOMPARE(Text(form, name), caption);
+            QCOMPARE(Control(form, name)->toolTip(), tip);
         }
 
         // Tab walks the source data top to bottom, then the frames on the right, then the buttons;
         // the disabled modulation index is skipped.
         QStringList order;
-        QWidget* w = box("TxtFmax");
+        QWidget* w = Control(form, "TxtFmax");
         do {
             if (w->focusPolicy() & Qt::TabFocus && w->isEnabled() && !w->objectName().isEmpty())
                 order << w->objectName();
             w = w->nextInFocusChain();
-        } while (w != box("TxtFmax"));
+        } while (w != Control(form, "TxtFmax"));
         QCOMPARE(order,
                  QStringList({"TxtFmax", "TxtFmin", "CmbFpr", "TxtSel", "Combo1", "Combo2", "Combo3", "TxtF",
                               "CheckAnt", "Check2", "Check3", "Option1(0)", "Option1(1)", "Option2(0)",
@@ -197,54 +166,54 @@ private slots:
     void workedExampleShowsTheResultsInPlaceOfTheInputs() {
         BoxScript boxes;
         typeExample();
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList());
         QVERIFY(showsResults());
         QCOMPARE(results(), captions(33, 119, 2));
 
         // On the results face the choices stay at hand: SSB halves the band of the modulation.
-        click("Option2(1)");
-        click("CmdCalc");
+        Click(form, "Option2(1)");
+        Click(form, "CmdCalc");
         QCOMPARE(results(), captions(33, 134, 2));
         QVERIFY(showsResults());
 
         // One circuit is enough for 20 dB; the hidden fields still hold their texts.
-        click("Option2(0)");
-        type("TxtSel", "20");
-        click("CmdCalc");
+        Click(form, "Option2(0)");
+        Type(form, "TxtSel", "20");
+        Click(form, "CmdCalc");
         QCOMPARE(results(), captions(62, 184, 1));
 
         // Better coils would give 30 dB with one circuit, but not its pass band: two circuits do both.
-        type("TxtSel", "30");
-        typeInCombo("Combo1", "0.005");
-        click("CmdCalc");
+        Type(form, "TxtSel", "30");
+        Type(form, "Combo1", "0.005");
+        Click(form, "CmdCalc");
         QCOMPARE(results(), captions(33, 119, 2));
         QCOMPARE(boxes.messageTexts(), QStringList());
     }
 
     void modulationIndexBelongsToFm() {
-        QVERIFY(!box("TxtM")->isEnabled());
-        click("Option2(2)");
-        QVERIFY(box("TxtM")->isEnabled());
-        type("TxtM", "4");
-        click("Option2(0)");
-        QVERIFY(!box("TxtM")->isEnabled());
-        QCOMPARE(box("TxtM")->text(), QString("4"));
-        click("Option2(1)");
-        QVERIFY(!box("TxtM")->isEnabled());
-        click("Option2(2)");
-        QVERIFY(box("TxtM")->isEnabled());
-        QCOMPARE(box("TxtM")->text(), QString("4"));
+        QVERIFY(!Control(form, "TxtM")->isEnabled());
+        Click(form, "Option2(2)");
+        QVERIFY(Control(form, "TxtM")->isEnabled());
+        Type(form, "TxtM", "4");
+        Click(form, "Option2(0)");
+        QVERIFY(!Control(form, "TxtM")->isEnabled());
+        QCOMPARE(Text(form, "TxtM"), QString("4"));
+        Click(form, "Option2(1)");
+        QVERIFY(!Control(form, "TxtM")->isEnabled());
+        Click(form, "Option2(2)");
+        QVERIFY(Control(form, "TxtM")->isEnabled());
+        QCOMPARE(Text(form, "TxtM"), QString("4"));
 
         BoxScript boxes;
         typeExample();
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QCOMPARE(results(), captions(33, 50, 2));
 
         // With AM the index is neither needed nor read.
-        click("Option2(0)");
-        box("TxtM")->clear();
-        click("CmdCalc");
+        Click(form, "Option2(0)");
+        Type(form, "TxtM", "");
+        Click(form, "CmdCalc");
         QCOMPARE(results(), captions(33, 119, 2));
         QCOMPARE(boxes.messageTexts(), QStringList());
     }
@@ -262,15 +231,15 @@ private slots:
         QFETCH(int, modulation);
         BoxScript boxes;
         typeExample();
-        click(qPrintable(QString("Option2(%1)").arg(modulation)));
-        click("Option1(1)");
-        click("CheckAnt");
-        typeInCombo("CmbFpr", "0.47");
-        type("TxtF", "5000");
-        box(qPrintable(emptied))->clear();
+        Click(form, QString("Option2(%1)").arg(modulation));
+        Click(form, "Option1(1)");
+        Click(form, "CheckAnt");
+        Type(form, "CmbFpr", "0.47");
+        Type(form, "TxtF", "5000");
+        Type(form, emptied, "");
         const QStringList before = Snapshot(form);
 
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({kEmptyFields}));
         QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
         QCOMPARE(Snapshot(form), before);
@@ -320,17 +289,14 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, text);
         QFETCH(QString, refusal);
-        vokta::test::UnloadAllForms();
+        UnloadAllForms();
         QLocale::setDefault(locale);
         form = Forms::Show<FrmAnt>();
         BoxScript boxes;
         typeExample();
-        if (box(qPrintable(field)))
-            box(qPrintable(field))->setText(text);  // a text with letters QTest cannot type
-        else
-            combo(qPrintable(field))->setEditText(text);
+        Type(form, field, text);
         const QStringList before = Snapshot(form);
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QLocale::setDefault(QLocale::c());
         if (refusal.isEmpty()) {
             QCOMPARE(boxes.messageTexts(), QStringList());
@@ -361,12 +327,12 @@ private slots:
         QFETCH(QString, message);
         BoxScript boxes;
         typeExample();
-        combo("Combo1")->setCurrentIndex(5);  // 0.02
-        click("Option2(1)");
-        click("Check2");
-        type(qPrintable(field), text);
+        Control<QComboBox>(form, "Combo1")->setCurrentIndex(5);  // 0.02
+        Click(form, "Option2(1)");
+        Click(form, "Check2");
+        Type(form, field, text);
         const QStringList before = Snapshot(form);
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({message}));
         QCOMPARE(boxes.messages[0].icon, MsgIcon::Warning);
         QCOMPARE(Snapshot(form), before);
@@ -375,15 +341,15 @@ private slots:
 
     void wideFmAfterResultsBringsTheInputsBack() {
         BoxScript boxes;
-        click("Option2(2)");
-        type("TxtM", "60");
-        click("Option2(0)");
+        Click(form, "Option2(2)");
+        Type(form, "TxtM", "60");
+        Click(form, "Option2(0)");
         typeExample();
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QVERIFY(showsResults());
-        click("Option2(2)");
+        Click(form, "Option2(2)");
         const QStringList before = Snapshot(form);
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({kNoAttenuation}));
         QVERIFY(showsInputs());
         QCOMPARE(Snapshot(form), before);
@@ -439,14 +405,11 @@ private slots:
         QFETCH(QString, message);
         BoxScript boxes;
         typeExample();
-        click("CmdCalc");  // from the results face
+        Click(form, "CmdCalc");  // from the results face
         QVERIFY(showsResults());
-        if (box(qPrintable(field)))
-            type(qPrintable(field), text);
-        else
-            typeInCombo(qPrintable(field), text);
+        Type(form, field, text);
         const QStringList before = Snapshot(form);
-        click("CmdCalc");
+        Click(form, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList({message}));
         const bool refused = message.startsWith("Предупреждение|");
         QCOMPARE(boxes.messages[0].icon, refused ? MsgIcon::Warning : MsgIcon::Critical);
@@ -462,18 +425,18 @@ private slots:
     void clearEmptiesTheFieldsButKeepsTheCheckBoxes() {
         BoxScript boxes;
         typeExample();
-        click("Option2(2)");
-        type("TxtM", "4");
-        click("Option1(1)");
-        click("CheckAnt");
-        click("Check3");
-        typeInCombo("Combo3", "2e-5");
-        combo("CmbFpr")->setCurrentIndex(5);
-        type("TxtF", "15000");
-        click("CmdCalc");
+        Click(form, "Option2(2)");
+        Type(form, "TxtM", "4");
+        Click(form, "Option1(1)");
+        Click(form, "CheckAnt");
+        Click(form, "Check3");
+        Type(form, "Combo3", "2e-5");
+        Control<QComboBox>(form, "CmbFpr")->setCurrentIndex(5);
+        Type(form, "TxtF", "15000");
+        Click(form, "CmdCalc");
         QVERIFY(showsResults());
 
-        click("CmdClear");
+        Click(form, "CmdClear");
         QVERIFY(showsInputs());
         QCOMPARE(Snapshot(form),
                  QStringList({"TxtFmax=", "TxtFmin=", "TxtSel=", "TxtM=", "TxtF=3000", "CmbFpr=0.465",
@@ -482,41 +445,41 @@ private slots:
                               "Option2(2)=0", "TxtM.enabled=0"}));
 
         // A list whose item was typed over gets the item's own text back.
-        typeInCombo("CmbFpr", "0.47");
-        click("CmdClear");
-        QCOMPARE(combo("CmbFpr")->currentText(), QString("0.465"));
+        Type(form, "CmbFpr", "0.47");
+        Click(form, "CmdClear");
+        QCOMPARE(Text(form, "CmbFpr"), QString("0.465"));
         QCOMPARE(boxes.messageTexts(), QStringList());
     }
 
     void cancelReturnsToMainAndReopensEmpty() {
         typeExample();
-        click("CmdBack");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Click(form, "CmdBack");
+        Settle();
         QVERIFY(!Forms::IsLoaded<FrmAnt>());
         QVERIFY(Forms::Find<frmMain>() && Forms::Find<frmMain>()->isVisible());
         Forms::Find<frmMain>()->mnuFileTune_Click();
         form = Forms::Find<FrmAnt>();
         QVERIFY(form);
-        QCOMPARE(box("TxtFmax")->text(), QString());
+        QCOMPARE(Text(form, "TxtFmax"), QString());
         QVERIFY(showsInputs());
     }
 
     void enterCalculatesAndEscapeCancels() {
         BoxScript boxes;
         typeExample();
-        box("TxtSel")->setFocus();
-        QTest::keyClick(box("TxtSel"), Qt::Key_Return);
+        Control(form, "TxtSel")->setFocus();
+        QTest::keyClick(Control<QLineEdit>(form, "TxtSel"), Qt::Key_Return);
         QCOMPARE(results(), captions(33, 119, 2));
         QVERIFY(showsResults());
 
         // Enter on a focused button presses that button.
-        button("CmdClear")->setFocus();
-        QTest::keyClick(button("CmdClear"), Qt::Key_Return);
+        Control(form, "CmdClear")->setFocus();
+        QTest::keyClick(Control<QAbstractButton>(form, "CmdClear"), Qt::Key_Return);
         QVERIFY(showsInputs());
-        QCOMPARE(box("TxtFmax")->text(), QString());
+        QCOMPARE(Text(form, "TxtFmax"), QString());
 
         QTest::keyClick(form, Qt::Key_Escape);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Settle();
         QVERIFY(!Forms::IsLoaded<FrmAnt>());
         QVERIFY(Forms::IsLoaded<frmMain>());
         QCOMPARE(boxes.messageTexts(), QStringList());
@@ -525,19 +488,19 @@ private slots:
     void layoutKeepsEveryTextVisible() {
         // The widest results the window can show: quality factors beyond seven digits.
         BoxScript boxes;
-        type("TxtFmax", "10");
-        type("TxtFmin", "5");
-        type("TxtSel", "700");
-        typeInCombo("Combo1", "1e-30");
-        typeInCombo("Combo2", "800");
-        click("CmdCalc");
+        Type(form, "TxtFmax", "10");
+        Type(form, "TxtFmin", "5");
+        Type(form, "TxtSel", "700");
+        Type(form, "Combo1", "1e-30");
+        Type(form, "Combo2", "800");
+        Click(form, "CmdCalc");
         QCOMPARE(boxes.messageTexts(), QStringList());
         QVERIFY(showsResults());
-        QVERIFY2(label("LblSel")->text().endsWith("E+18"), qPrintable(label("LblSel")->text()));
-        QVERIFY2(label("LblSigma1")->text().endsWith("E+22"), qPrintable(label("LblSigma1")->text()));
+        QVERIFY2(Text(form, "LblSel").endsWith("E+18"), qPrintable(Text(form, "LblSel")));
+        QVERIFY2(Text(form, "LblSigma1").endsWith("E+22"), qPrintable(Text(form, "LblSigma1")));
 
         for (bool resultsFace : {true, false}) {
-            if (!resultsFace) click("CmdClear");
+            if (!resultsFace) Click(form, "CmdClear");
             for (QWidget* w : form->findChildren<QWidget*>()) {
                 if (!w->isVisible() || qobject_cast<QGroupBox*>(w) || w->objectName().isEmpty()) continue;
                 const QString name = w->objectName();
@@ -559,18 +522,20 @@ private slots:
 
         // Frame1 on the left; Frame2, Frame3 and Frame4 on the right, top to bottom; the buttons in a
         // row below, left to right; the results in the place of Frame1.
-        const QRect f1 = frame("Frame1")->geometry(), f2 = frame("Frame2")->geometry(),
-                    f3 = frame("Frame3")->geometry(), f4 = frame("Frame4")->geometry();
+        const QRect f1 = Control(form, "Frame1")->geometry(), f2 = Control(form, "Frame2")->geometry(),
+                    f3 = Control(form, "Frame3")->geometry(), f4 = Control(form, "Frame4")->geometry();
         QVERIFY(f1.right() < f2.left() && f2.left() == f3.left() && f3.left() == f4.left());
         QVERIFY(f2.bottom() < f3.top() && f3.bottom() < f4.top());
-        const QRect calc = button("CmdCalc")->geometry(), clear = button("CmdClear")->geometry(),
-                    back = button("CmdBack")->geometry();
+        const QRect calc = Control(form, "CmdCalc")->geometry(),
+                    clear = Control(form, "CmdClear")->geometry(),
+                    back = Control(form, "CmdBack")->geometry();
         QVERIFY(calc.top() > std::max(f1.bottom(), f4.bottom()));
         QVERIFY(calc.top() == clear.top() && clear.top() == back.top());
         QVERIFY(calc.right() < clear.left() && clear.right() < back.left());
-        for (const char* n : {"LblSel", "LblSigma1", "LblN"}) QVERIFY2(f1.contains(label(n)->geometry()), n);
-        QVERIFY(label("LblSel")->y() < label("LblSigma1")->y() &&
-                label("LblSigma1")->y() < label("LblN")->y());
+        for (const char* n : {"LblSel", "LblSigma1", "LblN"})
+            QVERIFY2(f1.contains(Control(form, n)->geometry()), n);
+        QVERIFY(Control(form, "LblSel")->y() < Control(form, "LblSigma1")->y() &&
+                Control(form, "LblSigma1")->y() < Control(form, "LblN")->y());
     }
 };
 

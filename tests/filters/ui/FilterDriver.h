@@ -1,92 +1,48 @@
 #pragma once
 
-// Drives the filter windows as a user does: the main window's menu, clicks on option buttons, check
-// box and buttons, text typed into the boxes and the editable lists, all found by control name.
+// Drives the filter windows through the window driver: the main window's menu, a design stated in the
+// filter window, and what the results window shows.
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <memory>
 #include <optional>
 
 #include "app/frmMain.h"
 #include "filters/ui/FrmFiltr.h"
 #include "filters/ui/FrmFiltrItog.h"
-#include "support/BoxScript.h"
-#include "support/UiTest.h"
+#include "support/WindowDriver.h"
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 
 namespace vokta::test {
 
-template <typename T = QWidget>
-T* Control(QWidget* window, const char* name) {
-    T* control = window ? window->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-    if (!control) qFatal("no control %s", name);
-    return control;
-}
-
-inline void Settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 // "&Фильтр" in the main window's menu.
-inline FrmFiltr* OpenFilterWindow() {
-    auto* main = ui::Forms::Show<frmMain>();
+inline ui::FrmFiltr* OpenFilterWindow() {
+    auto* main = ui::Forms::Show<ui::frmMain>();
     main->findChild<QAction*>(QStringLiteral("mnuFileFiltr"))->trigger();
     Settle();
-    return ui::Forms::Find<FrmFiltr>();
+    return ui::Forms::Find<ui::FrmFiltr>();
 }
 
-// A click on an option button, check box or button, a little inside its left edge (where the
-// indicator or the caption is).
-inline void Click(QWidget* window, const char* name) {
-    auto* control = Control<QAbstractButton>(window, name);
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));
-}
-
-// Replaces the text of a box or an editable list by typing: select all, delete, type.
-inline void Type(QWidget* window, const char* name, const QString& text) {
-    QWidget* control = Control(window, name);
-    QLineEdit* box = qobject_cast<QLineEdit*>(control);
-    if (auto* list = qobject_cast<QComboBox*>(control)) box = list->lineEdit();
-    if (!box->text().isEmpty()) {
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-    }
-    // QTest types only ASCII keys; other letters ("60 Ом") go in as an input method commits them.
-    bool ascii = true;
-    for (QChar c : text) ascii = ascii && c.unicode() < 0x80;
-    if (ascii)
-        QTest::keyClicks(box, text);
-    else
-        box->insert(text);
-}
-
-inline FrmFiltrItog* Results() {
-    return ui::Forms::Find<FrmFiltrItog>();
+inline ui::FrmFiltrItog* Results() {
+    return ui::Forms::Find<ui::FrmFiltrItog>();
 }
 
 // A design as the user states it in the filter window: the clicks on options and check box, then
 // what is typed (name=text), then "Расчет". Returns the results window it opened, if any.
-inline FrmFiltrItog* Calculate(FrmFiltr* filter, const QStringList& clicks, const QStringList& typed) {
-    for (const QString& c : clicks) Click(filter, c.toUtf8().constData());
-    for (const QString& t : typed) Type(filter, t.section('=', 0, 0).toUtf8().constData(), t.section('=', 1));
+inline ui::FrmFiltrItog* Calculate(ui::FrmFiltr* filter, const QStringList& clicks,
+                                   const QStringList& typed) {
+    for (const QString& c : clicks) Click(filter, c);
+    Fill(filter, typed);
     Click(filter, "CmdCalc");
     return Results();
 }
 
 // "Закрыть" in the results window.
-inline void CloseResults(FrmFiltrItog* results) {
+inline void CloseResults(ui::FrmFiltrItog* results) {
     Click(results, "CmdBack");
     Settle();
 }
@@ -129,13 +85,13 @@ inline int ShownPicture(QWidget* results) {
 class FilterWindowFixture {
 protected:
     std::unique_ptr<BoxScript> boxes;
-    FrmFiltr* w = nullptr;
+    ui::FrmFiltr* w = nullptr;
 
     // locale: the number format of the test, when it is not the system's.
     void openFilterWindow(const std::optional<QLocale>& locale = std::nullopt) {
         UnloadAllForms();
-        FrmFiltr::state = {};
-        FrmFiltrItog::state = {};
+        ui::FrmFiltr::state = {};
+        ui::FrmFiltrItog::state = {};
         if (locale) QLocale::setDefault(*locale);
         boxes = std::make_unique<BoxScript>();
         w = OpenFilterWindow();
@@ -151,7 +107,7 @@ protected:
 
     // Nothing of the results window is clipped: every caption and value fits its control, every box
     // lies inside the frame, and the frame, the picture, the verdict and the buttons inside the window.
-    static void verifyLaidOut(FrmFiltrItog* r) {
+    static void verifyLaidOut(ui::FrmFiltrItog* r) {
         auto* frame = Control<QGroupBox>(r, "Frame1");
         for (const char* name : {"Frame1", "Image1", "LblVerdict", "CmdResponse", "CmdBack"}) {
             const QWidget* control = Control(r, name);
