@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 
 #include "base/RuntimeError.h"
 #include "base/Units.h"
+#include "filters/Approximations.h"
 #include "filters/FrequencyResponse.h"
 #include "filters/Tolerance.h"
 
@@ -19,6 +21,8 @@ using units::kTwoPi;
 
 constexpr double kPi = std::numbers::pi;
 constexpr double kDefaultKiloOhm = 10;
+// How far the least Bessel order is looked for: beyond it the demand is refused without a figure.
+constexpr int kBesselOrderSearch = 30;
 // The circuit holds its values in single precision, which moves the pass-band edge or the ripple by up to
 // about 1e-5 dB (more for a narrow band filter, whose resonators magnify the error by the band's quality
 // factor): where the stop band leaves room for it, the design aims this far below the limit, far under the
@@ -101,6 +105,30 @@ PoleSet Poles(FilterResponse response, int n, double amin) {
     return poles;
 }
 
+// The Bessel poles of order n with the pass-band edge at Ω = 1, where the attenuation is 'db'.
+PoleSet BesselPoleSet(int n, double db) {
+    const double edge = BesselEdge(n, db);
+    PoleSet poles;
+    for (const std::complex<double>& p : BesselPoles(n)) {
+        const double w0 = std::abs(p) / edge;
+        if (std::abs(p.imag()) < 1e-9 * std::abs(p))
+            poles.real = w0;
+        else if (p.imag() > 0)
+            poles.pairs.push_back({w0, std::abs(p) / (2 * std::abs(p.real()))});
+    }
+    std::sort(poles.pairs.begin(), poles.pairs.end(),
+              [](const auto& x, const auto& y) { return x.second < y.second; });
+    return poles;
+}
+
+// The Bessel ladder's values with the pass-band edge at Ω = 1, where the attenuation is 'db': g[1..n].
+std::vector<double> BesselPrototype(int n, double db) {
+    const double edge = BesselEdge(n, db);
+    std::vector<double> g{0};
+    for (double x : BesselLadderValues(n)) g.push_back(x * edge);
+    return g;
+}
+
 LadderCircuit Ladder(const ResponseDemand& d, const std::vector<double>& g, int n, double rn) {
     LadderCircuit ladder;
     ladder.rn = rn;
@@ -129,6 +157,65 @@ LadderCircuit Ladder(const ResponseDemand& d, const std::vector<double>& g, int 
         }
         b.l = float(l / kMicroToBase);
         b.c = float(c / kMicroToBase);
+    }
+    return ladder;
+}
+
+// The elliptic ladder of the demand's shape from its minimum-inductor low-pass prototype, every element
+// transformed: a high-pass from the prototype's dual (series capacitors, series resonators to ground),
+// band filters by the low-pass-to-band transformation of each inductor and capacitor.
+LadderCircuit EllipticCircuit(const ResponseDemand& d, const EllipticLadder& prototype, double rn) {
+    LadderCircuit ladder;
+    ladder.rn = rn;
+    const double wp = kTwoPi * d.f1;
+    const double w0 = kTwoPi * std::sqrt(d.fleft * d.fright), bw = kTwoPi * (d.fright - d.fleft);
+    auto l = [](double h) { return Arm::Element(ElementKind::Inductor, h); };
+    auto c = [](double f) { return Arm::Element(ElementKind::Capacitor, f); };
+    // A prototype inductor g and capacitor g transformed for a band filter: band-pass a series and a
+    // parallel resonator, band-stop a parallel and a series one.
+    auto bandL = [&](double g) {
+        return d.shape == FilterType::BandPass
+                   ? Arm::Series({l(g * rn / bw), c(bw / (g * rn * w0 * w0))})
+                   : Arm::Parallel({l(g * rn * bw / (w0 * w0)), c(1 / (g * rn * bw))});
+    };
+    auto bandC = [&](double g) {
+        return d.shape == FilterType::BandPass ? Arm::Parallel({l(rn * bw / (g * w0 * w0)), c(g / (rn * bw))})
+                                               : Arm::Series({l(rn / (g * bw)), c(g * bw / (rn * w0 * w0))});
+    };
+    auto flat = [](Arm inner, Arm::Join join) {
+        // A parallel combination inside a parallel one is one parallel combination.
+        return inner.join == join ? std::move(inner.parts) : std::vector<Arm>{std::move(inner)};
+    };
+    for (size_t i = 0; i < prototype.g.size(); ++i) {
+        const int position = int(i) + 1;
+        const double g = prototype.g[i], t = prototype.trap[i];
+        const bool shunt = i % 2 == 0;  // of the low-pass prototype
+        BranchPlace place = shunt ? BranchPlace::Shunt : BranchPlace::Series;
+        Arm arm;
+        switch (d.shape) {
+            case FilterType::LowPass:
+                arm = shunt ? c(g / (rn * wp)) : Arm::Parallel({l(g * rn / wp), c(t / (rn * wp))});
+                break;
+            case FilterType::HighPass:
+                // The dual prototype has series inductors g and series resonators t, g to ground; s -> ωp/s
+                // turns an inductor g into a capacitor 1/(g·ωp) and a capacitor into an inductor.
+                place = shunt ? BranchPlace::Series : BranchPlace::Shunt;
+                arm = shunt ? c(1 / (g * rn * wp)) : Arm::Series({l(rn / (g * wp)), c(1 / (t * rn * wp))});
+                break;
+            case FilterType::BandPass:
+            case FilterType::BandStop:
+                if (shunt) {
+                    arm = bandC(g);
+                } else {
+                    std::vector<Arm> parts = flat(bandL(g), Arm::Join::Parallel);
+                    for (Arm& part : flat(bandC(t), Arm::Join::Parallel)) parts.push_back(std::move(part));
+                    // The inductor's resonator, then the capacitor's: a band-pass Ls + Cs, Lp, Cp, a
+                    // band-stop Lp, Cp, Ls + Cs.
+                    arm = Arm::Parallel(std::move(parts));
+                }
+                break;
+        }
+        ladder.branches.push_back(NetworkBranch(position, place, std::move(arm)));
     }
     return ladder;
 }
@@ -167,9 +254,21 @@ ActiveCircuit Active(const ResponseDemand& d, const PoleSet& poles, const Active
 }
 
 // The factor K(ws) of a response of order n whose attenuation is 10·lg(1 + ε²·K(Ω)²): Ω^n for Butterworth,
-// the Chebyshev polynomial T_n(Ω) for Chebyshev (ws > 1); infinite at an infinite ws.
-double StopFactor(FilterResponse response, int n, double ws) {
-    return response == FilterResponse::Butterworth ? std::pow(ws, n) : std::cosh(n * std::acosh(ws));
+// the Chebyshev polynomial T_n(Ω) for Chebyshev, the least |R_n| of the stop band for the elliptic
+// response with its stop band from ws on (ws > 1); infinite at an infinite ws.
+double StopFactor(FilterFamily family, int n, double ws) {
+    if (!std::isfinite(ws)) return HUGE_VAL;
+    switch (family) {
+        case FilterFamily::Butterworth:
+            return std::pow(ws, n);
+        case FilterFamily::Chebyshev:
+            return std::cosh(n * std::acosh(ws));
+        case FilterFamily::Elliptic:
+            return EllipticStopFactor(n, ws);
+        case FilterFamily::Bessel:
+            break;
+    }
+    return 0;
 }
 
 // Where the ideal response of order n keeps both demands: the attenuation at the pass-band edge (dB) that
@@ -180,8 +279,25 @@ struct EdgePlacement {
     double db = 0;
     bool ideallyMet = false;
 };
-EdgePlacement PlaceEdge(const ResponseDemand& d, FilterResponse response, int n, double ws) {
-    const double most = PowerExcess(d.amin), factor = StopFactor(response, n, ws);
+EdgePlacement PlaceEdge(const ResponseDemand& d, FilterFamily family, int n, double ws) {
+    if (family == FilterFamily::Bessel) {
+        // One shape: the edge placed where the attenuation is a, the stop band has what the shape gives
+        // at ws times further. A guard below the limit where the stop band keeps its demand so, else the
+        // middle of what keeps both (in dB).
+        auto stop = [&](double a) {
+            return std::isfinite(ws) ? BesselAttenuation(n, ws * BesselEdge(n, a)) : HUGE_VAL;
+        };
+        const double aimed = DesignAmin(d);
+        if (stop(aimed) >= d.astop) return {aimed, true};
+        if (stop(d.amin) < d.astop) return {d.amin, false};
+        double lo = aimed, hi = d.amin;  // stop(lo) < astop <= stop(hi)
+        for (int i = 0; i < 100 && hi - lo > 1e-12 * hi; ++i) {
+            const double mid = (lo + hi) / 2;
+            (stop(mid) < d.astop ? lo : hi) = mid;
+        }
+        return {(hi + d.amin) / 2, true};
+    }
+    const double most = PowerExcess(d.amin), factor = StopFactor(family, n, ws);
     const double least = PowerExcess(d.astop) / (factor * factor);
     double excess = PowerExcess(DesignAmin(d));
     if (excess < least) excess = std::sqrt(least * most);
@@ -193,10 +309,12 @@ EdgePlacement PlaceEdge(const ResponseDemand& d, FilterResponse response, int n,
 std::vector<float*> StoredValues(FilterCircuit& circuit) {
     std::vector<float*> values;
     if (auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
-        for (LadderBranch& b : ladder->branches) {
-            if (b.parts != BranchParts::C) values.push_back(&b.l);
-            if (b.parts != BranchParts::L) values.push_back(&b.c);
-        }
+        // A network's values are double: their rounding is far below the verdict's.
+        for (LadderBranch& b : ladder->branches)
+            ForEachElement(b, [&](ElementKind, auto& stored, double) {
+                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(stored)>, float>)
+                    values.push_back(&stored);
+            });
         return values;
     }
     for (ActiveStage& stage : std::get<ActiveCircuit>(circuit).stages) {
@@ -237,8 +355,10 @@ bool RoundToMeet(FilterCircuit& circuit, const ResponseDemand& d) {
     return best >= 0;
 }
 
-bool ChebyshevLadder(FilterResponse response, const FilterCircuit& shown) {
-    return response == FilterResponse::Chebyshev && std::holds_alternative<LadderCircuit>(shown);
+// Equal terminations take odd orders of a Chebyshev or elliptic ladder.
+bool OddOnly(FilterFamily family, const FilterCircuit& shown) {
+    return (family == FilterFamily::Chebyshev || family == FilterFamily::Elliptic) &&
+           std::holds_alternative<LadderCircuit>(shown);
 }
 
 }  // namespace
@@ -286,38 +406,98 @@ double ExactStopRatio(const ResponseDemand& d) {
     return ratio;
 }
 
-int ExactOrder(const ResponseDemand& d, FilterResponse response) {
+int MaxExactOrder(bool active) {
+    return active ? kMaxActiveExactOrder : kMaxExactOrder;
+}
+
+int ExactOrder(const ResponseDemand& d, FilterFamily family) {
     const double ws = ExactStopRatio(d);
+    if (family == FilterFamily::Bessel) {
+        // The least order whose shape, its edge at the allowed attenuation, keeps the stop band's.
+        for (int n = 1; n <= kBesselOrderSearch; ++n)
+            if (!std::isfinite(ws) || BesselAttenuation(n, ws * BesselEdge(n, d.amin)) >= d.astop - 1e-6)
+                return n;
+        return kBesselOrderSearch + 1;
+    }
     const double ratio = PowerExcess(d.astop) / PowerExcess(d.amin);
-    const double n = response == FilterResponse::Butterworth ? std::log(ratio) / (2 * std::log(ws))
-                                                             : std::acosh(std::sqrt(ratio)) / std::acosh(ws);
+    double n = 0;
+    switch (family) {
+        case FilterFamily::Butterworth:
+            n = std::log(ratio) / (2 * std::log(ws));
+            break;
+        case FilterFamily::Chebyshev:
+            n = std::acosh(std::sqrt(ratio)) / std::acosh(ws);
+            break;
+        case FilterFamily::Elliptic:
+            n = std::isfinite(ws) ? EllipticDegree(d.amin, d.astop, ws) : 0;
+            break;
+        case FilterFamily::Bessel:
+            break;
+    }
     if (!std::isfinite(n)) Refuse("Порядок фильтра для таких требований не вычисляется.");
     // A demand beyond a whole order by less than the rounding of the values may still be met by that
     // order: the verdict on its circuit decides.
     return std::max(1, int(std::min(std::ceil(n - 1e-6), 1e6)));
 }
 
+int ExactOrder(const ResponseDemand& d, FilterResponse response) {
+    return ExactOrder(d, FamilyOf(response));
+}
+
 namespace {
 
-// The design of order n; where its circuit misses the demand only by the rounding of its values, the
-// rounding is chosen to meet it. *met tells whether the circuit meets the demand as the verdict judges it.
-FilterCircuit DesignOfOrder(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown,
-                            int n, bool* met) {
+void RefuseActive(const ResponseDemand& d, FilterFamily family, const FilterCircuit& shown) {
+    if (std::holds_alternative<LadderCircuit>(shown)) return;
+    if (IsBandFilter(d.shape)) Refuse("Активные полосовые и режекторные фильтры не рассчитываются.");
+    if (family == FilterFamily::Elliptic)
+        Refuse("Активные эллиптические фильтры не рассчитываются: выберите пассивный фильтр.");
+}
+
+// The design of order n, or nothing for an elliptic ladder of that order that no extraction realises with
+// positive values; where its circuit misses the demand only by the rounding of its values, the rounding is
+// chosen to meet it. *met tells whether the circuit meets the demand as the verdict judges it.
+std::optional<FilterCircuit> DesignOfOrder(const ResponseDemand& d, FilterFamily family,
+                                           const FilterCircuit& shown, int n, bool* met) {
+    *met = false;
+    RefuseActive(d, family, shown);
     const auto* ladder = std::get_if<LadderCircuit>(&shown);
-    if (!ladder && IsBandFilter(d.shape))
-        Refuse("Активные полосовые и режекторные фильтры не рассчитываются.");
     const double ws = ExactStopRatio(d);
-    if (n < 1 || n > kMaxExactOrder || (ChebyshevLadder(response, shown) && n % 2 == 0))
+    if (n < 1 || n > MaxExactOrder(!ladder) || (OddOnly(family, shown) && n % 2 == 0))
         throw RuntimeError(ErrorKind::InvalidArgument);
     if (ladder && !Positive(ladder->rn))
         Refuse("Сопротивление нагрузки не больше нуля: точный расчет невозможен.");
-    const EdgePlacement edge = PlaceEdge(d, response, n, ws);
-    FilterCircuit circuit =
-        ladder ? FilterCircuit(Ladder(d, PrototypeValues(response, n, edge.db), n, ladder->rn))
-               : FilterCircuit(Active(d, Poles(response, n, edge.db), std::get<ActiveCircuit>(shown)));
-    *met = MeetsDemand(circuit, d);
+    const EdgePlacement edge = PlaceEdge(d, family, n, ws);
+    std::optional<FilterCircuit> circuit;
+    switch (family) {
+        case FilterFamily::Butterworth:
+        case FilterFamily::Chebyshev: {
+            const FilterResponse response =
+                family == FilterFamily::Butterworth ? FilterResponse::Butterworth : FilterResponse::Chebyshev;
+            if (ladder)
+                circuit = Ladder(d, PrototypeValues(response, n, edge.db), n, ladder->rn);
+            else
+                circuit = Active(d, Poles(response, n, edge.db), std::get<ActiveCircuit>(shown));
+            break;
+        }
+        case FilterFamily::Elliptic: {
+            // The selectivity of the demand itself; an infinite one (the notch of a band-stop) needs the
+            // first order alone, whose response is the same for every selectivity.
+            const std::optional<EllipticLadder> prototype =
+                EllipticLowPass(n, edge.db, std::isfinite(ws) ? ws : 2.0);
+            if (!prototype) return std::nullopt;
+            circuit = EllipticCircuit(d, *prototype, ladder->rn);
+            break;
+        }
+        case FilterFamily::Bessel:
+            if (ladder)
+                circuit = Ladder(d, BesselPrototype(n, edge.db), n, ladder->rn);
+            else
+                circuit = Active(d, BesselPoleSet(n, edge.db), std::get<ActiveCircuit>(shown));
+            break;
+    }
+    *met = MeetsDemand(*circuit, d);
     if (!*met && edge.ideallyMet) {
-        FilterCircuit rounded = circuit;
+        FilterCircuit rounded = *circuit;
         if ((*met = RoundToMeet(rounded, d))) return rounded;
     }
     return circuit;
@@ -325,31 +505,49 @@ FilterCircuit DesignOfOrder(const ResponseDemand& d, FilterResponse response, co
 
 }  // namespace
 
-FilterCircuit ExactDesignOfOrder(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown,
+FilterCircuit ExactDesignOfOrder(const ResponseDemand& d, FilterFamily family, const FilterCircuit& shown,
                                  int n) {
     bool met = false;
-    return DesignOfOrder(d, response, shown, n, &met);
+    std::optional<FilterCircuit> circuit = DesignOfOrder(d, family, shown, n, &met);
+    if (!circuit)
+        Refuse("Эллиптический фильтр " + std::to_string(n) +
+               "-го порядка с такими требованиями не строится лестничной схемой с положительными значениями "
+               "элементов.");
+    return std::move(*circuit);
+}
+
+FilterCircuit ExactDesignOfOrder(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown,
+                                 int n) {
+    return ExactDesignOfOrder(d, FamilyOf(response), shown, n);
+}
+
+FilterCircuit ExactDesign(const ResponseDemand& d, FilterFamily family, const FilterCircuit& shown) {
+    RefuseActive(d, family, shown);
+    const int most = MaxExactOrder(!std::holds_alternative<LadderCircuit>(shown));
+    int n = ExactOrder(d, family);
+    // Equal terminations need an odd order of a Chebyshev or elliptic ladder.
+    const int step = OddOnly(family, shown) ? 2 : 1;
+    if (step == 2 && n % 2 == 0) ++n;
+    if (n > most) {
+        const std::string needed = family == FilterFamily::Bessel && n > kBesselOrderSearch
+                                       ? "выше " + std::to_string(kBesselOrderSearch)
+                                       : std::to_string(n);
+        Refuse("Для таких требований нужен фильтр " + needed +
+               "-го порядка, а точный расчет строит фильтры не выше " + std::to_string(most) +
+               "-го: ослабьте требования или раздвиньте частоты.");
+    }
+    // The least order whose circuit, with its values as stored, meets both demands as the verdict judges.
+    for (; n <= most; n += step) {
+        bool met = false;
+        std::optional<FilterCircuit> circuit = DesignOfOrder(d, family, shown, n, &met);
+        if (circuit && met) return std::move(*circuit);
+    }
+    Refuse("Точный расчет не нашел фильтра не выше " + std::to_string(most) +
+           "-го порядка, который выполняет эти требования: ослабьте требования или раздвиньте частоты.");
 }
 
 FilterCircuit ExactDesign(const ResponseDemand& d, FilterResponse response, const FilterCircuit& shown) {
-    if (!std::holds_alternative<LadderCircuit>(shown) && IsBandFilter(d.shape))
-        Refuse("Активные полосовые и режекторные фильтры не рассчитываются.");
-    int n = ExactOrder(d, response);
-    // Equal terminations need an odd order of a Chebyshev ladder.
-    const int step = ChebyshevLadder(response, shown) ? 2 : 1;
-    if (step == 2 && n % 2 == 0) ++n;
-    if (n > kMaxExactOrder)
-        Refuse("Для таких требований нужен фильтр " + std::to_string(n) +
-               "-го порядка, а точный расчет строит фильтры не выше " + std::to_string(kMaxExactOrder) +
-               "-го: ослабьте требования или раздвиньте частоты.");
-    // The least order whose circuit, with its values as stored, meets both demands as the verdict judges.
-    for (; n <= kMaxExactOrder; n += step) {
-        bool met = false;
-        FilterCircuit circuit = DesignOfOrder(d, response, shown, n, &met);
-        if (met) return circuit;
-    }
-    Refuse("Точный расчет не нашел фильтра не выше " + std::to_string(kMaxExactOrder) +
-           "-го порядка, который выполняет эти требования: ослабьте требования или раздвиньте частоты.");
+    return ExactDesign(d, FamilyOf(response), shown);
 }
 
 }  // namespace vokta

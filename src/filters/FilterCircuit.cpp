@@ -4,6 +4,7 @@
 
 #include "base/PictureNumbers.h"
 #include "base/RuntimeError.h"
+#include "base/Units.h"
 #include "filters/ActiveRc.h"
 
 namespace vokta {
@@ -75,6 +76,33 @@ std::vector<LadderBranch> LadderLayout(FilterType type, int n) {
         ladder.push_back(branch);
     }
     return ladder;
+}
+
+LadderBranch NetworkBranch(int position, BranchPlace place, Arm arm) {
+    LadderBranch branch;
+    branch.position = position;
+    branch.place = place;
+    branch.parts = BranchParts::Network;
+    branch.arm = std::move(arm);
+    return branch;
+}
+
+Arm ArmOf(const LadderBranch& branch) {
+    const Arm l = Arm::Element(ElementKind::Inductor, double(branch.l) * units::kMicroToBase);
+    const Arm c = Arm::Element(ElementKind::Capacitor, double(branch.c) * units::kMicroToBase);
+    switch (branch.parts) {
+        case BranchParts::L:
+            return l;
+        case BranchParts::C:
+            return c;
+        case BranchParts::SeriesLC:
+            return Arm::Series({l, c});
+        case BranchParts::ParallelLC:
+            return Arm::Parallel({l, c});
+        case BranchParts::Network:
+            break;
+    }
+    return branch.arm;
 }
 
 ActiveStages ActiveStagesOf(int n) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/Elements.h"
+#include "base/Units.h"
 
 namespace vokta {
 
@@ -22,6 +23,14 @@ struct ActiveValues;  // ActiveRc.h: the values of the active designs as the res
 
 enum class FilterType { LowPass, HighPass, BandPass, BandStop };
 enum class FilterResponse { Butterworth, Chebyshev };
+
+// The approximations of the exact design: the results window's two responses, the elliptic (Cauer)
+// response with its attenuation poles in the stop band, and the Bessel (Thomson) response of maximally flat
+// group delay.
+enum class FilterFamily { Butterworth, Chebyshev, Elliptic, Bessel };
+inline FilterFamily FamilyOf(FilterResponse response) {
+    return response == FilterResponse::Butterworth ? FilterFamily::Butterworth : FilterFamily::Chebyshev;
+}
 
 // Band-pass or band-stop.
 bool IsBandFilter(FilterType type);
@@ -38,19 +47,57 @@ inline constexpr int kActiveRcMaxOrder = 5;
 // ---- Passive ladders ------------------------------------------------------------------------------------
 
 enum class BranchPlace { Series, Shunt };  // in the line, or from the line to ground
-enum class BranchParts { L, C, SeriesLC, ParallelLC };
+// A lone inductor or capacitor, the two in series or in parallel (values l and c), or any other arm
+// (Network: the branch's arm).
+enum class BranchParts { L, C, SeriesLC, ParallelLC, Network };
+
+// The arm of a ladder branch in general: a network of two terminals built of inductors, capacitors and
+// resistors, either one element or a series or a parallel combination of such networks. An elliptic
+// ladder's trap is the parallel combination of an inductor and a capacitor; a band-pass ladder made from
+// it has the parallel combination of a series resonator, an inductor and a capacitor; a coil's loss is a
+// resistor in series with its inductor. Values are SI and double.
+struct Arm {
+    enum class Join { Element, Series, Parallel };
+    Join join = Join::Element;
+    ElementKind kind = ElementKind::Inductor;  // an element's: Inductor, Capacitor or Resistor
+    double value = 0;                          // an element's: H, F or Ω
+    std::vector<Arm> parts;                    // a combination's, in order
+
+    static Arm Element(ElementKind kind, double value) { return {Join::Element, kind, value, {}}; }
+    static Arm Series(std::vector<Arm> parts) {
+        return {Join::Series, ElementKind::Inductor, 0, std::move(parts)};
+    }
+    static Arm Parallel(std::vector<Arm> parts) {
+        return {Join::Parallel, ElementKind::Inductor, 0, std::move(parts)};
+    }
+};
 
 // One branch of a passive ladder. The low-pass and high-pass ladders number their inductors and their
 // capacitors separately from the input (L1, L2, ... and C1, C2, ...); branch p of a band ladder is the
-// resonator of Lp and Cp.
+// resonator of Lp and Cp. The four simple arms hold their values in l and c, in single precision as the
+// results window does; any other arm is in 'arm' (parts Network), in double precision.
 struct LadderBranch {
     int position = 0;  // 1..n from the input; the branch takes the prototype value g(position)
     BranchPlace place = BranchPlace::Series;
     BranchParts parts = BranchParts::L;
-    int number = 0;  // the designator number of its inductor and of its capacitor
+    int number = 0;  // the designator number of its inductor and of its capacitor (0 in a Network branch)
     float l = 0;     // µH (not used by a lone capacitor)
     float c = 0;     // µF (not used by a lone inductor)
+    Arm arm;         // the arm of a Network branch
 };
+
+// A branch whose arm is the given network.
+LadderBranch NetworkBranch(int position, BranchPlace place, Arm arm);
+
+// The arm of any branch: a simple one's inductor and capacitor (µH and µF to H and F) alone, in series
+// (inductor first) or in parallel (inductor first); a Network branch's own.
+Arm ArmOf(const LadderBranch& branch);
+
+// Every element of a branch in the order the parts list names them: a simple branch's inductor, then its
+// capacitor, as visit(kind, stored, unit) with 'stored' the float it keeps (µH, µF; unit 1e-6); a Network
+// branch's elements depth first, with 'stored' the double it keeps (unit 1). Const or not, as the branch.
+template <typename Branch, typename Visit>
+void ForEachElement(Branch& branch, Visit&& visit);
 
 // Whether a ladder of that shape and order exists: 2..7 for low-pass and high-pass, 2..4 for the band
 // filters.
@@ -108,6 +155,25 @@ struct ActiveDesignators {
 ActiveDesignators ActiveFilterDesignators(bool highPass, int n);
 
 // ---- Circuits with their values -------------------------------------------------------------------------
+
+template <typename A, typename Visit>
+void ForEachArmElement(A& arm, Visit& visit) {
+    if (arm.join == Arm::Join::Element) {
+        visit(arm.kind, arm.value, 1.0);
+        return;
+    }
+    for (auto& part : arm.parts) ForEachArmElement(part, visit);
+}
+
+template <typename Branch, typename Visit>
+void ForEachElement(Branch& branch, Visit&& visit) {
+    if (branch.parts == BranchParts::Network) {
+        ForEachArmElement(branch.arm, visit);
+        return;
+    }
+    if (branch.parts != BranchParts::C) visit(ElementKind::Inductor, branch.l, units::kMicroToBase);
+    if (branch.parts != BranchParts::L) visit(ElementKind::Capacitor, branch.c, units::kMicroToBase);
+}
 
 // A passive LC ladder, branches counted from the input, doubly terminated: driven from a source of
 // resistance rn and loaded by rn.

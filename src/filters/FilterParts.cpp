@@ -33,28 +33,23 @@ std::vector<double> EverySecond(const std::vector<double>& values) {
 using units::kKiloToBase;
 using units::kMicroToBase;
 
-// One component of a circuit as the visitors see it: its designator, kind, and the stored value with the
-// factor that makes it SI (no value for an amplifier).
-template <typename Float>
-struct PartRef {
-    std::string designator;
-    ElementKind kind;
-    Float* stored;
-    double unit;
-};
+// The components of a circuit as the visitors see them: visit(designator, kind, stored, unit) with 'stored'
+// a pointer to the value the circuit keeps (a float in µH, µF or kΩ, or a network's double in SI; null for an
+// amplifier) and 'unit' the factor that makes it SI.
 
-template <typename Float, typename Visit>
-void VisitLadder(std::conditional_t<std::is_const_v<Float>, const LadderCircuit, LadderCircuit>& ladder,
-                 Visit visit) {
-    int inductors = 0, capacitors = 0;
-    for (auto& branch : ladder.branches) {
-        if (branch.parts != BranchParts::C)
-            visit(PartRef<Float>{"L" + std::to_string(++inductors), ElementKind::Inductor, &branch.l,
-                                 kMicroToBase});
-        if (branch.parts != BranchParts::L)
-            visit(PartRef<Float>{"C" + std::to_string(++capacitors), ElementKind::Capacitor, &branch.c,
-                                 kMicroToBase});
-    }
+// A ladder's parts numbered per kind from the input (L1, L2, ..., C1, ..., R1, ...), in the order
+// ForEachElement gives them.
+template <typename Ladder, typename Visit>
+void VisitLadder(Ladder& ladder, Visit visit) {
+    int inductors = 0, capacitors = 0, resistors = 0;
+    for (auto& branch : ladder.branches)
+        ForEachElement(branch, [&](ElementKind kind, auto& stored, double unit) {
+            const bool l = kind == ElementKind::Inductor, r = kind == ElementKind::Resistor;
+            const std::string name = l   ? "L" + std::to_string(++inductors)
+                                     : r ? "R" + std::to_string(++resistors)
+                                         : "C" + std::to_string(++capacitors);
+            visit(name, kind, &stored, unit);
+        });
 }
 
 // The designators of an active circuit's parts in the order VisitActive meets them: those of its picture
@@ -109,13 +104,13 @@ std::vector<std::string> ActivePartNames(const ActiveCircuit& circuit) {
     return names;
 }
 
-template <typename Float, typename Visit>
-void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit, ActiveCircuit>& circuit,
-                 Visit visit) {
+template <typename Active, typename Visit>
+void VisitActive(Active& circuit, Visit visit) {
     const std::vector<std::string> names = ActivePartNames(circuit);
     size_t next = 0;
+    using Float = std::conditional_t<std::is_const_v<Active>, const float, float>;
     auto part = [&](ElementKind kind, Float* stored, double unit) {
-        visit(PartRef<Float>{names.at(next++), kind, stored, unit});
+        visit(names.at(next++), kind, stored, unit);
     };
     const bool hp = circuit.highPass;
     for (auto& stage : circuit.stages) {
@@ -136,12 +131,12 @@ void VisitActive(std::conditional_t<std::is_const_v<Float>, const ActiveCircuit,
     }
 }
 
-template <typename Float, typename Circuit, typename Visit>
+template <typename Circuit, typename Visit>
 void VisitParts(Circuit& circuit, Visit visit) {
     if (auto* ladder = std::get_if<LadderCircuit>(&circuit))
-        VisitLadder<Float>(*ladder, visit);
+        VisitLadder(*ladder, visit);
     else
-        VisitActive<Float>(std::get<ActiveCircuit>(circuit), visit);
+        VisitActive(std::get<ActiveCircuit>(circuit), visit);
 }
 
 // Rounded to four significant digits, as the texts show a value.
@@ -202,16 +197,18 @@ double NearestStandard(double value, ESeries series) {
 
 std::vector<FilterPart> CircuitParts(const FilterCircuit& circuit) {
     std::vector<FilterPart> parts;
-    VisitParts<const float>(circuit, [&](const PartRef<const float>& p) {
-        parts.push_back({p.designator, p.kind, p.stored ? double(*p.stored) * p.unit : 0});
-    });
+    VisitParts(circuit,
+               [&](const std::string& designator, ElementKind kind, const auto* stored, double unit) {
+                   parts.push_back({designator, kind, stored ? double(*stored) * unit : 0});
+               });
     return parts;
 }
 
 FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series) {
     FilterCircuit standard = circuit;
-    VisitParts<float>(standard, [&](const PartRef<float>& p) {
-        if (p.stored) *p.stored = float(NearestStandard(double(*p.stored) * p.unit, series) / p.unit);
+    VisitParts(standard, [&](const std::string&, ElementKind, auto* stored, double unit) {
+        using Stored = std::remove_pointer_t<decltype(stored)>;
+        if (stored) *stored = Stored(NearestStandard(double(*stored) * unit, series) / unit);
     });
     return standard;
 }

@@ -182,14 +182,29 @@ Complex Variable(const ActiveCircuit& circuit, double f) {
 
 // ---- Ladders ----------------------------------------------------------------------------------------------
 
+// Whether every combination of an arm joins at least one network.
+bool Joined(const Arm& arm) {
+    if (arm.join == Arm::Join::Element) return true;
+    if (arm.parts.empty()) return false;
+    for (const Arm& part : arm.parts)
+        if (!Joined(part)) return false;
+    return true;
+}
+
 void CheckValues(const LadderCircuit& circuit) {
     if (!Positive(circuit.rn))
         Fail(ErrorKind::InvalidArgument, "Сопротивление нагрузки не больше нуля: АЧХ не построить.");
     for (const LadderBranch& b : circuit.branches) {
-        const bool usesL = b.parts != BranchParts::C, usesC = b.parts != BranchParts::L;
-        if ((usesL && !Positive(b.l)) || (usesC && !Positive(b.c)))
-            Fail(ErrorKind::InvalidArgument,
-                 "В схеме есть катушка или конденсатор со значением не больше нуля: АЧХ не построить.");
+        if (b.parts == BranchParts::Network && !Joined(b.arm))
+            Fail(ErrorKind::InvalidArgument, "В схеме есть пустая ветвь: АЧХ не построить.");
+        ForEachElement(b, [](ElementKind kind, double stored, double) {
+            if (!Positive(stored))
+                Fail(ErrorKind::InvalidArgument,
+                     kind == ElementKind::Resistor
+                         ? "В схеме есть резистор со значением не больше нуля: АЧХ не построить."
+                         : "В схеме есть катушка или конденсатор со значением не больше нуля: АЧХ не "
+                           "построить.");
+        });
     }
 }
 
@@ -256,7 +271,159 @@ std::string DemandText(const char* band, const char* bound, const char* limitWor
 
 // ---- Response ------------------------------------------------------------------------------------------
 
+std::complex<double> ArmImpedance(const Arm& arm, double w) {
+    switch (arm.join) {
+        case Arm::Join::Element:
+            switch (arm.kind) {
+                case ElementKind::Inductor:
+                    return {0, w * arm.value};
+                case ElementKind::Capacitor:
+                case ElementKind::VariableCapacitor:
+                    return {0, -1 / (w * arm.value)};
+                default:
+                    return arm.value;
+            }
+        case Arm::Join::Series: {
+            Complex z = 0;
+            for (const Arm& part : arm.parts) z += ArmImpedance(part, w);
+            return z;
+        }
+        case Arm::Join::Parallel:
+            break;
+    }
+    return 1.0 / ArmAdmittance(arm, w);
+}
+
+std::complex<double> ArmAdmittance(const Arm& arm, double w) {
+    switch (arm.join) {
+        case Arm::Join::Element:
+            switch (arm.kind) {
+                case ElementKind::Inductor:
+                    return {0, -1 / (w * arm.value)};
+                case ElementKind::Capacitor:
+                case ElementKind::VariableCapacitor:
+                    return {0, w * arm.value};
+                default:
+                    return 1 / arm.value;
+            }
+        case Arm::Join::Parallel: {
+            Complex y = 0;
+            for (const Arm& part : arm.parts) y += ArmAdmittance(part, w);
+            return y;
+        }
+        case Arm::Join::Series:
+            break;
+    }
+    return 1.0 / ArmImpedance(arm, w);
+}
+
+namespace {
+
+// An arm's reactance X (its impedance jX) at w, lossless: an inductor w·L, a capacitor -1/(w·C), a series
+// combination the sum, a parallel one 1/Σ(1/X).
+double ArmReactance(const Arm& arm, double w) {
+    switch (arm.join) {
+        case Arm::Join::Element:
+            return arm.kind == ElementKind::Inductor ? w * arm.value : -1 / (w * arm.value);
+        case Arm::Join::Series: {
+            double x = 0;
+            for (const Arm& part : arm.parts) x += ArmReactance(part, w);
+            return x;
+        }
+        case Arm::Join::Parallel:
+            break;
+    }
+    double inverse = 0;
+    for (const Arm& part : arm.parts) inverse += 1 / ArmReactance(part, w);
+    return 1 / inverse;
+}
+
+bool HasResistor(const Arm& arm) {
+    if (arm.join == Arm::Join::Element) return arm.kind == ElementKind::Resistor;
+    for (const Arm& part : arm.parts)
+        if (HasResistor(part)) return true;
+    return false;
+}
+
+bool Lossless(const LadderCircuit& circuit) {
+    for (const LadderBranch& b : circuit.branches)
+        if (b.parts == BranchParts::Network && HasResistor(b.arm)) return false;
+    return true;
+}
+
+// The attenuation of a ladder with losses, by the complex chain matrix.
+double LossyAttenuation(const LadderCircuit& circuit, double f);
+
+// The attenuation of a lossless ladder. At s = jω its chain matrix is [A jB; jC D] with A, B, C, D real;
+// these are the very products the complex chain computes, whose other parts are exact zeros, so the
+// figure is the complex computation's to the last bit, at a fraction of its cost.
+double LosslessAttenuation(const LadderCircuit& circuit, double f) {
+    const double w = kTwoPi * f;
+    double a = 1, b = 0, c = 0, d = 1;
+    for (const LadderBranch& branch : circuit.branches) {
+        const double xl = w * (double(branch.l) * kMicroToBase);  // the reactance of the inductor
+        const double bc = w * (double(branch.c) * kMicroToBase);  // the susceptance of the capacitor
+        if (branch.place == BranchPlace::Series) {
+            double x = 0;
+            switch (branch.parts) {
+                case BranchParts::L:
+                    x = xl;
+                    break;
+                case BranchParts::C:
+                    x = -1 / bc;
+                    break;
+                case BranchParts::SeriesLC:
+                    x = xl + -1 / bc;
+                    break;
+                case BranchParts::ParallelLC:
+                    x = -1 / (bc + -1 / xl);
+                    break;
+                case BranchParts::Network:
+                    x = ArmReactance(branch.arm, w);
+                    break;
+            }
+            // [A jB; jC D] · [1 jx; 0 1]
+            b += a * x;
+            d -= c * x;
+        } else {
+            double y = 0;
+            switch (branch.parts) {
+                case BranchParts::L:
+                    y = -1 / xl;
+                    break;
+                case BranchParts::C:
+                    y = bc;
+                    break;
+                case BranchParts::SeriesLC:
+                    y = -1 / (xl + -1 / bc);
+                    break;
+                case BranchParts::ParallelLC:
+                    y = bc + -1 / xl;
+                    break;
+                case BranchParts::Network:
+                    y = -1 / ArmReactance(branch.arm, w);
+                    break;
+            }
+            // [A jB; jC D] · [1 0; jy 1]
+            a -= b * y;
+            c += d * y;
+        }
+    }
+    const double rn = circuit.rn;
+    const double ratio = std::hypot((a + d) / 2.0, (b / rn + rn * c) / 2.0);
+    if (!std::isfinite(ratio)) return kAttenuationCeilingDb;  // exactly on an attenuation pole
+    return std::min(kAttenuationCeilingDb, 20 * std::log10(ratio));
+}
+
+}  // namespace
+
 double LadderAttenuation(const LadderCircuit& circuit, double f) {
+    return Lossless(circuit) ? LosslessAttenuation(circuit, f) : LossyAttenuation(circuit, f);
+}
+
+namespace {
+
+double LossyAttenuation(const LadderCircuit& circuit, double f) {
     const double w = kTwoPi * f;
     const Complex j(0, 1);
     // The chain matrix [A B; C D] of the ladder from the input to the output.
@@ -279,6 +446,9 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
                 case BranchParts::ParallelLC:
                     z = 1.0 / (yc + 1.0 / zl);
                     break;
+                case BranchParts::Network:
+                    z = ArmImpedance(branch.arm, w);
+                    break;
             }
             // [A B; C D] · [1 z; 0 1]
             b += a * z;
@@ -298,6 +468,9 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
                 case BranchParts::ParallelLC:
                     y = yc + 1.0 / zl;
                     break;
+                case BranchParts::Network:
+                    y = ArmAdmittance(branch.arm, w);
+                    break;
             }
             // [A B; C D] · [1 0; y 1]
             a += b * y;
@@ -310,6 +483,8 @@ double LadderAttenuation(const LadderCircuit& circuit, double f) {
     if (!std::isfinite(ratio)) return kAttenuationCeilingDb;  // exactly on an attenuation pole
     return std::min(kAttenuationCeilingDb, 20 * std::log10(ratio));
 }
+
+}  // namespace
 
 std::complex<double> ActiveTransfer(const ActiveCircuit& circuit, double f) {
     const Complex z = Variable(circuit, f);
@@ -327,6 +502,25 @@ double ActiveNominalGain(const ActiveCircuit& circuit) {
         if (stage.kind == ActiveStageKind::Section) k *= SectionGain(stage, amplifier);
     }
     return k;
+}
+
+double ActiveGroupDelay(const ActiveCircuit& circuit, double f) {
+    // H = Π K / D(z): the phase is -Σ arg D(z(ω)), so the delay is Σ Im(D'(z)·z'(ω) / D(z)), with z = jω
+    // (z' = j) for a low-pass and z = 1/(jω) (z' = j/ω²) for a high-pass.
+    const double w = kTwoPi * f;
+    const Complex z = Variable(circuit, f),
+                  slope = circuit.highPass ? Complex(0, 1 / (w * w)) : Complex(0, 1);
+    double delay = 0;
+    for (const Block& block : Blocks(circuit)) {
+        const Poly& d = block.denominator;
+        Complex value = 0, derivative = 0;
+        for (size_t i = d.size(); i-- > 0;) {
+            derivative = derivative * z + value;
+            value = value * z + d[i];
+        }
+        delay += (derivative * slope / value).imag();
+    }
+    return delay;
 }
 
 bool ActiveCircuitStable(const ActiveCircuit& circuit) {
@@ -359,18 +553,48 @@ std::vector<double> JudgingGrid(const Interval& band) {
     return LogGrid(band.from, band.to, StepsFor(band));
 }
 
-std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const ResponseDemand& demand) {
+namespace {
+
+void CheckDemand(const ResponseDemand& demand) {
     const bool band = IsBandFilter(demand.shape);
     if (!Positive(demand.fs) ||
         (band ? !Positive(demand.fleft) || !Positive(demand.fright) : !Positive(demand.f1)))
         Fail(ErrorKind::InvalidArgument,
              "Частоты требований к фильтру должны быть больше нуля: АЧХ не построить.");
+}
+
+// The attenuation AttenuationOf gives, called directly where the circuit outlives it: a ladder's without
+// a function object between.
+struct Attenuator {
+    const LadderCircuit* ladder = nullptr;
+    bool lossless = false;
+    std::function<double(double)> other;
+    double operator()(double f) const {
+        if (!ladder) return other(f);
+        return lossless ? LosslessAttenuation(*ladder, f) : LossyAttenuation(*ladder, f);
+    }
+};
+
+Attenuator AttenuatorOf(const FilterCircuit& circuit, const ResponseDemand& demand) {
+    if (const auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
+        CheckDemand(demand);
+        CheckValues(*ladder);
+        return {ladder, Lossless(*ladder), {}};
+    }
+    return {nullptr, false, AttenuationOf(circuit, demand)};
+}
+
+}  // namespace
+
+std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const ResponseDemand& demand) {
+    CheckDemand(demand);
     const DemandBands bands = BandsOf(demand);
 
     // The attenuation at a frequency, relative to the circuit's pass-band reference.
     if (const auto* ladder = std::get_if<LadderCircuit>(&circuit)) {
         CheckValues(*ladder);
-        return [ladder = *ladder](double f) { return LadderAttenuation(ladder, f); };
+        if (Lossless(*ladder)) return [ladder = *ladder](double f) { return LosslessAttenuation(ladder, f); };
+        return [ladder = *ladder](double f) { return LossyAttenuation(ladder, f); };
     } else {
         const ActiveCircuit& active = std::get<ActiveCircuit>(circuit);
         const std::vector<Block> blocks = Blocks(active);
@@ -426,7 +650,7 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
 ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
     const bool band = IsBandFilter(demand.shape);
     const DemandBands bands = BandsOf(demand);
-    const std::function<double(double)> attenuation = AttenuationOf(circuit, demand);
+    const Attenuator attenuation = AttenuatorOf(circuit, demand);
 
     ResponseAnalysis result;
     // The worst attenuation over a band: the largest in the pass band, the smallest in the stop band.
@@ -472,10 +696,12 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
     } else {
         marks.push_back(demand.f1);
     }
+    // Into the sorted sweep, once each.
     for (double f : marks)
-        if (f > result.fmin && f < result.fmax) frequencies.push_back(f);
-    std::sort(frequencies.begin(), frequencies.end());
-    frequencies.erase(std::unique(frequencies.begin(), frequencies.end()), frequencies.end());
+        if (f > result.fmin && f < result.fmax)
+            if (const auto at = std::lower_bound(frequencies.begin(), frequencies.end(), f);
+                at == frequencies.end() || *at != f)
+                frequencies.insert(at, f);
     for (double f : frequencies) result.curve.push_back({f, attenuation(f)});
     return result;
 }

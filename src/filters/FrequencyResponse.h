@@ -23,12 +23,20 @@ namespace vokta {
 // 20·lg|Vs / (2·Vout)|, 0 dB where all the source's available power reaches the load.
 double LadderAttenuation(const LadderCircuit& circuit, double f);
 
+// The impedance and the admittance of an arm at the angular frequency w (rad/s).
+std::complex<double> ArmImpedance(const Arm& arm, double w);
+std::complex<double> ArmAdmittance(const Arm& arm, double w);
+
 // Vout / Vin of an active circuit at one frequency (Hz).
 std::complex<double> ActiveTransfer(const ActiveCircuit& circuit, double f);
 
 // The gain far inside the pass band: the product of the amplifiers' gains (at DC for a low-pass, far
 // above the corner for a high-pass).
 double ActiveNominalGain(const ActiveCircuit& circuit);
+
+// The group delay (s) of an active circuit at one frequency (Hz): the derivative of its phase, -dφ/dω,
+// from the derivatives of its sections' polynomials.
+double ActiveGroupDelay(const ActiveCircuit& circuit, double f);
 
 // Whether every amplifier's loop, with whatever loads or feeds it, is stable (all poles in the left
 // half-plane). An unstable circuit oscillates and has no frequency response to speak of.

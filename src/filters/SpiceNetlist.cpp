@@ -89,6 +89,26 @@ private:
     std::vector<Line> lines_;
 };
 
+// A network arm between nodes a and b, its parts in the order of the parts list (depth first): a series
+// combination through new nodes between its parts, a parallel one with every part between a and b.
+void WriteArm(Writer& w, const Arm& arm, int a, int b) {
+    switch (arm.join) {
+        case Arm::Join::Element:
+            w.Part(a, b);
+            break;
+        case Arm::Join::Series:
+            for (size_t i = 0; i < arm.parts.size(); ++i) {
+                const int next = i + 1 == arm.parts.size() ? b : w.NewNode();
+                WriteArm(w, arm.parts[i], a, next);
+                a = next;
+            }
+            break;
+        case Arm::Join::Parallel:
+            for (const Arm& part : arm.parts) WriteArm(w, part, a, b);
+            break;
+    }
+}
+
 // The ladder from node 'from' on; returns its output node. Parts come per branch, L before C.
 int WriteLadder(Writer& w, const LadderCircuit& ladder, int from) {
     int node = from;
@@ -109,6 +129,9 @@ int WriteLadder(Writer& w, const LadderCircuit& ladder, int from) {
                 w.Part(middle, end);
                 break;
             }
+            case BranchParts::Network:
+                WriteArm(w, b.arm, node, end);
+                break;
         }
         if (end != kGround) node = end;
     }

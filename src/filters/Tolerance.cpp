@@ -5,6 +5,7 @@
 #include <numeric>
 #include <optional>
 #include <random>
+#include <type_traits>
 
 #include "base/RuntimeError.h"
 #include "base/Units.h"
@@ -32,10 +33,14 @@ float Drawn(float value, double tolerance, std::mt19937_64& random) {
 FilterCircuit Draw(const FilterCircuit& circuit, double tolerance, std::mt19937_64& random) {
     FilterCircuit drawn = circuit;
     if (auto* ladder = std::get_if<LadderCircuit>(&drawn)) {
-        for (LadderBranch& b : ladder->branches) {
-            if (b.parts != BranchParts::C) b.l = Drawn(b.l, tolerance, random);
-            if (b.parts != BranchParts::L) b.c = Drawn(b.c, tolerance, random);
-        }
+        // In the order of the parts list; a simple branch keeps its single precision.
+        for (LadderBranch& b : ladder->branches)
+            ForEachElement(b, [&](ElementKind, auto& stored, double) {
+                if constexpr (std::is_same_v<std::remove_cvref_t<decltype(stored)>, float>)
+                    stored = Drawn(stored, tolerance, random);
+                else
+                    stored *= 1 + tolerance * Uniform(random);
+            });
     } else {
         // Every resistor and capacitor on its own, a section's two of a kind as well.
         for (ActiveStage& stage : std::get<ActiveCircuit>(drawn).stages) {
@@ -60,24 +65,111 @@ FilterCircuit Draw(const FilterCircuit& circuit, double tolerance, std::mt19937_
 // LadderAttenuation to rounding; where it lies within a hair of a limit, LadderAttenuation decides, so the
 // judgement is the verdict's own.
 
+// A network arm as a program on a stack of reactances (postfix): an inductor pushes ω·L, a capacitor
+// -1/(ω·C), a series join of k replaces the top k by their sum, a parallel join by 1/Σ(1/X).
+struct ArmOp {
+    enum Code : std::uint8_t { L, C, Series, Parallel } code;
+    int count;     // of a join
+    double value;  // an inductor's L (H), a capacitor's 1/C (1/F)
+};
+
 struct Element {
     BranchPlace place;
     BranchParts parts;
     double l, invL, c, invC;  // H, 1/H, F, 1/F
+    size_t first, ops;        // a Network branch's program in Ladder::ops
 };
 
-// The ladder's elements, or nothing when a value is not positive (AnalyseResponse refuses such a circuit).
-std::optional<std::vector<Element>> Elements(const LadderCircuit& circuit) {
-    if (!(circuit.rn > 0) || !std::isfinite(circuit.rn)) return std::nullopt;
+struct Ladder {
     std::vector<Element> elements;
+    std::vector<ArmOp> ops;
+    int depth = 0;  // of the programs' stack
+};
+
+// The deepest stack of a program the quick sums take; a deeper arm takes the general way.
+constexpr int kMaxArmDepth = 16;
+
+// Appends an arm's program; false when it holds a resistor (a lossy arm takes the general way), a value
+// that is not positive, or an empty join.
+bool Program(const Arm& arm, std::vector<ArmOp>& ops, int height, int& depth) {
+    depth = std::max(depth, height + 1);
+    if (arm.join == Arm::Join::Element) {
+        if (!(std::isfinite(arm.value) && arm.value > 0)) return false;
+        if (arm.kind == ElementKind::Inductor)
+            ops.push_back({ArmOp::L, 0, arm.value});
+        else if (arm.kind == ElementKind::Capacitor || arm.kind == ElementKind::VariableCapacitor)
+            ops.push_back({ArmOp::C, 0, 1 / arm.value});
+        else
+            return false;
+        return true;
+    }
+    if (arm.parts.empty()) return false;
+    for (size_t i = 0; i < arm.parts.size(); ++i)
+        if (!Program(arm.parts[i], ops, height + int(i), depth)) return false;
+    ops.push_back(
+        {arm.join == Arm::Join::Series ? ArmOp::Series : ArmOp::Parallel, int(arm.parts.size()), 0});
+    return true;
+}
+
+// A network arm that is one of the simple arms (an inductor or a capacitor alone, or the two in series or
+// in parallel, as an elliptic ladder's traps are) with its values: it then takes the simple arm's sums,
+// one division a frequency where its program takes three.
+std::optional<Element> SimpleArm(BranchPlace place, const Arm& arm) {
+    auto valued = [](const Arm& a, ElementKind kind) {
+        return a.join == Arm::Join::Element && a.kind == kind && std::isfinite(a.value) && a.value > 0;
+    };
+    if (valued(arm, ElementKind::Inductor))
+        return Element{place, BranchParts::L, arm.value, 1 / arm.value, 0, 0, 0, 0};
+    if (valued(arm, ElementKind::Capacitor))
+        return Element{place, BranchParts::C, 0, 0, arm.value, 1 / arm.value, 0, 0};
+    if (arm.join == Arm::Join::Element || arm.parts.size() != 2) return std::nullopt;
+    const bool inductorFirst = valued(arm.parts[0], ElementKind::Inductor);
+    const Arm& l = arm.parts[inductorFirst ? 0 : 1];
+    const Arm& c = arm.parts[inductorFirst ? 1 : 0];
+    if (!valued(l, ElementKind::Inductor) || !valued(c, ElementKind::Capacitor)) return std::nullopt;
+    const BranchParts parts = arm.join == Arm::Join::Series ? BranchParts::SeriesLC : BranchParts::ParallelLC;
+    return Element{place, parts, l.value, 1 / l.value, c.value, 1 / c.value, 0, 0};
+}
+
+// The ladder's elements, or nothing when a value is not positive (AnalyseResponse refuses such a circuit)
+// or when it is not lossless.
+std::optional<Ladder> Elements(const LadderCircuit& circuit) {
+    if (!(circuit.rn > 0) || !std::isfinite(circuit.rn)) return std::nullopt;
+    Ladder ladder;
     for (const LadderBranch& b : circuit.branches) {
+        if (b.parts == BranchParts::Network) {
+            if (const std::optional<Element> simple = SimpleArm(b.place, b.arm)) {
+                ladder.elements.push_back(*simple);
+                continue;
+            }
+            const size_t first = ladder.ops.size();
+            if (!Program(b.arm, ladder.ops, 0, ladder.depth) || ladder.depth > kMaxArmDepth)
+                return std::nullopt;
+            ladder.elements.push_back({b.place, b.parts, 0, 0, 0, 0, first, ladder.ops.size() - first});
+            continue;
+        }
         const double l = double(b.l) * kMicroToBase, c = double(b.c) * kMicroToBase;
         const bool usesL = b.parts != BranchParts::C, usesC = b.parts != BranchParts::L;
         if ((usesL && !(std::isfinite(l) && l > 0)) || (usesC && !(std::isfinite(c) && c > 0)))
             return std::nullopt;
-        elements.push_back({b.place, b.parts, l, 1 / l, c, 1 / c});
+        ladder.elements.push_back({b.place, b.parts, l, 1 / l, c, 1 / c, 0, 0});
     }
-    return elements;
+    return ladder;
+}
+
+// Whether a ladder has an element the quick sums do not take: a resistor, or an arm too deep.
+bool Lossy(const LadderCircuit& circuit) {
+    bool lossy = false;
+    for (const LadderBranch& b : circuit.branches)
+        if (b.parts == BranchParts::Network) {
+            ForEachElement(b,
+                           [&](ElementKind kind, double, double) { lossy |= kind == ElementKind::Resistor; });
+            std::vector<ArmOp> ops;
+            int depth = 0;
+            Program(b.arm, ops, 0, depth);
+            lossy |= depth > kMaxArmDepth;
+        }
+    return lossy;
 }
 
 // Frequencies in runs of kRun, as the quick sums take them.
@@ -85,6 +177,8 @@ constexpr size_t kRun = 64;
 
 struct Frequencies {
     std::vector<double> f, w, invW;  // Hz, rad/s, s/rad
+
+    void Reserve(size_t n) { f.reserve(n), w.reserve(n), invW.reserve(n); }
 
     void Add(double hz) {
         f.push_back(hz);
@@ -95,13 +189,45 @@ struct Frequencies {
 
 // |Vs / (2·Vout)|² of the ladder at the frequencies from..from + n (n ≤ kRun); not finite exactly on an
 // attenuation pole.
-void SquaredRatios(const std::vector<Element>& elements, double rn, const Frequencies& at, size_t from,
-                   size_t n, double* out) {
+void SquaredRatios(const Ladder& ladder, double rn, const Frequencies& at, size_t from, size_t n,
+                   double* out) {
     double a[kRun], b[kRun], c[kRun], d[kRun];
+    double stack[kMaxArmDepth][kRun];
     const double* w = at.w.data() + from;
     const double* invW = at.invW.data() + from;
     for (size_t i = 0; i < n; ++i) a[i] = 1, b[i] = 0, c[i] = 0, d[i] = 1;
-    for (const Element& e : elements) {
+    // A network arm's reactance at the run's frequencies, into stack[0].
+    auto armReactance = [&](const Element& e) {
+        int top = 0;
+        for (size_t k = e.first; k < e.first + e.ops; ++k) {
+            const ArmOp& op = ladder.ops[k];
+            switch (op.code) {
+                case ArmOp::L:
+                    for (size_t i = 0; i < n; ++i) stack[top][i] = w[i] * op.value;
+                    ++top;
+                    break;
+                case ArmOp::C:
+                    for (size_t i = 0; i < n; ++i) stack[top][i] = -invW[i] * op.value;
+                    ++top;
+                    break;
+                case ArmOp::Series:
+                    top -= op.count;
+                    for (int j = 1; j < op.count; ++j)
+                        for (size_t i = 0; i < n; ++i) stack[top][i] += stack[top + j][i];
+                    ++top;
+                    break;
+                case ArmOp::Parallel:
+                    top -= op.count;
+                    for (size_t i = 0; i < n; ++i) stack[top][i] = 1 / stack[top][i];
+                    for (int j = 1; j < op.count; ++j)
+                        for (size_t i = 0; i < n; ++i) stack[top][i] += 1 / stack[top + j][i];
+                    for (size_t i = 0; i < n; ++i) stack[top][i] = 1 / stack[top][i];
+                    ++top;
+                    break;
+            }
+        }
+    };
+    for (const Element& e : ladder.elements) {
         auto series = [&](auto reactance) {
             for (size_t i = 0; i < n; ++i) {
                 const double x = reactance(i);
@@ -135,6 +261,10 @@ void SquaredRatios(const std::vector<Element>& elements, double rn, const Freque
                 case BranchParts::ParallelLC:
                     series([&](size_t i) { return -1 / (bc(i) + bl(i)); });
                     break;
+                case BranchParts::Network:
+                    armReactance(e);
+                    series([&](size_t i) { return stack[0][i]; });
+                    break;
             }
         } else {
             switch (e.parts) {
@@ -150,6 +280,10 @@ void SquaredRatios(const std::vector<Element>& elements, double rn, const Freque
                 case BranchParts::ParallelLC:
                     shunt([&](size_t i) { return bc(i) + bl(i); });
                     break;
+                case BranchParts::Network:
+                    armReactance(e);
+                    shunt([&](size_t i) { return -1 / stack[0][i]; });
+                    break;
             }
         }
     }
@@ -160,10 +294,10 @@ void SquaredRatios(const std::vector<Element>& elements, double rn, const Freque
     }
 }
 
-std::vector<double> SquaredRatios(const std::vector<Element>& elements, double rn, const Frequencies& at) {
+std::vector<double> SquaredRatios(const Ladder& ladder, double rn, const Frequencies& at) {
     std::vector<double> out(at.f.size());
     for (size_t from = 0; from < out.size(); from += kRun)
-        SquaredRatios(elements, rn, at, from, std::min(kRun, out.size() - from), out.data() + from);
+        SquaredRatios(ladder, rn, at, from, std::min(kRun, out.size() - from), out.data() + from);
     return out;
 }
 
@@ -177,10 +311,16 @@ class Judge {
 public:
     explicit Judge(const ResponseDemand& demand) : demand_(demand) {
         const DemandBands bands = BandsOf(demand);
-        for (const Interval& band : bands.pass)
-            for (double f : JudgingGrid(band)) Add(f, true);
-        for (const Interval& band : bands.stop)
-            for (double f : JudgingGrid(band)) Add(f, false);
+        std::vector<std::pair<std::vector<double>, bool>> grids;
+        size_t points = 0;
+        for (const Interval& band : bands.pass) grids.push_back({JudgingGrid(band), true});
+        for (const Interval& band : bands.stop) grids.push_back({JudgingGrid(band), false});
+        for (const auto& grid : grids) points += grid.first.size();
+        at_.Reserve(points);
+        passBand_.reserve(points);
+        limit_.reserve(points);
+        for (const auto& [grid, passBand] : grids)
+            for (double f : grid) Add(f, passBand);
         // Beyond the ceiling the figure is capped, and the quick ratio would not know it.
         quick_ = demand.amin < kAttenuationCeilingDb && demand.astop < kAttenuationCeilingDb;
     }
@@ -209,7 +349,7 @@ public:
 
     bool Meets(const FilterCircuit& circuit) const {
         const auto* ladder = std::get_if<LadderCircuit>(&circuit);
-        if (ladder && quick_) return MeetsQuick(*ladder);
+        if (ladder && quick_ && !Lossy(*ladder)) return MeetsQuick(*ladder);
         std::function<double(double)> attenuation;
         try {
             attenuation = AttenuationOf(circuit, demand_);
@@ -230,7 +370,7 @@ private:
     void Add(double f, bool passBand) {
         at_.Add(f);
         passBand_.push_back(passBand);
-        limit_.push_back(std::pow(10.0, (passBand ? demand_.amin : demand_.astop) / 10));  // squared ratio
+        limit_.push_back(passBand ? passLimit_ : stopLimit_);
     }
 
     bool Keeps(size_t i, double a) const { return !(passBand_[i] ? a > demand_.amin : a < demand_.astop); }
@@ -258,6 +398,8 @@ private:
     }
 
     ResponseDemand demand_;
+    // The limits as squared ratios.
+    double passLimit_ = std::pow(10.0, demand_.amin / 10), stopLimit_ = std::pow(10.0, demand_.astop / 10);
     Frequencies at_;
     std::vector<char> passBand_;
     std::vector<double> limit_;
@@ -294,9 +436,11 @@ ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& de
     std::vector<std::vector<double>> attenuation(run.f.size());
     bool ratios = false;
     std::mt19937_64 random(kSeed);
+    const auto* given = std::get_if<LadderCircuit>(&circuit);
+    const bool quick = given && !Lossy(*given);
     for (int i = 0; i < circuits; ++i) {
         const FilterCircuit drawn = Draw(circuit, tolerance, random);
-        if (const auto* ladder = std::get_if<LadderCircuit>(&drawn)) {
+        if (const auto* ladder = std::get_if<LadderCircuit>(&drawn); ladder && quick) {
             if (judge.Meets(drawn)) ++run.good;
             const auto elements = Elements(*ladder);
             if (!elements) continue;

@@ -21,9 +21,9 @@ using namespace vokta;
 using namespace vokta::test;
 namespace fs = std::filesystem;
 
-// The netlists of random designs of every kind, computed and with E24 values, run by ngspice as they are
-// written; its output voltage must give the response the program computes, within 0.01 dB at 50
-// frequencies across the plot.
+// The netlists of random designs of every kind, the results window's and the exact design's of every family
+// (20 each), computed and with E24 values, run by ngspice as they are written; its output voltage must give
+// the response the program computes, within 0.01 dB at 50 frequencies across the plot.
 
 namespace {
 
@@ -102,6 +102,35 @@ DemandedCircuit Active(FilterType type) {
             ActiveFilterCircuit(type, in.response, in.n, a.values, ra), d};
 }
 
+// The exact design of a random demand of that family and kind (the demands no order up to the highest
+// meets are drawn again).
+DemandedCircuit Exact(FilterType shape, FilterFamily family, bool active) {
+    for (;;) {
+        ResponseDemand d;
+        d.shape = shape;
+        d.amin = LogUniform(0.05, 3);
+        d.astop = Uniform(20, 80);
+        const double ws =
+            LogUniform(family == FilterFamily::Bessel ? 1.5 : 1.1, family == FilterFamily::Bessel ? 10 : 4);
+        const double f0 = active ? LogUniform(10, 1e5) : LogUniform(100, 1e7), width = Uniform(0.05, 1);
+        d.f1 = f0;
+        d.fleft = f0 * (std::sqrt(1 + width * width / 4) - width / 2);
+        d.fright = f0 * f0 / d.fleft;
+        const double b = d.fright - d.fleft, t = shape == FilterType::BandPass ? ws * b / f0 : b / (f0 * ws);
+        const double fs[] = {f0 * ws, f0 / ws, f0 * (t + std::sqrt(t * t + 4)) / 2,
+                             f0 * (t + std::sqrt(t * t + 4)) / 2};
+        d.fs = fs[int(shape)];
+        const FilterCircuit shown =
+            active ? FilterCircuit(ActiveCircuit{}) : LadderCircuit{double(Pick(10, 1000)), {}};
+        try {
+            return {"exact family " + std::to_string(int(family)) + (active ? " active " : " passive ") +
+                        std::to_string(int(shape)),
+                    ExactDesign(d, family, shown), d};
+        } catch (const RuntimeError&) {
+        }
+    }
+}
+
 // Frequencies and the complex voltage of node "out" from an ASCII raw file.
 std::vector<std::pair<double, std::complex<double>>> ReadRaw(const fs::path& file) {
     std::ifstream in(file);
@@ -147,16 +176,14 @@ TEST(SpiceNetlist, NgspiceAgreesWithTheResponseCore) {
             designs.push_back(Passive(shape));
         for (FilterType type : {FilterType::LowPass, FilterType::HighPass}) designs.push_back(Active(type));
     }
-    // The exact designs of some of those demands, with the follower of an odd active order.
-    for (size_t i = 0; i < 30; ++i) {
-        const FilterResponse response = i % 4 < 2 ? FilterResponse::Butterworth : FilterResponse::Chebyshev;
-        try {
-            designs.push_back({"exact " + designs[i].name,
-                               ExactDesign(designs[i].demand, response, designs[i].circuit),
-                               designs[i].demand});
-        } catch (const RuntimeError&) {
-        }
-    }
+    for (bool active : {false, true})
+        for (FilterType shape :
+             {FilterType::LowPass, FilterType::HighPass, FilterType::BandPass, FilterType::BandStop})
+            for (FilterFamily family : {FilterFamily::Butterworth, FilterFamily::Chebyshev,
+                                        FilterFamily::Elliptic, FilterFamily::Bessel}) {
+                if (active && (IsBandFilter(shape) || family == FilterFamily::Elliptic)) continue;
+                for (int i = 0; i < 20; ++i) designs.push_back(Exact(shape, family, active));
+            }
     // Active circuits whose every resistor and capacitor is off its value on its own, as a tolerance run
     // draws them: a section's two resistors and two capacitors differ.
     for (size_t i = 0, count = designs.size(), actives = 0; i < count; ++i) {
@@ -185,9 +212,20 @@ TEST(SpiceNetlist, NgspiceAgreesWithTheResponseCore) {
                 StandardCircuit(designs[i].circuit, series), designs[i].demand, series, fmin, fmax);
         }
     }
-    const std::string run = "cd '" + dir.string() +
-                            "' && ls *.cir | SPICE_ASCIIRAWFILE=1 xargs -P 4 -I{} sh -c "
-                            "'ngspice -b -r {}.raw {} > {}.log 2>&1'";
+    // All the netlists in two batches, one ngspice run each, side by side.
+    std::string batch[2] = {"* batch\n.control\nset filetype=ascii\n",
+                            "* batch\n.control\nset filetype=ascii\n"};
+    for (size_t i = 0; i < designs.size(); ++i)
+        for (ESeries series : {ESeries::None, ESeries::E24}) {
+            const std::string file = std::to_string(i) + SeriesName(series) + ".cir";
+            batch[i % 2] += "source " + file + "\nrun\nwrite " + file + ".raw v(out)\nremcirc\ndestroy all\n";
+        }
+    for (int k = 0; k < 2; ++k)
+        std::ofstream(dir / ("batch" + std::to_string(k) + ".sp")) << batch[k] << "quit 0\n.endc\n.end\n";
+    const std::string run =
+        "cd '" + dir.string() +
+        "' && { ngspice -b batch0.sp > batch0.log 2>&1 & ngspice -b batch1.sp > batch1.log 2>&1; "
+        "r1=$?; wait $! && [ $r1 = 0 ]; }";
     ASSERT_EQ(std::system(run.c_str()), 0);
     for (size_t i = 0; i < designs.size(); ++i)
         for (ESeries series : {ESeries::None, ESeries::E24}) {
@@ -207,7 +245,13 @@ TEST(SpiceNetlist, NgspiceAgreesWithTheResponseCore) {
                     spice = -20 * std::log10(std::abs(v));
                     own = -20 * std::log10(std::abs(ActiveTransfer(std::get<ActiveCircuit>(circuit), f)));
                 }
-                EXPECT_NEAR(spice, own, 0.01) << "at " << f << " Hz";
+                // ngspice solves for all the nodes at once, to some 1e-17 V of the 1 V source: an output 250
+                // dB down (3e-13 V) is good to 1e-4 of itself, one 300 dB down only to a percent. Deeper in a
+                // stop band it is only compared as deep.
+                if (own > 250)
+                    EXPECT_GT(spice, 250) << "at " << f << " Hz";
+                else
+                    EXPECT_NEAR(spice, own, 0.01) << "at " << f << " Hz";
             }
         }
     if (!HasFailure()) fs::remove_all(dir);  // otherwise kept for a look

@@ -136,6 +136,8 @@ Scene DrawLadder(const std::vector<LadderBranch>& ladder, int width) {
                 else
                     blocks.push_back(ParallelShuntBlock(c, l));
                 break;
+            case BranchParts::Network:  // the numbered pictures have none
+                break;
         }
     }
     return DrawRow(std::move(blocks), width, kLadderGround);
