@@ -103,7 +103,9 @@ struct Sheet::Flow {
 };
 
 Sheet::Sheet(const QString& title) : title_(title) {
-    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    // The sheet speaks Russian whatever the system's language: a Russian date, not the locale's month names.
+    const QString date =
+        QLocale(QLocale::Russian).toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
     parts_.push_back([title, date](Flow& flow) {
         flow.Line(title, SheetFont(16, true));
         flow.Line(QStringLiteral("Дата: %1").arg(date), SheetFont(10));
