@@ -103,9 +103,8 @@ struct Sheet::Flow {
 };
 
 Sheet::Sheet(const QString& title) : title_(title) {
-    // The sheet speaks Russian whatever the system's language: a Russian date, not the locale's month names.
-    const QString date =
-        QLocale(QLocale::Russian).toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
+    // The date as the main window and the printed report show it: in the user's format.
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
     parts_.push_back([title, date](Flow& flow) {
         flow.Line(title, SheetFont(16, true));
         flow.Line(QStringLiteral("Дата: %1").arg(date), SheetFont(10));
