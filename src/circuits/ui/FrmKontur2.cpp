@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "circuits/CircuitDesignFiles.h"
 #include "base/PictureNumbers.h"
 #include "circuits/ThreePoint.h"
 #include "circuits/ui/CircuitLayout.h"
@@ -12,6 +13,7 @@
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 
@@ -60,6 +62,7 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 
     ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, {CmdCalc, CmdPlot, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
+    UseDesignKeys(this, vokta::ThreePointDesignKind());
 }
 
 void FrmKontur2::Form_Load() {

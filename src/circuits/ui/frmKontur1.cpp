@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include "circuits/CircuitDesignFiles.h"
 #include "circuits/BandSpread.h"
 #include "circuits/ui/CircuitLayout.h"
 #include "circuits/ui/CircuitPictures.h"
@@ -13,6 +14,7 @@
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 
 namespace vokta::ui {
@@ -58,6 +60,7 @@ frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 
     ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, {CmdCalc, CmdPlot, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
+    UseDesignKeys(this, vokta::BandSpreadDesignKind());
 }
 
 void frmKontur1::Form_Load() {

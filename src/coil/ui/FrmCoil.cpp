@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "coil/CoilDesignFile.h"
 #include "coil/CoilCalculator.h"
 #include "coil/ui/CoilPictures.h"
 #include "components/EnamelledWire.h"
@@ -19,6 +20,7 @@
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 
 namespace vokta::ui {
@@ -175,6 +177,7 @@ FrmCoil::FrmCoil() : QWidget(nullptr, Qt::Window) {
     setTabOrder(CmdCalc, CmdCancel);
     setTabOrder(CmdCancel, TblResults);
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
+    UseDesignKeys(this, vokta::CoilDesignKind());
 }
 
 void FrmCoil::Open(QWidget* opener, std::optional<double> inductanceUH, std::optional<double> frequencyMHz) {
