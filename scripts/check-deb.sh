@@ -34,7 +34,7 @@ desktop-file-validate "$root/usr/share/applications/$id.desktop"
 grep -qx 'MimeType=application/x-vokta;' "$root/usr/share/applications/$id.desktop" ||
     fail "its desktop entry does not declare the design files' type"
 # Installed as a file manager meets it: the type database built from the .deb's file names a design file.
-tests/app/check-mime.sh "$root/usr/share/mime/packages/$id.xml"
+"$(dirname "$0")/../tests/app/check-mime.sh" "$root/usr/share/mime/packages/$id.xml"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 [ -x "$root/usr/bin/vokta" ] || fail "its program is not executable"
 # The program loads the chart module through its run path, relative to where the program is installed.

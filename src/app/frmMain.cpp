@@ -130,8 +130,8 @@ void frmMain::UpdateRecent() {
     for (int i = 0; i < 5; ++i) {
         const QString path = recent.value(i);
         // "&1 фильтр.vokta": the number as the item's mnemonic, the whole path in the status tip.
-        mnuFileRecent[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace(
-                                                                      QLatin1Char('&'), QStringLiteral("&&"))));
+        mnuFileRecent[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
         mnuFileRecent[i]->setStatusTip(QDir::toNativeSeparators(path));
         mnuFileRecent[i]->setData(path);
         mnuFileRecent[i]->setVisible(!path.isEmpty());

@@ -23,6 +23,9 @@ public:
     void mnuFileCoil_Click();
     void mnuFileOpen_Click();
     void mnuFileRecent_Click(int index);
+    // Opens a design file (a recent one, or the one named on the command line once the main window has
+    // come up after the splash); the main window gives way to the calculator once it is open.
+    void OpenFile(const QString& path);
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
 
@@ -30,14 +33,7 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, void (frmMain::*handler)());
     void UpdateClock();
     void UpdateRecent();
-    // Opens a design file; the main window gives way to the calculator once it is open.
-    void OpenFile(const QString& path);
 
-public:
-    // Opens the file named on the command line, once the main window has come up after the splash.
-    void OpenStartFile(const QString& path) { OpenFile(path); }
-
-private:
     QAction* mnuFileRecent[5] = {};
     QAction* mnuFileBar1 = nullptr;
 

@@ -167,7 +167,7 @@ void frmSplash::Timer1_Timer() {
     if (ElapsedMs == 4500 && !ImgGreen->isHidden()) {
         Forms::Unload(this);
         frmMain* main = Forms::Show<frmMain>();
-        if (!StartFile.isEmpty()) main->OpenStartFile(std::exchange(StartFile, QString()));
+        if (!StartFile.isEmpty()) main->OpenFile(std::exchange(StartFile, QString()));
     }
 }
 

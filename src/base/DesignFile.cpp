@@ -116,7 +116,8 @@ DesignReading ReadDesign(std::string_view text, const std::vector<const DesignKi
                                       std::to_string(kDesignVersion) + ")");
 
     const JsonValue* calculator = field("calculator");
-    if (!calculator || !calculator->AsString()) return Refused("calculator", "в нем не назван расчет (calculator)");
+    if (!calculator || !calculator->AsString())
+        return Refused("calculator", "в нем не назван расчет (calculator)");
     const DesignKind* kind = nullptr;
     for (const DesignKind* k : kinds)
         if (k->id == *calculator->AsString()) kind = k;
@@ -141,14 +142,16 @@ DesignReading ReadDesign(std::string_view text, const std::vector<const DesignKi
             case DesignInputKind::Choice: {
                 const double* n = value ? value->AsNumber() : nullptr;
                 if (value && (!n || *n != std::floor(*n) || *n < 0 || *n >= input.choices))
-                    return Refused(input.name, "значение поля " + Named(input) + " должно быть целым числом от 0 до " +
+                    return Refused(input.name, "значение поля " + Named(input) +
+                                                   " должно быть целым числом от 0 до " +
                                                    std::to_string(input.choices - 1));
                 record.choices[input.name] = n ? int(*n) : 0;
                 break;
             }
             case DesignInputKind::Flag:
                 if (value && !value->AsBool())
-                    return Refused(input.name, "значение поля " + Named(input) + " должно быть true или false");
+                    return Refused(input.name,
+                                   "значение поля " + Named(input) + " должно быть true или false");
                 record.flags[input.name] = value && *value->AsBool();
                 break;
         }
@@ -178,7 +181,8 @@ DesignReading ReadDesign(std::string_view text, const std::vector<const DesignKi
     } catch (const DesignFault& fault) {
         return {std::nullopt, fault};
     } catch (const RuntimeError& error) {
-        return Refused("", error.userMessage().empty() ? "значение вне допустимых пределов" : error.userMessage());
+        return Refused(
+            "", error.userMessage().empty() ? "значение вне допустимых пределов" : error.userMessage());
     }
     return {std::move(record), {}};
 }
@@ -196,8 +200,8 @@ double DesignNumber(const DesignRecord& record, const DesignInput& input) {
                                           " вне допустимых пределов"};
     }
     if (!value)
-        throw DesignFault{input.name,
-                          "в поле " + Quoted(input.caption) + " должно быть число, а записано " + Quoted(text)};
+        throw DesignFault{
+            input.name, "в поле " + Quoted(input.caption) + " должно быть число, а записано " + Quoted(text)};
     return *value;
 }
 

@@ -33,7 +33,10 @@ enum class DesignInputKind { Text, Choice, Flag };
 struct DesignInput {
     DesignInput(std::string name_, std::string caption_, DesignInputKind kind_ = DesignInputKind::Text,
                 int choices_ = 0, std::optional<std::string> preset_ = std::nullopt)
-        : name(std::move(name_)), caption(std::move(caption_)), kind(kind_), choices(choices_),
+        : name(std::move(name_)),
+          caption(std::move(caption_)),
+          kind(kind_),
+          choices(choices_),
           preset(std::move(preset_)) {}
 
     std::string name;     // the control's name, the key in the file
@@ -48,10 +51,10 @@ struct DesignInput {
 
 struct DesignRecord {
     std::string calculator;
-    std::map<std::string, std::string> texts;     // boxes and lists
-    std::map<std::string, int> choices;           // option groups
-    std::map<std::string, bool> flags;            // check boxes
-    std::vector<std::vector<std::string>> rows;   // the answers of each row (the transformer's windings)
+    std::map<std::string, std::string> texts;    // boxes and lists
+    std::map<std::string, int> choices;          // option groups
+    std::map<std::string, bool> flags;           // check boxes
+    std::vector<std::vector<std::string>> rows;  // the answers of each row (the transformer's windings)
     bool operator==(const DesignRecord&) const = default;
 };
 

@@ -95,7 +95,9 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& what) { throw Failure{pos_, AtEnd() ? "текст оборвался" : what}; }
+    [[noreturn]] void Fail(const std::string& what) {
+        throw Failure{pos_, AtEnd() ? "текст оборвался" : what};
+    }
 
     bool AtEnd() const { return pos_ >= text_.size(); }
     char Peek() const { return AtEnd() ? '\0' : text_[pos_]; }

@@ -22,7 +22,12 @@ std::vector<double> Values(const DesignKind& kind, const DesignRecord& record) {
 
 DesignKind Kind(const char* id, std::vector<DesignInput> inputs,
                 std::function<void(const DesignRecord&)> read) {
-    return {id, "Расчет контура", std::move(inputs), {}, {}, {},
+    return {id,
+            "Расчет контура",
+            std::move(inputs),
+            {},
+            {},
+            {},
             [read](const DesignRecord& record) -> std::optional<DesignFault> {
                 read(record);
                 return std::nullopt;

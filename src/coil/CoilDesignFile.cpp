@@ -3,25 +3,24 @@
 namespace vokta {
 
 const DesignKind& CoilDesignKind() {
-    static const DesignKind kind{
-        "coil",
-        "Расчет катушки",
-        {
-            {"TxtL", "Индуктивность, мкГн"},
-            {"TxtF", "Частота, МГц"},
-            {"CmbCore", "Сердечник", DesignInputKind::Text, 0, "T-50-2"},
-            {"TxtD", "Диаметр каркаса, мм"},
-            {"CmbWire", "Диаметр провода, мм", DesignInputKind::Text, 0, "0.5"},
-        },
-        {},
-        {},
-        {},
-        [](const DesignRecord& record) -> std::optional<DesignFault> {
-            const auto fault = FindCoilFault(CoilTaskOf(record));
-            if (!fault) return std::nullopt;
-            const char* inputs[] = {"TxtL", "TxtF", "CmbCore", "TxtD", "CmbWire"};
-            return DesignFault{inputs[int(fault->input)], fault->message};
-        }};
+    static const DesignKind kind{"coil",
+                                 "Расчет катушки",
+                                 {
+                                     {"TxtL", "Индуктивность, мкГн"},
+                                     {"TxtF", "Частота, МГц"},
+                                     {"CmbCore", "Сердечник", DesignInputKind::Text, 0, "T-50-2"},
+                                     {"TxtD", "Диаметр каркаса, мм"},
+                                     {"CmbWire", "Диаметр провода, мм", DesignInputKind::Text, 0, "0.5"},
+                                 },
+                                 {},
+                                 {},
+                                 {},
+                                 [](const DesignRecord& record) -> std::optional<DesignFault> {
+                                     const auto fault = FindCoilFault(CoilTaskOf(record));
+                                     if (!fault) return std::nullopt;
+                                     const char* inputs[] = {"TxtL", "TxtF", "CmbCore", "TxtD", "CmbWire"};
+                                     return DesignFault{inputs[int(fault->input)], fault->message};
+                                 }};
     return kind;
 }
 

@@ -28,7 +28,8 @@ const DesignKind& RfPathDesignKind() {
         [](const DesignRecord& record) -> std::optional<DesignFault> {
             const auto fault = FindDomainFault(RfPathTaskOf(record));
             if (!fault) return std::nullopt;
-            const char* inputs[] = {"TxtFmax", "TxtFmin", "CmbFpr", "Combo1", "Combo2", "Combo3", "TxtF", "TxtM"};
+            const char* inputs[] = {"TxtFmax", "TxtFmin", "CmbFpr", "Combo1",
+                                    "Combo2",  "Combo3",  "TxtF",   "TxtM"};
             return DesignFault{inputs[int(fault->input)], fault->message};
         }};
     return kind;
@@ -50,7 +51,7 @@ RfPathTask RfPathTaskOf(const DesignRecord& record) {
     task.modulation = modulations[record.choices.at("Option2")];
     if (task.modulation == Modulation::FM) task.modulationIndex = number("TxtM");
     task.coupling = record.choices.at("Option1") == 1 ? TransistorCoupling::Inductive
-                                                       : TransistorCoupling::TappedCapacitance;
+                                                      : TransistorCoupling::TappedCapacitance;
     task.magneticAntenna = record.flags.at("CheckAnt");
     task.coilCoupledAntenna = record.flags.at("Check2");
     task.longAntenna = record.flags.at("Check3");

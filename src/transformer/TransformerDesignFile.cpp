@@ -36,7 +36,8 @@ const DesignKind& Kind() {
                 const int winding = int(i) + 1;
                 for (auto [which, value] : {std::pair{LoadValue::Voltage, input.loads[i].voltage},
                                             std::pair{LoadValue::Current, input.loads[i].current}})
-                    if (const auto fault = FindLoadFault(winding, which, value)) return DesignFault{"windings", *fault};
+                    if (const auto fault = FindLoadFault(winding, which, value))
+                        return DesignFault{"windings", *fault};
             }
             return std::nullopt;
         }};
@@ -80,7 +81,8 @@ TransformerInput TransformerInputOf(const DesignRecord& record, double& thicknes
         throw DesignFault{"windings", "в нем " + std::to_string(record.rows.size()) +
                                           " вторичных обмоток, а программа рассчитывает не больше " +
                                           std::to_string(kMaxSecondaryWindings)};
-    for (size_t i = 0; i < record.rows.size(); ++i) input.loads.push_back({Answer(record, i, 0), Answer(record, i, 1)});
+    for (size_t i = 0; i < record.rows.size(); ++i)
+        input.loads.push_back({Answer(record, i, 0), Answer(record, i, 1)});
     return input;
 }
 

@@ -77,7 +77,8 @@ QString DesignFileFilter() {
     return QStringLiteral("Расчеты Vokta (*.vokta)");
 }
 
-void AddDesignWindow(const vokta::DesignKind& kind, std::function<QWidget*()> show, DesignCalculation calculate) {
+void AddDesignWindow(const vokta::DesignKind& kind, std::function<QWidget*()> show,
+                     DesignCalculation calculate) {
     for (DesignWindow& window : Windows())
         if (window.kind->id == kind.id) {
             window = {&kind, std::move(show), std::move(calculate)};
@@ -125,10 +126,12 @@ void FillDesign(QWidget* window, const vokta::DesignKind& kind, const vokta::Des
     for (const vokta::DesignInput& input : kind.inputs) {
         const QString name = QString::fromStdString(input.name);
         if (input.kind == vokta::DesignInputKind::Choice) {
-            if (auto* option = window->findChild<QRadioButton*>(OptionName(input, record.choices.at(input.name))))
+            if (auto* option =
+                    window->findChild<QRadioButton*>(OptionName(input, record.choices.at(input.name))))
                 option->setChecked(true);
         } else if (input.kind == vokta::DesignInputKind::Flag) {
-            if (auto* check = window->findChild<QCheckBox*>(name)) check->setChecked(record.flags.at(input.name));
+            if (auto* check = window->findChild<QCheckBox*>(name))
+                check->setChecked(record.flags.at(input.name));
         }
     }
     const vokta::NumberFormat format = UserNumberFormat();
@@ -141,16 +144,24 @@ void FillDesign(QWidget* window, const vokta::DesignKind& kind, const vokta::Des
             const QSignalBlocker restoring(box);
             box->setText(shown);
         } else if (auto* list = qobject_cast<QComboBox*>(control); list && list->isEditable()) {
-            if (const int item = list->findText(shown); item >= 0) list->setCurrentIndex(item);
-            list->setEditText(shown);
+            // An item of the list as it is written there (some lists write their numbers with a point).
+            int item = list->findText(shown);
+            if (item < 0) item = list->findText(QString::fromStdString(stored));
+            if (item >= 0) list->setCurrentIndex(item);
+            list->setEditText(item >= 0 ? list->itemText(item) : shown);
         } else if (list) {
+            // The first item with that key (the air core's key is empty, and so is a separator's).
             for (int item = 0; item < list->count(); ++item)
-                if (list->itemData(item).toString().toStdString() == stored) list->setCurrentIndex(item);
+                if (list->itemData(item).toString().toStdString() == stored) {
+                    list->setCurrentIndex(item);
+                    break;
+                }
         }
     }
 }
 
-void UseDesignKeys(QWidget* window, const vokta::DesignKind& kind, std::function<bool(vokta::DesignRecord&)> complete) {
+void UseDesignKeys(QWidget* window, const vokta::DesignKind& kind,
+                   std::function<bool(vokta::DesignRecord&)> complete) {
     auto* save = new QAction(window);
     save->setObjectName(QStringLiteral("ActSave"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -164,10 +175,12 @@ void UseDesignKeys(QWidget* window, const vokta::DesignKind& kind, std::function
     QObject::connect(save, &QAction::triggered, window, [window, &kind, complete] {
         Guarded(window, [&] { SaveDesign(window, kind, complete); });
     });
-    QObject::connect(open, &QAction::triggered, window, [window] { Guarded(window, [&] { OpenDesign(window); }); });
+    QObject::connect(open, &QAction::triggered, window,
+                     [window] { Guarded(window, [&] { OpenDesign(window); }); });
 }
 
-bool SaveDesign(QWidget* window, const vokta::DesignKind& kind, std::function<bool(vokta::DesignRecord&)> complete) {
+bool SaveDesign(QWidget* window, const vokta::DesignKind& kind,
+                std::function<bool(vokta::DesignRecord&)> complete) {
     vokta::DesignRecord record = TakeDesign(window, kind);
     // Only what can be opened again is saved: the calculator's own checks come first.
     auto refused = [&] {
@@ -182,7 +195,8 @@ bool SaveDesign(QWidget* window, const vokta::DesignKind& kind, std::function<bo
     if (complete && (!complete(record) || refused())) return false;
     QString proposed = window->property("designFile").toString();
     if (proposed.isEmpty()) proposed = QString::fromStdString(kind.title) + QStringLiteral(".vokta");
-    const QString path = SaveFileName(window, QStringLiteral("Сохранить расчет"), proposed, DesignFileFilter());
+    const QString path =
+        SaveFileName(window, QStringLiteral("Сохранить расчет"), proposed, DesignFileFilter());
     if (path.isEmpty() || !WriteDesignFile(window, path, record, kind)) return false;
     window->setProperty("designFile", path);
     AddRecent(path);
@@ -225,7 +239,8 @@ bool OpenDesignFile(QWidget* asker, const QString& path) {
         return refuse(QStringLiteral("его не удалось прочитать (%1)").arg(file.errorString()));
     std::vector<const vokta::DesignKind*> kinds;
     for (const DesignWindow& window : Windows()) kinds.push_back(window.kind);
-    const vokta::DesignReading reading = vokta::ReadDesign(std::string_view(bytes.constData(), size_t(bytes.size())), kinds);
+    const vokta::DesignReading reading =
+        vokta::ReadDesign(std::string_view(bytes.constData(), size_t(bytes.size())), kinds);
     if (!reading.record) return refuse(Phrase(reading.fault.message));
     for (const DesignWindow& entry : Windows()) {
         if (entry.kind->id != reading.record->calculator) continue;

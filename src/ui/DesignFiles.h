@@ -18,7 +18,8 @@ using DesignCalculation = std::function<void(QWidget* window, const vokta::Desig
 
 // Names the window of a kind: `show` loads and shows it (nullptr when it could not), `calculate` runs
 // once the inputs are filled. The program names each calculator once at start-up (Module1::LinkForms).
-void AddDesignWindow(const vokta::DesignKind& kind, std::function<QWidget*()> show, DesignCalculation calculate);
+void AddDesignWindow(const vokta::DesignKind& kind, std::function<QWidget*()> show,
+                     DesignCalculation calculate);
 
 // Gives a calculator window Ctrl+S (save its design) and Ctrl+O (open a design of any calculator).
 // `complete` adds what the controls do not hold (the transformer's windings) and returns false when the
@@ -35,7 +36,8 @@ void FillDesign(QWidget* window, const vokta::DesignKind& kind, const vokta::Des
 
 // Ctrl+S: the window's design, checked as the calculator checks it (a refusal names the field and puts
 // the focus there), saved through the save dialog. Returns whether it was saved.
-bool SaveDesign(QWidget* window, const vokta::DesignKind& kind, std::function<bool(vokta::DesignRecord&)> complete = {});
+bool SaveDesign(QWidget* window, const vokta::DesignKind& kind,
+                std::function<bool(vokta::DesignRecord&)> complete = {});
 // Writes a design file atomically: a failed write leaves the file as it was and is reported with the
 // file's name and the system's reason. Returns whether it was written.
 bool WriteDesignFile(QWidget* window, const QString& path, const vokta::DesignRecord& record,

@@ -1,6 +1,7 @@
 // Design files from the windows: each calculator saves with Ctrl+S, and the file named on the command line
 // comes up after the splash showing the same results; a refused file changes nothing; a failed save leaves
 // the previous file whole; the main menu's open item and recent files.
+#include <unistd.h>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <unistd.h>
 
 #include "app/frmSplash.h"
 #include "support/WindowDriver.h"
@@ -62,6 +62,21 @@ QWidget* Loaded(const QString& name) {
     return nullptr;
 }
 
+// What a window's inputs hold: the boxes' and lists' texts, the options and check boxes set.
+QStringList Inputs(QWidget* window) {
+    QStringList inputs;
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        if (auto* box = qobject_cast<QLineEdit*>(c);
+            box && !box->objectName().isEmpty() && !box->isReadOnly())
+            inputs << box->objectName() + "=" + box->text();
+        else if (auto* list = qobject_cast<QComboBox*>(c))
+            inputs << list->objectName() + "=" + list->currentText();
+        else if (auto* option = qobject_cast<QAbstractButton*>(c); option && option->isCheckable())
+            inputs << option->objectName() + "=" + QString::number(option->isChecked());
+    }
+    return inputs;
+}
+
 bool Mount(const QString& dir, const QString& options) {
     return QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", dir}) == 0;
 }
@@ -89,27 +104,44 @@ private slots:
     void savedDesignOpensFromTheCommandLine_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("choices");  // option buttons clicked, list items chosen ("CmbCore=0")
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QStringList>("answers");
-        QTest::newRow("filter") << "mnuFileFiltr" << "ru_RU" << QStringList{"TxtAs=40", "TxtF1=1000,5", "TxtFs=3000"}
-                                << QStringList{};
-        QTest::newRow("transformer") << "mnuFileTrans" << "C" << QStringList{"TxtA=2", "TxtB=2.5", "TxtC=1.2", "TxtH=3"}
+        QTest::newRow("filter") << "mnuFileFiltr"
+                                << "ru_RU" << QStringList{"Option1(1)", "Option2(1)"}
+                                << QStringList{"TxtAs=40", "TxtF1=3000,5", "TxtFs=1000"} << QStringList{};
+        QTest::newRow("transformer") << "mnuFileTrans"
+                                     << "C" << QStringList{"Combo1=2"}
+                                     << QStringList{"TxtA=2", "TxtB=2.5", "TxtC=1.2", "TxtH=3"}
                                      << QStringList{"2", "10", "0.5", "5", "0.2"};
-        QTest::newRow("band-spread") << "mnuFileContur" << "C"
-                                     << QStringList{"TxtFmax=3.8", "TxtFmin=3.5", "TxtL=10", "TxtC3max=365",
-                                                    "TxtC3min=10", "TxtC4=10"}
+        QTest::newRow("toroid") << "mnuFileTrans"
+                                << "ru_RU" << QStringList{"Option1(2)"}
+                                << QStringList{"TxtA=8", "TxtB=4,5", "TxtH=3"}
+                                << QStringList{"1", "12", "0,5"};
+        QTest::newRow("band-spread") << "mnuFileContur"
+                                     << "C" << QStringList{}
+                                     << QStringList{"TxtFmax=3.8",  "TxtFmin=3.5", "TxtL=10",
+                                                    "TxtC3max=365", "TxtC3min=10", "TxtC4=10"}
                                      << QStringList{};
-        QTest::newRow("three-point") << "mnuFileOscill" << "ru_RU"
-                                     << QStringList{"TxtFmax=3,8", "TxtFmin=3,5", "TxtL=10", "TxtCmax=365",
-                                                    "TxtCmin=10", "TxtCcp=120"}
+        QTest::newRow("three-point") << "mnuFileOscill"
+                                     << "ru_RU" << QStringList{}
+                                     << QStringList{"TxtFmax=3,8", "TxtFmin=3,5", "TxtL=10",
+                                                    "TxtCmax=365", "TxtCmin=10",  "TxtCcp=120"}
                                      << QStringList{};
-        QTest::newRow("RF path") << "mnuFileTune" << "C" << QStringList{"TxtFmax=10", "TxtFmin=5", "TxtSel=30"}
+        QTest::newRow("RF path") << "mnuFileTune"
+                                 << "C" << QStringList{"Option2(2)", "CheckAnt", "Combo2=3"}
+                                 << QStringList{"TxtFmax=10", "TxtFmin=5", "TxtSel=30", "TxtM=2"}
                                  << QStringList{};
-        QTest::newRow("coil") << "mnuFileCoil" << "C" << QStringList{"TxtL=10", "TxtF=7"} << QStringList{};
+        QTest::newRow("coil") << "mnuFileCoil"
+                              << "C" << QStringList{} << QStringList{"TxtL=10", "TxtF=7"} << QStringList{};
+        QTest::newRow("air coil") << "mnuFileCoil"
+                                  << "ru_RU" << QStringList{"CmbCore=0", "CmbWire=3"}
+                                  << QStringList{"TxtL=10", "TxtF=7", "TxtD=20,5"} << QStringList{};
     }
     void savedDesignOpensFromTheCommandLine() {
         QFETCH(QString, item);
         QFETCH(QString, locale);
+        QFETCH(QStringList, choices);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, answers);
         QLocale::setDefault(QLocale(locale));
@@ -117,7 +149,15 @@ private slots:
         QWidget* w = Open(item);
         QVERIFY(w);
         const QString name = w->objectName();
+        for (const QString& choice : choices) {
+            if (choice.contains('='))
+                Control<QComboBox>(w, choice.section('=', 0, 0))
+                    ->setCurrentIndex(choice.section('=', 1).toInt());
+            else
+                Click(w, choice);
+        }
         Fill(w, typed);
+        const QStringList inputs = Inputs(w);
         for (const QString& a : answers) boxes.answer(a);
         Click(w, "CmdCalc");
         Settle();
@@ -147,7 +187,7 @@ private slots:
         QVERIFY(boxes.messages.empty());
         QWidget* reopened = Loaded(name);
         QVERIFY(reopened);
-        for (const QString& field : typed) QCOMPARE(Text(reopened, field.section('=', 0, 0)), field.section('=', 1));
+        QCOMPARE(Inputs(reopened), inputs);
     }
 
     // A refused file is named with what is wrong; the window it was opened from keeps what is typed.
@@ -163,9 +203,10 @@ private slots:
         SetOpenFileHandler([&](const QString&) { return path; });
         Control<QAction>(w, "ActOpen")->trigger();
         QCOMPARE(boxes.messageTexts(),
-                 QStringList("Предупреждение|Файл «" + path +
-                             "» не открыт: он записан более новой версией программы (версия файла 7, а эта программа "
-                             "открывает версии до 1)."));
+                 QStringList(
+                     "Предупреждение|Файл «" + path +
+                     "» не открыт: он записан более новой версией программы (версия файла 7, а эта программа "
+                     "открывает версии до 1)."));
         QCOMPARE(Forms::Loaded(), QList<QWidget*>{w});
         QCOMPARE(Text(w, "TxtFmax"), QString("10"));
         QCOMPARE(Text(w, "TxtSel"), QString("3"));
@@ -193,9 +234,11 @@ private slots:
         emit file->aboutToShow();
         QStringList items;
         for (QAction* a : file->actions())
-            if (a->isVisible()) items << (a->isSeparator() ? QString("-") : a->objectName() + "=" + a->text());
-        QCOMPARE(items.mid(6), QStringList({"mnuFileOpen=&Открыть расчет…", "-", "mnuFileRecent0=&1 контур && C.vokta",
-                                            "-", "mnuFileExit=&Выход"}));
+            if (a->isVisible())
+                items << (a->isSeparator() ? QString("-") : a->objectName() + "=" + a->text());
+        QCOMPARE(items.mid(6),
+                 QStringList({"mnuFileOpen=&Открыть расчет…", "-", "mnuFileRecent0=&1 контур && C.vokta", "-",
+                              "mnuFileExit=&Выход"}));
         QCOMPARE(Control<QAction>(main, "mnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
         Control<QAction>(main, "mnuFileRecent0")->trigger();
         Settle();
@@ -227,7 +270,8 @@ private slots:
             QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", mount}), 0);
         } else {
             // Every block of it taken (dd ends with "No space left on device").
-            QProcess::execute("dd", {"if=/dev/zero", "of=" + mount + "/filler", "bs=1024", "count=1024", "status=none"});
+            QProcess::execute(
+                "dd", {"if=/dev/zero", "of=" + mount + "/filler", "bs=1024", "count=1024", "status=none"});
         }
         BoxScript boxes;
         QWidget* w = Open("mnuFileCoil");
@@ -238,11 +282,13 @@ private slots:
         QCOMPARE(boxes.messages[0].title, QString("Ошибка"));
         // The system's reason follows the file's name.
         const QString prefix = "Расчет не сохранен в файл «" + path + "»: ";
-        QVERIFY2(boxes.messages[0].text.startsWith(prefix) && boxes.messages[0].text.size() > prefix.size() + 5,
-                 qPrintable(boxes.messages[0].text));
+        QVERIFY2(
+            boxes.messages[0].text.startsWith(prefix) && boxes.messages[0].text.size() > prefix.size() + 5,
+            qPrintable(boxes.messages[0].text));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(old.readAll()), QString("прежний расчет"));
-        QCOMPARE(QDir(mount).entryList(QDir::Files | QDir::Hidden).size(), how == "ro" ? 1 : 2);  // no leftovers
+        QCOMPARE(QDir(mount).entryList(QDir::Files | QDir::Hidden).size(),
+                 how == "ro" ? 1 : 2);  // no leftovers
     }
 };
 

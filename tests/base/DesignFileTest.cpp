@@ -38,13 +38,15 @@ std::vector<std::string> Results(const DesignRecord& r) {
             const FilterRequest q = FilterRequestOf(r);
             const BandCentre centre = CentreOfBand(Single(q.fleft.value), Single(q.fright.value));
             const float ws = PrototypeStopBand(q.type, Single(q.fs.value), Single(q.f1.value), centre);
-            const int16_t order = EstimateButterworthOrder(Single(q.amin.value), Single(q.astop.value), ws, q.type);
+            const int16_t order =
+                EstimateButterworthOrder(Single(q.amin.value), Single(q.astop.value), ws, q.type);
             out = {NumberText(ws), NumberText(order)};
         } else if (r.calculator == "transformer") {
             double thickness = 0;
             TransformerDesign design;
             const int outcome = int(CalcTransformer(design, TransformerInputOf(r, thickness)));
-            out = {std::to_string(outcome), NumberText(design.SecondaryPower), NumberText(design.PrimaryTurns)};
+            out = {std::to_string(outcome), NumberText(design.SecondaryPower),
+                   NumberText(design.PrimaryTurns)};
         } else if (r.calculator == "bandspread") {
             const BandSpreadResult x = CalcBandSpread(BandSpreadInputOf(r));
             out = {NumberText(x.c1PF), NumberText(x.c2PF)};
@@ -79,7 +81,8 @@ TEST(DesignFile, RandomDesignsComeBackWithTheirDigitsAndResults) {
                 SCOPED_TRACE(kind->id + " run " + std::to_string(run) + " decimal " + format.decimal);
                 DesignRecord typedRecord{kind->id, {}, {}, {}, {}};
                 for (const DesignInput& input : kind->inputs) {
-                    if (input.kind == DesignInputKind::Choice) typedRecord.choices[input.name] = int(rng() % input.choices);
+                    if (input.kind == DesignInputKind::Choice)
+                        typedRecord.choices[input.name] = int(rng() % input.choices);
                     if (input.kind == DesignInputKind::Flag) typedRecord.flags[input.name] = rng() % 4 == 0;
                     if (input.kind == DesignInputKind::Text) typedRecord.texts[input.name] = typed(0.1, 1000);
                 }
@@ -90,7 +93,8 @@ TEST(DesignFile, RandomDesignsComeBackWithTheirDigitsAndResults) {
                 if (kind->id == "transformer") {
                     const auto& steels = SteelThicknesses(CoreType(typedRecord.choices["Option1"]));
                     t["Combo1"] = LocaleNumberText(steels[rng() % steels.size()], format);
-                    for (int w = int(rng() % 4); w > 0; --w) typedRecord.rows.push_back({typed(1, 50), typed(0.01, 3)});
+                    for (int w = int(rng() % 4); w > 0; --w)
+                        typedRecord.rows.push_back({typed(1, 50), typed(0.01, 3)});
                 }
                 if (kind->id == "rfpath") {
                     t["CmbFpr"] = typed(0.4, 0.5), t["Combo1"] = typed(0.01, 0.02), t["Combo3"] = "1e-5";
@@ -134,7 +138,8 @@ TEST(DesignFile, RandomDesignsComeBackWithTheirDigitsAndResults) {
                 }
                 // The values the window reads from the typed texts are those of the file.
                 for (const DesignInput& input : kind->inputs) {
-                    if (input.kind == DesignInputKind::Text && input.name != "CmbCore" && input.name != "TxtFleft") {
+                    if (input.kind == DesignInputKind::Text && input.name != "CmbCore" &&
+                        input.name != "TxtFleft") {
                         EXPECT_EQ(ParseTypedNumber(typedRecord.texts[input.name], format),
                                   ParseTypedNumber(reading.record->texts.at(input.name), kEnglish));
                     }
@@ -170,13 +175,13 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 
 TEST(DesignFile, BadFilesAreRefusedByName) {
     ASSERT_TRUE(ReadDesign(kFilter, Kinds()).record);
-    const std::string transformer =
-        WriteDesign({"transformer",
-                     {{"TxtA", "2"}, {"TxtB", "3"}, {"TxtC", "1"}, {"TxtH", "4"}, {"TxtU1", "220"}, {"Combo1", "0.35"}},
-                     {{"Option1", 0}},
-                     {},
-                     {{"12", "0.5"}}},
-                    TransformerDesignKind());
+    const std::string transformer = WriteDesign(
+        {"transformer",
+         {{"TxtA", "2"}, {"TxtB", "3"}, {"TxtC", "1"}, {"TxtH", "4"}, {"TxtU1", "220"}, {"Combo1", "0.35"}},
+         {{"Option1", 0}},
+         {},
+         {{"12", "0.5"}}},
+        TransformerDesignKind());
     ASSERT_TRUE(ReadDesign(transformer, Kinds()).record);
     struct Case {
         const char* name;
@@ -187,14 +192,16 @@ TEST(DesignFile, BadFilesAreRefusedByName) {
         {"not JSON", Replaced(kFilter, "\"TxtAs\": \"40\",", "\"TxtAs\": \"40\""), "",
          "это не файл JSON (строка 11, позиция 5: ожидалась запятая или закрывающая скобка)"},
         {"cut short", kFilter.substr(0, 30), "", "это не файл JSON (строка 3, позиция 1: текст оборвался)"},
-        {"not UTF-8", Replaced(kFilter, "1000", "10\xff"), "", "это не файл JSON (строка 1, позиция 1: текст не в кодировке UTF-8)"},
+        {"not UTF-8", Replaced(kFilter, "1000", "10\xff"), "",
+         "это не файл JSON (строка 1, позиция 1: текст не в кодировке UTF-8)"},
         {"a name twice", Replaced(kFilter, "\"TxtAs\"", "\"TxtF1\": \"1\", \"TxtF1\""), "",
          "это не файл JSON (строка 10, позиция 19: имя повторяется)"},
         {"not a design", "{\"format\": \"other\"}", "", "это не файл расчета Vokta"},
         {"an array", "[1, 2]", "", "это не файл расчета Vokta"},
         {"newer version", Replaced(kFilter, "\"version\": 1", "\"version\": 2"), "version",
          "он записан более новой версией программы (версия файла 2, а эта программа открывает версии до 1)"},
-        {"no version", Replaced(kFilter, "\"version\": 1,", ""), "version", "в нем нет номера версии (version)"},
+        {"no version", Replaced(kFilter, "\"version\": 1,", ""), "version",
+         "в нем нет номера версии (version)"},
         {"unknown calculator", Replaced(kFilter, "\"filter\"", "\"oscillator\""), "calculator",
          "в нем неизвестный расчет «oscillator»"},
         {"missing field", Replaced(kFilter, "\"TxtF1\": \"1000\",", ""), "TxtF1",
@@ -207,17 +214,24 @@ TEST(DesignFile, BadFilesAreRefusedByName) {
          "в поле «Граничная частота, Гц» должно быть число, а записано «1000 Гц»"},
         {"a comma in the file", Replaced(kFilter, "\"1000\"", "\"1000,5\""), "TxtF1",
          "в поле «Граничная частота, Гц» должно быть число, а записано «1000,5»"},
-        {"empty used field", Replaced(kFilter, "\"3000\"", "\" \""), "TxtFs", "не заполнено поле «Частота среза, Гц»"},
+        {"empty used field", Replaced(kFilter, "\"3000\"", "\" \""), "TxtFs",
+         "не заполнено поле «Частота среза, Гц»"},
         {"filter refuses", Replaced(kFilter, "\"1000\"", "\"-5\""), "TxtF1",
          "Значение поля «Граничная частота, Гц» должно быть больше нуля, а введено «-5»."},
         {"transformer refuses a load", Replaced(transformer, "\"0.5\"", "\"0\""), "windings",
          "Ток нагрузки обмотки 1 должен быть больше нуля."},
         {"transformer without windings", Replaced(transformer, "\"windings\"", "\"turns\""), "windings",
          "в нем нет списка «windings»"},
-        {"coil refuses a core", Replaced(WriteDesign({"coil", {{"TxtL", "10"}, {"TxtF", "7"}, {"CmbCore", "T-999"},
-                                                                {"TxtD", ""}, {"CmbWire", "0.5"}}, {}, {}, {}},
-                                                     CoilDesignKind()),
-                                         "", ""),
+        {"coil refuses a core",
+         Replaced(
+             WriteDesign(
+                 {"coil",
+                  {{"TxtL", "10"}, {"TxtF", "7"}, {"CmbCore", "T-999"}, {"TxtD", ""}, {"CmbWire", "0.5"}},
+                  {},
+                  {},
+                  {}},
+                 CoilDesignKind()),
+             "", ""),
          "CmbCore", "Сердечника «T-999» нет в каталоге."},
     };
     for (const Case& c : cases) {
@@ -231,7 +245,8 @@ TEST(DesignFile, BadFilesAreRefusedByName) {
 
 TEST(DesignFile, AnOlderFileWithoutOptionalInputsOpensWithTheirPresets) {
     std::string older = kFilter;
-    for (const char* line : {"\n    \"Option2\": 1,", "\n    \"CheckARC\": false,", ",\n    \"CmbRn\": \"75\""})
+    for (const char* line :
+         {"\n    \"Option2\": 1,", "\n    \"CheckARC\": false,", ",\n    \"CmbRn\": \"75\""})
         older = Replaced(older, line, "");
     const DesignReading reading = ReadDesign(older, Kinds());
     ASSERT_TRUE(reading.record) << reading.fault.message;

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "circuits/CircuitDesignFiles.h"
 #include "base/PictureNumbers.h"
+#include "circuits/CircuitDesignFiles.h"
 #include "circuits/ThreePoint.h"
 #include "circuits/ui/CircuitLayout.h"
 #include "circuits/ui/CircuitPlots.h"

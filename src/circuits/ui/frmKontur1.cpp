@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "circuits/CircuitDesignFiles.h"
 #include "circuits/BandSpread.h"
+#include "circuits/CircuitDesignFiles.h"
 #include "circuits/ui/CircuitLayout.h"
 #include "circuits/ui/CircuitPictures.h"
 #include "circuits/ui/CircuitPlots.h"

@@ -12,8 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "coil/CoilDesignFile.h"
 #include "coil/CoilCalculator.h"
+#include "coil/CoilDesignFile.h"
 #include "coil/ui/CoilPictures.h"
 #include "components/EnamelledWire.h"
 #include "components/ToroidCores.h"

@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "rfpath/RfPathDesignFile.h"
 #include "rfpath/RfPath.h"
+#include "rfpath/RfPathDesignFile.h"
 #include "rfpath/ui/RfPathPlot.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"

@@ -199,7 +199,8 @@ void FrmTrans::CalcWithWindings(const std::vector<std::vector<std::string>>& row
     const vokta::NumberFormat format = UserNumberFormat();
     fileAnswers_ = {QString::number(rows.size())};
     for (const auto& row : rows)
-        for (const std::string& answer : row) fileAnswers_ << QString::fromStdString(vokta::ShownNumberText(answer, format));
+        for (const std::string& answer : row)
+            fileAnswers_ << QString::fromStdString(vokta::ShownNumberText(answer, format));
     fromFile_ = true;
     CmdCalc_Click();
     fromFile_ = false;
@@ -245,8 +246,10 @@ std::optional<FrmTrans::Windings> FrmTrans::AskWindings() {
     for (int16_t WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
         vokta::TransformerInput::Load load;
         std::vector<std::string> answers;
-        if (!ask(WindingIndex, vokta::LoadValue::Voltage, voltageQuestion, load.voltage, answers)) return std::nullopt;
-        if (!ask(WindingIndex, vokta::LoadValue::Current, currentQuestion, load.current, answers)) return std::nullopt;
+        if (!ask(WindingIndex, vokta::LoadValue::Voltage, voltageQuestion, load.voltage, answers))
+            return std::nullopt;
+        if (!ask(WindingIndex, vokta::LoadValue::Current, currentQuestion, load.current, answers))
+            return std::nullopt;
         windings.loads.push_back(load);
         windings.answers.push_back(std::move(answers));
     }
