@@ -2,6 +2,7 @@
 // formats; every kind of bad file refused by name.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <random>
@@ -74,7 +75,8 @@ TEST(DesignFile, RandomDesignsComeBackWithTheirDigitsAndResults) {
         auto typed = [&](double lo, double hi) {
             std::string text = FormatC(("%." + std::to_string(rng() % 4) + "f").c_str(), uniform(lo, hi));
             if (rng() % 8 == 0) text += "e0";
-            return FileNumberText(text, kEnglish) == text ? ShownNumberText(text, format) : text;
+            if (format.decimal == ",") std::replace(text.begin(), text.end(), '.', ',');
+            return text;
         };
         for (const DesignKind* kind : Kinds()) {
             for (int run = 0; run < 40; ++run) {
@@ -196,6 +198,9 @@ TEST(DesignFile, BadFilesAreRefusedByName) {
          "это не файл JSON (строка 1, позиция 1: текст не в кодировке UTF-8)"},
         {"a name twice", Replaced(kFilter, "\"TxtAs\"", "\"TxtF1\": \"1\", \"TxtF1\""), "",
          "это не файл JSON (строка 10, позиция 19: имя повторяется)"},
+        {"nested too deep", std::string(100, '['), "",
+         "это не файл JSON (строка 1, позиция 66: слишком глубокая вложенность)"},
+        {"too large", kFilter + std::string(kMaxDesignBytes, ' '), "", "он слишком велик для файла расчета"},
         {"not a design", "{\"format\": \"other\"}", "", "это не файл расчета Vokta"},
         {"an array", "[1, 2]", "", "это не файл расчета Vokta"},
         {"newer version", Replaced(kFilter, "\"version\": 1", "\"version\": 2"), "version",
