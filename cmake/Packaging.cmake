@@ -5,6 +5,9 @@ install(TARGETS vokta RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${VOKTA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${VOKTA_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES data/${VOKTA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The type of the design files, so that a file manager opens them with Vokta.
+install(FILES data/${VOKTA_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${VOKTA_APP_ID}.xml)
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # cpack -G DEB makes vokta_<version>_<arch>.deb; the libraries it needs are computed from the

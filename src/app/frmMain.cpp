@@ -1,6 +1,8 @@
 #include "app/frmMain.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -15,6 +17,7 @@
 #include "filters/ui/FrmFiltr.h"
 #include "rfpath/ui/FrmAnt.h"
 #include "transformer/ui/FrmTrans.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 #include "ui/Twips.h"
 
@@ -32,8 +35,20 @@ frmMain::frmMain() {
     AddItem(mnuFile, "mnuFileOscill", QStringLiteral("Контур&2"), &frmMain::mnuFileOscill_Click);
     AddItem(mnuFile, "mnuFileTune", QStringLiteral("Контур&3"), &frmMain::mnuFileTune_Click);
     AddItem(mnuFile, "mnuFileCoil", QStringLiteral("&Катушка"), &frmMain::mnuFileCoil_Click);
+    AddItem(mnuFile, "mnuFileOpen", QStringLiteral("&Открыть расчет…"), &frmMain::mnuFileOpen_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
+    // The recent files, each shown while there is one for it, then a line before "Выход".
+    for (int i = 0; i < 5; ++i) {
+        mnuFileRecent[i] = mnuFile->addAction(QString());
+        mnuFileRecent[i]->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i));
+        connect(mnuFileRecent[i], &QAction::triggered, this, [this, i] { mnuFileRecent_Click(i); });
+    }
+    mnuFileBar1 = mnuFile->addSeparator();
+    mnuFileBar1->setObjectName(QStringLiteral("mnuFileBar1"));
     AddItem(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), &frmMain::mnuFileExit_Click);
+    connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::UpdateRecent);
+    UpdateRecent();
 
     auto* mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -108,6 +123,32 @@ void frmMain::mnuFileCoil_Click() {
     Forms::Unload(this);
     // Opened from here, its "Отмена" comes back here, whatever opened it before.
     vokta::ui::FrmCoil::Open(nullptr, std::nullopt, std::nullopt);
+}
+
+void frmMain::UpdateRecent() {
+    const QStringList recent = RecentDesigns();
+    for (int i = 0; i < 5; ++i) {
+        const QString path = recent.value(i);
+        // "&1 фильтр.vokta": the number as the item's mnemonic, the whole path in the status tip.
+        mnuFileRecent[i]->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        mnuFileRecent[i]->setStatusTip(QDir::toNativeSeparators(path));
+        mnuFileRecent[i]->setData(path);
+        mnuFileRecent[i]->setVisible(!path.isEmpty());
+    }
+    mnuFileBar1->setVisible(!recent.isEmpty());
+}
+
+void frmMain::OpenFile(const QString& path) {
+    if (OpenDesignFile(this, path)) Forms::Unload(this);
+}
+
+void frmMain::mnuFileOpen_Click() {
+    if (OpenDesign(this)) Forms::Unload(this);
+}
+
+void frmMain::mnuFileRecent_Click(int index) {
+    OpenFile(mnuFileRecent[index]->data().toString());
 }
 
 void frmMain::mnuFileExit_Click() {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "app/frmMain.h"
 #include "base/Checked.h"
@@ -165,7 +166,8 @@ void frmSplash::Timer1_Timer() {
     }
     if (ElapsedMs == 4500 && !ImgGreen->isHidden()) {
         Forms::Unload(this);
-        Forms::Show<frmMain>();
+        frmMain* main = Forms::Show<frmMain>();
+        if (!StartFile.isEmpty()) main->OpenFile(std::exchange(StartFile, QString()));
     }
 }
 

@@ -19,6 +19,8 @@ public:
 
     // The timer handler's counter of elapsed milliseconds; it lives as long as the program.
     static inline int16_t ElapsedMs = 0;
+    // The design file named on the command line, opened once the main window is up; empty: none.
+    static inline QString StartFile;
 
     QTimer* Timer1 = nullptr;
 

@@ -6,6 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vokta::ui::SetupApplication(app);
-    vokta::ui::Module1::Main();
+    // "vokta FILE" opens a design file once the program has come up.
+    vokta::ui::Module1::Main(app.arguments().value(1));
     return app.exec();
 }

@@ -136,6 +136,35 @@ QString SaveFileName(QWidget* parent, const QString& title, const QString& fileN
     return path;
 }
 
+namespace {
+OpenFileHandler& OpenHandler() {
+    static OpenFileHandler handler;
+    return handler;
+}
+}  // namespace
+
+void SetOpenFileHandler(OpenFileHandler handler) {
+    OpenHandler() = std::move(handler);
+}
+
+QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) {
+    QString path;
+    if (OpenHandler()) {
+        path = OpenHandler()(title);
+    } else if (gHandler) {
+        return {};  // a script that stands in for the boxes never faces a real dialog
+    } else {
+        const QString folder = LastFolder().isEmpty() ? QDir::homePath() : LastFolder();
+        QFileDialog dialog(Asker(parent), title, folder, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted) return {};
+        path = dialog.selectedFiles().value(0);
+    }
+    if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
+
 QString InputBox(QWidget* parent, const QString& prompt, const QString& title, bool* cancelled) {
     parent = Asker(parent);
     std::optional<QString> answer;

@@ -32,6 +32,13 @@ QString SaveFileName(QWidget* parent, const QString& title, const QString& fileN
 using SaveFileHandler = std::function<QString(const QString& title, const QString& fileName)>;
 void SetSaveFileHandler(SaveFileHandler handler);
 
+// Qt's modal "open" dialog for the files of 'filter', in the folder of the last file saved or opened in
+// this session (the home folder before that). Returns the chosen path, or the empty text when cancelled.
+QString OpenFileName(QWidget* parent, const QString& title, const QString& filter);
+// Tests answer it instead (the handler gets the title), as SetSaveFileHandler does for the save dialog.
+using OpenFileHandler = std::function<QString(const QString& title)>;
+void SetOpenFileHandler(OpenFileHandler handler);
+
 // The shared warning that a needed field of the source data is empty.
 void WarnEmptyFields(QWidget* parent);
 // Whether every field (a text box or an editable list) holds text; a text of blanks counts as filled.

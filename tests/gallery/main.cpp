@@ -13,6 +13,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QTemporaryDir settings;  // the recent files the pages show are not the user's
+    vokta::test::KeepSettingsIn(settings.path());
     vokta::ui::SetupApplication(app);
     vokta::ui::Module1::RegisterPictures();
     vokta::ui::Forms::SetLastFormHandler([] {});

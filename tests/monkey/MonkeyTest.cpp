@@ -50,6 +50,8 @@ public:
         ++messages;
         if (text.trimmed().isEmpty()) problems << "message box without text, title \"" + title + "\"";
         if (title.trimmed().isEmpty()) problems << "message box without title: " + text;
+        // The monkey opens only designs it saved: each must open again.
+        if (text.contains(QStringLiteral("не открыт"))) problems << "a saved design is refused: " + text;
     }
 
     std::optional<QString> input(const QString& prompt, const QString& title) override {
@@ -117,6 +119,11 @@ public:
             lastAction = where + " title-bar close";
             closed = true;
             window->close();
+        } else if (kind == 1 && chance(0.3)) {
+            // Ctrl+S or Ctrl+O: the design saved as it stands, or the last one saved opened.
+            const char* key = chance(0.5) ? "ActSave" : "ActOpen";
+            lastAction = where + key;
+            if (auto* action = window->findChild<QAction*>(key)) action->trigger();
         } else if (kind < 7 && !edits.isEmpty()) {
             auto* e = static_cast<QLineEdit*>(edits[below(int(edits.size()))]);
             const QString t = text();
@@ -344,10 +351,18 @@ private slots:
         auto restorePrinter = qScopeGuard([] { vokta::ui::SetReportPrinterFactory({}); });
         // Netlists are saved without a file dialog, into a folder of the test's own.
         QTemporaryDir netlists;
+        // Designs too; Ctrl+O opens the last one saved.
+        QString lastDesign;
         vokta::ui::SetSaveFileHandler([&](const QString&, const QString& file) {
-            return netlists.filePath(QFileInfo(file).fileName());
+            const QString path = netlists.filePath(QFileInfo(file).fileName());
+            if (path.endsWith(".vokta")) lastDesign = path;
+            return path;
         });
-        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
+        vokta::ui::SetOpenFileHandler([&](const QString&) { return lastDesign; });
+        auto restoreDialog = qScopeGuard([] {
+            vokta::ui::SetSaveFileHandler({});
+            vokta::ui::SetOpenFileHandler({});
+        });
         int done = 0;
         int opened = 0;
         int programEnds = 0;

@@ -6,12 +6,14 @@
 #include <QPushButton>
 
 #include "base/PictureNumbers.h"
+#include "circuits/CircuitDesignFiles.h"
 #include "circuits/ThreePoint.h"
 #include "circuits/ui/CircuitLayout.h"
 #include "circuits/ui/CircuitPlots.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 
@@ -64,6 +66,7 @@ FrmKontur2::FrmKontur2() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 
     ArrangeWindow(this, Image1, {LblC1, LblC2, LblC3}, 3, {CmdCalc, CmdPlot, CmdPdf, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
+    UseDesignKeys(this, vokta::ThreePointDesignKind());
 }
 
 void FrmKontur2::Form_Load() {

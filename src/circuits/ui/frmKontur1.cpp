@@ -7,12 +7,14 @@
 #include <QPushButton>
 
 #include "circuits/BandSpread.h"
+#include "circuits/CircuitDesignFiles.h"
 #include "circuits/ui/CircuitLayout.h"
 #include "circuits/ui/CircuitPictures.h"
 #include "circuits/ui/CircuitPlots.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 
 namespace vokta::ui {
@@ -62,6 +64,7 @@ frmKontur1::frmKontur1() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeD
 
     ArrangeWindow(this, Image1, {LblC1, LblC2}, 4, {CmdCalc, CmdPlot, CmdPdf, CmdCoil, CmdCancel});
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
+    UseDesignKeys(this, vokta::BandSpreadDesignKind());
 }
 
 void frmKontur1::Form_Load() {

@@ -13,12 +13,14 @@
 #include <QVBoxLayout>
 
 #include "coil/CoilCalculator.h"
+#include "coil/CoilDesignFile.h"
 #include "coil/ui/CoilPictures.h"
 #include "components/EnamelledWire.h"
 #include "components/ToroidCores.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 
 namespace vokta::ui {
@@ -182,6 +184,7 @@ FrmCoil::FrmCoil() : QWidget(nullptr, Qt::Window) {
     setTabOrder(CmdPdf, CmdCancel);
     setTabOrder(CmdCancel, TblResults);
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
+    UseDesignKeys(this, vokta::CoilDesignKind());
 }
 
 void FrmCoil::Open(QWidget* opener, std::optional<double> inductanceUH, std::optional<double> frequencyMHz) {

@@ -11,10 +11,12 @@
 #include <optional>
 
 #include "base/Checked.h"
+#include "filters/FilterDesignFile.h"
 #include "filters/ui/FrmFiltrItog.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 
 namespace vokta::ui {
@@ -114,6 +116,7 @@ FrmFiltr::FrmFiltr() {
     CmdBack = AddButton(this, "CmdBack", QStringLiteral("Отмена"), {6240, 4080, 1455, 375},
                         QStringLiteral("Отмена расчета"));
     UseCalculatorKeys(this, CmdCalc, CmdBack);
+    UseDesignKeys(this, vokta::FilterDesignKind());
     SetFixedClientSize(this, 7770, 4530);
 
     // The design state: low-pass and Butterworth selected before any handler is connected, so the labels

@@ -7,10 +7,12 @@
 #include <QLabel>
 
 #include "rfpath/RfPath.h"
+#include "rfpath/RfPathDesignFile.h"
 #include "rfpath/ui/RfPathPlot.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 
 namespace vokta::ui {
@@ -131,6 +133,7 @@ FrmAnt::FrmAnt() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHin
     connect(CmdClear, &QPushButton::clicked, this, &FrmAnt::CmdClear_Click);
     connect(CmdBack, &QPushButton::clicked, this, &FrmAnt::CmdBack_Click);
     UseCalculatorKeys(this, CmdCalc, CmdBack);
+    UseDesignKeys(this, vokta::RfPathDesignKind());
 
     SetFixedClientSize(this, 9975, 4905);
 }

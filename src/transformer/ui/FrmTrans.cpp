@@ -5,10 +5,12 @@
 
 #include "base/Checked.h"
 #include "base/PictureNumbers.h"
+#include "transformer/TransformerDesignFile.h"
 #include "transformer/ui/FrmTransResults.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/Controls.h"
+#include "ui/DesignFiles.h"
 #include "ui/Forms.h"
 #include "ui/Pictures.h"
 #include "ui/ReportPrinter.h"
@@ -76,6 +78,16 @@ FrmTrans::FrmTrans() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialo
     connect(CmdCancel, &QPushButton::clicked, this, &FrmTrans::CmdCancel_Click);
     connect(CmdPrint, &QPushButton::clicked, this, &FrmTrans::CmdPrint_Click);
     UseCalculatorKeys(this, CmdCalc, CmdCancel);
+    // A design file holds the windings too: those of the last calculation, or asked for when there is none.
+    UseDesignKeys(this, vokta::TransformerDesignKind(), [this](vokta::DesignRecord& record) {
+        if (!answeredWindings_) {
+            const std::optional<Windings> windings = AskWindings();
+            if (!windings) return false;
+            answeredWindings_ = windings->answers;
+        }
+        record.rows = *answeredWindings_;
+        return true;
+    });
 
     // Tab order: the core type, the source data top to bottom, then the buttons left to right.
     const QList<QWidget*> order{Option1[0], Option1[1], Option1[2], TxtA,    TxtB,      TxtC,
@@ -154,38 +166,10 @@ void FrmTrans::CalcTransformer() {
     if (!steelFill) Refuse(this, QStringLiteral("Выберите толщину стали сердечника из списка"), Combo1);
     input.steelFill = *steelFill;
 
-    // Cancel in any box ends the calculation; the previous design stays.
-    bool cancelled = false;
-    const QString countQuestion = QStringLiteral("Введите количество вторичных обмоток");
-    const QString countText = InputBox(this, countQuestion, kInputTitle, &cancelled);
-    if (cancelled) return;
-    const double count = ReadAnswer(this, countText, countQuestion);
-    if (count != std::floor(count) || count < 0)
-        Refuse(this, QStringLiteral("Количество вторичных обмоток должно быть целым неотрицательным числом"));
-    if (count > vokta::kMaxSecondaryWindings)
-        Refuse(this, QStringLiteral("Программа рассчитывает не больше %1 вторичных обмоток, а введено %2")
-                         .arg(vokta::kMaxSecondaryWindings)
-                         .arg(countText.trimmed()));
-
-    const QString voltageQuestion = QStringLiteral("Введите требуемое напряжение нагрузки, В");
-    const QString currentQuestion = QStringLiteral("Введите требуемый ток нагрузки, А");
-    // A load value that is not above zero is refused at its own box, which asks again.
-    auto ask = [&](int16_t winding, vokta::LoadValue which, const QString& question, float& value) {
-        for (;;) {
-            const QString answer = InputBox(this, question, kInputTitle, &cancelled);
-            if (cancelled) return false;
-            value = vokta::Single(ReadAnswer(this, answer, question));
-            const std::optional<std::string> fault = vokta::FindLoadFault(winding, which, value);
-            if (!fault) return true;
-            Warn(this, QString::fromStdString(*fault));
-        }
-    };
-    for (int16_t WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
-        vokta::TransformerInput::Load load;
-        if (!ask(WindingIndex, vokta::LoadValue::Voltage, voltageQuestion, load.voltage)) return;
-        if (!ask(WindingIndex, vokta::LoadValue::Current, currentQuestion, load.current)) return;
-        input.loads.push_back(load);
-    }
+    const std::optional<Windings> windings = AskWindings();
+    if (!windings) return;
+    input.loads = windings->loads;
+    answeredWindings_ = windings->answers;
 
     // The results on show are no longer the design once it is recalculated; a new design shows anew.
     Forms::Unload<FrmTransResults>();
@@ -203,6 +187,73 @@ void FrmTrans::CalcTransformer() {
                            .arg(LocaleNumberText(Design.SecondaryPower)));
             break;
     }
+}
+
+QString FrmTrans::Ask(const QString& question, bool* cancelled) {
+    if (!fromFile_) return InputBox(this, question, kInputTitle, cancelled);
+    *cancelled = fileAnswers_.isEmpty();
+    return *cancelled ? QString() : fileAnswers_.takeFirst();
+}
+
+void FrmTrans::CalcWithWindings(const std::vector<std::vector<std::string>>& rows) {
+    const vokta::NumberFormat format = UserNumberFormat();
+    fileAnswers_ = {QString::number(rows.size())};
+    for (const auto& row : rows)
+        for (const std::string& answer : row)
+            fileAnswers_ << QString::fromStdString(vokta::ShownNumberText(answer, format));
+    fromFile_ = true;
+    CmdCalc_Click();
+    fromFile_ = false;
+    fileAnswers_.clear();
+}
+
+std::optional<FrmTrans::Windings> FrmTrans::AskWindings() {
+    // Cancel in any box ends the calculation; the previous design stays.
+    bool cancelled = false;
+    const QString countQuestion = QStringLiteral("Введите количество вторичных обмоток");
+    const QString countText = Ask(countQuestion, &cancelled);
+    if (cancelled) return std::nullopt;
+    const double count = ReadAnswer(this, countText, countQuestion);
+    if (count != std::floor(count) || count < 0)
+        Refuse(this, QStringLiteral("Количество вторичных обмоток должно быть целым неотрицательным числом"));
+    if (count > vokta::kMaxSecondaryWindings)
+        Refuse(this, QStringLiteral("Программа рассчитывает не больше %1 вторичных обмоток, а введено %2")
+                         .arg(vokta::kMaxSecondaryWindings)
+                         .arg(countText.trimmed()));
+
+    const QString voltageQuestion = QStringLiteral("Введите требуемое напряжение нагрузки, В");
+    const QString currentQuestion = QStringLiteral("Введите требуемый ток нагрузки, А");
+    // A load value that is not above zero is refused at its own box, which asks again.
+    const vokta::NumberFormat format = UserNumberFormat();
+    // A load value that is not above zero is refused at its own box, which asks again (a file's answer,
+    // checked when the file was opened, is never refused).
+    auto ask = [&](int16_t winding, vokta::LoadValue which, const QString& question, float& value,
+                   std::vector<std::string>& answers) {
+        for (;;) {
+            const QString answer = Ask(question, &cancelled);
+            if (cancelled) return false;
+            value = vokta::Single(ReadAnswer(this, answer, question));
+            const std::optional<std::string> fault = vokta::FindLoadFault(winding, which, value);
+            if (!fault) {
+                answers.push_back(vokta::FileNumberText(answer.toStdString(), format));
+                return true;
+            }
+            Warn(this, QString::fromStdString(*fault));
+            if (fromFile_) return false;
+        }
+    };
+    Windings windings;
+    for (int16_t WindingIndex = 1; WindingIndex <= int16_t(count); ++WindingIndex) {
+        vokta::TransformerInput::Load load;
+        std::vector<std::string> answers;
+        if (!ask(WindingIndex, vokta::LoadValue::Voltage, voltageQuestion, load.voltage, answers))
+            return std::nullopt;
+        if (!ask(WindingIndex, vokta::LoadValue::Current, currentQuestion, load.current, answers))
+            return std::nullopt;
+        windings.loads.push_back(load);
+        windings.answers.push_back(std::move(answers));
+    }
+    return windings;
 }
 
 void FrmTrans::WarnCoreTooSmall() {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "transformer/TransformerDesign.h"
 
@@ -28,12 +32,24 @@ public:
     void CmdCalc_Click();
     void CmdCancel_Click();
     void CmdPrint_Click();
+    // Calculates as "Расчет" does with the windings answered from a design file's rows (voltage and
+    // current texts, in the file's number format) instead of the input boxes.
+    void CalcWithWindings(const std::vector<std::vector<std::string>>& rows);
 
     // The last calculation (zeros before the first); it lives as long as the program.
     static inline vokta::TransformerDesign Design;
 
 private:
     void CalcTransformer();
+    // The answers about the secondary windings: the loads, and the texts answered (in the file's number
+    // format) for a design file. Nothing when the user cancels a question.
+    struct Windings {
+        std::vector<vokta::TransformerInput::Load> loads;
+        std::vector<std::vector<std::string>> answers;
+    };
+    std::optional<Windings> AskWindings();
+    // An input box, or the next answer from a design file while one is opened.
+    QString Ask(const QString& question, bool* cancelled);
     void WarnCoreTooSmall();
     vokta::CoreType SelectedCoreType() const;
 
@@ -55,6 +71,12 @@ private:
     QPushButton* CmdCalc = nullptr;
     QPushButton* CmdCancel = nullptr;
     QPushButton* CmdPrint = nullptr;
+
+    // The windings answered last in this window, for its design file; fileAnswers_ are a file's answers
+    // waiting to be given (the count first) while fromFile_.
+    std::optional<std::vector<std::vector<std::string>>> answeredWindings_;
+    QStringList fileAnswers_;
+    bool fromFile_ = false;
 };
 
 // Sends the report of a design to a printer: its font, its lines, the end of the document. The design's
