@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "filters/ExactDesign.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
 #include "ui/ChartKit.h"
@@ -97,15 +96,8 @@ FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDeman
     form->demand_ = demand;
     form->analysis_ = analysis;
     form->inputs_ = inputs;
-    form->exact_.reset();
-    form->exactAnalysis_.reset();
-    form->exactError_.clear();
-    try {
-        form->exact_ = ExactDesign(demand, response, circuit);
-        form->exactAnalysis_ = AnalyseResponse(*form->exact_, demand);
-    } catch (const RuntimeError& e) {
-        form->exactError_ = ErrorSentence(e);
-    }
+    form->response_ = response;
+    form->DesignExact();
     form->ShowDesign();
     return Forms::Show<FrmResponse>();
 }

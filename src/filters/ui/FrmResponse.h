@@ -45,6 +45,7 @@ public:
 
     void CmdClose_Click();
     void CmbDesign_Click();
+    void CmbFamily_Click();
     void CmbSeries_Click();
     void CmbTolerance_Click();
     void CmdExport_Click();
@@ -59,6 +60,7 @@ public:
     QLabel* LblLegend = nullptr;
     QPushButton* CmdClose = nullptr;
     QComboBox* CmbDesign = nullptr;
+    QComboBox* CmbFamily = nullptr;  // the exact design's approximation; the results window's by default
     QComboBox* CmbSeries = nullptr;
     QComboBox* CmbTolerance = nullptr;
     QLabel* LblYield = nullptr;
@@ -77,11 +79,14 @@ private:
     double Tolerance() const;  // as a fraction
 
     bool ExactChosen() const;
+    // Designs the exact filter of the chosen approximation for the demand on show, or keeps why not.
+    void DesignExact();
 
     // The design of the results window: its circuit as computed, the demand and the circuit's analysis.
     vokta::FilterCircuit circuit_;
     vokta::ResponseDemand demand_;
     vokta::ResponseAnalysis analysis_;
+    vokta::FilterResponse response_ = vokta::FilterResponse::Butterworth;  // the results window's
     // The exact design and its analysis, or why there is none.
     std::optional<vokta::FilterCircuit> exact_;
     std::optional<vokta::ResponseAnalysis> exactAnalysis_;

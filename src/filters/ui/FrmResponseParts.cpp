@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "filters/ExactDesign.h"
 #include "filters/SpiceNetlist.h"
 #include "filters/ui/FrmResponse.h"
 #include "ui/Application.h"
@@ -51,6 +52,15 @@ QLayout* FrmResponse::PartsPanel() {
     CmbDesign->setObjectName(QStringLiteral("CmbDesign"));
     CmbDesign->addItems({QStringLiteral("По методике"), QStringLiteral("Точный расчет")});
     designLabel->setBuddy(CmbDesign);
+    auto* familyLabel = new QLabel(QStringLiteral("Аппроксимация:"), this);
+    CmbFamily = new QComboBox(this);
+    CmbFamily->setObjectName(QStringLiteral("CmbFamily"));
+    // The first item keeps the results window's approximation; the others follow FilterFamily's order.
+    CmbFamily->addItems({QStringLiteral("Как в расчете"), QStringLiteral("Баттерворт"),
+                         QStringLiteral("Чебышев"), QStringLiteral("Эллиптический"),
+                         QStringLiteral("Бессель")});
+    CmbFamily->setEnabled(false);  // it chooses among exact designs only
+    familyLabel->setBuddy(CmbFamily);
 
     auto* label = new QLabel(QStringLiteral("Номиналы:"), this);
     CmbSeries = new QComboBox(this);
@@ -96,6 +106,7 @@ QLayout* FrmResponse::PartsPanel() {
     CmdExport = new QPushButton(QStringLiteral("Сохранить схему…"), this);
     CmdExport->setObjectName(QStringLiteral("CmdExport"));
     connect(CmbDesign, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbDesign_Click);
+    connect(CmbFamily, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbFamily_Click);
     connect(CmbSeries, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbSeries_Click);
     connect(CmbTolerance, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbTolerance_Click);
     connect(CmdCopy, &QPushButton::clicked, this, &FrmResponse::CmdCopy_Click);
@@ -104,10 +115,12 @@ QLayout* FrmResponse::PartsPanel() {
     auto* choices = new QGridLayout();
     choices->addWidget(designLabel, 0, 0);
     choices->addWidget(CmbDesign, 0, 1);
-    choices->addWidget(label, 1, 0);
-    choices->addWidget(CmbSeries, 1, 1);
-    choices->addWidget(toleranceLabel, 2, 0);
-    choices->addWidget(CmbTolerance, 2, 1);
+    choices->addWidget(familyLabel, 1, 0);
+    choices->addWidget(CmbFamily, 1, 1);
+    choices->addWidget(label, 2, 0);
+    choices->addWidget(CmbSeries, 2, 1);
+    choices->addWidget(toleranceLabel, 3, 0);
+    choices->addWidget(CmbTolerance, 3, 1);
     choices->setColumnStretch(1, 1);
     auto* panel = new QVBoxLayout();
     panel->addLayout(choices);
@@ -127,7 +140,28 @@ bool FrmResponse::ExactChosen() const {
 }
 
 void FrmResponse::CmbDesign_Click() {
+    CmbFamily->setEnabled(ExactChosen());
     ShowDesign();
+}
+
+void FrmResponse::CmbFamily_Click() {
+    DesignExact();
+    ShowDesign();
+}
+
+void FrmResponse::DesignExact() {
+    exact_.reset();
+    exactAnalysis_.reset();
+    exactError_.clear();
+    const int chosen = CmbFamily->currentIndex();
+    const FilterFamily family = chosen <= 0 ? FamilyOf(response_) : FilterFamily(chosen - 1);
+    try {
+        exact_ = ExactDesign(demand_, family, circuit_);
+        exactAnalysis_ = AnalyseResponse(*exact_, demand_);
+    } catch (const RuntimeError& e) {
+        exact_.reset();
+        exactError_ = ErrorSentence(e);
+    }
 }
 
 double FrmResponse::Tolerance() const {

@@ -26,6 +26,8 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
             g.saveSheet(name + "_sheet", plot);
             plot->CmbDesign->setCurrentIndex(1);
             g.save(name + "_exact", plot);
+            plot->CmbFamily->setCurrentText("Эллиптический");
+            g.save(name + "_elliptic", plot);
         }
     }
     UnloadAllForms();

@@ -267,7 +267,22 @@ private slots:
         form->CmbSeries->setCurrentText("—");
         QVERIFY(!form->LblVerdict->text().contains("Номиналы"));
         form->CmbSeries->setCurrentText("E24");
+        // Another approximation for the same demand: the elliptic ladder needs three elements where
+        // Butterworth's needs five; Bessel's gentle skirt (about 3 dB times the squared frequency ratio,
+        // 12 dB at twice the cut-off, whatever the order) cannot give 25 dB there. Back to the method's, the
+        // approximation cannot be chosen.
+        QVERIFY(form->CmbFamily->isEnabled());
+        form->CmbFamily->setCurrentText("Эллиптический");
+        QCOMPARE(ShownChart(form->ChartView)->title(),
+                 QString("Пассивный фильтр нижних частот, порядок 3, точный расчет"));
+        QCOMPARE(form->LblVerdict->text().section('\n', 0, 0).count("— выполнено"), 2);
+        form->CmbFamily->setCurrentText("Бессель");
+        QVERIFY(form->LblVerdict->text().startsWith("Точный расчет: Для таких требований нужен фильтр выше"));
+        QCOMPARE(form->TblParts->rowCount(), 0);
+        form->CmbFamily->setCurrentText("Как в расчете");
+        QCOMPARE(form->TblParts->rowCount(), 5);
         form->CmbDesign->setCurrentText("По методике");
+        QVERIFY(!form->CmbFamily->isEnabled());
         QCOMPARE(form->LblVerdict->text(), methodVerdict);
 
         // A demand no sensible filter meets: the reason instead of a design.
