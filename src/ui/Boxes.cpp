@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -108,6 +109,14 @@ QString DefaultSuffix(const QString& filter) {
 }
 
 }  // namespace
+
+QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() &&
+        file.flush() && file.commit())
+        return {};
+    return file.errorString();
+}
 
 QString SaveFileName(QWidget* parent, const QString& title, const QString& fileName, const QString& filter) {
     const QFileInfo proposed(fileName);

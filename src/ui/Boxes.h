@@ -32,6 +32,13 @@ QString SaveFileName(QWidget* parent, const QString& title, const QString& fileN
 using SaveFileHandler = std::function<QString(const QString& title, const QString& fileName)>;
 void SetSaveFileHandler(SaveFileHandler handler);
 
+// Writes the bytes as the file's whole content, atomically: into a file of its own beside the old one,
+// which replaces the old one only when everything is written (on a full disk or in a read-only folder the
+// old file stays as it was). Unbuffered, so that a full disk fails the write itself: QSaveFile does not
+// see a buffered write that fails only when the file is closed, and would put an empty file in place of
+// the old one. Returns the empty text on success, else the system's reason.
+QString WriteWholeFile(const QString& path, const QByteArray& bytes);
+
 // Qt's modal "open" dialog for the files of 'filter', in the folder of the last file saved or opened in
 // this session (the home folder before that). Returns the chosen path, or the empty text when cancelled.
 QString OpenFileName(QWidget* parent, const QString& title, const QString& filter);

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <vector>
@@ -205,16 +204,9 @@ bool SaveDesign(QWidget* window, const vokta::DesignKind& kind,
 
 bool WriteDesignFile(QWidget* window, const QString& path, const vokta::DesignRecord& record,
                      const vokta::DesignKind& kind) {
-    // The new text goes to a file of its own beside the old one and replaces it whole, or not at all.
-    // Unbuffered, so that a full disk fails the write itself: a buffered write that fails only when the
-    // file is closed is not seen by QSaveFile, which then puts an empty file in place of the old one.
-    QSaveFile file(path);
-    const QByteArray text = QByteArray::fromStdString(vokta::WriteDesign(record, kind));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text) == text.size() &&
-        file.flush() && file.commit())
-        return true;
-    MsgBox(window,
-           QStringLiteral("Расчет не сохранен в файл «%1»: %2.").arg(Native(path), file.errorString()),
+    const QString failure = WriteWholeFile(path, QByteArray::fromStdString(vokta::WriteDesign(record, kind)));
+    if (failure.isEmpty()) return true;
+    MsgBox(window, QStringLiteral("Расчет не сохранен в файл «%1»: %2.").arg(Native(path), failure),
            QStringLiteral("Ошибка"), MsgIcon::Critical);
     return false;
 }

@@ -13,7 +13,6 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
@@ -287,12 +286,11 @@ QByteArray Sheet::Pdf() const {
 
 void Sheet::Save(const QString& path) const {
     const QByteArray pdf = Pdf();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
-        throw RuntimeError(ErrorKind::InvalidArgument,
-                           QStringLiteral("Не удалось сохранить файл «%1»: %2.")
-                               .arg(QDir::toNativeSeparators(path), file.errorString())
-                               .toStdString());
+    const QString failure = WriteWholeFile(path, pdf);
+    if (!failure.isEmpty())
+        throw RuntimeError(ErrorKind::InvalidArgument, QStringLiteral("Не удалось сохранить файл «%1»: %2.")
+                                                           .arg(QDir::toNativeSeparators(path), failure)
+                                                           .toStdString());
 }
 
 QString PlainCaption(const QString& caption) {
