@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -71,8 +72,18 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     bottom->addSpacing(12);
     bottom->addWidget(CmdPdf, 0, Qt::AlignBottom);
     bottom->addWidget(CmdClose, 0, Qt::AlignBottom);
+    TabPlot = new QTabBar(this);
+    TabPlot->setObjectName(QStringLiteral("TabPlot"));
+    TabPlot->addTab(QStringLiteral("Затухание"));
+    TabPlot->addTab(QStringLiteral("КСВ и обратные потери"));
+    TabPlot->addTab(QStringLiteral("Групповое время"));
+    TabPlot->setShape(QTabBar::RoundedSouth);  // tabs that hang under the chart they choose
+    TabPlot->setDrawBase(false);
+    connect(TabPlot, &QTabBar::currentChanged, this, &FrmResponse::TabPlot_Click);
+
     auto* plot = new QVBoxLayout();
     plot->addWidget(ChartView, 1);
+    plot->addWidget(TabPlot);
     plot->addWidget(LblLegend);
     auto* top = new QHBoxLayout();
     top->addLayout(plot, 1);
@@ -173,10 +184,8 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
             QStringLiteral("Номиналы %1").arg(QString::fromUtf8(SeriesName(Series()))),
             points(standard->curve), plot::kSecond, plot::Series::Dashed);
 
-    page_ = page;
-    // A new chart for every design: the old one goes with its series and axes.
-    vokta::ui::Charts().Show(ChartView, page, font());
-    LblLegend->setText(plot::LegendText(page));
+    attenuationPage_ = page;
+    ShowPage();
     LblVerdict->setText(verdict);
 }
 

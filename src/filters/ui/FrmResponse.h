@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLayout;
 class QPushButton;
+class QTabBar;
 class QTableWidget;
 
 namespace vokta::ui {
@@ -49,6 +50,8 @@ public:
     void CmbSeries_Click();
     void CmbTolerance_Click();
     void CmdExport_Click();
+    void CmdTouchstone_Click();
+    void TabPlot_Click();
     void CmdCopy_Click();
     void CmdPdf_Click();
     // The printable sheet of what the window shows: the requirements and the choices, the chart, the
@@ -56,6 +59,9 @@ public:
     Sheet MakeSheet() const;
 
     QWidget* ChartView = nullptr;  // a QChartView, made by the chart module (ui/ChartKit.h)
+    // Under the chart: what it shows of the design, the attenuation, the match at the input (return loss
+    // and VSWR, ladders only) or the group delay.
+    QTabBar* TabPlot = nullptr;
     QLabel* LblVerdict = nullptr;
     QLabel* LblLegend = nullptr;
     QPushButton* CmdClose = nullptr;
@@ -66,6 +72,7 @@ public:
     QLabel* LblYield = nullptr;
     QTableWidget* TblParts = nullptr;
     QPushButton* CmdExport = nullptr;
+    QPushButton* CmdTouchstone = nullptr;  // the S-parameters of a ladder as a Touchstone .s2p file
     QPushButton* CmdCopy = nullptr;
     QPushButton* CmdPdf = nullptr;
 
@@ -76,9 +83,16 @@ private:
               const vokta::ResponseAnalysis& analysis, const vokta::ResponseAnalysis* standard,
               const vokta::ToleranceRun* spread, const QString& verdict);
     vokta::ESeries Series() const;
+    // Shows the page of the chosen tab: the attenuation as Plot made it, or the design's port curves.
+    void ShowPage();
+    plot::Page PortPage(int tab) const;
     double Tolerance() const;  // as a fraction
 
     bool ExactChosen() const;
+    // The design on show: the exact one when it is chosen and exists, else the results window's.
+    const vokta::FilterCircuit& ShownCircuit() const;
+    // Writes a file whole, or says why it could not.
+    void WriteOrSay(const QString& file, const QByteArray& bytes);
     // Designs the exact filter of the chosen approximation for the demand on show, or keeps why not.
     void DesignExact();
 
@@ -92,7 +106,8 @@ private:
     std::optional<vokta::ResponseAnalysis> exactAnalysis_;
     QString exactError_;
     QList<Sheet::Row> inputs_;
-    plot::Page page_;  // the chart on show
+    plot::Page attenuationPage_;  // the attenuation of the design on show, as Plot made it
+    plot::Page page_;             // the chart on show
 };
 
 }  // namespace vokta::ui

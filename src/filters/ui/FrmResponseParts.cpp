@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -16,6 +15,7 @@
 
 #include "filters/ExactDesign.h"
 #include "filters/SpiceNetlist.h"
+#include "filters/Touchstone.h"
 #include "filters/ui/FrmResponse.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
@@ -105,12 +105,15 @@ QLayout* FrmResponse::PartsPanel() {
     CmdCopy->setObjectName(QStringLiteral("CmdCopy"));
     CmdExport = new QPushButton(QStringLiteral("Сохранить схему…"), this);
     CmdExport->setObjectName(QStringLiteral("CmdExport"));
+    CmdTouchstone = new QPushButton(QStringLiteral("Сохранить S-параметры…"), this);
+    CmdTouchstone->setObjectName(QStringLiteral("CmdTouchstone"));
     connect(CmbDesign, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbDesign_Click);
     connect(CmbFamily, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbFamily_Click);
     connect(CmbSeries, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbSeries_Click);
     connect(CmbTolerance, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbTolerance_Click);
     connect(CmdCopy, &QPushButton::clicked, this, &FrmResponse::CmdCopy_Click);
     connect(CmdExport, &QPushButton::clicked, this, &FrmResponse::CmdExport_Click);
+    connect(CmdTouchstone, &QPushButton::clicked, this, &FrmResponse::CmdTouchstone_Click);
 
     auto* choices = new QGridLayout();
     choices->addWidget(designLabel, 0, 0);
@@ -128,6 +131,7 @@ QLayout* FrmResponse::PartsPanel() {
     panel->addWidget(TblParts, 1);
     panel->addWidget(CmdCopy);
     panel->addWidget(CmdExport);
+    panel->addWidget(CmdTouchstone);
     return panel;
 }
 
@@ -180,6 +184,7 @@ void FrmResponse::ShowDesign() {
     const bool exact = ExactChosen();
     CmdCopy->setEnabled(!exact || exact_);
     CmdExport->setEnabled(!exact || exact_);
+    CmdTouchstone->setEnabled((!exact || exact_) && std::holds_alternative<LadderCircuit>(ShownCircuit()));
     if (exact && !exactAnalysis_) {
         // No exact design for this demand: the demand alone, and why.
         TblParts->setRowCount(0);
@@ -280,19 +285,37 @@ void FrmResponse::CmdPdf_Click() {
 void FrmResponse::CmdExport_Click() {
     Guarded(this, [&] {
         const ESeries series = Series();
-        const bool exact = ExactChosen() && exact_;
-        const std::string netlist = SpiceNetlist(StandardCircuit(exact ? *exact_ : circuit_, series), demand_,
-                                                 series, analysis_.fmin, analysis_.fmax);
+        const std::string netlist = SpiceNetlist(StandardCircuit(ShownCircuit(), series), demand_, series,
+                                                 analysis_.fmin, analysis_.fmax);
         const QString file =
             SaveFileName(this, QStringLiteral("Сохранить схему"), QStringLiteral("filter.cir"),
                          QStringLiteral("Схемы SPICE (*.cir);;Все файлы (*)"));
-        if (file.isEmpty()) return;
-        QSaveFile out(file);
-        const QByteArray bytes = QByteArray::fromStdString(netlist);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-            MsgBox(this, QStringLiteral("Не удалось записать файл %1: %2").arg(file, out.errorString()),
-                   QStringLiteral("Ошибка"), MsgIcon::Critical);
+        if (!file.isEmpty()) WriteOrSay(file, QByteArray::fromStdString(netlist));
     });
+}
+
+void FrmResponse::CmdTouchstone_Click() {
+    Guarded(this, [&] {
+        const FilterCircuit standard = StandardCircuit(ShownCircuit(), Series());
+        const auto* ladder = std::get_if<LadderCircuit>(&standard);
+        if (!ladder) return;  // an active filter has no ports of a given resistance: the button is off
+        const std::string text = TouchstoneText(*ladder, demand_.shape, analysis_.fmin, analysis_.fmax);
+        const QString file =
+            SaveFileName(this, QStringLiteral("Сохранить S-параметры"), QStringLiteral("filter.s2p"),
+                         QStringLiteral("Файлы Touchstone (*.s2p);;Все файлы (*)"));
+        if (!file.isEmpty()) WriteOrSay(file, QByteArray::fromStdString(text));
+    });
+}
+
+const FilterCircuit& FrmResponse::ShownCircuit() const {
+    return ExactChosen() && exact_ ? *exact_ : circuit_;
+}
+
+void FrmResponse::WriteOrSay(const QString& file, const QByteArray& bytes) {
+    const QString failure = WriteWholeFile(file, bytes);
+    if (!failure.isEmpty())
+        MsgBox(this, QStringLiteral("Не удалось записать файл %1: %2").arg(file, failure),
+               QStringLiteral("Ошибка"), MsgIcon::Critical);
 }
 
 }  // namespace vokta::ui

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QTabBar>
 #include "FilterDriver.h"
 
 #include "filters/ui/FrmResponse.h"
@@ -28,6 +29,10 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
             g.save(name + "_exact", plot);
             plot->CmbFamily->setCurrentText("Эллиптический");
             g.save(name + "_elliptic", plot);
+            plot->TabPlot->setCurrentIndex(1);
+            g.save(name + "_elliptic_match", plot);
+            plot->TabPlot->setCurrentIndex(2);
+            g.save(name + "_elliptic_delay", plot);
         }
     }
     UnloadAllForms();

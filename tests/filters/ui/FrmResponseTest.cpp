@@ -10,11 +10,13 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <cmath>
 
+#include "filters/Touchstone.h"
 #include "filters/ui/FrmResponse.h"
 #include "support/FilterDemands.h"
 #include "support/ShownChart.h"
@@ -116,6 +118,7 @@ private slots:
         const ActiveCircuit section{true, {SectionStage(10, 0.01f, 0.586f, 1)}};
         FrmResponse* second = FrmResponse::Open(section, Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
         QCOMPARE(second, first);
+        QVERIFY(!second->CmdTouchstone->isEnabled());  // an active filter has no S-parameters
         QCOMPARE(ShownChart(second->ChartView)->series().size(), seriesCount);
         QCOMPARE(ShownChart(second->ChartView)->title(),
                  QString("Активный фильтр верхних частот, порядок 2"));
@@ -231,6 +234,20 @@ private slots:
         QVERIFY(
             boxes.messages[0].text.startsWith("Не удалось записать файл " + dir.filePath("missing/lp5.cir")));
 
+        // The S-parameters of the values shown, 401 points over the plot's span: S21 is the response core's
+        // attenuation at every point.
+        answer(dir.filePath("lp5"));
+        Click(form, "CmdTouchstone");
+        QCOMPARE(asked, QString("Сохранить S-параметры"));
+        QFile s2p(dir.filePath("lp5.s2p"));
+        QVERIFY(s2p.open(QIODevice::ReadOnly));
+        const std::optional<TouchstoneData> data = ReadTouchstone(s2p.readAll().toStdString());
+        QVERIFY(data && data->f.size() == 401 && data->f.front() == 100 && data->f.back() == 8000);
+        const LadderCircuit ladder = LowPass5();
+        for (size_t i = 0; i < data->f.size(); i += 40)
+            QVERIFY(std::abs(-20 * std::log10(std::abs(data->s[i][1])) -
+                             LadderAttenuation(ladder, data->f[i])) < 1e-6);
+
         Click(form, "CmdCopy");
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QString("Элемент\tРасчет\tНоминал\nC1\t1.967 мкФ\t1.967 мкФ\nL1\t12.88 мГн\t12.88 мГн\n"
@@ -296,6 +313,38 @@ private slots:
 
     // The parts' tolerance: the share of good circuits built from the E24 values, and the shaded spread,
     // which 0 % has none of.
+    // The tabs under the chart: the match at the input and the group delay of the design and of its
+    // standard values. A 5th-order Butterworth low-pass delays by Σσk/(σk² + (ω − ωk)²) over its poles
+    // σk + jωk: 3.2361/ωc at zero frequency (515.04 µs at 1 kHz) and 0.385 % more, 517.02 µs, at a tenth of
+    // the cut-off, where the plot starts.
+    void thePortTabs() {
+        FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
+        QStringList tabs;
+        for (int i = 0; i < form->TabPlot->count(); ++i) tabs << form->TabPlot->tabText(i);
+        QCOMPARE(tabs, QStringList({"Затухание", "КСВ и обратные потери", "Групповое время"}));
+        form->TabPlot->setCurrentIndex(2);
+        QChart* chart = ShownChart(form->ChartView);
+        QCOMPARE(chart->axes(Qt::Vertical).first()->titleText(), QString("Групповое время, мкс"));
+        auto* delay = qobject_cast<QLineSeries*>(chart->series().first());
+        QVERIFY(delay && delay->name() == "Групповое время фильтра");
+        QVERIFY(std::abs(delay->at(0).y() / 517.02 - 1) < 0.002);
+        QCOMPARE(LegendLabels(form), QStringList({"Групповое время фильтра", "Номиналы E24"}));
+        form->TabPlot->setCurrentIndex(1);
+        chart = ShownChart(form->ChartView);
+        QStringList axes;
+        for (QAbstractAxis* axis : chart->axes(Qt::Vertical)) axes << axis->titleText();
+        QCOMPARE(axes, QStringList({"Обратные потери, дБ", "КСВ"}));
+        QCOMPARE(LegendLabels(form), QStringList({"Обратные потери", "КСВ", "Обратные потери, номиналы E24",
+                                                  "КСВ, номиналы E24"}));
+        // An active filter has no match to show: the tab bar moves on to the group delay.
+        FrmResponse::Open(ActiveCircuit{true, {SectionStage(10, 0.01f, 0.586f, 1)}},
+                          Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
+        QVERIFY(!form->TabPlot->isTabEnabled(1) && form->TabPlot->isTabEnabled(2));
+        QCOMPARE(form->TabPlot->currentIndex(), 2);
+        QCOMPARE(ShownChart(form->ChartView)->axes(Qt::Vertical).first()->titleText(),
+                 QString("Групповое время, мкс"));
+    }
+
     void theToleranceAndTheShareOfGoodCircuits() {
         FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
         QVERIFY(!form->CmbTolerance->isEditable());
