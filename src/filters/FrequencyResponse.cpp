@@ -647,6 +647,31 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
     }
 }
 
+Interval SweepSpan(const ResponseDemand& demand) {
+    Interval span;
+    switch (demand.shape) {
+        case FilterType::LowPass:
+            span.from = std::min(demand.f1, demand.fs) / 10;
+            span.to = std::max(demand.f1, demand.fs) * 4;
+            break;
+        case FilterType::HighPass:
+            span.from = std::min(demand.f1, demand.fs) / 4;
+            span.to = std::max(demand.f1, demand.fs) * 10;
+            break;
+        case FilterType::BandPass:
+        case FilterType::BandStop: {
+            // Symmetric about the centre on the logarithmic scale: the band filters are.
+            const double f0 = std::sqrt(demand.fleft * demand.fright);
+            double reach = std::max({demand.fright / f0, f0 / demand.fleft, demand.fs / f0, f0 / demand.fs});
+            reach = std::pow(std::max(reach, 1.01), demand.shape == FilterType::BandPass ? 2.0 : 3.0);
+            span.from = f0 / reach;
+            span.to = f0 * reach;
+            break;
+        }
+    }
+    return span;
+}
+
 ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
     const bool band = IsBandFilter(demand.shape);
     const DemandBands bands = BandsOf(demand);
@@ -666,27 +691,9 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
     result.passBand = worst(bands.pass, true, demand.amin);
     result.stopBand = worst(bands.stop, false, demand.astop);
 
-    // The sweep: the pass band and the stop-band frequency with room on either side.
-    switch (demand.shape) {
-        case FilterType::LowPass:
-            result.fmin = std::min(demand.f1, demand.fs) / 10;
-            result.fmax = std::max(demand.f1, demand.fs) * 4;
-            break;
-        case FilterType::HighPass:
-            result.fmin = std::min(demand.f1, demand.fs) / 4;
-            result.fmax = std::max(demand.f1, demand.fs) * 10;
-            break;
-        case FilterType::BandPass:
-        case FilterType::BandStop: {
-            // Symmetric about the centre on the logarithmic scale: the band filters are.
-            const double f0 = std::sqrt(demand.fleft * demand.fright);
-            double reach = std::max({demand.fright / f0, f0 / demand.fleft, demand.fs / f0, f0 / demand.fs});
-            reach = std::pow(std::max(reach, 1.01), demand.shape == FilterType::BandPass ? 2.0 : 3.0);
-            result.fmin = f0 / reach;
-            result.fmax = f0 * reach;
-            break;
-        }
-    }
+    const Interval span = SweepSpan(demand);
+    result.fmin = span.from;
+    result.fmax = span.to;
     std::vector<double> frequencies = LogGrid(result.fmin, result.fmax, 600);
     // The edges and the stop-band frequency exactly, so the curve passes through the figures of the verdict.
     std::vector<double> marks{demand.fs, result.passBand.frequency, result.stopBand.frequency};

@@ -89,6 +89,10 @@ inline constexpr double kAttenuationCeilingDb = 300;
 // unstable, and when a frequency of the demand is not positive.
 ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand);
 
+// The span AnalyseResponse sweeps for a demand, whatever the circuit: the pass band and the stop-band
+// frequency with room on either side.
+Interval SweepSpan(const ResponseDemand& demand);
+
 // The frequencies at which the verdict judges a band of the demand: 200 a decade, equally spaced on a
 // logarithmic scale, both ends included.
 std::vector<double> JudgingGrid(const Interval& band);

@@ -158,6 +158,7 @@ void FrmFiltrItog::Form_Load() {
         active_ = request_->IsActive();
         inputs_ = request_->SheetInputs();
         picture_ = 0;
+        orderRefused_ = false;
         demand_ = vokta::ResponseDemand{type,          request.Amin,   request.Astop, request.F1,
                                         request.Fleft, request.Fright, request.Fs};
         if (type == FilterType::HighPass && response == FilterResponse::Butterworth)
@@ -195,9 +196,10 @@ void FrmFiltrItog::Form_Load() {
         }
         // An active band filter has no design: the window stays as it was designed.
     });
-    // Every design shows its circuit; a refused or failed one shows no picture.
+    // Every design shows its circuit; a refused or failed one shows no picture. An order refused by the
+    // procedure still has its exact design in the response window.
     const bool designed = !Image1->pixmap().isNull();
-    CmdResponse->setEnabled(designed);
+    CmdResponse->setEnabled(designed || orderRefused_);
     CmdPdf->setEnabled(designed);
     if (designed) ShowVerdict();
 }
@@ -221,7 +223,18 @@ void FrmFiltrItog::ShowVerdict() {
 }
 
 void FrmFiltrItog::CmdResponse_Click() {
-    Guarded(this, [&] { FrmResponse::Open(ShownCircuit(), demand_, response_, inputs_); });
+    Guarded(this, [&] {
+        if (!orderRefused_) {
+            FrmResponse::Open(ShownCircuit(), demand_, response_, inputs_);
+            return;
+        }
+        // No circuit of the procedure: the kind of circuit the exact design is to build, a ladder with the
+        // typed load or an active filter with its default parts.
+        const vokta::FilterCircuit kind =
+            active_ ? vokta::FilterCircuit(vokta::ActiveCircuit{type_ == FilterType::HighPass, {}})
+                    : vokta::FilterCircuit(vokta::LadderCircuit{double(state.Rn), {}});
+        FrmResponse::OpenExact(kind, demand_, response_, inputs_);
+    });
 }
 
 Sheet FrmFiltrItog::MakeSheet() const {
@@ -275,6 +288,7 @@ void FrmFiltrItog::UnloadWithResponse() {
 }
 
 void FrmFiltrItog::RefuseOrder(const QString& message) {
+    orderRefused_ = true;
     Warn(this, message);
     ArrangeResultsLayout();
 }

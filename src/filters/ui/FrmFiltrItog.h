@@ -89,7 +89,8 @@ private:
     // The circuit on show, as the values of the window describe it.
     vokta::FilterCircuit ShownCircuit() const;
 
-    // The message for an order beyond what a procedure designs, then the empty window laid out.
+    // The message for an order beyond what a procedure designs, then the empty window laid out; "АЧХ"
+    // then opens on the exact design, which takes orders the procedures do not.
     void RefuseOrder(const QString& message);
     // Whether the prototype tables had a row for this design; if not, says so and lays the window out.
     bool PrototypeAvailable();
@@ -117,8 +118,9 @@ private:
     vokta::FilterResponse response_ = vokta::FilterResponse::Butterworth;
     bool active_ = false;
     vokta::ResponseDemand demand_;
-    QList<Sheet::Row> inputs_;  // the requirements as they stood when the design was made
-    int picture_ = 0;           // the number of the circuit's picture on show
+    QList<Sheet::Row> inputs_;   // the requirements as they stood when the design was made
+    int picture_ = 0;            // the number of the circuit's picture on show
+    bool orderRefused_ = false;  // the procedure refused the order: only the exact design is left
 
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 4> lblC_{}, lblL_{};

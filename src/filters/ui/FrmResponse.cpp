@@ -100,7 +100,21 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
 
 FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDemand& demand,
                                FilterResponse response, const QList<Sheet::Row>& inputs) {
-    const ResponseAnalysis analysis = AnalyseResponse(circuit, demand);
+    return Present(circuit, AnalyseResponse(circuit, demand), demand, response, inputs, true);
+}
+
+FrmResponse* FrmResponse::OpenExact(const FilterCircuit& kind, const ResponseDemand& demand,
+                                    FilterResponse response, const QList<Sheet::Row>& inputs) {
+    ResponseAnalysis span;
+    const Interval sweep = SweepSpan(demand);
+    span.fmin = sweep.from;
+    span.fmax = sweep.to;
+    return Present(kind, span, demand, response, inputs, false);
+}
+
+FrmResponse* FrmResponse::Present(const FilterCircuit& circuit, const ResponseAnalysis& analysis,
+                                  const ResponseDemand& demand, FilterResponse response,
+                                  const QList<Sheet::Row>& inputs, bool methodDesign) {
     vokta::ui::Charts();  // the chart module first: without it, no window is loaded
     FrmResponse* form = Forms::Load<FrmResponse>();
     form->circuit_ = circuit;
@@ -108,6 +122,8 @@ FrmResponse* FrmResponse::Open(const FilterCircuit& circuit, const ResponseDeman
     form->analysis_ = analysis;
     form->inputs_ = inputs;
     form->response_ = response;
+    form->methodDesign_ = methodDesign;
+    form->OfferMethodDesign(methodDesign);
     form->DesignExact();
     form->ShowDesign();
     return Forms::Show<FrmResponse>();

@@ -43,6 +43,11 @@ public:
     static FrmResponse* Open(const vokta::FilterCircuit& circuit, const vokta::ResponseDemand& demand,
                              vokta::FilterResponse response = vokta::FilterResponse::Butterworth,
                              const QList<Sheet::Row>& inputs = {});
+    // The same for a demand whose order the results window's procedure refuses: the window opens on the
+    // exact design of the kind of 'kind' (a ladder with its load, or an active filter), "По методике" is
+    // not offered.
+    static FrmResponse* OpenExact(const vokta::FilterCircuit& kind, const vokta::ResponseDemand& demand,
+                                  vokta::FilterResponse response, const QList<Sheet::Row>& inputs);
 
     void CmdClose_Click();
     void CmbDesign_Click();
@@ -77,6 +82,9 @@ public:
     QPushButton* CmdPdf = nullptr;
 
 private:
+    static FrmResponse* Present(const vokta::FilterCircuit& circuit, const vokta::ResponseAnalysis& analysis,
+                                const vokta::ResponseDemand& demand, vokta::FilterResponse response,
+                                const QList<Sheet::Row>& inputs, bool methodDesign);
     QLayout* PartsPanel();  // creates the controls beside the plot
     void ShowDesign();
     void Plot(const QString& heading, const vokta::ResponseDemand& demand,
@@ -89,6 +97,8 @@ private:
     double Tolerance() const;  // as a fraction
 
     bool ExactChosen() const;
+    // Offers "По методике" in CmbDesign, or takes it away and chooses "Точный расчет".
+    void OfferMethodDesign(bool offered);
     // The design on show: the exact one when it is chosen and exists, else the results window's.
     const vokta::FilterCircuit& ShownCircuit() const;
     // Writes a file whole, or says why it could not.
@@ -97,6 +107,9 @@ private:
     void DesignExact();
 
     // The design of the results window: its circuit as computed, the demand and the circuit's analysis.
+    // Without one (methodDesign_ false), circuit_ has no parts and only tells the exact design the kind
+    // of circuit, and analysis_ only the span of the sweep.
+    bool methodDesign_ = true;
     vokta::FilterCircuit circuit_;
     vokta::ResponseDemand demand_;
     vokta::ResponseAnalysis analysis_;

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <optional>
@@ -141,6 +143,19 @@ ESeries FrmResponse::Series() const {
 
 bool FrmResponse::ExactChosen() const {
     return CmbDesign->currentIndex() == 1;
+}
+
+void FrmResponse::OfferMethodDesign(bool offered) {
+    if (auto* model = qobject_cast<QStandardItemModel*>(CmbDesign->model()))
+        model->item(0)->setEnabled(offered);
+    CmbDesign->setToolTip(offered ? QString()
+                                  : QStringLiteral("Порядок фильтра больше, чем рассчитывает методика: "
+                                                   "доступен только точный расчет"));
+    if (!offered) {
+        const QSignalBlocker quiet(CmbDesign);  // the caller designs and shows once
+        CmbDesign->setCurrentIndex(1);
+    }
+    CmbFamily->setEnabled(ExactChosen());
 }
 
 void FrmResponse::CmbDesign_Click() {

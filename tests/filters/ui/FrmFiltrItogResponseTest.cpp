@@ -2,6 +2,8 @@
 // and opening the frequency response of the design on show against the demand it was made for.
 #include <QChart>
 #include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTableWidget>
 #include <memory>
 
 #include "FilterDriver.h"
@@ -158,17 +160,65 @@ private slots:
         VOKTA_VERIFY_BOXES_DONE(*boxes);
     }
 
-    void theButtonWorksOnlyWithADesignOnShow() {
-        // Order 9: refused, nothing on show.
-        FrmFiltrItog* r = Calculate(w, {}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
-        QVERIFY(r);
-        QCOMPARE(boxes->messages.size(), size_t(2));
-        QCOMPARE(response(r), QString("(disabled)"));
+    void refusedOrdersOpenOnTheExactDesign_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("parts");
+        // Butterworth needs lg((10^4 - 1)/(10^0.05 - 1)) / (2·lg 2) = 8.16, so order 9, which the procedure
+        // refuses. An elliptic response needs K(k)·K'(k1) / (K'(k)·K(k1)) = 3.51 with k = 1/2 and
+        // k1 = 0.00349, so order 4, raised to 5 for equal terminations: three capacitors to ground and two
+        // traps in the line, seven parts.
+        QTest::newRow("passive, elliptic")
+            << QStringList{} << QStringList{"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"}
+            << "Эллиптический"
+            << "Пассивный фильтр нижних частот, порядок 5, точный расчет" << 7;
+        QTest::newRow("passive, as designed")
+            << QStringList{} << QStringList{"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"}
+            << "Как в расчете"
+            << "Пассивный фильтр нижних частот, порядок 9, точный расчет" << 9;
+        // Butterworth: lg((10^3.1 - 1)/(10^0.3 - 1)) / (2·lg 2) = 5.15, so order 6: three sections of two
+        // resistors, two capacitors, an amplifier and its divider.
+        QTest::newRow("active") << QStringList{"CheckARC"}
+                                << QStringList{"CmbAmin=3", "TxtAs=31", "TxtF1=1000", "TxtFs=2000"}
+                                << "Как в расчете"
+                                << "Активный фильтр нижних частот, порядок 6, точный расчет" << 21;
+    }
+    void refusedOrdersOpenOnTheExactDesign() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, family);
+        QFETCH(QString, title);
+        QFETCH(int, parts);
+        FrmFiltrItog* r = Calculate(w, clicks, typed);
+        QVERIFY(FrmFiltr::state.N > (clicks.isEmpty() ? 7 : 5));
+        QVERIFY(!Control<QPushButton>(r, "CmdPdf")->isEnabled());  // nothing of the procedure to print
+        Click(r, "CmdResponse");
+        FrmResponse* form = Forms::Find<FrmResponse>();
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(form->CmbDesign->currentText(), QString("Точный расчет"));
+        auto offered = [&] {
+            return qobject_cast<QStandardItemModel*>(form->CmbDesign->model())->item(0)->isEnabled();
+        };
+        QVERIFY(!offered());
+        form->CmbFamily->setCurrentText(family);
+        form->CmbSeries->setCurrentText("—");
+        QCOMPARE(ShownChart(form->ChartView)->title(), title);
+        QVERIFY2(form->LblVerdict->text().count("— выполнено") == 2, qPrintable(form->LblVerdict->text()));
+        QCOMPARE(form->TblParts->rowCount(), parts);
+        QVERIFY(form->CmdExport->isEnabled());
+
+        // A design of the procedure offers its own again (the kind of filter stays chosen).
         Click(r, "CmdBack");
         Settle();
-        r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=25", "TxtF1=1000", "TxtFs=2000"});
-        QVERIFY(Control<QPushButton>(r, "CmdResponse")->isEnabled());
-        QVERIFY(!Forms::IsLoaded<FrmResponse>());
+        if (!clicks.isEmpty()) boxes->answer("10");
+        r = Calculate(w, {}, {"CmbAmin=3", "TxtAs=10", "TxtF1=1000", "TxtFs=2000"});
+        Click(r, "CmdResponse");
+        form = Forms::Find<FrmResponse>();
+        QVERIFY(form && offered());
+        form->CmbDesign->setCurrentText("По методике");
+        QCOMPARE(form->CmbDesign->currentIndex(), 0);
     }
 
     void theButtonStandsLeftOfCloseAndMovesWithIt() {
