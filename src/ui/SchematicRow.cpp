@@ -253,12 +253,14 @@ Scene DrawRow(Blocks blocks, int pictureWidth, qreal minimumGround) {
     }
 
     // Level the wires: every one at least `level`, those that must be longer keep their length.
-    const qreal room = pictureWidth - 2 * kMargin - widths;
     auto used = [&](qreal level) {
         qreal sum = 0;
         for (std::size_t i = 1; i < n; ++i) sum += std::max(least[i], level);
         return sum;
     };
+    constexpr qreal kComfortableWire = 14;
+    if (pictureWidth <= 0) pictureWidth = int(std::ceil(2 * kMargin + widths + used(kComfortableWire)));
+    const qreal room = pictureWidth - 2 * kMargin - widths;
     qreal low = 0, high = room;
     for (int step = 0; step < 40; ++step) {
         const qreal mid = (low + high) / 2;

@@ -65,7 +65,8 @@ std::unique_ptr<Block> ShuntBlock(std::vector<Component> parts, Side labelSide =
 std::unique_ptr<Block> ParallelShuntBlock(Component first, Component second);
 
 // Lays the blocks out between the input and output terminals ("Вход", "Выход") across the picture's
-// width, the ground at least `minimumGround` under the line.
+// width, the ground at least `minimumGround` under the line. A width of 0 makes the row as wide as its
+// blocks need with a comfortable stretch of wire between them.
 Scene DrawRow(Blocks blocks, int pictureWidth, qreal minimumGround);
 
 }  // namespace vokta::ui::schematic

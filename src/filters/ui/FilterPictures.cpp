@@ -100,7 +100,16 @@ private:
         return Series(s_.series1) + Series(s_.series2) + kInvertingOffset + kPinOffset +
                2 * Scene::kOpAmpPinLength + Scene::kOpAmpWidth + 4;
     }
-    qreal OutputDrop() const { return OutputTap() + 10; }
+    // The divider's resistor from the output is long enough that its designator, centred under it, stands
+    // clear of the designator beside the resistor to ground (two-digit designators of a long cascade).
+    qreal OutputDrop() const {
+        const qreal drop = OutputTap() + 10;
+        const qreal n = Series(s_.series1) + Series(s_.series2) + kInvertingOffset;
+        const qreal need = 2 * (Scene::BodyRect(ElementKind::Resistor, true).right() + kLabelGap +
+                                LabelWidth(s_.dividerToGround)) +
+                           LabelWidth(s_.dividerFromOutput);
+        return std::max(drop, n + std::ceil(need));
+    }
     Section s_;
 };
 
@@ -111,37 +120,40 @@ constexpr qreal kLadderGround = 64;  // how far under the line a ladder's ground
 Scene DrawLadder(const std::vector<LadderBranch>& ladder, int width) {
     Blocks blocks;
     for (const LadderBranch& branch : ladder) {
-        const bool series = branch.place == BranchPlace::Series;
         const QString number = QString::number(branch.number);
-        const Component l{ElementKind::Inductor, "L" + number}, c{ElementKind::Capacitor, "C" + number};
-        switch (branch.parts) {
-            case BranchParts::L:
-            case BranchParts::C: {
-                std::vector<Component> part{branch.parts == BranchParts::L ? l : c};
-                if (series)
-                    blocks.push_back(SeriesBlock(std::move(part)));
-                else
-                    blocks.push_back(ShuntBlock(std::move(part)));
-                break;
-            }
-            case BranchParts::SeriesLC:
-                if (series)
-                    blocks.push_back(SeriesBlock(std::vector<Component>{l, c}));
-                else
-                    blocks.push_back(ShuntBlock(std::vector<Component>{c, l}));
-                break;
-            case BranchParts::ParallelLC:
-                if (series)
-                    blocks.push_back(ParallelSeriesBlock(l, c));
-                else
-                    blocks.push_back(ParallelShuntBlock(c, l));
-                break;
-            case BranchParts::Network:  // the numbered pictures have none
-                break;
-        }
+        if (branch.parts != BranchParts::Network)  // the numbered pictures have none
+            blocks.push_back(SimpleBranchBlock(branch, {ElementKind::Inductor, "L" + number},
+                                               {ElementKind::Capacitor, "C" + number}));
     }
     return DrawRow(std::move(blocks), width, kLadderGround);
 }
+
+}  // namespace
+
+std::unique_ptr<Block> SimpleBranchBlock(const LadderBranch& branch, Component l, Component c) {
+    const bool series = branch.place == BranchPlace::Series;
+    switch (branch.parts) {
+        case BranchParts::L:
+        case BranchParts::C: {
+            std::vector<Component> part{branch.parts == BranchParts::L ? l : c};
+            return series ? SeriesBlock(std::move(part)) : ShuntBlock(std::move(part));
+        }
+        case BranchParts::SeriesLC:
+            return series ? SeriesBlock(std::vector<Component>{l, c})
+                          : ShuntBlock(std::vector<Component>{c, l});
+        case BranchParts::ParallelLC:
+            return series ? ParallelSeriesBlock(l, c) : ParallelShuntBlock(c, l);
+        case BranchParts::Network:
+            break;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<Block> ActiveSectionBlock(const ActiveSectionDesignators& section) {
+    return std::make_unique<SectionBlock>(section);
+}
+
+namespace {
 
 Scene DrawActiveFilter(const ActiveDesignators& filter, int width) {
     Blocks blocks;
@@ -149,8 +161,7 @@ Scene DrawActiveFilter(const ActiveDesignators& filter, int width) {
         blocks.push_back(SeriesBlock({Drawn(filter.group->series)}));
         blocks.push_back(ShuntBlock({Drawn(filter.group->shunt)}));
     }
-    for (const ActiveSectionDesignators& s : filter.sections)
-        blocks.push_back(std::make_unique<SectionBlock>(s));
+    for (const ActiveSectionDesignators& s : filter.sections) blocks.push_back(ActiveSectionBlock(s));
     return DrawRow(std::move(blocks), width, 0);  // the sections' dividers set the depth of the ground
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "filters/FilterCircuit.h"
+#include "ui/SchematicRow.h"
 
 namespace vokta::ui {
 
@@ -21,6 +22,13 @@ std::vector<LadderBranch> LadderOf(int number);
 
 // The parts an active filter picture draws, from the input; nothing for any other number.
 std::optional<ActiveDesignators> ActiveFilterOf(int number);
+
+// A ladder branch of a simple arm (not a Network) as the pictures draw it, with its inductor and its
+// capacitor named: a resonator in the line has its inductor first, one to ground its capacitor.
+std::unique_ptr<schematic::Block> SimpleBranchBlock(const LadderBranch& branch, schematic::Component l,
+                                                    schematic::Component c);
+// A second-order section of an active filter as the pictures draw it.
+std::unique_ptr<schematic::Block> ActiveSectionBlock(const ActiveSectionDesignators& section);
 
 }  // namespace pictures
 

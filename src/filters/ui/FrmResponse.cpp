@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <cmath>
@@ -15,6 +17,7 @@
 #include "ui/Forms.h"
 #include "ui/PlotChart.h"
 #include "ui/PlotColors.h"
+#include "ui/SceneView.h"
 
 namespace vokta::ui {
 
@@ -77,12 +80,23 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
     TabPlot->addTab(QStringLiteral("Затухание"));
     TabPlot->addTab(QStringLiteral("КСВ и обратные потери"));
     TabPlot->addTab(QStringLiteral("Групповое время"));
+    TabPlot->addTab(QStringLiteral("Схема"));
     TabPlot->setShape(QTabBar::RoundedSouth);  // tabs that hang under the chart they choose
     TabPlot->setDrawBase(false);
     connect(TabPlot, &QTabBar::currentChanged, this, &FrmResponse::TabPlot_Click);
 
+    ImgCircuit = new SceneView(this);
+    ImgCircuit->setObjectName(QStringLiteral("ImgCircuit"));
+    CircuitView = new QScrollArea(this);
+    CircuitView->setObjectName(QStringLiteral("CircuitView"));
+    CircuitView->setWidget(ImgCircuit);
+    CircuitView->setWidgetResizable(true);  // the drawing grows with the room, and scrolls when it is wider
+    plotStack_ = new QStackedWidget(this);
+    plotStack_->addWidget(ChartView);
+    plotStack_->addWidget(CircuitView);
+
     auto* plot = new QVBoxLayout();
-    plot->addWidget(ChartView, 1);
+    plot->addWidget(plotStack_, 1);
     plot->addWidget(TabPlot);
     plot->addWidget(LblLegend);
     auto* top = new QHBoxLayout();

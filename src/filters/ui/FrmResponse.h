@@ -13,10 +13,14 @@ class QComboBox;
 class QLabel;
 class QLayout;
 class QPushButton;
+class QScrollArea;
+class QStackedWidget;
 class QTabBar;
 class QTableWidget;
 
 namespace vokta::ui {
+
+class SceneView;
 
 // The frequency response of a filter design: the attenuation curve over a logarithmic frequency axis,
 // the user's demand drawn as forbidden zones (more attenuation than allowed in the pass band, less than
@@ -64,8 +68,11 @@ public:
     Sheet MakeSheet() const;
 
     QWidget* ChartView = nullptr;  // a QChartView, made by the chart module (ui/ChartKit.h)
+    // The drawing of the circuit on show, in place of the chart on its tab, scrolled when it is wider.
+    QScrollArea* CircuitView = nullptr;
+    SceneView* ImgCircuit = nullptr;
     // Under the chart: what it shows of the design, the attenuation, the match at the input (return loss
-    // and VSWR, ladders only) or the group delay.
+    // and VSWR, ladders only), the group delay, or the circuit itself.
     QTabBar* TabPlot = nullptr;
     QLabel* LblVerdict = nullptr;
     QLabel* LblLegend = nullptr;
@@ -94,6 +101,8 @@ private:
     // Shows the page of the chosen tab: the attenuation as Plot made it, or the design's port curves.
     void ShowPage();
     plot::Page PortPage(int tab) const;
+    // Draws the circuit on show into ImgCircuit, or says why it has no drawing.
+    void DrawCircuit();
     double Tolerance() const;  // as a fraction
 
     bool ExactChosen() const;
@@ -119,8 +128,9 @@ private:
     std::optional<vokta::ResponseAnalysis> exactAnalysis_;
     QString exactError_;
     QList<Sheet::Row> inputs_;
-    plot::Page attenuationPage_;  // the attenuation of the design on show, as Plot made it
-    plot::Page page_;             // the chart on show
+    plot::Page attenuationPage_;           // the attenuation of the design on show, as Plot made it
+    plot::Page page_;                      // the chart on show (the attenuation's while the circuit is)
+    QStackedWidget* plotStack_ = nullptr;  // the chart or the circuit
 };
 
 }  // namespace vokta::ui

@@ -18,6 +18,7 @@
 #include "filters/ExactDesign.h"
 #include "filters/SpiceNetlist.h"
 #include "filters/Touchstone.h"
+#include "filters/ui/CircuitDrawing.h"
 #include "filters/ui/FrmResponse.h"
 #include "ui/Application.h"
 #include "ui/Boxes.h"
@@ -276,6 +277,13 @@ Sheet FrmResponse::MakeSheet() const {
         if (label->buddy()) inputs << FieldRow(label, label->buddy());
     sheet.Table(inputs);
     sheet.Chart(page_);
+    if (!ExactChosen() || exact_) {
+        try {
+            sheet.Picture(pictures::DrawFilterCircuit(ShownCircuit()));
+        } catch (const RuntimeError&) {
+            // a circuit the drawing has no shape for: its parts table below still lists it
+        }
+    }
     sheet.Text(LblYield->text());
     sheet.Text(LblVerdict->text());
     sheet.Heading(QStringLiteral("Элементы схемы"));

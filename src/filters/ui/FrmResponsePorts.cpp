@@ -1,20 +1,25 @@
 // The response window's other pages: the match at a ladder's input (return loss and VSWR) and the group
-// delay, of the design on show and of its standard-value circuit.
+// delay, of the design on show and of its standard-value circuit, and the drawing of its circuit.
+#include <QScrollArea>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <algorithm>
 #include <cmath>
 
 #include "base/RuntimeError.h"
 #include "filters/PortResponse.h"
+#include "filters/ui/CircuitDrawing.h"
 #include "filters/ui/FrmResponse.h"
+#include "ui/Boxes.h"
 #include "ui/ChartKit.h"
 #include "ui/PlotColors.h"
+#include "ui/SceneView.h"
 
 namespace vokta::ui {
 
 namespace {
 
-constexpr int kAttenuationTab = 0, kMatchTab = 1, kDelayTab = 2;
+constexpr int kAttenuationTab = 0, kMatchTab = 1, kDelayTab = 2, kCircuitTab = 3;
 // The match page's ranges: return loss up to 40 dB (a reflection zero's infinite figure is cut just above),
 // VSWR from 1 to 5 (an attenuation pole's near-total reflection likewise).
 constexpr double kReturnLossTop = 40, kVswrTop = 5;
@@ -40,8 +45,17 @@ void FrmResponse::ShowPage() {
         const QSignalBlocker quiet(TabPlot);
         TabPlot->setTabEnabled(kMatchTab, ladder);
         TabPlot->setTabEnabled(kDelayTab, design);
+        TabPlot->setTabEnabled(kCircuitTab, design);
         if (!TabPlot->isTabEnabled(TabPlot->currentIndex())) TabPlot->setCurrentIndex(kAttenuationTab);
     }
+    if (TabPlot->currentIndex() == kCircuitTab) {
+        page_ = attenuationPage_;
+        DrawCircuit();
+        plotStack_->setCurrentWidget(CircuitView);
+        LblLegend->clear();
+        return;
+    }
+    plotStack_->setCurrentWidget(ChartView);
     plot::Page page = attenuationPage_;
     if (TabPlot->currentIndex() != kAttenuationTab) {
         try {
@@ -54,6 +68,14 @@ void FrmResponse::ShowPage() {
     // A new chart for every page: the old one goes with its series and axes.
     vokta::ui::Charts().Show(ChartView, page, font());
     LblLegend->setText(plot::LegendText(page));
+}
+
+void FrmResponse::DrawCircuit() {
+    try {
+        ImgCircuit->SetScene(pictures::DrawFilterCircuit(ShownCircuit()));
+    } catch (const RuntimeError& e) {
+        ImgCircuit->SetMessage(ErrorSentence(e));
+    }
 }
 
 plot::Page FrmResponse::PortPage(int tab) const {

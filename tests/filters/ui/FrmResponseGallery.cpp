@@ -33,6 +33,11 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
             g.save(name + "_elliptic_match", plot);
             plot->TabPlot->setCurrentIndex(2);
             g.save(name + "_elliptic_delay", plot);
+            plot->TabPlot->setCurrentIndex(3);
+            g.save(name + "_elliptic_circuit", plot);
+            plot->CmbFamily->setCurrentText("Как в расчете");
+            plot->TabPlot->setCurrentIndex(3);
+            g.save(name + "_exact_circuit", plot);
         }
     }
     UnloadAllForms();
@@ -46,6 +51,10 @@ VOKTA_GALLERY_PAGE(FilterResponses) {
                  {"CmbAmin=3", "TxtAs=40", "TxtFright=11000", "TxtFleft=9000", "TxtFs=15000"});
     SaveResponse(g, "FrmResponse_bandstop3", {"Option1(3)"},
                  {"CmbAmin=3", "TxtAs=30", "TxtFright=11000", "TxtFleft=9000", "TxtFs=10200"});
+    // Order 9, which the procedure refuses: "АЧХ" opens on the exact design.
+    SaveResponse(g, "FrmResponse_lowpass9", {}, {"CmbAmin=0.5", "TxtAs=40", "TxtF1=1000", "TxtFs=2000"});
     SaveResponse(g, "FrmResponse_active_highpass4", {"Option1(1)", "CheckARC"},
                  {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=500"}, "0.01");
+    SaveResponse(g, "FrmResponse_active_lowpass5", {"Option1(0)", "CheckARC"},
+                 {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2500"}, "10");
 }

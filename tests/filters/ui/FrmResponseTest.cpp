@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@
 #include "support/WindowDriver.h"
 #include "ui/Boxes.h"
 #include "ui/Forms.h"
+#include "ui/SceneView.h"
 
 using namespace vokta;
 using namespace vokta::test;
@@ -321,7 +323,19 @@ private slots:
         FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 30, 1000, 2000));
         QStringList tabs;
         for (int i = 0; i < form->TabPlot->count(); ++i) tabs << form->TabPlot->tabText(i);
-        QCOMPARE(tabs, QStringList({"Затухание", "КСВ и обратные потери", "Групповое время"}));
+        QCOMPARE(tabs, QStringList({"Затухание", "КСВ и обратные потери", "Групповое время", "Схема"}));
+        // The circuit's tab draws the parts the table lists, in place of the chart.
+        form->TabPlot->setCurrentIndex(3);
+        QVERIFY(form->CircuitView->isVisible() && !form->ChartView->isVisible());
+        QStringList drawn, listed;
+        for (const auto& text : form->ImgCircuit->Shown()->Texts())
+            if (text.text != "Вход" && text.text != "Выход") drawn << text.text;
+        for (int row = 0; row < form->TblParts->rowCount(); ++row)
+            listed << form->TblParts->item(row, 0)->text();
+        drawn.sort();
+        listed.sort();
+        QCOMPARE(drawn, listed);
+        QCOMPARE(listed.size(), 5);
         form->TabPlot->setCurrentIndex(2);
         QChart* chart = ShownChart(form->ChartView);
         QCOMPARE(chart->axes(Qt::Vertical).first()->titleText(), QString("Групповое время, мкс"));
