@@ -13,6 +13,7 @@
 #include "filters/ActiveRc.h"
 #include "filters/ExactDesign.h"
 #include "filters/FrequencyResponse.h"
+#include "filters/Losses.h"
 #include "filters/PassiveLadder.h"
 #include "filters/SpiceNetlist.h"
 #include "support/FilterDemands.h"
@@ -194,6 +195,15 @@ TEST(SpiceNetlist, NgspiceAgreesWithTheResponseCore) {
             for (int k = 0; k < 2; ++k)
                 stage.r[k] *= float(Uniform(0.8, 1.2)), stage.c[k] *= float(Uniform(0.8, 1.2));
         designs.push_back({"spread " + designs[i].name, spread, designs[i].demand});
+    }
+    // Ladders with lossy coils and capacitors as the response window builds them for their quality factors:
+    // 20 of every kind, every third with ideal capacitors.
+    for (size_t i = 0, count = designs.size(), ladders = 0; i < count && ladders < 80; ++i) {
+        if (!std::holds_alternative<LadderCircuit>(designs[i].circuit)) continue;
+        const PartQuality q{LogUniform(30, 400), ++ladders % 3 == 0 ? HUGE_VAL : LogUniform(200, 3000)};
+        designs.push_back({"lossy " + designs[i].name,
+                           WithLosses(designs[i].circuit, q, QualityFrequency(designs[i].demand)),
+                           designs[i].demand});
     }
     std::string pattern = (fs::temp_directory_path() / "vokta_spice_XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);

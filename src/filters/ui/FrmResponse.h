@@ -5,6 +5,7 @@
 
 #include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
+#include "filters/Losses.h"
 #include "filters/Tolerance.h"
 #include "ui/PlotChart.h"
 #include "ui/Sheet.h"
@@ -58,6 +59,7 @@ public:
     void CmbFamily_Click();
     void CmbSeries_Click();
     void CmbTolerance_Click();
+    void CmbQuality_Change();
     void CmdExport_Click();
     void CmdTouchstone_Click();
     void TabPlot_Click();
@@ -81,6 +83,9 @@ public:
     QComboBox* CmbFamily = nullptr;  // the exact design's approximation; the results window's by default
     QComboBox* CmbSeries = nullptr;
     QComboBox* CmbTolerance = nullptr;
+    // The quality factors of the ladder's coils and capacitors, "∞" (lossless) or a number typed.
+    QComboBox* CmbQL = nullptr;
+    QComboBox* CmbQC = nullptr;
     QLabel* LblYield = nullptr;
     QTableWidget* TblParts = nullptr;
     QPushButton* CmdExport = nullptr;
@@ -104,6 +109,8 @@ private:
     // Draws the circuit on show into ImgCircuit, or says why it has no drawing.
     void DrawCircuit();
     double Tolerance() const;  // as a fraction
+    // The circuit as built of parts of the chosen quality: the ladder with its loss resistors.
+    vokta::FilterCircuit Built(const vokta::FilterCircuit& circuit) const;
 
     bool ExactChosen() const;
     // Offers "По методике" in CmbDesign, or takes it away and chooses "Точный расчет".
@@ -131,6 +138,7 @@ private:
     plot::Page attenuationPage_;           // the attenuation of the design on show, as Plot made it
     plot::Page page_;                      // the chart on show (the attenuation's while the circuit is)
     QStackedWidget* plotStack_ = nullptr;  // the chart or the circuit
+    vokta::PartQuality quality_;           // as CmbQL and CmbQC last read
 };
 
 }  // namespace vokta::ui

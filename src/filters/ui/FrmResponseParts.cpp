@@ -6,13 +6,16 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <functional>
 #include <optional>
 
 #include "filters/ExactDesign.h"
@@ -34,6 +37,23 @@ const int kTolerances[] = {0, 1, 2, 5, 10};  // %
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// Enter in a box that takes a typed value applies the value; it does not press the window's default
+// button ("Закрыть" here), as it would from anywhere else in the window.
+class ApplyOnEnter : public QObject {
+public:
+    ApplyOnEnter(QObject* parent, std::function<void()> apply) : QObject(parent), apply_(std::move(apply)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        apply_();
+        return true;
+    }
+
+private:
+    std::function<void()> apply_;
+};
 
 }  // namespace
 
@@ -78,6 +98,28 @@ QLayout* FrmResponse::PartsPanel() {
     for (int percent : kTolerances) CmbTolerance->addItem(QStringLiteral("%1 %").arg(percent));
     CmbTolerance->setCurrentIndex(3);  // 5 %
     toleranceLabel->setBuddy(CmbTolerance);
+    // The parts' quality factors, typed or chosen; "∞" is the ideal part.
+    auto quality = [&](const char* name, const QString& caption, const QStringList& items) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setEditable(true);
+        box->setCompleter(nullptr);  // "40" stays 40, not the 400 of the list
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->addItems(items);
+        auto* named = new QLabel(caption, this);
+        named->setBuddy(box);
+        named->setWordWrap(true);  // two short lines keep the panel as narrow as the parts table
+        connect(box, &QComboBox::activated, this, &FrmResponse::CmbQuality_Change);
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this, &FrmResponse::CmbQuality_Change);
+        box->lineEdit()->installEventFilter(new ApplyOnEnter(box, [this] { CmbQuality_Change(); }));
+        return std::pair{named, box};
+    };
+    const auto [qlLabel, ql] = quality("CmbQL", QStringLiteral("Добротность катушек:"),
+                                       {QStringLiteral("∞"), "50", "100", "200", "400"});
+    const auto [qcLabel, qc] = quality("CmbQC", QStringLiteral("Добротность конденсаторов:"),
+                                       {QStringLiteral("∞"), "500", "1000", "2000"});
+    CmbQL = ql;
+    CmbQC = qc;
     LblYield = new QLabel(this);
     LblYield->setObjectName(QStringLiteral("LblYield"));
     LblYield->setWordWrap(true);
@@ -127,6 +169,10 @@ QLayout* FrmResponse::PartsPanel() {
     choices->addWidget(CmbSeries, 2, 1);
     choices->addWidget(toleranceLabel, 3, 0);
     choices->addWidget(CmbTolerance, 3, 1);
+    choices->addWidget(qlLabel, 4, 0);
+    choices->addWidget(CmbQL, 4, 1);
+    choices->addWidget(qcLabel, 5, 0);
+    choices->addWidget(CmbQC, 5, 1);
     choices->setColumnStretch(1, 1);
     auto* panel = new QVBoxLayout();
     panel->addLayout(choices);
@@ -188,6 +234,32 @@ double FrmResponse::Tolerance() const {
     return kTolerances[std::max(0, CmbTolerance->currentIndex())] / 100.0;
 }
 
+void FrmResponse::CmbQuality_Change() {
+    const NumberFormat format = UserNumberFormat();
+    PartQuality quality;
+    for (auto [box, q, caption] : {std::tuple{CmbQL, &quality.coils, QStringLiteral("катушек")},
+                                   std::tuple{CmbQC, &quality.capacitors, QStringLiteral("конденсаторов")}}) {
+        const std::optional<double> read = ReadQuality(box->currentText().toStdString(), format);
+        if (!read) {
+            // Back to what the window still shows, and why.
+            const double shown = box == CmbQL ? quality_.coils : quality_.capacitors;
+            box->setEditText(std::isfinite(shown) && shown > 0
+                                 ? QString::fromStdString(LocaleNumberText(shown, format))
+                                 : QStringLiteral("∞"));
+            Warn(this, QStringLiteral("Добротность %1 — положительное число или «∞».").arg(caption));
+            return;
+        }
+        *q = *read;
+    }
+    if (quality.coils == quality_.coils && quality.capacitors == quality_.capacitors) return;
+    quality_ = quality;
+    ShowDesign();
+}
+
+FilterCircuit FrmResponse::Built(const FilterCircuit& circuit) const {
+    return WithLosses(circuit, quality_, QualityFrequency(demand_));
+}
+
 void FrmResponse::CmbSeries_Click() {
     ShowDesign();
 }
@@ -198,9 +270,13 @@ void FrmResponse::CmbTolerance_Click() {
 
 void FrmResponse::ShowDesign() {
     const bool exact = ExactChosen();
+    const bool ladder = std::holds_alternative<LadderCircuit>(ShownCircuit());
     CmdCopy->setEnabled(!exact || exact_);
     CmdExport->setEnabled(!exact || exact_);
-    CmdTouchstone->setEnabled((!exact || exact_) && std::holds_alternative<LadderCircuit>(ShownCircuit()));
+    CmdTouchstone->setEnabled((!exact || exact_) && ladder);
+    // An active filter has no coils, and its capacitors' losses are nothing beside its resistors.
+    CmbQL->setEnabled(ladder);
+    CmbQC->setEnabled(ladder);
     if (exact && !exactAnalysis_) {
         // No exact design for this demand: the demand alone, and why.
         TblParts->setRowCount(0);
@@ -213,11 +289,22 @@ void FrmResponse::ShowDesign() {
         return;
     }
     const FilterCircuit& circuit = exact ? *exact_ : circuit_;
-    const ResponseAnalysis& analysis = exact ? *exactAnalysis_ : analysis_;
-    const ESeries series = Series();
-    const FilterCircuit standard = StandardCircuit(circuit, series);
-
+    const bool lossy = ladder && HasLosses(quality_);
     const NumberFormat format = UserNumberFormat();
+    // The circuit as built of parts of the chosen quality; its verdict, unless it has none.
+    std::optional<ResponseAnalysis> lossyAnalysis;
+    QString lossyError;
+    if (lossy) {
+        try {
+            lossyAnalysis = AnalyseResponse(Built(circuit), demand_);
+        } catch (const RuntimeError& e) {
+            lossyError = ErrorSentence(e);
+        }
+    }
+    const ResponseAnalysis& analysis = lossyAnalysis ? *lossyAnalysis : exact ? *exactAnalysis_ : analysis_;
+    const ESeries series = Series();
+    const FilterCircuit standard = Built(StandardCircuit(circuit, series));
+
     const QList<Sheet::Row> parts = PartsRows(circuit, series);
     TblParts->setRowCount(int(parts.size()));
     for (int i = 0; i < parts.size(); ++i) {
@@ -235,7 +322,8 @@ void FrmResponse::ShowDesign() {
     QString verdict = exact ? QStringLiteral("Точный расчет. ") : QString();
     std::optional<ResponseAnalysis> standardAnalysis;
     if (series == ESeries::None || exact)
-        verdict += Text(VerdictText(analysis.passBand, analysis.stopBand, format));
+        verdict += lossy && !lossyAnalysis ? lossyError
+                                           : Text(VerdictText(analysis.passBand, analysis.stopBand, format));
     if (series != ESeries::None) {
         if (exact) verdict += QLatin1Char('\n');
         const QString prefix = QStringLiteral("Номиналы %1. ").arg(QString::fromUtf8(SeriesName(series)));
@@ -246,6 +334,16 @@ void FrmResponse::ShowDesign() {
         } catch (const RuntimeError& e) {
             verdict += prefix + ErrorSentence(e);
         }
+    }
+    if (lossyAnalysis) {
+        // What the losses cost where the quality factors hold.
+        const double f = QualityFrequency(demand_);
+        const double ideal = AttenuationOf(circuit, demand_)(f),
+                     real = AttenuationOf(Built(circuit), demand_)(f);
+        verdict +=
+            QStringLiteral("\nЗатухание на частоте %1 Гц с потерями в деталях: %2 дБ (без потерь %3 дБ).")
+                .arg(Text(FrequencyLabel(f, format)), Text(FormatLocale("%.2f", real, format)),
+                     Text(FormatLocale("%.2f", ideal, format)));
     }
     QString heading = Text(CircuitHeading(circuit, demand_.shape));
     if (exact) heading += QStringLiteral(", точный расчет");
@@ -308,8 +406,8 @@ void FrmResponse::CmdPdf_Click() {
 void FrmResponse::CmdExport_Click() {
     Guarded(this, [&] {
         const ESeries series = Series();
-        const std::string netlist = SpiceNetlist(StandardCircuit(ShownCircuit(), series), demand_, series,
-                                                 analysis_.fmin, analysis_.fmax);
+        const std::string netlist = SpiceNetlist(Built(StandardCircuit(ShownCircuit(), series)), demand_,
+                                                 series, analysis_.fmin, analysis_.fmax);
         const QString file =
             SaveFileName(this, QStringLiteral("Сохранить схему"), QStringLiteral("filter.cir"),
                          QStringLiteral("Схемы SPICE (*.cir);;Все файлы (*)"));
@@ -319,7 +417,7 @@ void FrmResponse::CmdExport_Click() {
 
 void FrmResponse::CmdTouchstone_Click() {
     Guarded(this, [&] {
-        const FilterCircuit standard = StandardCircuit(ShownCircuit(), Series());
+        const FilterCircuit standard = Built(StandardCircuit(ShownCircuit(), Series()));
         const auto* ladder = std::get_if<LadderCircuit>(&standard);
         if (!ladder) return;  // an active filter has no ports of a given resistance: the button is off
         const std::string text = TouchstoneText(*ladder, demand_.shape, analysis_.fmin, analysis_.fmax);

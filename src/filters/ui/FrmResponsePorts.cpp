@@ -81,10 +81,10 @@ void FrmResponse::DrawCircuit() {
 plot::Page FrmResponse::PortPage(int tab) const {
     const FilterCircuit& shown = ShownCircuit();
     const double fmin = attenuationPage_.x.from, fmax = attenuationPage_.x.to;
-    const PortCurves designed = PortSweep(shown, fmin, fmax);
+    const PortCurves designed = PortSweep(Built(shown), fmin, fmax);
     std::optional<PortCurves> standard;
     const ESeries series = Series();
-    if (series != ESeries::None) standard = PortSweep(StandardCircuit(shown, series), fmin, fmax);
+    if (series != ESeries::None) standard = PortSweep(Built(StandardCircuit(shown, series)), fmin, fmax);
     const QString seriesName = QString::fromUtf8(SeriesName(series));
 
     plot::Page page;

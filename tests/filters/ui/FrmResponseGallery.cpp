@@ -25,6 +25,15 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
             plot->CmbTolerance->setCurrentText("5 %");
             g.save(name, plot);
             g.saveSheet(name + "_sheet", plot);
+            if (plot->CmbQL->isEnabled()) {  // coils of Q 100, capacitors of Q 1000
+                plot->CmbQL->setCurrentText("100");
+                plot->CmbQC->setCurrentText("1000");
+                emit plot->CmbQC->activated(2);
+                g.save(name + "_lossy", plot);
+                plot->CmbQL->setCurrentText("∞");
+                plot->CmbQC->setCurrentText("∞");
+                emit plot->CmbQC->activated(0);
+            }
             plot->CmbDesign->setCurrentIndex(1);
             g.save(name + "_exact", plot);
             plot->CmbFamily->setCurrentText("Эллиптический");

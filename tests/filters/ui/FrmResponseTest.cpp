@@ -3,12 +3,15 @@
 #include <QChart>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QTabBar>
@@ -357,6 +360,63 @@ private slots:
         QCOMPARE(form->TabPlot->currentIndex(), 2);
         QCOMPARE(ShownChart(form->ChartView)->axes(Qt::Vertical).first()->titleText(),
                  QString("Групповое время, мкс"));
+    }
+
+    // The parts' quality factors: a band-pass of 5 % bandwidth with coils of Q 100 loses at its centre what
+    // Cohn's estimate 4.343·(f0/BW)·Σg/Q says (3.47 dB for Butterworth's g = 1, 2, 1) within 10 %; the
+    // netlist carries the loss resistors; a typed Q is kept as typed, a wrong one refused; an active
+    // filter has no coils to lose in.
+    void lossyParts() {
+        const double f0 = 7.1e6, fbw = 0.05;
+        const ResponseDemand demand =
+            Demand(FilterType::BandPass, 3, 20, 0, 8e6, f0 * (std::sqrt(1 + fbw * fbw / 4) - fbw / 2),
+                   f0 / (std::sqrt(1 + fbw * fbw / 4) - fbw / 2));
+        FrmResponse* form =
+            FrmResponse::Open(ButterworthLadder(FilterType::BandPass, 3, f0, 50, 1 / fbw), demand);
+        form->CmbSeries->setCurrentText("—");
+        QCOMPARE(form->CmbQL->currentText(), QString("∞"));
+        QVERIFY(!form->LblVerdict->text().contains("потерями"));
+        auto type = [](QComboBox* box, const QString& text) {
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), text);
+            QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        };
+        type(form->CmbQL, "40");
+        QCOMPARE(form->CmbQL->currentText(), QString("40"));  // not completed to the list's 400
+        QCOMPARE(Forms::Find<FrmResponse>(), form);           // Enter took the value, it did not close
+        QVERIFY(form->LblVerdict->text().contains("потерями"));
+        form->CmbQL->setCurrentText("100");
+        emit form->CmbQL->activated(form->CmbQL->currentIndex());
+        const QString last = form->LblVerdict->text().section('\n', -1);
+        static const QRegularExpression loss(
+            "^Затухание на частоте 7,100,000 Гц с потерями в деталях: ([0-9.]+) дБ \\(без потерь 0.00 "
+            "дБ\\)\\.$");
+        const QRegularExpressionMatch match = loss.match(last);
+        QVERIFY2(match.hasMatch(), qPrintable(last));
+        QVERIFY2(std::abs(match.captured(1).toDouble() / (10 / std::log(10.0) * 4 / (fbw * 100)) - 1) < 0.1,
+                 qPrintable(last));
+        QVERIFY(form->LblVerdict->text().contains("не выполнено"));  // 3 dB allowed in the band
+
+        QTemporaryDir dir;
+        vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath("bp.cir"); });
+        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
+        Click(form, "CmdExport");
+        QFile file(dir.filePath("bp.cir"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString netlist = QString::fromUtf8(file.readAll());
+        // L1 of the series resonator in the line with ωL/Q after it.
+        QVERIFY2(netlist.contains(QRegularExpression("\nR1 \\w+ \\w+ [0-9.e+-]+\n")), qPrintable(netlist));
+
+        BoxScript boxes;
+        type(form->CmbQC, "abc");
+        QCOMPARE(boxes.messageTexts(),
+                 QStringList{"Предупреждение|Добротность конденсаторов — положительное число или «∞»."});
+        QCOMPARE(form->CmbQC->currentText(), QString("∞"));
+
+        FrmResponse::Open(ActiveCircuit{true, {SectionStage(10, 0.01f, 0.586f, 1)}},
+                          Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
+        QVERIFY(!form->CmbQL->isEnabled() && !form->CmbQC->isEnabled());
+        QVERIFY(!form->LblVerdict->text().contains("потерями"));
     }
 
     void theToleranceAndTheShareOfGoodCircuits() {
