@@ -213,6 +213,36 @@ FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series) {
     return standard;
 }
 
+FilterCircuit WithPartValues(const FilterCircuit& circuit, const std::vector<double>& values) {
+    FilterCircuit changed = circuit;
+    size_t next = 0;
+    VisitParts(changed, [&](const std::string&, ElementKind, auto* stored, double unit) {
+        using Stored = std::remove_pointer_t<decltype(stored)>;
+        const double value = values.at(next++);
+        if (stored) *stored = Stored(value / unit);
+    });
+    return changed;
+}
+
+std::pair<double, double> StandardNeighbours(double value, ESeries series) {
+    const std::vector<double>& values = SeriesValues(series);
+    if (values.empty() || !std::isfinite(value) || !(value > 0)) return {value, value};
+    const double nearest = NearestStandard(value, series);
+    // The nearest is one of the two; the other is the next value of the series on the far side.
+    const int decade = int(std::floor(std::log10(nearest) + 1e-9));
+    const double scale = std::pow(10.0, decade), mantissa = nearest / scale;
+    size_t i = 0;
+    while (i + 1 < values.size() && std::abs(values[i] / mantissa - 1) > 1e-9) ++i;
+    if (std::abs(nearest / value - 1) < 1e-6)
+        return {nearest, nearest};  // on the series, as a float keeps it
+    if (nearest > value) {
+        const double below = i > 0 ? values[i - 1] * scale : values.back() * scale / 10;
+        return {below, nearest};
+    }
+    const double above = i + 1 < values.size() ? values[i + 1] * scale : scale * 10;
+    return {nearest, above};
+}
+
 std::string PartValueText(ElementKind kind, double value, const NumberFormat& format) {
     struct Unit {
         double scale;

@@ -5,6 +5,7 @@
 // ones.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/Elements.h"
@@ -48,6 +49,14 @@ std::vector<FilterPart> CircuitParts(const FilterCircuit& circuit);
 // The same circuit with every part's value replaced by the nearest value of the series (the terminations
 // stay as they are). None gives the circuit unchanged.
 FilterCircuit StandardCircuit(const FilterCircuit& circuit, ESeries series);
+
+// The same circuit with its parts' values (SI, in the order of CircuitParts; an amplifier's is not read).
+FilterCircuit WithPartValues(const FilterCircuit& circuit, const std::vector<double>& values);
+
+// The values of the series next to a positive value: the largest not above it and the smallest not below
+// it (both the value itself when it is on the series). None, and a value that is not positive, give the
+// value twice.
+std::pair<double, double> StandardNeighbours(double value, ESeries series);
 
 // A part's value in engineering units, to at most four significant digits, in the user's number format:
 // "26.67 нФ", "4.7 кОм", "150 мкГн", "1.2 МОм" (or "26,67 нФ"). An amplifier reads "ОУ".

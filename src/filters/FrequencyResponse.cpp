@@ -672,12 +672,9 @@ Interval SweepSpan(const ResponseDemand& demand) {
     return span;
 }
 
-ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
-    const bool band = IsBandFilter(demand.shape);
+DemandJudgement JudgeResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
     const DemandBands bands = BandsOf(demand);
     const Attenuator attenuation = AttenuatorOf(circuit, demand);
-
-    ResponseAnalysis result;
     // The worst attenuation over a band: the largest in the pass band, the smallest in the stop band.
     auto worst = [&](const std::vector<Interval>& intervals, bool largest, double limit) {
         double worstA = largest ? -1e9 : 1e9, at = 0;
@@ -688,8 +685,17 @@ ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDem
             }
         return Judge(worstA, at, limit, largest);
     };
-    result.passBand = worst(bands.pass, true, demand.amin);
-    result.stopBand = worst(bands.stop, false, demand.astop);
+    return {worst(bands.pass, true, demand.amin), worst(bands.stop, false, demand.astop)};
+}
+
+ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand) {
+    const bool band = IsBandFilter(demand.shape);
+    const Attenuator attenuation = AttenuatorOf(circuit, demand);
+
+    ResponseAnalysis result;
+    const DemandJudgement judged = JudgeResponse(circuit, demand);
+    result.passBand = judged.passBand;
+    result.stopBand = judged.stopBand;
 
     const Interval span = SweepSpan(demand);
     result.fmin = span.from;

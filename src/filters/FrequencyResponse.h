@@ -6,6 +6,7 @@
 // Also the verdict: does the circuit meet the attenuation the user asked for in the pass band and in the
 // stop band, and by how many dB.
 
+#include <algorithm>
 #include <complex>
 #include <functional>
 #include <string>
@@ -88,6 +89,13 @@ inline constexpr double kAttenuationCeilingDb = 300;
 // not positive, an amplifier whose divider has no resistance to ground, or an amplifier loop that is
 // unstable, and when a frequency of the demand is not positive.
 ResponseAnalysis AnalyseResponse(const FilterCircuit& circuit, const ResponseDemand& demand);
+
+// The verdict of AnalyseResponse alone, without the curve; throws as it does.
+struct DemandJudgement {
+    DemandCheck passBand, stopBand;
+    double WorstMargin() const { return std::min(passBand.margin, stopBand.margin); }
+};
+DemandJudgement JudgeResponse(const FilterCircuit& circuit, const ResponseDemand& demand);
 
 // The span AnalyseResponse sweeps for a demand, whatever the circuit: the pass band and the stop-band
 // frequency with room on either side.

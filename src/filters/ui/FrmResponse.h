@@ -10,6 +10,7 @@
 #include "ui/PlotChart.h"
 #include "ui/Sheet.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLayout;
@@ -35,6 +36,8 @@ class SceneView;
 // The parts of the circuit as the parts table lists them: designator, computed value and the value of
 // the series, in the user's number format.
 QList<Sheet::Row> PartsRows(const vokta::FilterCircuit& circuit, vokta::ESeries series);
+// The same beside the values of a circuit of standard values chosen for it.
+QList<Sheet::Row> PartsRows(const vokta::FilterCircuit& circuit, const vokta::FilterCircuit& standard);
 
 class FrmResponse : public QWidget {
     Q_OBJECT
@@ -60,6 +63,7 @@ public:
     void CmbSeries_Click();
     void CmbTolerance_Click();
     void CmbQuality_Change();
+    void ChkTune_Click();
     void CmdExport_Click();
     void CmdTouchstone_Click();
     void TabPlot_Click();
@@ -84,6 +88,8 @@ public:
     QComboBox* CmbSeries = nullptr;
     QComboBox* CmbTolerance = nullptr;
     // The quality factors of the ladder's coils and capacitors, "∞" (lossless) or a number typed.
+    // The series' values chosen for the filter as a whole rather than each nearest on its own.
+    QCheckBox* ChkTune = nullptr;
     QComboBox* CmbQL = nullptr;
     QComboBox* CmbQC = nullptr;
     QLabel* LblYield = nullptr;
@@ -139,6 +145,7 @@ private:
     plot::Page page_;                      // the chart on show (the attenuation's while the circuit is)
     QStackedWidget* plotStack_ = nullptr;  // the chart or the circuit
     vokta::PartQuality quality_;           // as CmbQL and CmbQC last read
+    vokta::FilterCircuit standard_;        // the design on show in standard values, as ShowDesign chose them
 };
 
 }  // namespace vokta::ui

@@ -2,6 +2,7 @@
 // saving the circuit as a SPICE netlist.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,6 +21,7 @@
 
 #include "filters/ExactDesign.h"
 #include "filters/SpiceNetlist.h"
+#include "filters/StandardChoice.h"
 #include "filters/Touchstone.h"
 #include "filters/ui/CircuitDrawing.h"
 #include "filters/ui/FrmResponse.h"
@@ -58,9 +60,12 @@ private:
 }  // namespace
 
 QList<Sheet::Row> PartsRows(const FilterCircuit& circuit, ESeries series) {
+    return PartsRows(circuit, StandardCircuit(circuit, series));
+}
+
+QList<Sheet::Row> PartsRows(const FilterCircuit& circuit, const FilterCircuit& standard) {
     const NumberFormat format = UserNumberFormat();
-    const std::vector<FilterPart> computed = CircuitParts(circuit),
-                                  rounded = CircuitParts(StandardCircuit(circuit, series));
+    const std::vector<FilterPart> computed = CircuitParts(circuit), rounded = CircuitParts(standard);
     QList<Sheet::Row> rows;
     for (size_t i = 0; i < computed.size(); ++i)
         rows << Sheet::Row{{Text(computed[i].designator),
@@ -91,6 +96,13 @@ QLayout* FrmResponse::PartsPanel() {
     for (ESeries series : kSeries) CmbSeries->addItem(QString::fromUtf8(SeriesName(series)));
     CmbSeries->setCurrentIndex(3);  // E24
     label->setBuddy(CmbSeries);
+
+    ChkTune = new QCheckBox(QStringLiteral("Подобрать номиналы"), this);
+    ChkTune->setObjectName(QStringLiteral("ChkTune"));
+    ChkTune->setToolTip(
+        QStringLiteral("Для каждого элемента — один из двух соседних номиналов ряда, так чтобы "
+                       "наименьший запас схемы был наибольшим"));
+    connect(ChkTune, &QCheckBox::toggled, this, &FrmResponse::ChkTune_Click);
 
     auto* toleranceLabel = new QLabel(QStringLiteral("Допуск:"), this);
     CmbTolerance = new QComboBox(this);
@@ -167,12 +179,13 @@ QLayout* FrmResponse::PartsPanel() {
     choices->addWidget(CmbFamily, 1, 1);
     choices->addWidget(label, 2, 0);
     choices->addWidget(CmbSeries, 2, 1);
-    choices->addWidget(toleranceLabel, 3, 0);
-    choices->addWidget(CmbTolerance, 3, 1);
-    choices->addWidget(qlLabel, 4, 0);
-    choices->addWidget(CmbQL, 4, 1);
-    choices->addWidget(qcLabel, 5, 0);
-    choices->addWidget(CmbQC, 5, 1);
+    choices->addWidget(ChkTune, 3, 1);
+    choices->addWidget(toleranceLabel, 4, 0);
+    choices->addWidget(CmbTolerance, 4, 1);
+    choices->addWidget(qlLabel, 5, 0);
+    choices->addWidget(CmbQL, 5, 1);
+    choices->addWidget(qcLabel, 6, 0);
+    choices->addWidget(CmbQC, 6, 1);
     choices->setColumnStretch(1, 1);
     auto* panel = new QVBoxLayout();
     panel->addLayout(choices);
@@ -260,6 +273,10 @@ FilterCircuit FrmResponse::Built(const FilterCircuit& circuit) const {
     return WithLosses(circuit, quality_, QualityFrequency(demand_));
 }
 
+void FrmResponse::ChkTune_Click() {
+    ShowDesign();
+}
+
 void FrmResponse::CmbSeries_Click() {
     ShowDesign();
 }
@@ -303,9 +320,14 @@ void FrmResponse::ShowDesign() {
     }
     const ResponseAnalysis& analysis = lossyAnalysis ? *lossyAnalysis : exact ? *exactAnalysis_ : analysis_;
     const ESeries series = Series();
-    const FilterCircuit standard = Built(StandardCircuit(circuit, series));
+    ChkTune->setEnabled(series != ESeries::None);
+    standard_ = ChkTune->isChecked()
+                    ? TunedStandardCircuit(circuit, series, demand_,
+                                           [this](const FilterCircuit& c) { return Built(c); })
+                    : StandardCircuit(circuit, series);
+    const FilterCircuit standard = Built(standard_);
 
-    const QList<Sheet::Row> parts = PartsRows(circuit, series);
+    const QList<Sheet::Row> parts = PartsRows(circuit, standard_);
     TblParts->setRowCount(int(parts.size()));
     for (int i = 0; i < parts.size(); ++i) {
         for (int column = 0; column < 3; ++column) {
@@ -326,7 +348,9 @@ void FrmResponse::ShowDesign() {
                                            : Text(VerdictText(analysis.passBand, analysis.stopBand, format));
     if (series != ESeries::None) {
         if (exact) verdict += QLatin1Char('\n');
-        const QString prefix = QStringLiteral("Номиналы %1. ").arg(QString::fromUtf8(SeriesName(series)));
+        const QString prefix = QStringLiteral("Номиналы %1%2. ")
+                                   .arg(QString::fromUtf8(SeriesName(series)),
+                                        ChkTune->isChecked() ? QStringLiteral(", подобранные") : QString());
         try {
             standardAnalysis = AnalyseResponse(standard, demand_);
             verdict +=
@@ -406,8 +430,8 @@ void FrmResponse::CmdPdf_Click() {
 void FrmResponse::CmdExport_Click() {
     Guarded(this, [&] {
         const ESeries series = Series();
-        const std::string netlist = SpiceNetlist(Built(StandardCircuit(ShownCircuit(), series)), demand_,
-                                                 series, analysis_.fmin, analysis_.fmax);
+        const std::string netlist =
+            SpiceNetlist(Built(standard_), demand_, series, analysis_.fmin, analysis_.fmax);
         const QString file =
             SaveFileName(this, QStringLiteral("Сохранить схему"), QStringLiteral("filter.cir"),
                          QStringLiteral("Схемы SPICE (*.cir);;Все файлы (*)"));
@@ -417,7 +441,7 @@ void FrmResponse::CmdExport_Click() {
 
 void FrmResponse::CmdTouchstone_Click() {
     Guarded(this, [&] {
-        const FilterCircuit standard = Built(StandardCircuit(ShownCircuit(), Series()));
+        const FilterCircuit standard = Built(standard_);
         const auto* ladder = std::get_if<LadderCircuit>(&standard);
         if (!ladder) return;  // an active filter has no ports of a given resistance: the button is off
         const std::string text = TouchstoneText(*ladder, demand_.shape, analysis_.fmin, analysis_.fmax);

@@ -84,7 +84,7 @@ plot::Page FrmResponse::PortPage(int tab) const {
     const PortCurves designed = PortSweep(Built(shown), fmin, fmax);
     std::optional<PortCurves> standard;
     const ESeries series = Series();
-    if (series != ESeries::None) standard = PortSweep(Built(StandardCircuit(shown, series)), fmin, fmax);
+    if (series != ESeries::None) standard = PortSweep(Built(standard_), fmin, fmax);
     const QString seriesName = QString::fromUtf8(SeriesName(series));
 
     plot::Page page;

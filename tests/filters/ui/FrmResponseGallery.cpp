@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QTabBar>
 #include "FilterDriver.h"
@@ -36,6 +37,9 @@ void SaveResponse(Gallery& g, const QString& name, const QStringList& clicks, co
             }
             plot->CmbDesign->setCurrentIndex(1);
             g.save(name + "_exact", plot);
+            plot->ChkTune->setChecked(true);  // E24 values chosen for the filter
+            g.save(name + "_exact_tuned", plot);
+            plot->ChkTune->setChecked(false);
             plot->CmbFamily->setCurrentText("Эллиптический");
             g.save(name + "_elliptic", plot);
             plot->TabPlot->setCurrentIndex(1);

@@ -1,6 +1,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -417,6 +418,39 @@ private slots:
                           Demand(FilterType::HighPass, 3, 12, 1591.5, 795.8));
         QVERIFY(!form->CmbQL->isEnabled() && !form->CmbQC->isEnabled());
         QVERIFY(!form->LblVerdict->text().contains("потерями"));
+    }
+
+    // The exact band-pass of prototype order 4 for 9–11 kHz: each part at its nearest E24 value detunes the
+    // resonators and misses the pass band by 5.2 dB; the values chosen for the filter (each one of its two
+    // neighbours) meet it, and the table, the verdict and the netlist show that choice.
+    void standardValuesChosenForTheFilter() {
+        const double f0 = std::sqrt(9000.0 * 11000.0);
+        FrmResponse* form = FrmResponse::Open(ButterworthLadder(FilterType::BandPass, 4, f0, 50, f0 / 2000),
+                                              Demand(FilterType::BandPass, 3, 40, 0, 15000, 9000, 11000));
+        form->CmbDesign->setCurrentText("Точный расчет");
+        QCOMPARE(
+            form->LblVerdict->text().section('\n', 1),
+            QString(
+                "Номиналы E24. Полоса пропускания: до 8.2 дБ (допустимо 3 дБ) — не выполнено, превышение "
+                "5.2 дБ.   Полоса задерживания: от 50.7 дБ (требуется 40 дБ) — выполнено, запас 10.7 дБ."));
+        QCOMPARE(form->TblParts->item(0, 2)->text(), QString("3 мГн"));
+        form->ChkTune->setChecked(true);
+        QCOMPARE(
+            form->LblVerdict->text().section('\n', 1),
+            QString("Номиналы E24, подобранные. Полоса пропускания: до 2.5 дБ (допустимо 3 дБ) — выполнено, "
+                    "запас 0.5 дБ.   Полоса задерживания: от 49.8 дБ (требуется 40 дБ) — выполнено, запас "
+                    "9.8 дБ."));
+        QCOMPARE(form->TblParts->item(0, 2)->text(), QString("3.3 мГн"));  // 3.043 mH: the neighbour above
+
+        QTemporaryDir dir;
+        vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath("bp.cir"); });
+        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
+        Click(form, "CmdExport");
+        QFile file(dir.filePath("bp.cir"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(file.readAll()).contains(QRegularExpression("\nL1 \\w+ \\w+ 0.0033\n")));
+        form->CmbSeries->setCurrentText("—");
+        QVERIFY(!form->ChkTune->isEnabled());
     }
 
     void theToleranceAndTheShareOfGoodCircuits() {
