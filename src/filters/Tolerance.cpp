@@ -30,16 +30,20 @@ float Drawn(float value, double tolerance, std::mt19937_64& random) {
     return float(double(value) * (1 + tolerance * Uniform(random)));
 }
 
-FilterCircuit Draw(const FilterCircuit& circuit, double tolerance, std::mt19937_64& random) {
+FilterCircuit Draw(const FilterCircuit& circuit, double tolerance, std::mt19937_64& random,
+                   const std::vector<double>& partTolerances) {
     FilterCircuit drawn = circuit;
     if (auto* ladder = std::get_if<LadderCircuit>(&drawn)) {
         // In the order of the parts list; a simple branch keeps its single precision.
+        size_t part = 0;
         for (LadderBranch& b : ladder->branches)
             ForEachElement(b, [&](ElementKind, auto& stored, double) {
+                const double t = part < partTolerances.size() ? partTolerances[part] : tolerance;
+                ++part;
                 if constexpr (std::is_same_v<std::remove_cvref_t<decltype(stored)>, float>)
-                    stored = Drawn(stored, tolerance, random);
+                    stored = Drawn(stored, t, random);
                 else
-                    stored *= 1 + tolerance * Uniform(random);
+                    stored *= 1 + t * Uniform(random);
             });
     } else {
         // Every resistor and capacitor on its own, a section's two of a kind as well.
@@ -420,7 +424,8 @@ bool MeetsDemand(const FilterCircuit& circuit, const ResponseDemand& demand) {
 }
 
 ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& demand, double tolerance,
-                          double fmin, double fmax, int circuits, int points) {
+                          double fmin, double fmax, int circuits, int points,
+                          const std::vector<double>& partTolerances) {
     ToleranceRun run;
     run.tolerance = tolerance;
     run.circuits = circuits;
@@ -439,7 +444,7 @@ ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& de
     const auto* given = std::get_if<LadderCircuit>(&circuit);
     const bool quick = given && !Lossy(*given);
     for (int i = 0; i < circuits; ++i) {
-        const FilterCircuit drawn = Draw(circuit, tolerance, random);
+        const FilterCircuit drawn = Draw(circuit, tolerance, random, partTolerances);
         if (const auto* ladder = std::get_if<LadderCircuit>(&drawn); ladder && quick) {
             if (judge.Meets(drawn)) ++run.good;
             const auto elements = Elements(*ladder);

@@ -33,8 +33,11 @@ struct ToleranceRun {
 // Draws 'circuits' circuits from the given one with every part's value uniformly within ±tolerance of
 // its own (the terminations of a ladder stay as they are) and judges them; the band is computed at
 // 'points' frequencies from fmin to fmax, equally spaced on a logarithmic scale.
+// A ladder's parts may each have a tolerance of their own (`partTolerances`, in the order of the parts
+// list, e.g. a coil wound on a core strays within its A_L tolerance); empty, every part has `tolerance`.
 ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& demand, double tolerance,
-                          double fmin, double fmax, int circuits = kToleranceCircuits, int points = 160);
+                          double fmin, double fmax, int circuits = kToleranceCircuits, int points = 160,
+                          const std::vector<double>& partTolerances = {});
 
 // The share of good circuits in whole percent: never 0 or 100 unless none or every one is good.
 int YieldPercent(const ToleranceRun& run);

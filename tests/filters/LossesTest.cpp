@@ -3,8 +3,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "filters/FilterCoils.h"
+#include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
 #include "filters/Losses.h"
+#include "filters/Tolerance.h"
 #include "support/FilterDemands.h"
 
 using namespace vokta;
@@ -52,4 +55,38 @@ TEST(Losses, ResistorsOfTheGivenQuality) {
     const auto* same = std::get_if<LadderCircuit>(&unchanged);
     ASSERT_TRUE(same);
     EXPECT_EQ(same->branches[1].parts, BranchParts::L);
+}
+
+// A 7.3 MHz Butterworth low-pass of order 5 at 50 Ω has two coils of g·R/ω = 1.618·50/(2π·7.3 MHz) =
+// 1.764 µH; on the mix-6 toroids (T-37-6 the smallest, A_L 30 µH per 100 turns in the maker's catalogue)
+// the nearest whole number is 24 turns, 30 nH·24²/100 = 1.728 µH, which the circuit as built then has.
+// Its tolerance run draws the coils within mix 6's ±5 % alone when the other parts are exact.
+TEST(WoundCoils, TakeTheirWholeTurnsIntoTheCircuit) {
+    const LadderCircuit ideal = test::ButterworthLadder(FilterType::LowPass, 5, 7.3e6, 50);
+    const CoilForm mix6{CoilForm::Kind::Toroid, "6", 0, 0};
+    const std::vector<WoundCoil> coils = WindFilterCoils(ideal, mix6);
+    ASSERT_EQ(coils.size(), 2u);
+    for (const WoundCoil& coil : coils) {
+        ASSERT_TRUE(coil.toroid);
+        EXPECT_EQ(coil.toroid->core.Name(), "T-37-6");
+        EXPECT_EQ(coil.toroid->winding.turns, 24);
+    }
+    const FilterCircuit built = WithWoundCoils(ideal, coils);
+    for (const FilterPart& part : CircuitParts(built))
+        if (part.kind == ElementKind::Inductor) {
+            EXPECT_NEAR(part.value, 30e-6 * 24 * 24 / 10000, 1e-12);
+        }
+    const std::vector<double> tolerances = PartTolerances(built, coils, 0);
+    EXPECT_EQ(tolerances, (std::vector<double>{0, 0.05, 0, 0.05, 0}));
+    const ResponseDemand d = test::Demand(FilterType::LowPass, 3, 20, 7.3e6, 15e6);
+    const ToleranceRun exact = RunTolerance(built, d, 0, 1e6, 5e7, 200, 20, PartTolerances(built, {}, 0));
+    const ToleranceRun spread = RunTolerance(built, d, 0, 1e6, 5e7, 200, 20, tolerances);
+    EXPECT_NEAR(exact.high[15] - exact.low[15], 0, 1e-9);
+    EXPECT_GT(spread.high[15] - spread.low[15], 0.1);
+    // A coil no core of the family takes keeps its computed value.
+    const std::vector<WoundCoil> none =
+        WindFilterCoils(test::ButterworthLadder(FilterType::LowPass, 5, 1e3, 600), mix6);
+    ASSERT_FALSE(none.empty());
+    EXPECT_FALSE(none[0].Winding());
+    EXPECT_EQ(WindingText(none[0], NumberFormat{}), "не помещается");
 }

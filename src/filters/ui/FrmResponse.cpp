@@ -44,8 +44,8 @@ FrmResponse::FrmResponse() : QWidget(nullptr, Qt::Window) {
 
     ChartView = vokta::ui::Charts().NewView(this);
     ChartView->setObjectName(QStringLiteral("ChartView"));
-    // With the parts beside it, the window still fits a 1920 x 1080 screen at 200 %.
-    ChartView->setMinimumSize(640, 370);
+    // With the parts beside it (and their windings), the window still fits a 1920 x 1080 screen at 200 %.
+    ChartView->setMinimumSize(520, 370);
 
     LblLegend = new QLabel(this);
     LblLegend->setObjectName(QStringLiteral("LblLegend"));
@@ -210,9 +210,8 @@ void FrmResponse::Plot(const QString& heading, const ResponseDemand& demand, con
     page.series << plot::Series::Line(QStringLiteral("Затухание фильтра"), points(analysis.curve),
                                       plot::kFirst);
     if (standard)
-        page.series << plot::Series::Line(
-            QStringLiteral("Номиналы %1").arg(QString::fromUtf8(SeriesName(Series()))),
-            points(standard->curve), plot::kSecond, plot::Series::Dashed);
+        page.series << plot::Series::Line(StandardName(true), points(standard->curve), plot::kSecond,
+                                          plot::Series::Dashed);
 
     attenuationPage_ = page;
     ShowPage();

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "filters/FilterCoils.h"
 #include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
 #include "filters/Losses.h"
@@ -64,6 +65,7 @@ public:
     void CmbTolerance_Click();
     void CmbQuality_Change();
     void ChkTune_Click();
+    void CmbCore_Click();
     void CmdExport_Click();
     void CmdTouchstone_Click();
     void TabPlot_Click();
@@ -90,6 +92,8 @@ public:
     // The quality factors of the ladder's coils and capacitors, "∞" (lossless) or a number typed.
     // The series' values chosen for the filter as a whole rather than each nearest on its own.
     QCheckBox* ChkTune = nullptr;
+    // How the coils are wound: "—" (not at all), a family of toroids or an air-core former.
+    QComboBox* CmbCore = nullptr;
     QComboBox* CmbQL = nullptr;
     QComboBox* CmbQC = nullptr;
     QLabel* LblYield = nullptr;
@@ -115,6 +119,10 @@ private:
     // Draws the circuit on show into ImgCircuit, or says why it has no drawing.
     void DrawCircuit();
     double Tolerance() const;  // as a fraction
+    // What the circuit as built is called: "Номиналы E24", "Номиналы E24, подобранные, целые витки",
+    // "Целые витки" (lower case where it follows other words).
+    QString StandardName(bool first) const;
+    void FitPartsTable();  // as wide as its shown columns
     // The circuit as built of parts of the chosen quality: the ladder with its loss resistors.
     vokta::FilterCircuit Built(const vokta::FilterCircuit& circuit) const;
 
@@ -145,6 +153,7 @@ private:
     plot::Page page_;                      // the chart on show (the attenuation's while the circuit is)
     QStackedWidget* plotStack_ = nullptr;  // the chart or the circuit
     vokta::PartQuality quality_;           // as CmbQL and CmbQC last read
+    std::vector<vokta::WoundCoil> coils_;  // the design's coils as CmbCore winds them; none unwound
     vokta::FilterCircuit standard_;        // the design on show in standard values, as ShowDesign chose them
 };
 

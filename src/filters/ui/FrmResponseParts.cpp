@@ -1,6 +1,7 @@
 // The parts panel of the response window: the parts list, the standard series, copying the list and
 // saving the circuit as a SPICE netlist.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 #include <optional>
 
 #include "filters/ExactDesign.h"
+#include "filters/FilterCoils.h"
 #include "filters/SpiceNetlist.h"
 #include "filters/StandardChoice.h"
 #include "filters/Touchstone.h"
@@ -130,16 +132,31 @@ QLayout* FrmResponse::PartsPanel() {
                                        {QStringLiteral("∞"), "50", "100", "200", "400"});
     const auto [qcLabel, qc] = quality("CmbQC", QStringLiteral("Добротность конденсаторов:"),
                                        {QStringLiteral("∞"), "500", "1000", "2000"});
+    auto* coreLabel = new QLabel(QStringLiteral("Катушки:"), this);
+    CmbCore = new QComboBox(this);
+    CmbCore->setObjectName(QStringLiteral("CmbCore"));
+    for (const CoilForm& form : FilterCoilForms())
+        CmbCore->addItem(QString::fromStdString(CoilFormName(form, UserNumberFormat())));
+    CmbCore->setToolTip(
+        QStringLiteral("Каждая катушка — на наименьшем кольце семейства, где ее витки ложатся в "
+                       "один слой, или на каркасе; схема из номиналов получает индуктивности "
+                       "целых витков"));
+    coreLabel->setBuddy(CmbCore);
+    // As narrow as the other lists: the popup still shows every name whole.
+    CmbCore->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CmbCore->setMinimumContentsLength(9);
+    CmbCore->view()->setMinimumWidth(CmbCore->view()->sizeHintForColumn(0) + 8);
+    connect(CmbCore, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbCore_Click);
     CmbQL = ql;
     CmbQC = qc;
     LblYield = new QLabel(this);
     LblYield->setObjectName(QStringLiteral("LblYield"));
     LblYield->setWordWrap(true);
 
-    TblParts = new QTableWidget(0, 3, this);
+    TblParts = new QTableWidget(0, 4, this);
     TblParts->setObjectName(QStringLiteral("TblParts"));
-    TblParts->setHorizontalHeaderLabels(
-        {QStringLiteral("Элемент"), QStringLiteral("Расчет"), QStringLiteral("Номинал")});
+    TblParts->setHorizontalHeaderLabels({QStringLiteral("Элемент"), QStringLiteral("Расчет"),
+                                         QStringLiteral("Номинал"), QStringLiteral("Намотка")});
     TblParts->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblParts->verticalHeader()->hide();
     TblParts->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -155,8 +172,9 @@ QLayout* FrmResponse::PartsPanel() {
     TblParts->setColumnWidth(0, fit(QStringLiteral("Элемент"), QStringLiteral("DA1")));
     TblParts->setColumnWidth(1, fit(QStringLiteral("Расчет"), QStringLiteral("888.8 мкГн")));
     TblParts->setColumnWidth(2, fit(QStringLiteral("Номинал"), QStringLiteral("888.8 мкГн")));
-    TblParts->setFixedWidth(TblParts->horizontalHeader()->length() + 2 * TblParts->frameWidth() +
-                            TblParts->verticalScrollBar()->sizeHint().width() + 2);
+    TblParts->setColumnWidth(3, fit(QStringLiteral("Намотка"), QStringLiteral("FT-114-43: 888 вит.")));
+    TblParts->setColumnHidden(3, true);  // while the coils are not wound
+    FitPartsTable();
 
     CmdCopy = new QPushButton(QStringLiteral("Копировать"), this);
     CmdCopy->setObjectName(QStringLiteral("CmdCopy"));
@@ -182,10 +200,12 @@ QLayout* FrmResponse::PartsPanel() {
     choices->addWidget(ChkTune, 3, 1);
     choices->addWidget(toleranceLabel, 4, 0);
     choices->addWidget(CmbTolerance, 4, 1);
-    choices->addWidget(qlLabel, 5, 0);
-    choices->addWidget(CmbQL, 5, 1);
-    choices->addWidget(qcLabel, 6, 0);
-    choices->addWidget(CmbQC, 6, 1);
+    choices->addWidget(coreLabel, 5, 0);
+    choices->addWidget(CmbCore, 5, 1);
+    choices->addWidget(qlLabel, 6, 0);
+    choices->addWidget(CmbQL, 6, 1);
+    choices->addWidget(qcLabel, 7, 0);
+    choices->addWidget(CmbQC, 7, 1);
     choices->setColumnStretch(1, 1);
     auto* panel = new QVBoxLayout();
     panel->addLayout(choices);
@@ -273,6 +293,26 @@ FilterCircuit FrmResponse::Built(const FilterCircuit& circuit) const {
     return WithLosses(circuit, quality_, QualityFrequency(demand_));
 }
 
+QString FrmResponse::StandardName(bool first) const {
+    QStringList words;
+    if (Series() != ESeries::None)
+        words << (first ? QStringLiteral("Номиналы %1") : QStringLiteral("номиналы %1"))
+                     .arg(QString::fromUtf8(SeriesName(Series())));
+    if (Series() != ESeries::None && ChkTune->isChecked()) words << QStringLiteral("подобранные");
+    if (!coils_.empty())
+        words << (words.isEmpty() && first ? QStringLiteral("Целые витки") : QStringLiteral("целые витки"));
+    return words.join(QStringLiteral(", "));
+}
+
+void FrmResponse::FitPartsTable() {
+    TblParts->setFixedWidth(TblParts->horizontalHeader()->length() + 2 * TblParts->frameWidth() +
+                            TblParts->verticalScrollBar()->sizeHint().width() + 2);
+}
+
+void FrmResponse::CmbCore_Click() {
+    ShowDesign();
+}
+
 void FrmResponse::ChkTune_Click() {
     ShowDesign();
 }
@@ -321,36 +361,47 @@ void FrmResponse::ShowDesign() {
     const ResponseAnalysis& analysis = lossyAnalysis ? *lossyAnalysis : exact ? *exactAnalysis_ : analysis_;
     const ESeries series = Series();
     ChkTune->setEnabled(series != ESeries::None);
-    standard_ = ChkTune->isChecked()
-                    ? TunedStandardCircuit(circuit, series, demand_,
-                                           [this](const FilterCircuit& c) { return Built(c); })
-                    : StandardCircuit(circuit, series);
+    // The coils wound for their computed inductances; the circuit as built has their whole turns, whatever
+    // values the other parts take.
+    CmbCore->setEnabled(ladder);
+    coils_ = WindFilterCoils(circuit, FilterCoilForms().at(size_t(std::max(0, CmbCore->currentIndex()))));
+    auto wound = [this](const FilterCircuit& c) { return WithWoundCoils(c, coils_); };
+    standard_ = wound(ChkTune->isChecked()
+                          ? TunedStandardCircuit(circuit, series, demand_,
+                                                 [&](const FilterCircuit& c) { return Built(wound(c)); })
+                          : StandardCircuit(circuit, series));
     const FilterCircuit standard = Built(standard_);
+    const bool second = series != ESeries::None || !coils_.empty();  // a circuit as built beside the design
 
     const QList<Sheet::Row> parts = PartsRows(circuit, standard_);
     TblParts->setRowCount(int(parts.size()));
+    TblParts->setColumnHidden(3, coils_.empty());
     for (int i = 0; i < parts.size(); ++i) {
-        for (int column = 0; column < 3; ++column) {
-            auto* item = new QTableWidgetItem(parts[i].cells[column]);
+        for (int column = 0; column < 4; ++column) {
+            QString text = column < 3 ? parts[i].cells[column] : QString();
+            if (column == 3)
+                for (const WoundCoil& coil : coils_)
+                    if (Text(coil.designator) == parts[i].cells[0]) text = Text(WindingText(coil, format));
+            auto* item = new QTableWidgetItem(text);
             item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == 1 || column == 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             TblParts->setItem(i, column, item);
         }
     }
+    TblParts->resizeRowsToContents();  // a winding takes two lines
+    FitPartsTable();
 
     // The verdict judges the circuit that would be built: the standard one, unless computed values are asked
     // for.
     // The exact design's own verdict comes first: the values it computed meet the demand.
     QString verdict = exact ? QStringLiteral("Точный расчет. ") : QString();
     std::optional<ResponseAnalysis> standardAnalysis;
-    if (series == ESeries::None || exact)
+    if (!second || exact)
         verdict += lossy && !lossyAnalysis ? lossyError
                                            : Text(VerdictText(analysis.passBand, analysis.stopBand, format));
-    if (series != ESeries::None) {
+    if (second) {
         if (exact) verdict += QLatin1Char('\n');
-        const QString prefix = QStringLiteral("Номиналы %1%2. ")
-                                   .arg(QString::fromUtf8(SeriesName(series)),
-                                        ChkTune->isChecked() ? QStringLiteral(", подобранные") : QString());
+        const QString prefix = StandardName(true) + QStringLiteral(". ");
         try {
             standardAnalysis = AnalyseResponse(standard, demand_);
             verdict +=
@@ -373,7 +424,9 @@ void FrmResponse::ShowDesign() {
     if (exact) heading += QStringLiteral(", точный расчет");
     // Circuits built from parts of the chosen tolerance around the values of the circuit that would be
     // built.
-    const ToleranceRun spread = RunTolerance(standard, demand_, Tolerance(), analysis.fmin, analysis.fmax);
+    const ToleranceRun spread =
+        RunTolerance(standard, demand_, Tolerance(), analysis.fmin, analysis.fmax, kToleranceCircuits, 160,
+                     PartTolerances(standard, coils_, Tolerance()));
     LblYield->setText(Text(YieldText(spread, format)));
     Plot(heading, demand_, analysis, standardAnalysis ? &*standardAnalysis : nullptr, &spread, verdict);
 }
@@ -383,8 +436,9 @@ void FrmResponse::CmdCopy_Click() {
     for (int row = -1; row < TblParts->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < TblParts->columnCount(); ++column)
-            cells << (row < 0 ? TblParts->horizontalHeaderItem(column)->text()
-                              : TblParts->item(row, column)->text());
+            if (!TblParts->isColumnHidden(column))
+                cells << (row < 0 ? TblParts->horizontalHeaderItem(column)->text()
+                                  : TblParts->item(row, column)->text());
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     QApplication::clipboard()->setText(text);
@@ -413,12 +467,12 @@ Sheet FrmResponse::MakeSheet() const {
     for (int row = 0; row < TblParts->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < TblParts->columnCount(); ++column)
-            cells << TblParts->item(row, column)->text();
+            if (!TblParts->isColumnHidden(column)) cells << TblParts->item(row, column)->text();
         rows << Sheet::Row{cells};
     }
     QStringList headings;
     for (int column = 0; column < TblParts->columnCount(); ++column)
-        headings << TblParts->horizontalHeaderItem(column)->text();
+        if (!TblParts->isColumnHidden(column)) headings << TblParts->horizontalHeaderItem(column)->text();
     sheet.Table(rows, headings, {1, 2});
     return sheet;
 }

@@ -84,8 +84,7 @@ plot::Page FrmResponse::PortPage(int tab) const {
     const PortCurves designed = PortSweep(Built(shown), fmin, fmax);
     std::optional<PortCurves> standard;
     const ESeries series = Series();
-    if (series != ESeries::None) standard = PortSweep(Built(standard_), fmin, fmax);
-    const QString seriesName = QString::fromUtf8(SeriesName(series));
+    if (series != ESeries::None || !coils_.empty()) standard = PortSweep(Built(standard_), fmin, fmax);
 
     plot::Page page;
     page.title = attenuationPage_.title;
@@ -113,10 +112,10 @@ plot::Page FrmResponse::PortPage(int tab) const {
         vswr.secondAxis = true;
         page.series << vswr;
         if (standard) {
-            page.series << plot::Series::Line(QStringLiteral("Обратные потери, номиналы %1").arg(seriesName),
+            page.series << plot::Series::Line(QStringLiteral("Обратные потери, ") + StandardName(false),
                                               Points(standard->f, standard->returnLoss, 1, rlCap),
                                               plot::kFirst, plot::Series::Dashed);
-            plot::Series s = plot::Series::Line(QStringLiteral("КСВ, номиналы %1").arg(seriesName),
+            plot::Series s = plot::Series::Line(QStringLiteral("КСВ, ") + StandardName(false),
                                                 Points(standard->f, standard->vswr, 1, vswrCap),
                                                 plot::kSecond, plot::Series::Dashed);
             s.secondAxis = true;
@@ -145,7 +144,7 @@ plot::Page FrmResponse::PortPage(int tab) const {
     page.series << plot::Series::Line(QStringLiteral("Групповое время фильтра"),
                                       Points(designed.f, designed.groupDelay, unit.scale, cap), plot::kFirst);
     if (standard)
-        page.series << plot::Series::Line(QStringLiteral("Номиналы %1").arg(seriesName),
+        page.series << plot::Series::Line(StandardName(true),
                                           Points(standard->f, standard->groupDelay, unit.scale, cap),
                                           plot::kSecond, plot::Series::Dashed);
     return page;

@@ -71,3 +71,22 @@ VOKTA_GALLERY_PAGE(FilterResponses) {
     SaveResponse(g, "FrmResponse_active_lowpass5", {"Option1(0)", "CheckARC"},
                  {"CmbAmin=3", "TxtAs=40", "TxtF1=1000", "TxtFs=2500"}, "10");
 }
+
+// A transmitter's 7 MHz harmonic low-pass at 50 Ω, its coils wound on T-xx-6 toroids of Q 200 and its E24
+// capacitors chosen for it.
+VOKTA_GALLERY_PAGE(FilterCoils) {
+    if (FrmFiltrItog* r =
+            Calculate(OpenFilterWindow(), {},
+                      {"CmbAmin=0.5", "TxtAs=40", "TxtF1=7300000", "TxtFs=14000000", "CmbRn=50"})) {
+        Click(r, "CmdResponse");
+        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {
+            plot->CmbCore->setCurrentText("T-xx-6");
+            plot->ChkTune->setChecked(true);
+            plot->CmbQL->setCurrentText("200");
+            emit plot->CmbQL->activated(3);
+            g.save("FrmResponse_coils", plot);
+            g.saveSheet("FrmResponse_coils_sheet", plot);
+        }
+    }
+    UnloadAllForms();
+}

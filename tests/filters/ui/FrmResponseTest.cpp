@@ -453,6 +453,39 @@ private slots:
         QVERIFY(!form->ChkTune->isEnabled());
     }
 
+    // The coils of a 7.3 MHz low-pass wound on mix-6 toroids: 24 turns on T-37-6 (A_L 30 µH per 100 turns in
+    // the maker's catalogue: 1.728 µH for the 1.764 µH computed), in the parts list, its copy, the verdict
+    // of the circuit as built and its netlist.
+    void coilsWoundForTheFilter() {
+        FrmResponse* form = FrmResponse::Open(ButterworthLadder(FilterType::LowPass, 5, 7.3e6, 50),
+                                              Demand(FilterType::LowPass, 3, 20, 7.3e6, 15e6));
+        form->CmbSeries->setCurrentText("—");
+        QVERIFY(form->TblParts->isColumnHidden(3));
+        form->CmbCore->setCurrentText("T-xx-6");
+        QVERIFY(!form->TblParts->isColumnHidden(3));
+        QCOMPARE(form->TblParts->item(1, 0)->text(), QString("L1"));
+        QVERIFY2(form->TblParts->item(1, 3)->text().startsWith("T-37-6: 24 вит.\nпровод "),
+                 qPrintable(form->TblParts->item(1, 3)->text()));
+        QCOMPARE(form->TblParts->item(1, 2)->text(), QString("1.728 мкГн"));
+        QCOMPARE(form->TblParts->item(0, 3)->text(), QString());
+        QVERIFY2(form->LblVerdict->text().startsWith("Целые витки. Полоса пропускания: до "),
+                 qPrintable(form->LblVerdict->text()));
+        QCOMPARE(LegendLabels(form).last(), QString("Целые витки"));
+        form->CmdCopy->click();
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("Элемент\tРасчет\tНоминал\tНамотка\n"));
+
+        QTemporaryDir dir;
+        vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath("lp.cir"); });
+        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
+        Click(form, "CmdExport");
+        QFile file(dir.filePath("lp.cir"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(
+            QString::fromUtf8(file.readAll()).contains(QRegularExpression("\\nL1 \\w+ \\w+ 1.728e-06\\n")));
+        form->CmbCore->setCurrentText("—");
+        QVERIFY(form->TblParts->isColumnHidden(3));
+    }
+
     void theToleranceAndTheShareOfGoodCircuits() {
         FrmResponse* form = FrmResponse::Open(LowPass5(), Demand(FilterType::LowPass, 3, 25, 1000, 2000));
         QVERIFY(!form->CmbTolerance->isEditable());
