@@ -622,7 +622,13 @@ std::function<double(double)> AttenuationOf(const FilterCircuit& circuit, const 
         // exactly (golden-section search between the neighbouring points).
         double reference = ActiveNominalGain(active);
         for (const Interval& pass : bands.pass) {
-            const std::vector<double> grid = JudgingGrid(pass);
+            // The same band's grid for every circuit of a tolerance run: kept from the last call.
+            thread_local Interval gridBand;
+            thread_local std::vector<double> grid;
+            if (grid.empty() || gridBand.from != pass.from || gridBand.to != pass.to) {
+                grid = JudgingGrid(pass);
+                gridBand = pass;
+            }
             size_t best = 0;
             double bestGain = gain(grid[0]);
             for (size_t i = 1; i < grid.size(); ++i)

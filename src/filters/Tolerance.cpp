@@ -65,16 +65,22 @@ FilterCircuit Draw(const FilterCircuit& circuit, double tolerance, std::mt19937_
 // ---------------------------------------------------------------------------
 //
 // At s = jω the chain matrix of a lossless ladder is [A jB; jC D] with A, B, C, D real, so it takes real
-// arithmetic alone, and many frequencies go through each element at once. The figure agrees with
-// LadderAttenuation to rounding; where it lies within a hair of a limit, LadderAttenuation decides, so the
-// judgement is the verdict's own.
+// arithmetic alone, and many frequencies go through each element at once. A ladder with resistors (its
+// parts' losses) takes the same runs in complex arithmetic, real and imaginary parts side by side. The figure
+// agrees with LadderAttenuation to rounding; where it lies within a hair of a limit, LadderAttenuation
+// decides, so the judgement is the verdict's own.
 
 // A network arm as a program on a stack of reactances (postfix): an inductor pushes ω·L, a capacitor
 // -1/(ω·C), a series join of k replaces the top k by their sum, a parallel join by 1/Σ(1/X).
+// In a lossy ladder the stack holds complex impedances or admittances, whichever its join sums: a series
+// join's parts push impedances (ZL jω·L, ZC -j/(ω·C), ZR R), a parallel join's admittances (YL -j/(ω·L),
+// YC jω·C, YR 1/R); Sum adds the top k, Invert turns the top over where a join's result is wanted the
+// other way (so that a coil with its series resistor, or a capacitor with its parallel one, takes no
+// division at all).
 struct ArmOp {
-    enum Code : std::uint8_t { L, C, Series, Parallel } code;
-    int count;     // of a join
-    double value;  // an inductor's L (H), a capacitor's 1/C (1/F)
+    enum Code : std::uint8_t { L, C, Series, Parallel, ZL, ZC, ZR, YL, YC, YR, Sum, Invert } code;
+    int count;     // of a join or a sum
+    double value;  // L: L (H), C: 1/C; ZL L, ZC 1/C, ZR R, YL 1/L, YC C, YR 1/R
 };
 
 struct Element {
@@ -87,14 +93,14 @@ struct Element {
 struct Ladder {
     std::vector<Element> elements;
     std::vector<ArmOp> ops;
-    int depth = 0;  // of the programs' stack
+    int depth = 0;       // of the programs' stack
+    bool lossy = false;  // a program has a resistor
 };
 
 // The deepest stack of a program the quick sums take; a deeper arm takes the general way.
 constexpr int kMaxArmDepth = 16;
 
-// Appends an arm's program; false when it holds a resistor (a lossy arm takes the general way), a value
-// that is not positive, or an empty join.
+// Appends an arm's program; false when it holds a resistor, a value that is not positive or an empty join.
 bool Program(const Arm& arm, std::vector<ArmOp>& ops, int height, int& depth) {
     depth = std::max(depth, height + 1);
     if (arm.join == Arm::Join::Element) {
@@ -113,6 +119,36 @@ bool Program(const Arm& arm, std::vector<ArmOp>& ops, int height, int& depth) {
     ops.push_back(
         {arm.join == Arm::Join::Series ? ArmOp::Series : ArmOp::Parallel, int(arm.parts.size()), 0});
     return true;
+}
+
+// The same for a lossy ladder, leaving the arm's impedance on the stack, or its admittance.
+bool LossyProgram(const Arm& arm, std::vector<ArmOp>& ops, int height, int& depth, bool admittance) {
+    depth = std::max(depth, height + 1);
+    if (arm.join == Arm::Join::Element) {
+        const double v = arm.value;
+        if (!(std::isfinite(v) && v > 0)) return false;
+        if (arm.kind == ElementKind::Inductor)
+            ops.push_back(admittance ? ArmOp{ArmOp::YL, 0, 1 / v} : ArmOp{ArmOp::ZL, 0, v});
+        else if (arm.kind == ElementKind::Capacitor || arm.kind == ElementKind::VariableCapacitor)
+            ops.push_back(admittance ? ArmOp{ArmOp::YC, 0, v} : ArmOp{ArmOp::ZC, 0, 1 / v});
+        else
+            ops.push_back(admittance ? ArmOp{ArmOp::YR, 0, 1 / v} : ArmOp{ArmOp::ZR, 0, v});
+        return true;
+    }
+    if (arm.parts.empty()) return false;
+    const bool sumsAdmittances = arm.join == Arm::Join::Parallel;
+    for (size_t i = 0; i < arm.parts.size(); ++i)
+        if (!LossyProgram(arm.parts[i], ops, height + int(i), depth, sumsAdmittances)) return false;
+    ops.push_back({ArmOp::Sum, int(arm.parts.size()), 0});
+    if (sumsAdmittances != admittance) ops.push_back({ArmOp::Invert, 0, 0});
+    return true;
+}
+
+bool HasResistor(const Arm& arm) {
+    if (arm.join == Arm::Join::Element) return arm.kind == ElementKind::Resistor;
+    for (const Arm& part : arm.parts)
+        if (HasResistor(part)) return true;
+    return false;
 }
 
 // A network arm that is one of the simple arms (an inductor or a capacitor alone, or the two in series or
@@ -136,10 +172,12 @@ std::optional<Element> SimpleArm(BranchPlace place, const Arm& arm) {
 }
 
 // The ladder's elements, or nothing when a value is not positive (AnalyseResponse refuses such a circuit)
-// or when it is not lossless.
+// or an arm is too deep for the quick sums.
 std::optional<Ladder> Elements(const LadderCircuit& circuit) {
     if (!(circuit.rn > 0) || !std::isfinite(circuit.rn)) return std::nullopt;
     Ladder ladder;
+    for (const LadderBranch& b : circuit.branches)
+        ladder.lossy |= b.parts == BranchParts::Network && HasResistor(b.arm);
     for (const LadderBranch& b : circuit.branches) {
         if (b.parts == BranchParts::Network) {
             if (const std::optional<Element> simple = SimpleArm(b.place, b.arm)) {
@@ -147,8 +185,10 @@ std::optional<Ladder> Elements(const LadderCircuit& circuit) {
                 continue;
             }
             const size_t first = ladder.ops.size();
-            if (!Program(b.arm, ladder.ops, 0, ladder.depth) || ladder.depth > kMaxArmDepth)
-                return std::nullopt;
+            const bool programmed =
+                ladder.lossy ? LossyProgram(b.arm, ladder.ops, 0, ladder.depth, b.place == BranchPlace::Shunt)
+                             : Program(b.arm, ladder.ops, 0, ladder.depth);
+            if (!programmed || ladder.depth > kMaxArmDepth) return std::nullopt;
             ladder.elements.push_back({b.place, b.parts, 0, 0, 0, 0, first, ladder.ops.size() - first});
             continue;
         }
@@ -161,19 +201,16 @@ std::optional<Ladder> Elements(const LadderCircuit& circuit) {
     return ladder;
 }
 
-// Whether a ladder has an element the quick sums do not take: a resistor, or an arm too deep.
-bool Lossy(const LadderCircuit& circuit) {
-    bool lossy = false;
+// Whether the quick sums take the ladder: no arm too deep for them.
+bool Quick(const LadderCircuit& circuit) {
     for (const LadderBranch& b : circuit.branches)
         if (b.parts == BranchParts::Network) {
-            ForEachElement(b,
-                           [&](ElementKind kind, double, double) { lossy |= kind == ElementKind::Resistor; });
             std::vector<ArmOp> ops;
             int depth = 0;
-            Program(b.arm, ops, 0, depth);
-            lossy |= depth > kMaxArmDepth;
+            LossyProgram(b.arm, ops, 0, depth, false);  // as deep as the lossless program
+            if (depth > kMaxArmDepth) return false;
         }
-    return lossy;
+    return true;
 }
 
 // Frequencies in runs of kRun, as the quick sums take them.
@@ -191,10 +228,16 @@ struct Frequencies {
     }
 };
 
+void LossyRatios(const Ladder& ladder, double rn, const Frequencies& at, size_t from, size_t n, double* out);
+
 // |Vs / (2·Vout)|² of the ladder at the frequencies from..from + n (n ≤ kRun); not finite exactly on an
 // attenuation pole.
 void SquaredRatios(const Ladder& ladder, double rn, const Frequencies& at, size_t from, size_t n,
                    double* out) {
+    if (ladder.lossy) {
+        LossyRatios(ladder, rn, at, from, n, out);
+        return;
+    }
     double a[kRun], b[kRun], c[kRun], d[kRun];
     double stack[kMaxArmDepth][kRun];
     const double* w = at.w.data() + from;
@@ -213,6 +256,8 @@ void SquaredRatios(const Ladder& ladder, double rn, const Frequencies& at, size_
                 case ArmOp::C:
                     for (size_t i = 0; i < n; ++i) stack[top][i] = -invW[i] * op.value;
                     ++top;
+                    break;
+                default:  // the ops of a lossy ladder's programs are not in a lossless one's
                     break;
                 case ArmOp::Series:
                     top -= op.count;
@@ -298,6 +343,117 @@ void SquaredRatios(const Ladder& ladder, double rn, const Frequencies& at, size_
     }
 }
 
+// The same in complex arithmetic for a ladder with resistors: the chain matrix [A B; C D] with every entry
+// complex, as LossyAttenuation multiplies it, |A + B/Rn + Rn·C + D|² / 4.
+void LossyRatios(const Ladder& ladder, double rn, const Frequencies& at, size_t from, size_t n, double* out) {
+    double ar[kRun], ai[kRun], br[kRun], bi[kRun], cr[kRun], ci[kRun], dr[kRun], di[kRun];
+    double zr[kRun], zi[kRun];  // the element's impedance (in the line) or admittance (to ground)
+    double sr[kMaxArmDepth][kRun], si[kMaxArmDepth][kRun];
+    const double* w = at.w.data() + from;
+    const double* invW = at.invW.data() + from;
+    for (size_t i = 0; i < n; ++i)
+        ar[i] = 1, ai[i] = 0, br[i] = bi[i] = cr[i] = ci[i] = 0, dr[i] = 1, di[i] = 0;
+    // 1 / (x + jy) in place.
+    auto invert = [n](double* x, double* y) {
+        for (size_t i = 0; i < n; ++i) {
+            const double m = x[i] * x[i] + y[i] * y[i];
+            x[i] = x[i] / m;
+            y[i] = -y[i] / m;
+        }
+    };
+    // A network arm's impedance (in the line) or admittance (to ground) at the run's frequencies, into zr,
+    // zi.
+    auto armValue = [&](const Element& e) {
+        int top = 0;
+        for (size_t k = e.first; k < e.first + e.ops; ++k) {
+            const ArmOp& op = ladder.ops[k];
+            const double v = op.value;
+            double* re = sr[top];
+            double* im = si[top];
+            switch (op.code) {
+                case ArmOp::ZL:
+                case ArmOp::YC:
+                    for (size_t i = 0; i < n; ++i) re[i] = 0, im[i] = w[i] * v;
+                    ++top;
+                    break;
+                case ArmOp::ZC:
+                case ArmOp::YL:
+                    for (size_t i = 0; i < n; ++i) re[i] = 0, im[i] = -invW[i] * v;
+                    ++top;
+                    break;
+                case ArmOp::ZR:
+                case ArmOp::YR:
+                    for (size_t i = 0; i < n; ++i) re[i] = v, im[i] = 0;
+                    ++top;
+                    break;
+                case ArmOp::Sum:
+                    top -= op.count;
+                    for (int j = 1; j < op.count; ++j)
+                        for (size_t i = 0; i < n; ++i)
+                            sr[top][i] += sr[top + j][i], si[top][i] += si[top + j][i];
+                    ++top;
+                    break;
+                case ArmOp::Invert:
+                    invert(sr[top - 1], si[top - 1]);
+                    break;
+                default:  // the ops of a lossless ladder's programs are not in a lossy one's
+                    break;
+            }
+        }
+        for (size_t i = 0; i < n; ++i) zr[i] = sr[0][i], zi[i] = si[0][i];
+    };
+    for (const Element& e : ladder.elements) {
+        const bool series = e.place == BranchPlace::Series;
+        // A simple arm's reactance, or the susceptance of one to ground: imaginary alone.
+        const double l = e.l, invL = e.invL, cap = e.c, invC = e.invC;
+        auto reactive = [&](auto value) {
+            for (size_t i = 0; i < n; ++i) zr[i] = 0, zi[i] = value(i);
+        };
+        auto xl = [&](size_t i) { return w[i] * l; };
+        auto xc = [&](size_t i) { return -invW[i] * invC; };
+        auto bc = [&](size_t i) { return w[i] * cap; };
+        auto bl = [&](size_t i) { return -invW[i] * invL; };
+        switch (e.parts) {
+            case BranchParts::L:
+                series ? reactive(xl) : reactive(bl);
+                break;
+            case BranchParts::C:
+                series ? reactive(xc) : reactive(bc);
+                break;
+            case BranchParts::SeriesLC:
+                series ? reactive([&](size_t i) { return xl(i) + xc(i); })
+                       : reactive([&](size_t i) { return -1 / (xl(i) + xc(i)); });
+                break;
+            case BranchParts::ParallelLC:
+                series ? reactive([&](size_t i) { return -1 / (bc(i) + bl(i)); })
+                       : reactive([&](size_t i) { return bc(i) + bl(i); });
+                break;
+            case BranchParts::Network:
+                armValue(e);
+                break;
+        }
+        if (series) {
+            // [A B; C D] · [1 z; 0 1]
+            for (size_t i = 0; i < n; ++i) {
+                br[i] += ar[i] * zr[i] - ai[i] * zi[i], bi[i] += ar[i] * zi[i] + ai[i] * zr[i];
+                dr[i] += cr[i] * zr[i] - ci[i] * zi[i], di[i] += cr[i] * zi[i] + ci[i] * zr[i];
+            }
+        } else {
+            // [A B; C D] · [1 0; y 1]
+            for (size_t i = 0; i < n; ++i) {
+                ar[i] += br[i] * zr[i] - bi[i] * zi[i], ai[i] += br[i] * zi[i] + bi[i] * zr[i];
+                cr[i] += dr[i] * zr[i] - di[i] * zi[i], ci[i] += dr[i] * zi[i] + di[i] * zr[i];
+            }
+        }
+    }
+    const double invRn = 1 / rn;
+    for (size_t i = 0; i < n; ++i) {
+        const double re = ar[i] + br[i] * invRn + rn * cr[i] + dr[i],
+                     im = ai[i] + bi[i] * invRn + rn * ci[i] + di[i];
+        out[i] = (re * re + im * im) / 4;
+    }
+}
+
 std::vector<double> SquaredRatios(const Ladder& ladder, double rn, const Frequencies& at) {
     std::vector<double> out(at.f.size());
     for (size_t from = 0; from < out.size(); from += kRun)
@@ -332,14 +488,23 @@ public:
     // Puts the frequencies where the circuit keeps its limits with the least room first, so that a drawn
     // circuit that misses them is rejected after the first run of them.
     void Order(const FilterCircuit& circuit) {
+        std::vector<double> attenuation;
         const auto* ladder = std::get_if<LadderCircuit>(&circuit);
-        if (!ladder) return;
-        const auto elements = Elements(*ladder);
-        if (!elements) return;
-        const std::vector<double> ratios = SquaredRatios(*elements, ladder->rn, at_);
+        if (const auto elements = ladder ? Elements(*ladder) : std::nullopt) {
+            for (double r : SquaredRatios(*elements, ladder->rn, at_)) attenuation.push_back(Attenuation(r));
+        } else if (!ladder) {
+            try {
+                const std::function<double(double)> a = AttenuationOf(circuit, demand_);
+                for (double f : at_.f) attenuation.push_back(a(f));
+            } catch (const RuntimeError&) {
+                return;  // no response: the order does not matter
+            }
+        } else {
+            return;
+        }
         std::vector<double> room;
-        for (size_t i = 0; i < ratios.size(); ++i) {
-            const double a = Attenuation(ratios[i]);
+        for (size_t i = 0; i < attenuation.size(); ++i) {
+            const double a = attenuation[i];
             room.push_back(passBand_[i] ? demand_.amin - a : a - demand_.astop);
         }
         std::vector<size_t> order(room.size());
@@ -353,7 +518,7 @@ public:
 
     bool Meets(const FilterCircuit& circuit) const {
         const auto* ladder = std::get_if<LadderCircuit>(&circuit);
-        if (ladder && quick_ && !Lossy(*ladder)) return MeetsQuick(*ladder);
+        if (ladder && quick_ && Quick(*ladder)) return MeetsQuick(*ladder);
         std::function<double(double)> attenuation;
         try {
             attenuation = AttenuationOf(circuit, demand_);
@@ -442,7 +607,7 @@ ToleranceRun RunTolerance(const FilterCircuit& circuit, const ResponseDemand& de
     bool ratios = false;
     std::mt19937_64 random(kSeed);
     const auto* given = std::get_if<LadderCircuit>(&circuit);
-    const bool quick = given && !Lossy(*given);
+    const bool quick = given && Quick(*given);
     for (int i = 0; i < circuits; ++i) {
         const FilterCircuit drawn = Draw(circuit, tolerance, random, partTolerances);
         if (const auto* ladder = std::get_if<LadderCircuit>(&drawn); ladder && quick) {

@@ -46,6 +46,7 @@ QStringList ShownTexts(QWidget* window) {
         if (shown(option) && option->isCheckable() && option->isChecked()) texts << option->text();
     for (const QTableWidget* table : window->findChildren<QTableWidget*>()) {
         for (int column = 0; column < table->columnCount(); ++column) {
+            if (table->isColumnHidden(column)) continue;
             texts << table->horizontalHeaderItem(column)->text();
             for (int row = 0; row < table->rowCount(); ++row)
                 if (const QTableWidgetItem* item = table->item(row, column)) texts << item->text();

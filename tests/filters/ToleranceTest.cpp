@@ -6,6 +6,7 @@
 #include "filters/ExactDesign.h"
 #include "filters/FilterParts.h"
 #include "filters/FrequencyResponse.h"
+#include "filters/Losses.h"
 #include "filters/PassiveLadder.h"
 #include "filters/Tolerance.h"
 #include "support/FilterDemands.h"
@@ -27,9 +28,15 @@ std::vector<DemandedCircuit> Designs() {
     LoadChebyshevPrototype(g7, 7, 0.5f);
     LoadButterworthPrototype(g3, 3);
     const double f0 = std::sqrt(9000.0 * 11000);
+    const LadderCircuit lp7 = DesignedLadder(FilterType::LowPass, 7, 1000, 0, 50, g7),
+                        bp3 = DesignedLadder(FilterType::BandPass, 3, float(f0), float(f0 / 2000), 50, g3);
+    const ResponseDemand bp3Demand = Demand(FilterType::BandPass, 3, 20, 0, 16000, 9000, 11000);
     return {
-        {"low-pass 7", DesignedLadder(FilterType::LowPass, 7, 1000, 0, 50, g7),
+        // Lossy parts, which the quick sums take in complex arithmetic and the verdict through the arms.
+        {"lossy low-pass 7", WithLosses(lp7, {150, 2000}, 1000),
          Demand(FilterType::LowPass, 1, 30, 1000, 1500)},
+        {"lossy band-pass 3", WithLosses(bp3, {100, 1000}, f0), bp3Demand},
+        {"low-pass 7", lp7, Demand(FilterType::LowPass, 1, 30, 1000, 1500)},
         {"high-pass 7", DesignedLadder(FilterType::HighPass, 7, 1000, 0, 50, g7),
          Demand(FilterType::HighPass, 1, 30, 1000, 700)},
         {"band-pass 3", DesignedLadder(FilterType::BandPass, 3, float(f0), float(f0 / 2000), 50, g3),
