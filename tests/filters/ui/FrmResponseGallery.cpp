@@ -90,3 +90,27 @@ VOKTA_GALLERY_PAGE(FilterCoils) {
     }
     UnloadAllForms();
 }
+
+// Each approximation's exact design of one low-pass demand gentle enough for Bessel's, its curve and its
+// circuit.
+VOKTA_GALLERY_PAGE(FilterFamilies) {
+    if (FrmFiltrItog* r = Calculate(OpenFilterWindow(), {},
+                                    {"CmbAmin=3", "TxtAs=20", "TxtF1=1000", "TxtFs=4000", "CmbRn=50"})) {
+        Click(r, "CmdResponse");
+        if (auto* plot = vokta::ui::Forms::Find<FrmResponse>()) {
+            plot->CmbDesign->setCurrentIndex(1);
+            const std::pair<const char*, const char*> families[] = {{"Баттерворт", "butterworth"},
+                                                                    {"Чебышев", "chebyshev"},
+                                                                    {"Эллиптический", "elliptic"},
+                                                                    {"Бессель", "bessel"}};
+            for (const auto& [family, name] : families) {
+                plot->CmbFamily->setCurrentText(family);
+                plot->TabPlot->setCurrentIndex(0);
+                g.save(QString("FrmResponse_family_%1").arg(name), plot);
+                plot->TabPlot->setCurrentIndex(3);
+                g.save(QString("FrmResponse_family_%1_circuit").arg(name), plot);
+            }
+        }
+    }
+    UnloadAllForms();
+}
