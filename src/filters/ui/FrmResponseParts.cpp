@@ -147,6 +147,10 @@ QLayout* FrmResponse::PartsPanel() {
     CmbCore->setMinimumContentsLength(9);
     CmbCore->view()->setMinimumWidth(CmbCore->view()->sizeHintForColumn(0) + 8);
     connect(CmbCore, &QComboBox::currentIndexChanged, this, &FrmResponse::CmbCore_Click);
+    // Tab goes down the panel as it is laid out: the coils' form before their quality.
+    setTabOrder(CmbTolerance, CmbCore);
+    setTabOrder(CmbCore, ql);
+    setTabOrder(ql, qc);
     CmbQL = ql;
     CmbQC = qc;
     LblYield = new QLabel(this);

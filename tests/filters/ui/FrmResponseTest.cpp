@@ -484,6 +484,14 @@ private slots:
             QString::fromUtf8(file.readAll()).contains(QRegularExpression("\\nL1 \\w+ \\w+ 1.728e-06\\n")));
         form->CmbCore->setCurrentText("—");
         QVERIFY(form->TblParts->isColumnHidden(3));
+        // Tab goes down the panel as it is laid out.
+        QStringList chain;
+        for (QWidget* w = form->CmbTolerance; chain.size() < 4; w = w->nextInFocusChain()) {
+            QWidget* box = qobject_cast<QComboBox*>(w->parentWidget()) ? w->parentWidget() : w;
+            if (box->objectName().startsWith("Cmb") && !chain.contains(box->objectName()))
+                chain << box->objectName();
+        }
+        QCOMPARE(chain, QStringList({"CmbTolerance", "CmbCore", "CmbQL", "CmbQC"}));
     }
 
     void theToleranceAndTheShareOfGoodCircuits() {
