@@ -51,6 +51,12 @@ QFont SheetFont(double points, bool bold = false) {
 // A text broken into the lines of the given width: at blanks where it can be, anywhere where a word is
 // wider than the width.
 QStringList Wrapped(const QString& text, const QFont& font, double width, QPaintDevice* device) {
+    // A text of several lines: each line wrapped on its own.
+    if (text.contains(QLatin1Char('\n'))) {
+        QStringList lines;
+        for (const QString& part : text.split(QLatin1Char('\n'))) lines << Wrapped(part, font, width, device);
+        return lines;
+    }
     QStringList lines;
     QTextLayout layout(text, font, device);
     QTextOption option;
@@ -139,7 +145,8 @@ void Sheet::Table(const QList<Row>& rows, const QStringList& headings, const QLi
             if (cells.size() < 2) return;
             const QFontMetricsF metrics(font, &flow.writer);
             for (int c = 0; c < cells.size(); ++c)
-                widths[c] = std::max(widths[c], std::ceil(metrics.horizontalAdvance(cells[c])) + 2 * pad + 1);
+                for (const QString& line : cells[c].split(QLatin1Char('\n')))  // as wide as its widest line
+                    widths[c] = std::max(widths[c], std::ceil(metrics.horizontalAdvance(line)) + 2 * pad + 1);
         };
         if (!headings.isEmpty()) measure(headings, bold);
         for (const Row& row : rows) measure(row.cells, row.bold ? bold : plain);
