@@ -49,6 +49,16 @@ QStringList LegendLabels(FrmResponse* form) {
     return labels;
 }
 
+// The netlist "Сохранить схему…" writes for the window's design, as its file reads.
+QString ExportedNetlist(FrmResponse* form) {
+    QTemporaryDir dir;
+    vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath("filter.cir"); });
+    auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
+    form->CmdExport->click();
+    QFile file(dir.filePath("filter.cir"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 }  // namespace
 
 class FrmResponseTest : public QObject {
@@ -398,13 +408,7 @@ private slots:
                  qPrintable(last));
         QVERIFY(form->LblVerdict->text().contains("не выполнено"));  // 3 dB allowed in the band
 
-        QTemporaryDir dir;
-        vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath("bp.cir"); });
-        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
-        Click(form, "CmdExport");
-        QFile file(dir.filePath("bp.cir"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString netlist = QString::fromUtf8(file.readAll());
+        const QString netlist = ExportedNetlist(form);
         // L1 of the series resonator in the line with ωL/Q after it.
         QVERIFY2(netlist.contains(QRegularExpression("\nR1 \\w+ \\w+ [0-9.e+-]+\n")), qPrintable(netlist));
 
@@ -442,13 +446,7 @@ private slots:
                     "9.8 дБ."));
         QCOMPARE(form->TblParts->item(0, 2)->text(), QString("3.3 мГн"));  // 3.043 mH: the neighbour above
 
-        QTemporaryDir dir;
-        vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath("bp.cir"); });
-        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
-        Click(form, "CmdExport");
-        QFile file(dir.filePath("bp.cir"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(QString::fromUtf8(file.readAll()).contains(QRegularExpression("\nL1 \\w+ \\w+ 0.0033\n")));
+        QVERIFY(ExportedNetlist(form).contains(QRegularExpression("\nL1 \\w+ \\w+ 0.0033\n")));
         form->CmbSeries->setCurrentText("—");
         QVERIFY(!form->ChkTune->isEnabled());
     }
@@ -474,14 +472,7 @@ private slots:
         form->CmdCopy->click();
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("Элемент\tРасчет\tНоминал\tНамотка\n"));
 
-        QTemporaryDir dir;
-        vokta::ui::SetSaveFileHandler([&](const QString&, const QString&) { return dir.filePath("lp.cir"); });
-        auto restoreDialog = qScopeGuard([] { vokta::ui::SetSaveFileHandler({}); });
-        Click(form, "CmdExport");
-        QFile file(dir.filePath("lp.cir"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(
-            QString::fromUtf8(file.readAll()).contains(QRegularExpression("\\nL1 \\w+ \\w+ 1.728e-06\\n")));
+        QVERIFY(ExportedNetlist(form).contains(QRegularExpression("\\nL1 \\w+ \\w+ 1.728e-06\\n")));
         form->CmbCore->setCurrentText("—");
         QVERIFY(form->TblParts->isColumnHidden(3));
         // Tab goes down the panel as it is laid out.
